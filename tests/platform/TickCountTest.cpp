@@ -1,0 +1,19 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/TickCount.h"
+
+namespace sorna {
+namespace {
+
+TEST(TickCount, AdvancesInMilliseconds) {
+    const uint32_t before = TickCount();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const uint32_t elapsed = TickCount() - before;
+    EXPECT_GE(elapsed, 20u);
+    EXPECT_LT(elapsed, 5000u);
+}
+
+}  // namespace
+}  // namespace sorna
