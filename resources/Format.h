@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace sorna {
+
+using FormatArg = std::variant<std::u16string_view, int64_t, double>;
+
+// printf-style formatting of UTF-16 text for the program's own message patterns.
+// Conversions: %s (text), %d and %x (integers, optional zero-padded width as in %02d),
+// %.Nf (floating point), %% (a percent sign). A conversion without a matching argument, or with
+// an argument of another kind, is copied as it stands, so a bad pattern never reads past the list.
+std::u16string FormatText(std::u16string_view pattern, std::initializer_list<FormatArg> args);
+
+// ASCII text widened code unit for code unit.
+std::u16string Widen(std::string_view ascii);
+
+}  // namespace sorna
