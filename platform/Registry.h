@@ -10,6 +10,8 @@
 
 namespace sorna {
 
+class RegistryKeyNode;
+
 // The two roots of the registry. Each is kept in memory and persisted as one regedit-style text
 // file in the registry folder: user.reg and machine.reg.
 enum class RegistryRoot { CurrentUser, LocalMachine };
@@ -76,6 +78,10 @@ public:
 
 private:
     RegistryKey(RegistryRoot root, std::vector<std::u16string> path, RegistryAccess access);
+    // The key's node in memory; nullptr once closed, or when its root was loaded anew without it.
+    RegistryKeyNode* Node() const;
+    // Node() when the key may be changed and valueName can be stored.
+    RegistryKeyNode* WritableNode(std::u16string_view valueName) const;
 
     RegistryRoot root_;
     std::vector<std::u16string> path_;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorna {
+
+// The form under which key and value names are compared: case-folded code unit by code unit, so
+// "SOFTWARE" and "software" name the same key while each keeps the case it was stored with.
+std::u16string FoldRegistryName(std::u16string_view name);
+
+// The sub-key names of a backslash-separated key path. Empty names (from doubled, leading or
+// trailing backslashes) are dropped, so the empty path names the root itself.
+std::vector<std::u16string> SplitKeyPath(std::u16string_view path);
+
+}  // namespace sorna
