@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <optional>
+
+#include "platform/DesktopIdleInhibitor.h"
+#include "resources/DeviceStrings.h"
+#include "tests/device/StandInService.h"
+
+namespace sorna {
+namespace {
+
+using Serves = StandInService::Serves;
+
+// The stand-in numbers its cookies from here.
+const QString kFirstCookie = QStringLiteral("4101");
+
+QString Reason() {
+    return QString::fromUtf16(kIdleInhibitReason.data(), qsizetype(kIdleInhibitReason.size()));
+}
+
+QString ScreenSaverInhibitLine(const QString& cookie) {
+    return QStringLiteral("Inhibit Sorna %1 -> %2").arg(Reason(), cookie);
+}
+
+TEST(DesktopIdleInhibitor, HoldsTheScreenSaverOnceAndGivesBackItsCookie) {
+    StandInService service(Serves::ScreenSaver);
+    ASSERT_TRUE(service.IsReady());
+    DesktopIdleInhibitor inhibitor;
+    inhibitor.Inhibit();
+    inhibitor.Inhibit();
+    inhibitor.UnInhibit();
+    inhibitor.UnInhibit();
+    inhibitor.Inhibit();
+    EXPECT_EQ(service.Calls(),
+              QStringList({ScreenSaverInhibitLine(kFirstCookie), "UnInhibit " + kFirstCookie,
+                           ScreenSaverInhibitLine("4102")}));
+}
+
+TEST(DesktopIdleInhibitor, DestructionReleasesWhatIsHeld) {
+    StandInService service(Serves::ScreenSaver);
+    ASSERT_TRUE(service.IsReady());
+    std::optional<DesktopIdleInhibitor> inhibitor(std::in_place);
+    inhibitor->Inhibit();
+    inhibitor.reset();
+    EXPECT_EQ(service.Calls(),
+              QStringList({ScreenSaverInhibitLine(kFirstCookie), "UnInhibit " + kFirstCookie}));
+}
+
+TEST(DesktopIdleInhibitor, SimulatedActivityReachesTheScreenSaver) {
+    StandInService service(Serves::ScreenSaver);
+    ASSERT_TRUE(service.IsReady());
+    DesktopIdleInhibitor inhibitor;
+    inhibitor.SimulateUserActivity();
+    inhibitor.SimulateUserActivity();
+    EXPECT_EQ(service.WaitForCalls(2),
+              QStringList({"SimulateUserActivity", "SimulateUserActivity"}));
+}
+
+TEST(DesktopIdleInhibitor, PrefersTheScreenSaverOverThePortal) {
+    StandInService service(Serves::Both);
+    ASSERT_TRUE(service.IsReady());
+    DesktopIdleInhibitor inhibitor;
+    inhibitor.Inhibit();
+    EXPECT_EQ(service.Calls(), QStringList({ScreenSaverInhibitLine(kFirstCookie)}));
+}
+
+TEST(DesktopIdleInhibitor, FallsBackToThePortalsIdleInhibition) {
+    StandInService service(Serves::Portal);
+    ASSERT_TRUE(service.IsReady());
+    DesktopIdleInhibitor inhibitor;
+    inhibitor.Inhibit();
+    inhibitor.Inhibit();
+    inhibitor.UnInhibit();
+    const QStringList calls = service.Calls();
+    ASSERT_EQ(calls.size(), 2) << calls.join('\n').toStdString();
+    // No parent window, flag 8 (idle), the reason; the request object it returned gets closed.
+    const QString inhibitPrefix = QStringLiteral("PortalInhibit '' 8 %1 -> ").arg(Reason());
+    ASSERT_TRUE(calls[0].startsWith(inhibitPrefix)) << calls[0].toStdString();
+    EXPECT_EQ(calls[1], "Close " + calls[0].mid(inhibitPrefix.size()));
+}
+
+// Nothing to hold means nothing to give back: a service that appears later never sees a cookie the
+// reader made up, and the next Inhibit finds it.
+TEST(DesktopIdleInhibitor, WithoutAServiceHoldsNothing) {
+    DesktopIdleInhibitor inhibitor;
+    inhibitor.Inhibit();
+    StandInService service(Serves::Both);
+    ASSERT_TRUE(service.IsReady());
+    inhibitor.UnInhibit();
+    inhibitor.Inhibit();
+    EXPECT_EQ(service.Calls(), QStringList({ScreenSaverInhibitLine(kFirstCookie)}));
+}
+
+TEST(DesktopIdleInhibitor, TheBusEndsTheInhibitionOfAKilledHolder) {
+    StandInService service(Serves::ScreenSaver);
+    ASSERT_TRUE(service.IsReady());
+    QProcess holder;
+    holder.start(QStringLiteral(SORNA_INHIBIT_UNTIL_KILLED), {});
+    ASSERT_TRUE(holder.waitForReadyRead(5000));
+    ASSERT_EQ(service.Calls(), QStringList({ScreenSaverInhibitLine(kFirstCookie)}));
+    holder.kill();
+    ASSERT_TRUE(holder.waitForFinished(5000));
+    EXPECT_EQ(holder.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(service.WaitForCalls(2),
+              QStringList({ScreenSaverInhibitLine(kFirstCookie), "Vanished " + kFirstCookie}));
+}
+
+}  // namespace
+}  // namespace sorna
