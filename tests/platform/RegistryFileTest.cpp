@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "platform/Registry.h"
+#include "tests/platform/RegistryTestFolder.h"
+
+namespace sorna {
+namespace {
+
+constexpr std::u16string_view kKey = u"SOFTWARE\\QARVEN\\SORNA";
+
+// A missing key throws, which fails the test.
+RegistryKey UserKey(std::u16string_view path = kKey) {
+    return RegistryKey::Open(HKEY_CURRENT_USER, path, RegistryAccess::Read).value();
+}
+
+std::vector<uint8_t> Utf16Data(std::u16string_view text) {
+    std::vector<uint8_t> data;
+    for (const char16_t unit : text) {
+        data.push_back(static_cast<uint8_t>(unit));
+        data.push_back(static_cast<uint8_t>(unit >> 8));
+    }
+    return data;
+}
+
+TEST(RegistryFile, AHandWrittenFileLoads) {
+    RegistryTestFolder folder;
+    folder.WriteUserFile(
+        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+        "\r\n"
+        "; edited by hand\r\n"
+        "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\r\n"
+        "\"nFontSize\"=dword:0000000F\r\n"
+        "\"sFontFaceName\" = \"나눔고딕\"\r\n"
+        "\"sEngDicPath\"=\"C:\\\\Program Files\\\\\\\"Lexo\\\"\"\r\n"
+        "@=\"default\"\r\n"
+        "  \"bBold\"=DWORD:1  \r\n"
+        "\"multi\"=hex(7):61,00,00,00,\\\r\n"
+        "    62,00,00,00,\\\r\n"
+        "  00,00\r\n"
+        "\r\n"
+        "[hkey_current_user\\software\\qarven]\r\n"
+        "\"blob\"=hex:de,AD,be,ef\r\n");
+    RegistryKey key = UserKey();
+    EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
+    EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
+    EXPECT_EQ(key.QueryString(u"sEngDicPath"), u"C:\\Program Files\\\"Lexo\"");
+    EXPECT_EQ(key.QueryString(u""), u"default");
+    EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
+    EXPECT_EQ(key.QueryValue(u"multi"), (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
+              (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
+    // Nothing in it was unreadable, so nothing is kept aside when it is replaced.
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.bad"));
+}
+
+TEST(RegistryFile, EveryValueRoundTripsExactly) {
+    RegistryTestFolder folder;
+    const std::u16string cutLabel =
+        std::u16string(u"책갈피 😀", 5);  // ends in a lone high surrogate
+    const std::vector<std::pair<std::u16string, RegistryValue>> values = {
+        {u"korean", {REG_SZ, Utf16Data(std::u16string(u"가나다 똠방각하") + u'\0')}},
+        {u"outside the BMP", {REG_SZ, Utf16Data(std::u16string(u"😀𝄞") + u'\0')}},
+        {u"cut label", {REG_SZ, Utf16Data(cutLabel + u'\0')}},
+        {u"lone low", {REG_SZ, Utf16Data(std::u16string(u"a\xDC00z") + u'\0')}},
+        {u"quotes \"and\" \\slashes\\",
+         {REG_SZ, Utf16Data(std::u16string(u"\"C:\\\\dir\\\"") + u'\0')}},
+        {u"line feeds", {REG_SZ, Utf16Data(std::u16string(u"one\ntwo\r\n") + u'\0')}},
+        {u"tab", {REG_SZ, Utf16Data(std::u16string(u"a\tb") + u'\0')}},
+        {u"empty", {REG_SZ, Utf16Data(std::u16string(1, u'\0'))}},
+        {u"no data", {REG_SZ, {}}},
+        {u"inner NUL", {REG_SZ, Utf16Data(std::u16string(u"a\0b\0", 4))}},
+        {u"odd size", {REG_SZ, {'a', 0, 'b'}}},
+        {u"unterminated", {REG_SZ, Utf16Data(u"ab")}},
+        {u"zero", {REG_DWORD, {0, 0, 0, 0}}},
+        {u"all bits", {REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}}},
+        {u"short dword", {REG_DWORD, {1, 2}}},
+        {u"binary", {REG_BINARY, std::vector<uint8_t>(300, 0xA5)}},
+        {u"qword", {11, {1, 2, 3, 4, 5, 6, 7, 8}}},
+        {u"odd type", {0x12345678, {}}},
+        {u"@", {REG_NONE, {0}}},
+        {u"", {REG_SZ, Utf16Data(std::u16string(u"unnamed") + u'\0')}},
+    };
+    const std::u16string oddKey = u"키 [with] brackets]";
+    for (const std::u16string& path : {std::u16string(kKey), oddKey}) {
+        auto key = RegistryKey::Create(HKEY_CURRENT_USER, path);
+        ASSERT_TRUE(key);
+        for (const auto& [name, value] : values) {
+            ASSERT_TRUE(key->SetValue(name, value.type, value.data));
+        }
+    }
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    LoadRegistry(folder.Path());
+
+    for (const std::u16string& path : {std::u16string(kKey), oddKey}) {
+        RegistryKey key = UserKey(path);
+        std::vector<std::u16string> names;
+        for (const auto& [name, value] : values) {
+            EXPECT_EQ(key.QueryValue(name), value) << std::string(name.begin(), name.end());
+            names.push_back(name);
+        }
+        EXPECT_EQ(key.ValueNames(), names);
+    }
+    // Text that the file can hold literally stays readable; the rest falls back to bytes.
+    const std::string text = RegistryTestFolder::ReadFile(folder.UserFile());
+    EXPECT_NE(text.find("\"korean\"=\"가나다 똠방각하\"\n"), std::string::npos);
+    EXPECT_NE(text.find("\"quotes \\\"and\\\" \\\\slashes\\\\\"=\"\\\"C:\\\\\\\\dir\\\\\\\"\"\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\"all bits\"=dword:ffffffff\n"), std::string::npos);
+    EXPECT_NE(text.find("\"cut label\"=hex(1):"), std::string::npos);
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\키 [with] brackets]]\n"), std::string::npos);
+}
+
+TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) {
+    RegistryTestFolder folder;
+    const std::string original =
+        "Windows Registry Editor Version 5.00\n"
+        "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
+        "\"nLineSpace\"=dword:00000005\n"
+        "\"nLRSpace\"=dword:123456789\n"  // too many digits
+        "\"nTBSpace\"=\"unterminated\n"
+        "\"bad escape\"=\"\\n\"\n"
+        "\"broken\"=hex:01,02,\\\n"  // the next line is no byte list: it stays a line
+        "\"nFontSize\"=dword:00000011\n"
+        "nonsense\n"
+        "\"latin1\"=\"caf\xE9\"\n"              // not UTF-8
+        "[HKEY_LOCAL_MACHINE\\ControlPanel]\n"  // another root: its values go nowhere
+        "\"ACTimeout\"=dword:00000000\n"
+        "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
+        "\"bBold\"=dword:00000001\n";
+    folder.WriteUserFile(original);
+    RegistryKey key = UserKey();
+    EXPECT_EQ(key.QueryDword(u"nLineSpace"), 5u);
+    EXPECT_EQ(key.QueryDword(u"nFontSize"), 17u);
+    EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
+    EXPECT_EQ(key.ValueNames(),
+              (std::vector<std::u16string>{u"nLineSpace", u"nFontSize", u"bBold"}));
+    EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, u"ControlPanel", RegistryAccess::Read));
+
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path() / "user.reg.bad"), original);
+    // The replacement reads cleanly, so the next save keeps nothing more.
+    LoadRegistry(folder.Path());
+    EXPECT_EQ(UserKey().ValueNames().size(), 3u);
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.1.bad"));
+}
+
+TEST(RegistryFile, AFileThatCannotBeReadAtAllIsNeverLost) {
+    RegistryTestFolder folder;
+    const std::string garbage("\x00\x01\xFF\xFEgarbage\n[unclosed\n", 20);
+    std::ofstream(folder.Path() / "user.reg.bad") << "an earlier copy";
+    folder.WriteUserFile(garbage);
+    EXPECT_TRUE(
+        RegistryKey::Open(HKEY_CURRENT_USER, u"", RegistryAccess::Read)->ValueNames().empty());
+
+    RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nLineSpace", 3);
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path() / "user.reg.bad"), "an earlier copy");
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path() / "user.reg.1.bad"), garbage);
+    LoadRegistry(folder.Path());
+    EXPECT_EQ(UserKey().QueryDword(u"nLineSpace"), 3u);
+}
+
+TEST(RegistryFile, AMissingFolderIsAnEmptyRootCreatedByTheFirstFlush) {
+    RegistryTestFolder folder;
+    const std::filesystem::path nested = folder.Path() / "config" / "sorna";
+    LoadRegistry(nested);
+    EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kKey, RegistryAccess::Read));
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, u"ControlPanel\\Backlight")->SetDword(u"ACTimeout", 0);
+    ASSERT_TRUE(FlushRegistry(HKEY_LOCAL_MACHINE));
+    EXPECT_TRUE(std::filesystem::exists(nested / "machine.reg"));
+    EXPECT_FALSE(std::filesystem::exists(nested / "user.reg"));
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(nested), {}), 1);
+}
+
+}  // namespace
+}  // namespace sorna
