@@ -7,6 +7,8 @@
 #include <QThread>
 #include <functional>
 
+#include "resources/DeviceStrings.h"
+
 namespace sorna {
 namespace {
 
@@ -70,6 +72,14 @@ QStringList StandInService::WaitForCalls(qsizetype count) const {
         return calls.size() >= count;
     });
     return calls;
+}
+
+QString StandInService::InhibitReason() {
+    return QString::fromUtf16(kIdleInhibitReason.data(), qsizetype(kIdleInhibitReason.size()));
+}
+
+QString StandInService::InhibitLine(int cookie) {
+    return QStringLiteral("Inhibit Sorna %1 -> %2").arg(InhibitReason()).arg(cookie);
 }
 
 }  // namespace sorna

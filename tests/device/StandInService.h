@@ -25,6 +25,12 @@ public:
     // Calls(), waiting up to a few seconds until at least count lines are there.
     QStringList WaitForCalls(qsizetype count) const;
 
+    // The reason the reader gives for keeping the desktop awake.
+    static QString InhibitReason();
+    // The line of the reader's screen-saver Inhibit answered with this cookie. Cookies count up
+    // from 4101.
+    static QString InhibitLine(int cookie);
+
 private:
     QProcess process;
 };

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "platform/DesktopIdleInhibitor.h"
-#include "resources/DeviceStrings.h"
 #include "tests/device/StandInService.h"
 
 namespace sorna {
@@ -13,16 +12,7 @@ namespace {
 
 using Serves = StandInService::Serves;
 
-// The stand-in numbers its cookies from here.
-const QString kFirstCookie = QStringLiteral("4101");
-
-QString Reason() {
-    return QString::fromUtf16(kIdleInhibitReason.data(), qsizetype(kIdleInhibitReason.size()));
-}
-
-QString ScreenSaverInhibitLine(const QString& cookie) {
-    return QStringLiteral("Inhibit Sorna %1 -> %2").arg(Reason(), cookie);
-}
+const QString kFirstInhibit = StandInService::InhibitLine(4101);
 
 TEST(DesktopIdleInhibitor, HoldsTheScreenSaverOnceAndGivesBackItsCookie) {
     StandInService service(Serves::ScreenSaver);
@@ -34,8 +24,7 @@ TEST(DesktopIdleInhibitor, HoldsTheScreenSaverOnceAndGivesBackItsCookie) {
     inhibitor.UnInhibit();
     inhibitor.Inhibit();
     EXPECT_EQ(service.Calls(),
-              QStringList({ScreenSaverInhibitLine(kFirstCookie), "UnInhibit " + kFirstCookie,
-                           ScreenSaverInhibitLine("4102")}));
+              QStringList({kFirstInhibit, "UnInhibit 4101", StandInService::InhibitLine(4102)}));
 }
 
 TEST(DesktopIdleInhibitor, DestructionReleasesWhatIsHeld) {
@@ -44,8 +33,7 @@ TEST(DesktopIdleInhibitor, DestructionReleasesWhatIsHeld) {
     std::optional<DesktopIdleInhibitor> inhibitor(std::in_place);
     inhibitor->Inhibit();
     inhibitor.reset();
-    EXPECT_EQ(service.Calls(),
-              QStringList({ScreenSaverInhibitLine(kFirstCookie), "UnInhibit " + kFirstCookie}));
+    EXPECT_EQ(service.Calls(), QStringList({kFirstInhibit, "UnInhibit 4101"}));
 }
 
 TEST(DesktopIdleInhibitor, SimulatedActivityReachesTheScreenSaver) {
@@ -63,7 +51,7 @@ TEST(DesktopIdleInhibitor, PrefersTheScreenSaverOverThePortal) {
     ASSERT_TRUE(service.IsReady());
     DesktopIdleInhibitor inhibitor;
     inhibitor.Inhibit();
-    EXPECT_EQ(service.Calls(), QStringList({ScreenSaverInhibitLine(kFirstCookie)}));
+    EXPECT_EQ(service.Calls(), QStringList({kFirstInhibit}));
 }
 
 TEST(DesktopIdleInhibitor, FallsBackToThePortalsIdleInhibition) {
@@ -76,7 +64,8 @@ TEST(DesktopIdleInhibitor, FallsBackToThePortalsIdleInhibition) {
     const QStringList calls = service.Calls();
     ASSERT_EQ(calls.size(), 2) << calls.join('\n').toStdString();
     // No parent window, flag 8 (idle), the reason; the request object it returned gets closed.
-    const QString inhibitPrefix = QStringLiteral("PortalInhibit '' 8 %1 -> ").arg(Reason());
+    const QString inhibitPrefix =
+        QStringLiteral("PortalInhibit '' 8 %1 -> ").arg(StandInService::InhibitReason());
     ASSERT_TRUE(calls[0].startsWith(inhibitPrefix)) << calls[0].toStdString();
     EXPECT_EQ(calls[1], "Close " + calls[0].mid(inhibitPrefix.size()));
 }
@@ -90,7 +79,7 @@ TEST(DesktopIdleInhibitor, WithoutAServiceHoldsNothing) {
     ASSERT_TRUE(service.IsReady());
     inhibitor.UnInhibit();
     inhibitor.Inhibit();
-    EXPECT_EQ(service.Calls(), QStringList({ScreenSaverInhibitLine(kFirstCookie)}));
+    EXPECT_EQ(service.Calls(), QStringList({kFirstInhibit}));
 }
 
 TEST(DesktopIdleInhibitor, TheBusEndsTheInhibitionOfAKilledHolder) {
@@ -99,12 +88,11 @@ TEST(DesktopIdleInhibitor, TheBusEndsTheInhibitionOfAKilledHolder) {
     QProcess holder;
     holder.start(QStringLiteral(SORNA_INHIBIT_UNTIL_KILLED), {});
     ASSERT_TRUE(holder.waitForReadyRead(5000));
-    ASSERT_EQ(service.Calls(), QStringList({ScreenSaverInhibitLine(kFirstCookie)}));
+    ASSERT_EQ(service.Calls(), QStringList({kFirstInhibit}));
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(5000));
     EXPECT_EQ(holder.exitStatus(), QProcess::CrashExit);
-    EXPECT_EQ(service.WaitForCalls(2),
-              QStringList({ScreenSaverInhibitLine(kFirstCookie), "Vanished " + kFirstCookie}));
+    EXPECT_EQ(service.WaitForCalls(2), QStringList({kFirstInhibit, "Vanished 4101"}));
 }
 
 }  // namespace
