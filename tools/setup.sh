@@ -10,7 +10,7 @@ packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n li
     fonts-nanum libgtest-dev libgmock-dev libbenchmark-dev"
 if [ "$mode" = test ]; then
     packages="$packages clang-14 libclang-rt-14-dev xvfb xauth xdotool x11-utils openbox wmctrl
-        dbus python3 python3-dbus python3-xlib"
+        dbus python3 python3-dbus python3-gi python3-xlib"
 fi
 
 missing=""
