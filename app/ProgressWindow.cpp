@@ -1,0 +1,41 @@
+#include "app/ProgressWindow.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/DialogUnits.h"
+#include "app/PumpMessages.h"
+#include "app/QtText.h"
+#include "resources/AppStrings.h"
+
+namespace sorna {
+namespace {
+
+constexpr QSize kSizeInDialogUnits{112, 30};
+
+}  // namespace
+
+ProgressWindow::ProgressWindow(QWidget& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint),
+      label_(new QLabel(ToQString(kProgressInitialText), this)) {
+    label_->setObjectName(QStringLiteral("1029"));
+    label_->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    setFixedSize(DialogUnitsToPixels(kSizeInDialogUnits, font()));
+    CentreOver(owner);
+    show();
+    PumpMessages();
+}
+
+void ProgressWindow::SetProgressText(std::u16string_view text) {
+    label_->setText(ToQString(text));
+    PumpMessages();
+}
+
+void ProgressWindow::CentreOver(const QWidget& owner) {
+    const QRect ownerFrame = owner.frameGeometry();
+    move(ownerFrame.center() - rect().center());
+}
+
+}  // namespace sorna

@@ -1,0 +1,11 @@
+#include "app/PumpMessages.h"
+
+#include <QCoreApplication>
+
+namespace sorna {
+
+void PumpMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace sorna

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorna {
+
+// What a second start sends to the running reader over the single-instance channel, and the
+// running reader's answer. Every number is 32 bits, little-endian.
+//   bring to front:  kind 1
+//   command line:    kind 2, data tag, byte count, that many bytes (UTF-16LE text and its NUL)
+//   answer:          the result, 0, sent back for each command line
+
+inline constexpr uint32_t kHandOverTag = 123456;
+
+// Larger than any command line the system can pass, small enough to refuse a bogus count.
+inline constexpr uint32_t kMaxHandOverBytes = 8u << 20;
+
+enum class HandOverKind : uint32_t {
+    kBringToFront = 1,
+    kCommandLine = 2,
+};
+
+struct HandOverRequest {
+    HandOverKind kind = HandOverKind::kBringToFront;
+    uint32_t tag = 0;
+    uint32_t byteCount = 0;
+    std::vector<uint8_t> data;  // byteCount bytes
+};
+
+std::vector<uint8_t> EncodeBringToFront();
+
+// The command line with its terminating NUL: byte count (code units + 1) x 2.
+std::vector<uint8_t> EncodeCommandLine(std::u16string_view commandLine);
+
+std::vector<uint8_t> EncodeAnswer(uint32_t result);
+
+// Takes the bytes of a connection as they arrive and gives back whole requests.
+class HandOverReader {
+public:
+    enum class Status { kNeedMore, kRequest, kMalformed };
+
+    void Append(const uint8_t* bytes, size_t count);
+
+    // kRequest fills request and consumes it. kMalformed (an unknown kind, or a byte count over
+    // the limit) is final: the connection is of no use any more.
+    Status Next(HandOverRequest& request);
+
+private:
+    Status NextCommandLine(HandOverRequest& request);
+    std::optional<uint32_t> PeekNumber(size_t index) const;
+    void Consume(size_t count);
+
+    std::vector<uint8_t> buffer_;
+    bool malformed_ = false;
+};
+
+}  // namespace sorna

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+#include "platform/HandOverRecord.h"
+
+class QLocalSocket;
+
+namespace sorna {
+
+// Keeps the reader to one running copy per user. A lock file in the user's runtime folder says
+// that a reader runs; a local socket beside it is how a later start finds that reader.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    // The lock file and the socket are named after `name`.
+    explicit SingleInstance(const QString& name);
+
+    // For a start while another reader runs and answers: asks it to come to the front, hands it
+    // a non-empty command line, waits for its answer and returns true; the caller then exits
+    // with 0. Otherwise returns false and this start goes on as a reader.
+    bool HandOverToRunning(std::u16string_view commandLine);
+
+    // Lets later starts find this reader; they bring `window` to the front.
+    bool Serve(QWidget& window);
+
+signals:
+    // A command line handed over by a later start. It has been answered; nothing else is done
+    // with it.
+    void CommandLineReceived(const sorna::HandOverRequest& request);
+
+private:
+    bool AnotherIsRunning();
+    void Accept();
+    void Read(QLocalSocket& socket, HandOverReader& reader);
+
+    QString lockPath_;
+    QString socketPath_;
+    QLockFile lock_;
+    QLocalServer server_;
+    QPointer<QWidget> window_;
+};
+
+}  // namespace sorna

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+namespace sorna {
+
+// The id carried by a command posted to the main window. Menus, menu-bar buttons, accelerators,
+// taps and hardware keys all end up as one of these.
+using CommandId = uint16_t;
+
+inline constexpr CommandId IDM_ALT_F4 = 40002;  // accelerator with no handler: Alt+F4 is swallowed
+inline constexpr CommandId IDM_ALT_SLASH = 40003;  // accelerator with no handler
+inline constexpr CommandId IDM_OPEN_TEST = 40004;
+inline constexpr CommandId IDM_EXIT = 40005;
+inline constexpr CommandId IDM_LINE_UP = 40006;
+inline constexpr CommandId IDM_LINE_DOWN = 40007;
+inline constexpr CommandId IDM_OPEN = 40008;
+inline constexpr CommandId IDM_PAGE_DOWN = 40009;
+inline constexpr CommandId IDM_PAGE_UP = 40010;
+inline constexpr CommandId IDM_ABOUT = 40011;
+inline constexpr CommandId IDM_SETTINGS = 40023;
+inline constexpr CommandId IDM_RECENT_CLEAR = 40024;
+inline constexpr CommandId IDM_FIND = 40025;
+inline constexpr CommandId IDM_FULLSCREEN = 40027;
+inline constexpr CommandId IDM_USE_DICTIONARY = 40028;
+inline constexpr CommandId IDC_NONE = 40029;
+inline constexpr CommandId IDM_AUTOSCROLL = 40030;
+inline constexpr CommandId IDM_DIVIDER = 40032;  // the greyed "|" on the menu bar
+inline constexpr CommandId IDM_ROTATE = 40033;
+inline constexpr CommandId IDM_KEY_LEFT = 40034;
+inline constexpr CommandId IDM_KEY_RIGHT = 40036;
+inline constexpr CommandId IDM_KEY_UP = 40037;
+inline constexpr CommandId IDM_KEY_DOWN = 40038;
+inline constexpr CommandId IDM_BOOKMARK_EDIT = 40040;
+inline constexpr CommandId IDM_BOOKMARK_ADD = 40041;
+inline constexpr CommandId IDM_RECENT_00 = 40050;  // IDM_RECENT_00 + n opens recent file n
+inline constexpr CommandId IDM_RECENT_LAST = 40069;
+inline constexpr CommandId IDM_BOOKMARK_00 = 40100;  // IDM_BOOKMARK_00 + n goes to bookmark n
+inline constexpr CommandId IDM_BOOKMARK_LAST = 40119;
+inline constexpr CommandId IDM_BOOKMARK_CLEAR = 40200;
+inline constexpr CommandId IDM_CLOSE = 40201;
+
+}  // namespace sorna

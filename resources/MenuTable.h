@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "resources/CommandIds.h"
+
+namespace sorna {
+
+enum class MenuItemKind { kCommand, kSeparator, kPopup };
+
+// One entry of the main menu: a command (a menu item, or a button on the bar itself), a separator,
+// or a popup with items of its own.
+struct MenuItem {
+    MenuItemKind kind = MenuItemKind::kCommand;
+    std::u16string_view text;
+    CommandId id = 0;                 // commands only
+    bool grayed = false;              // shown but never chosen
+    std::span<const MenuItem> items;  // popups only
+};
+
+constexpr MenuItem MenuCommand(std::u16string_view text, CommandId id) {
+    return {MenuItemKind::kCommand, text, id, false, {}};
+}
+constexpr MenuItem MenuSeparator() {
+    return {MenuItemKind::kSeparator, {}, 0, false, {}};
+}
+constexpr MenuItem MenuPopup(std::u16string_view text, std::span<const MenuItem> items) {
+    return {MenuItemKind::kPopup, text, 0, false, items};
+}
+
+// "최근파일" is filled from the recent-file list each time it opens.
+inline constexpr MenuItem kMainPopupItems[] = {
+    MenuCommand(u"열기...", IDM_OPEN), MenuCommand(u"닫기", IDM_CLOSE),
+    MenuPopup(u"최근파일", {}),        MenuCommand(u"환경설정...", IDM_SETTINGS),
+    MenuCommand(u"찾기...", IDM_FIND), MenuSeparator(),
+    MenuCommand(u"정보", IDM_ABOUT),   MenuCommand(u"끝내기", IDM_EXIT),
+};
+
+// Checked while dictionary mode and the rotated view are on.
+inline constexpr MenuItem kViewPopupItems[] = {
+    MenuCommand(u"전체화면", IDM_FULLSCREEN),
+    MenuCommand(u"영어사전사용", IDM_USE_DICTIONARY),
+    MenuCommand(u"돌려보기", IDM_ROTATE),
+};
+
+// The bookmarks follow the separator, rebuilt from the list each time the popup opens.
+inline constexpr MenuItem kBookPopupItems[] = {
+    MenuCommand(u"책갈피에 추가", IDM_BOOKMARK_ADD),
+    MenuCommand(u"책갈피 편집...", IDM_BOOKMARK_EDIT),
+    MenuCommand(u"책갈피 목록 지우기", IDM_BOOKMARK_CLEAR),
+    MenuSeparator(),
+};
+
+// The menu bar at the bottom of the window, left to right.
+inline constexpr MenuItem kMenuBar[] = {
+    MenuPopup(u"메뉴", kMainPopupItems),  MenuPopup(u"보기", kViewPopupItems),
+    MenuPopup(u"책", kBookPopupItems),    {MenuItemKind::kCommand, u"|", IDM_DIVIDER, true, {}},
+    MenuCommand(u"자동", IDM_AUTOSCROLL), MenuCommand(u"열기", IDM_OPEN),
+    MenuCommand(u" ▲ ", IDM_PAGE_UP),     MenuCommand(u" ▼ ", IDM_PAGE_DOWN),
+};
+
+// Where the run-time items go.
+inline constexpr size_t kRecentFilesPosition = 2;    // the submenu inside "메뉴"
+inline constexpr size_t kFirstBookmarkPosition = 4;  // inside "책", after the separator
+
+// Appended to "최근파일" after the recent files and a separator.
+inline constexpr MenuItem kRecentClearItem =
+    MenuCommand(u"최근 파일 목록 지우기", IDM_RECENT_CLEAR);
+
+}  // namespace sorna
