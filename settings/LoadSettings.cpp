@@ -1,0 +1,92 @@
+#include "settings/NumberedValues.h"
+#include "settings/RegistryValues.h"
+#include "settings/Settings.h"
+#include "settings/SettingsValues.h"
+
+namespace sorna {
+namespace {
+
+void ReadDword(std::u16string_view name, auto& field) {
+    ReadDwordValue(kSettingsRoot, kSettingsKey, name, field, field);
+}
+
+bool ReadString(std::u16string_view name, std::u16string& text) {
+    return ReadStringValue(kSettingsRoot, kSettingsKey, name, text);
+}
+
+int32_t ReadCount(std::u16string_view name) {
+    int32_t count = 0;
+    ReadDword(name, count);
+    return count;
+}
+
+int32_t ReadPosition(std::u16string_view prefix, int32_t n) {
+    int32_t position = 0;
+    ReadDword(NumberedValueName(prefix, n), position);
+    return position;
+}
+
+std::u16string ReadNumberedString(std::u16string_view prefix, int32_t n) {
+    std::u16string text;
+    ReadString(NumberedValueName(prefix, n), text);
+    return text;
+}
+
+// Only entries whose name value is stored are visited, whatever the count claims.
+std::vector<int32_t> StoredEntries(std::u16string_view countName, std::u16string_view prefix) {
+    return StoredNumbers(kSettingsRoot, kSettingsKey, prefix, ReadCount(countName));
+}
+
+void LoadRecentFiles(RecentFiles& recentFiles) {
+    recentFiles.ClearRecentFiles();
+    for (const int32_t n : StoredEntries(kRecentFileCountValue, kRecentFileNamePrefix)) {
+        const int32_t position = ReadPosition(kRecentFilePositionPrefix, n);
+        std::u16string path = ReadNumberedString(kRecentFileNamePrefix, n);
+        if (!path.empty()) {
+            recentFiles.Append({std::move(path), position, {}});
+        }
+    }
+}
+
+void LoadBookmarks(Bookmarks& bookmarks) {
+    bookmarks.ClearBookmarks();
+    for (const int32_t n : StoredEntries(kBookmarkCountValue, kBookmarkNamePrefix)) {
+        const int32_t position = ReadPosition(kBookmarkPositionPrefix, n);
+        std::u16string path = ReadNumberedString(kBookmarkNamePrefix, n);
+        std::u16string label = ReadNumberedString(kBookmarkLabelPrefix, n);
+        if (!path.empty() && !label.empty()) {
+            bookmarks.Append({std::move(path), position, std::move(label)});
+        }
+    }
+}
+
+void LoadRecentSearches(RecentSearches& recentSearches) {
+    recentSearches.ClearSearches();
+    for (const int32_t n : StoredEntries(kRecentSearchCountValue, kRecentSearchPrefix)) {
+        std::u16string text;
+        if (ReadString(NumberedValueName(kRecentSearchPrefix, n), text)) {
+            recentSearches.Append(std::move(text));
+        }
+    }
+}
+
+}  // namespace
+
+void Settings::LoadSettings() {
+    ApplyDisplayDefaults();
+    ApplyKeyDefaults();
+    for (const auto& [name, field] : kOptionDwords) {
+        std::visit([&](auto member) { ReadDword(name, this->*member); }, field);
+    }
+    for (int32_t slot = 0; slot < kKeySlotCount; ++slot) {
+        ReadDword(SlotValueName(kKeyFunctionPrefix, slot), keyFunctions[slot]);
+        ReadDword(SlotValueName(kKeyCodePrefix, slot), keyCodes[slot]);
+    }
+    ReadString(kFontFaceNameValue, sFontFaceName);
+    ReadString(kEngDicPathValue, sEngDicPath);
+    LoadRecentFiles(recentFiles);
+    LoadBookmarks(bookmarks);
+    LoadRecentSearches(recentSearches);
+}
+
+}  // namespace sorna

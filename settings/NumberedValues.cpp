@@ -1,0 +1,71 @@
+#include "settings/NumberedValues.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "platform/RegistryName.h"
+#include "resources/Format.h"
+
+namespace sorna {
+namespace {
+
+// Ten digits hold every 32-bit number.
+constexpr size_t kMaxDigits = 10;
+
+// The n for which name is NumberedValueName(prefix, n), letter case aside.
+std::optional<int32_t> NumberOfName(std::u16string_view name, std::u16string_view prefix) {
+    const std::u16string folded = FoldRegistryName(name);
+    if (!folded.starts_with(FoldRegistryName(prefix))) {
+        return std::nullopt;
+    }
+    const std::u16string_view digits = std::u16string_view(name).substr(prefix.size());
+    if (digits.empty() || digits.size() > kMaxDigits) {
+        return std::nullopt;
+    }
+    int64_t n = 0;
+    for (const char16_t digit : digits) {
+        if (digit < u'0' || digit > u'9') {
+            return std::nullopt;
+        }
+        n = n * 10 + (digit - u'0');
+    }
+    if (n > std::numeric_limits<int32_t>::max()) {
+        return std::nullopt;
+    }
+    // "RFNAME5" or "RFNAME007" is not how entry 5 or 7 is named.
+    const auto number = static_cast<int32_t>(n);
+    if (FoldRegistryName(NumberedValueName(prefix, number)) != folded) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+}  // namespace
+
+std::u16string NumberedValueName(std::u16string_view prefix, int32_t n) {
+    return FormatText(u"%s%02d", {prefix, int64_t{n}});
+}
+
+std::u16string SlotValueName(std::u16string_view prefix, int32_t n) {
+    return FormatText(u"%s%d", {prefix, int64_t{n}});
+}
+
+std::vector<int32_t> StoredNumbers(RegistryRoot root, std::u16string_view subkey,
+                                   std::u16string_view prefix, int32_t count) {
+    std::vector<int32_t> numbers;
+    const auto key = RegistryKey::Open(root, subkey, RegistryAccess::Read);
+    if (!key || count <= 0) {
+        return numbers;
+    }
+    for (const std::u16string& name : key->ValueNames()) {
+        const auto number = NumberOfName(name, prefix);
+        if (number && *number < count) {
+            numbers.push_back(*number);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+}  // namespace sorna

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/Registry.h"
+
+namespace sorna {
+
+// One value each, opening and closing the key for every call. Failures are silent beyond the
+// returned flag.
+
+// Stores defaultValue in field, then the value if it holds exactly 4 bytes (of any type).
+bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                    uint32_t& field, uint32_t defaultValue);
+bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                    int32_t& field, int32_t defaultValue);
+
+// Assigns the value's text up to its first NUL; leaves text alone when the key or the value is
+// missing or the value holds no bytes.
+bool ReadStringValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                     std::u16string& text);
+
+// Set the value, creating the key when it does not exist yet.
+bool WriteDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                     uint32_t value);
+bool WriteStringValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                      std::u16string_view text);
+
+}  // namespace sorna

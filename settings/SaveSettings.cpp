@@ -1,0 +1,70 @@
+#include "settings/NumberedValues.h"
+#include "settings/RegistryValues.h"
+#include "settings/Settings.h"
+#include "settings/SettingsValues.h"
+
+namespace sorna {
+namespace {
+
+void WriteDword(std::u16string_view name, uint32_t value) {
+    WriteDwordValue(kSettingsRoot, kSettingsKey, name, value);
+}
+
+void WriteString(std::u16string_view name, std::u16string_view text) {
+    WriteStringValue(kSettingsRoot, kSettingsKey, name, text);
+}
+
+void WriteCount(std::u16string_view name, size_t count) {
+    WriteDword(name, static_cast<uint32_t>(count));
+}
+
+// Values above a shrunken list's new count stay behind: the next load reads only up to the count.
+void SaveRecentFiles(const RecentFiles& recentFiles) {
+    const auto& entries = recentFiles.Entries();
+    WriteCount(kRecentFileCountValue, entries.size());
+    for (size_t n = 0; n < entries.size(); ++n) {
+        const auto index = static_cast<int32_t>(n);
+        WriteDword(NumberedValueName(kRecentFilePositionPrefix, index), entries[n].position);
+        WriteString(NumberedValueName(kRecentFileNamePrefix, index), entries[n].path);
+    }
+}
+
+void SaveBookmarks(const Bookmarks& bookmarks) {
+    const auto& entries = bookmarks.Entries();
+    WriteCount(kBookmarkCountValue, entries.size());
+    for (size_t n = 0; n < entries.size(); ++n) {
+        const auto index = static_cast<int32_t>(n);
+        WriteDword(NumberedValueName(kBookmarkPositionPrefix, index), entries[n].position);
+        WriteString(NumberedValueName(kBookmarkNamePrefix, index), entries[n].path);
+        WriteString(NumberedValueName(kBookmarkLabelPrefix, index), entries[n].label);
+    }
+}
+
+void SaveRecentSearches(const RecentSearches& recentSearches) {
+    const auto& entries = recentSearches.Entries();
+    WriteCount(kRecentSearchCountValue, entries.size());
+    for (size_t n = 0; n < entries.size(); ++n) {
+        WriteString(NumberedValueName(kRecentSearchPrefix, static_cast<int32_t>(n)), entries[n]);
+    }
+}
+
+}  // namespace
+
+void Settings::SaveSettings() const {
+    for (const auto& [name, field] : kOptionDwords) {
+        std::visit([&](auto member) { WriteDword(name, this->*member); }, field);
+    }
+    WriteString(kFontFaceNameValue, sFontFaceName);
+    WriteString(kEngDicPathValue, sEngDicPath);
+    for (int32_t slot = 0; slot < kKeySlotCount; ++slot) {
+        WriteDword(SlotValueName(kKeyFunctionPrefix, slot), keyFunctions[slot]);
+        WriteDword(SlotValueName(kKeyCodePrefix, slot), keyCodes[slot]);
+    }
+    SaveRecentFiles(recentFiles);
+    SaveBookmarks(bookmarks);
+    SaveRecentSearches(recentSearches);
+    // One file write for the whole save, durable when this returns.
+    FlushRegistry(kSettingsRoot);
+}
+
+}  // namespace sorna

@@ -1,0 +1,39 @@
+#include "settings/Settings.h"
+
+namespace sorna {
+
+Settings::Settings() {
+    ApplyDisplayDefaults();
+    ApplyKeyDefaults();
+}
+
+void Settings::ApplyDisplayDefaults() {
+    nLineSpace = 3;
+    nLRSpace = 4;
+    nTBSpace = 4;
+    nFontSize = 15;
+    nShareLine = 0;
+    bBold = 0;
+    bRotate = 0;
+    bRemoveLineStartSpace = 1;
+    bUseEngDic = 0;
+    clrText = 0x00FFFFFF;
+    clrBkgnd = 0x00000000;
+    bSearchIgnoreCase = 0;
+    bFullscreen = 0;
+    bLeftScroolbar = 0;
+    bShowProgress = 0;
+    bSmoothScroll = 0;
+    nAutoScrollSpeed = 100;
+    sFontFaceName = u"Tahoma";
+    sEngDicPath = u"\\Program Files\\Lexo\\Lexo.exe";
+}
+
+void Settings::ApplyKeyDefaults() {
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        keyFunctions[slot] = 0;
+        keyCodes[slot] = 0xC1 + slot;
+    }
+}
+
+}  // namespace sorna

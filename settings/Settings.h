@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "history/Bookmarks.h"
+#include "history/RecentFiles.h"
+#include "history/RecentSearches.h"
+
+namespace sorna {
+
+inline constexpr int kKeySlotCount = 6;
+
+// Every option of the reader, the hardware-key slots and the reading history. The other parts of
+// the program read and change the fields directly; LoadSettings and SaveSettings move them from
+// and to the registry key HKEY_CURRENT_USER\SOFTWARE\QARVEN\SORNA. Flags are 0 or 1 as written
+// by the program, and any non-zero value counts as set. Colours are 0x00BBGGRR.
+class Settings {
+public:
+    // Defaults and empty lists; nothing is read.
+    Settings();
+
+    // Fields 4-19 and 22-24 of the record (every option) back to their defaults.
+    void ApplyDisplayDefaults();
+    // No function on any slot, and the key codes 0xC1-0xC6.
+    void ApplyKeyDefaults();
+    // Defaults, then every value and list stored in the registry. Never fails visibly.
+    void LoadSettings();
+    // Writes every value and list and flushes the root to disk. Never fails visibly.
+    void SaveSettings() const;
+
+    bool operator==(const Settings&) const = default;
+
+    RecentFiles recentFiles;
+    Bookmarks bookmarks;
+    RecentSearches recentSearches;
+    int32_t nLineSpace;
+    int32_t nLRSpace;
+    int32_t nTBSpace;
+    int32_t nFontSize;
+    int32_t nShareLine;
+    int32_t bBold;
+    int32_t bRotate;
+    int32_t bRemoveLineStartSpace;
+    int32_t bUseEngDic;
+    uint32_t clrText;
+    uint32_t clrBkgnd;
+    int32_t bSearchIgnoreCase;
+    int32_t bFullscreen;
+    int32_t bLeftScroolbar;
+    int32_t bShowProgress;
+    int32_t bSmoothScroll;
+    // Per hardware-key slot: an index into the key-function table (0 = not used) and a key code.
+    std::array<int32_t, kKeySlotCount> keyFunctions;
+    std::array<int32_t, kKeySlotCount> keyCodes;
+    int32_t nAutoScrollSpeed;
+    std::u16string sFontFaceName;
+    std::u16string sEngDicPath;
+};
+
+}  // namespace sorna
