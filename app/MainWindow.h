@@ -2,13 +2,22 @@
 
 #include <QMainWindow>
 
+#include "settings/Settings.h"
+
 namespace sorna {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow();
+    explicit MainWindow(Settings& settings);
+
+protected:
+    // Closing the window saves every setting and list.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Settings& settings_;
 };
 
 }  // namespace sorna
