@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace sorna {
+
+// What a code unit is to line breaking, word picking and the dictionary lookup.
+enum class CharClass : uint8_t {
+    Letter = 1,     // letters, digits and everything else up to U+0100
+    Wide = 2,       // above U+0100: Korean syllables, Hanja, symbols
+    LineFeed = 3,   // U+000A
+    Space = 4,      // space, tab, carriage return
+    BreakMark = 5,  // ASCII punctuation that may start or end a line
+    End = 6,        // U+0000: the text's terminator, or a NUL inside it
+};
+
+// The punctuation that breaks runs of letters, so paths and addresses can wrap at it.
+inline constexpr std::array<char16_t, 32> kBreakMarks = {
+    u'`', u'~', u'!',  u'@', u'#', u'$',  u'%', u'^', u'&', u'*', u'(',
+    u')', u'_', u'-',  u'+', u'=', u'\\', u'|', u'[', u'{', u']', u'}',
+    u';', u':', u'\'', u'"', u'/', u'?',  u'.', u'>', u',', u'<',
+};
+
+namespace detail {
+
+constexpr CharClass ClassifyNarrow(char16_t c) {
+    if (c == u' ' || c == u'\t' || c == u'\r') {
+        return CharClass::Space;
+    }
+    if (c == u'\n') {
+        return CharClass::LineFeed;
+    }
+    if (c == 0) {
+        return CharClass::End;
+    }
+    for (char16_t mark : kBreakMarks) {
+        if (c == mark) {
+            return CharClass::BreakMark;
+        }
+    }
+    return CharClass::Letter;
+}
+
+constexpr std::array<CharClass, 0x101> MakeNarrowClasses() {
+    std::array<CharClass, 0x101> classes{};
+    for (char16_t c = 0; c <= 0x100; ++c) {
+        classes[c] = ClassifyNarrow(c);
+    }
+    return classes;
+}
+
+inline constexpr std::array<CharClass, 0x101> kNarrowClasses = MakeNarrowClasses();
+
+}  // namespace detail
+
+// Constant time: code units up to U+0100 come from a table built from the break marks.
+constexpr CharClass ClassifyChar(char16_t c) {
+    return c > 0x100 ? CharClass::Wide : detail::kNarrowClasses[c];
+}
+
+}  // namespace sorna

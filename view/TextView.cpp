@@ -1,0 +1,275 @@
+#include "view/TextView.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "resources/ViewStrings.h"
+#include "view/FindNoCase.h"
+#include "view/LineBreaker.h"
+#include "view/PositionBar.h"
+
+namespace sorna {
+namespace {
+
+int32_t Saturate(int64_t value) {
+    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                       std::numeric_limits<int32_t>::max()));
+}
+
+bool IsWhiteSpace(char16_t c) {
+    return u_isUWhiteSpace(c);
+}
+
+}  // namespace
+
+TextView::TextView(ViewDevice& device)
+    : device_(device), font_{std::u16string(kDefaultViewFace), 15, false, false} {}
+
+void TextView::ClearDocument() {
+    document_.Clear();
+    lines_.Free();
+    topLine_ = 0;
+    layoutNeeded_ = true;
+}
+
+void TextView::SetFont(std::u16string_view faceName, int32_t size, bool rotated, bool bold) {
+    FontDescription wanted{std::u16string(faceName.substr(0, FontDescription::kMaxFaceLength)),
+                           size, rotated, bold};
+    if (!(wanted == font_)) {
+        layoutNeeded_ = true;
+    }
+    font_ = std::move(wanted);
+}
+
+void TextView::SetTextArea(const ViewRect& area, bool leftBar) {
+    const bool wrapChanges =
+        font_.rotated ? area.Height() != textArea_.Height() : area.Width() != textArea_.Width();
+    if (wrapChanges) {
+        layoutNeeded_ = true;
+    }
+    textArea_ = area;
+    leftBar_ = leftBar;
+}
+
+void TextView::SetColors(uint32_t textColour, uint32_t backColour) {
+    textColour_ = textColour;
+    backColour_ = backColour;
+}
+
+void TextView::SetOptions(bool smooth, bool removeLineStartSpace) {
+    smooth_ = smooth;
+    if (removeLineStartSpace != removeLineStartSpace_) {
+        layoutNeeded_ = true;
+    }
+    removeLineStartSpace_ = removeLineStartSpace;
+}
+
+void TextView::SetLineSpacing(int32_t pixels) {
+    if (pixels != lineSpacing_) {
+        layoutNeeded_ = true;
+    }
+    lineSpacing_ = pixels;
+}
+
+void TextView::MeasureChars() {
+    metrics_ = device_.MeasureChars(font_);
+    // Line ends take no room on their line.
+    metrics_.charWidths[u'\n'] = 0;
+    metrics_.charWidths[u'\r'] = 0;
+    lineHeight_ = Saturate(int64_t{metrics_.wideHeight} + lineSpacing_);
+}
+
+bool TextView::Layout(ProgressText* progress) {
+    if (!document_.HasDocument() || document_.length <= 0) {
+        return true;
+    }
+    MeasureChars();
+    if (!layoutNeeded_) {
+        return true;
+    }
+    if (progress != nullptr) {
+        progress->SetProgressText(kLayoutProgressText);
+    }
+    const BreakOptions options{AvailableWidth(), removeLineStartSpace_};
+    if (!BreakLines(document_.text.get(), document_.length, metrics_, options, lines_)) {
+        lines_.Free();
+        topLine_ = 0;
+        return false;
+    }
+    layoutNeeded_ = false;
+    // A wider area gives fewer lines; keep the top line inside the new table.
+    topLine_ = Clamp(topLine_);
+    return true;
+}
+
+int64_t TextView::AvailableWidth() const {
+    return font_.rotated ? textArea_.Height() : textArea_.Width() - kScrollBarWidth;
+}
+
+std::u16string_view TextView::LineChars(int32_t n) const {
+    if (n < 0 || n >= lines_.Count() - 1) {
+        return {};
+    }
+    return {document_.text.get() + lines_[n], size_t(lines_[n + 1] - lines_[n])};
+}
+
+std::u16string TextView::LineText(int32_t n) const {
+    std::u16string_view line = LineChars(n);
+    while (!line.empty() && IsWhiteSpace(line.front())) {
+        line.remove_prefix(1);
+    }
+    while (!line.empty() && IsWhiteSpace(line.back())) {
+        line.remove_suffix(1);
+    }
+    return std::u16string(line);
+}
+
+ViewRect TextView::LineRect(int32_t row) const {
+    const int64_t height = lineHeight_;
+    const int32_t barLeft = leftBar_ ? kScrollBarWidth : 0;
+    if (!font_.rotated) {
+        const int32_t barRight = leftBar_ ? 0 : kScrollBarWidth;
+        return {textArea_.left + barLeft, Saturate(textArea_.top + row * height),
+                textArea_.right - barRight, Saturate(textArea_.top + (row + 1) * height)};
+    }
+    const int32_t left = Saturate(int64_t{textArea_.left} + barLeft + row * height);
+    return {left, textArea_.bottom, Saturate(left + height), textArea_.top};
+}
+
+int32_t TextView::LinesPerPage() const {
+    const int64_t extent = font_.rotated ? textArea_.Width() : textArea_.Height();
+    if (lineHeight_ <= 0 || extent <= 0) {
+        return 0;
+    }
+    return Saturate(extent / lineHeight_);
+}
+
+int32_t TextView::RowAt(int32_t x, int32_t y) const {
+    if (lineHeight_ <= 0) {
+        return -1;
+    }
+    const int64_t along = font_.rotated ? int64_t{x} - textArea_.left : int64_t{y} - textArea_.top;
+    return Saturate(along / lineHeight_);
+}
+
+int32_t TextView::Clamp(int64_t wanted) const {
+    const int32_t last = lines_.Count() - 1;
+    if (last < 0 || wanted <= 0) {
+        return 0;
+    }
+    return int32_t(std::min<int64_t>(wanted, last));
+}
+
+bool TextView::SetTopLine(int32_t n) {
+    if (n < 0 || n >= lines_.Count()) {
+        return false;
+    }
+    topLine_ = n;
+    device_.Repaint();
+    return true;
+}
+
+void TextView::ScrollLines(int32_t n) {
+    if (smooth_) {
+        SmoothScroll(n);
+        return;
+    }
+    topLine_ = Clamp(int64_t{topLine_} + n);
+    device_.Repaint();
+}
+
+// One repaint per single-line step, as fast as painting allows; the step that the clamp holds
+// back ends the scroll without painting.
+void TextView::SmoothScroll(int32_t n) {
+    const int32_t step = n > 0 ? 1 : -1;
+    const int64_t steps = n > 0 ? int64_t{n} : -int64_t{n};
+    for (int64_t k = 0; k < steps; ++k) {
+        const int64_t wanted = int64_t{topLine_} + step;
+        topLine_ = Clamp(wanted);
+        if (topLine_ != wanted) {
+            return;
+        }
+        device_.Repaint();
+    }
+}
+
+int32_t TextView::TopOffset() const {
+    return lines_.Empty() ? -1 : lines_[topLine_];
+}
+
+std::optional<int32_t> TextView::FindLine(int32_t offset) const {
+    if (offset <= 0) {
+        return 0;
+    }
+    if (offset > document_.length) {
+        return std::nullopt;
+    }
+    if (lines_.Count() < 2) {
+        return 0;
+    }
+    const auto starts = lines_.Entries().first(size_t(lines_.Count() - 1));
+    const auto after = std::upper_bound(starts.begin(), starts.end(), offset);
+    return int32_t(after - starts.begin()) - 1;
+}
+
+bool TextView::GoToOffset(int32_t offset) {
+    if (offset < 0) {
+        return false;
+    }
+    const std::optional<int32_t> line = FindLine(offset);
+    return line && SetTopLine(*line);
+}
+
+void TextView::JumpToBar(int32_t y) {
+    const int64_t height = textArea_.Height();
+    if (height <= 0) {
+        return;  // no bar to tap on
+    }
+    topLine_ = Clamp((int64_t{y} - textArea_.top) * lines_.Count() / height);
+    device_.Repaint();
+}
+
+WordHit TextView::WordAt(int32_t x, int32_t y) const {
+    const int32_t row = RowAt(x, y);
+    if (row < 0 || row >= LinesPerPage() || int64_t{topLine_} + row + 1 >= lines_.Count()) {
+        return {};
+    }
+    const int64_t position =
+        font_.rotated ? int64_t{textArea_.bottom} - y : int64_t{x} - textArea_.left;
+    return PickWord(LineChars(topLine_ + row), position, metrics_);
+}
+
+std::optional<int32_t> TextView::CountLetters() const {
+    const int32_t perPage = LinesPerPage();
+    if (lines_.Empty() || perPage < 1) {
+        return std::nullopt;
+    }
+    const int64_t bottom = int64_t{topLine_} + perPage - 1;
+    if (bottom >= lines_.Count() - 1) {
+        return std::nullopt;
+    }
+    const std::u16string_view line = LineChars(int32_t(bottom));
+    return int32_t(std::count_if(line.begin(), line.end(), [](char16_t c) {
+        const CharClass charClass = ClassifyChar(c);
+        return charClass == CharClass::Letter || charClass == CharClass::Wide;
+    }));
+}
+
+bool TextView::FindNext(std::u16string_view pattern, bool ignoreCase) {
+    if (pattern.empty() || topLine_ >= lines_.Count() - 1) {
+        return false;
+    }
+    const int32_t start = lines_[topLine_ + 1];
+    const std::u16string_view rest(document_.text.get() + start, size_t(document_.length - start));
+    std::optional<size_t> hit;
+    if (ignoreCase) {
+        hit = FindNoCase(rest, pattern);
+    } else if (const size_t at = rest.find(pattern); at != std::u16string_view::npos) {
+        hit = at;
+    }
+    return hit && GoToOffset(start + int32_t(*hit));
+}
+
+}  // namespace sorna

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "document/DocumentText.h"
+#include "document/ProgressText.h"
+#include "view/CharMetrics.h"
+#include "view/FontDescription.h"
+#include "view/LineTable.h"
+#include "view/ViewDevice.h"
+#include "view/ViewRect.h"
+#include "view/WordPick.h"
+
+namespace sorna {
+
+// The document as display lines: its text, the line table laid out for the current font and
+// text area, and the top line shown. Painting and measuring go through the device, which must
+// outlive the view.
+class TextView {
+public:
+    explicit TextView(ViewDevice& device);
+
+    // The document. The loader fills it after ClearDocument; Layout then breaks it into lines.
+    DocumentText& Document() { return document_; }
+    const DocumentText& Document() const { return document_; }
+    void ClearDocument();
+
+    // What the wrapping depends on; each setter marks a new layout as needed when it changes.
+    void SetFont(std::u16string_view faceName, int32_t size, bool rotated, bool bold);
+    void SetTextArea(const ViewRect& area, bool leftBar);
+    void SetColors(uint32_t textColour, uint32_t backColour);
+    void SetOptions(bool smooth, bool removeLineStartSpace);
+    void SetLineSpacing(int32_t pixels);
+    bool LayoutNeeded() const { return layoutNeeded_; }
+
+    // Measures the font and, when needed, breaks the whole text into lines. Nothing happens
+    // without a document. False when the line table ran out of memory: it is then left empty.
+    bool Layout(ProgressText* progress);
+
+    const FontDescription& Font() const { return font_; }
+    const ViewRect& TextArea() const { return textArea_; }
+    bool LeftBar() const { return leftBar_; }
+    uint32_t TextColour() const { return textColour_; }
+    uint32_t BackColour() const { return backColour_; }
+    int32_t LineHeight() const { return lineHeight_; }
+    const LineTable& Lines() const { return lines_; }
+
+    // The characters of display line n, its line end included; empty when there is no such line.
+    std::u16string_view LineChars(int32_t n) const;
+    // Display line n without the white space at its ends; empty when there is no such line.
+    std::u16string LineText(int32_t n) const;
+    // Rectangle of the row-th line of the page. Rotated rows are vertical strips from left to
+    // right, given with their top at the text area's bottom.
+    ViewRect LineRect(int32_t row) const;
+
+    // Top line and reading position. Every change of the top line is painted at once.
+    int32_t TopLine() const { return topLine_; }
+    int32_t LinesPerPage() const;
+    int32_t RowAt(int32_t x, int32_t y) const;  // -1 when no row can be told
+    bool SetTopLine(int32_t n);
+    void ScrollLines(int32_t n);
+    int32_t TopOffset() const;  // -1 when nothing is laid out
+    std::optional<int32_t> FindLine(int32_t offset) const;
+    bool GoToOffset(int32_t offset);
+    void JumpToBar(int32_t y);
+    WordHit WordAt(int32_t x, int32_t y) const;
+    std::optional<int32_t> CountLetters() const;  // none when the page shows the end
+
+    // Finds `pattern` from the start of the line after the top line to the end of the text and
+    // makes the line holding the occurrence the top line.
+    bool FindNext(std::u16string_view pattern, bool ignoreCase);
+
+private:
+    void MeasureChars();
+    int64_t AvailableWidth() const;
+    int32_t Clamp(int64_t wanted) const;
+    void SmoothScroll(int32_t n);
+
+    ViewDevice& device_;
+    DocumentText document_;
+    LineTable lines_;
+    FontDescription font_;
+    CharMetrics metrics_;
+    ViewRect textArea_{0, 0, 240, 320};
+    bool leftBar_ = false;
+    uint32_t textColour_ = 0xFFFFFF;
+    uint32_t backColour_ = 0x000000;
+    int32_t lineSpacing_ = 4;
+    int32_t lineHeight_ = 0;
+    bool removeLineStartSpace_ = true;
+    bool smooth_ = false;
+    bool layoutNeeded_ = true;
+    int32_t topLine_ = 0;
+};
+
+}  // namespace sorna

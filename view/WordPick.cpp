@@ -1,0 +1,46 @@
+#include "view/WordPick.h"
+
+#include <optional>
+
+namespace sorna {
+namespace {
+
+// Index of the character hit by the point; `hitClass` becomes the class of each character
+// whose span holds it, so a point on a boundary may still reach the next character.
+std::optional<size_t> HitCharacter(std::u16string_view line, int64_t position,
+                                   const CharMetrics& metrics, CharClass& hitClass) {
+    int64_t sum = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const int64_t width = metrics.Width(line[i]);
+        if (sum <= position && position <= sum + width) {
+            hitClass = ClassifyChar(line[i]);
+            if (hitClass == CharClass::Letter || hitClass == CharClass::Wide) {
+                return i;
+            }
+        }
+        sum += width;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+WordHit PickWord(std::u16string_view line, int64_t position, const CharMetrics& metrics) {
+    WordHit hit;
+    const std::optional<size_t> index = HitCharacter(line, position, metrics, hit.wordClass);
+    if (!index) {
+        return hit;
+    }
+    size_t first = *index;
+    size_t end = *index + 1;
+    while (first > 0 && ClassifyChar(line[first - 1]) == hit.wordClass) {
+        --first;
+    }
+    while (end < line.size() && ClassifyChar(line[end]) == hit.wordClass) {
+        ++end;
+    }
+    hit.word = line.substr(first, end - first);
+    return hit;
+}
+
+}  // namespace sorna
