@@ -64,7 +64,7 @@ std::u16string MirrorName(int32_t mirrorId) {
 
 // The override is written only once the prior value is safe in the mirror: a value that could not
 // be restored afterwards is left as it is. A mirror value left by a killed run, while its override
-// is still in force, already holds the true prior value and is kept. True when the mirror changed.
+// is still in force, already holds the true prior value and is kept. True on any change.
 bool OverrideRowValue(RegistryKey& key, const OverrideRow& row) {
     const std::optional<uint32_t> current = key.QueryDword(row.value);
     if (!current)
@@ -94,7 +94,7 @@ bool RestoreRowValue(RegistryKey& key, const OverrideRow& row) {
     return true;
 }
 
-// True when a registry value changed.
+// True on any change.
 bool WalkGroup(const RowGroup& group, bool on) {
     bool changed = false;
     for (const OverrideRow& row : group.rows) {
