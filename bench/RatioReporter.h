@@ -1,0 +1,33 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sorna {
+
+// The console report, plus each run's real time per iteration kept to print ratios against a
+// baseline measured in the same run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+    }
+
+    void PrintRatio(const char* label, const std::string& measured, const std::string& baseline) {
+        if (seconds_.count(measured) && seconds_.count(baseline) && seconds_[baseline] > 0) {
+            std::printf("%s: %.2f\n", label, seconds_[measured] / seconds_[baseline]);
+        }
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+}  // namespace sorna
