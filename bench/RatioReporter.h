@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,5 +30,25 @@ public:
 private:
     std::map<std::string, double> seconds_;
 };
+
+struct BenchmarkRatio {
+    const char* label;
+    std::string measured;
+    std::string baseline;
+};
+
+// A benchmark program's main: runs the benchmarks chosen on the command line, then prints each
+// ratio whose two benchmarks ran.
+inline int RunBenchmarksWithRatios(int argc, char** argv,
+                                   std::initializer_list<BenchmarkRatio> ratios) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const BenchmarkRatio& ratio : ratios) {
+        reporter.PrintRatio(ratio.label, ratio.measured, ratio.baseline);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace sorna

@@ -81,11 +81,7 @@ BENCHMARK(BM_ReplaceFileOnly)->Unit(benchmark::kMillisecond);
 }  // namespace sorna
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    sorna::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio("save settings / replace file only", "BM_SaveSettings",
-                        "BM_ReplaceFileOnly");
-    benchmark::Shutdown();
-    return 0;
+    return sorna::RunBenchmarksWithRatios(
+        argc, argv,
+        {{"save settings / replace file only", "BM_SaveSettings", "BM_ReplaceFileOnly"}});
 }
