@@ -1,0 +1,158 @@
+#include "document/ConvertHtml.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "document/DecodeUnits.h"
+#include "document/HtmlEntities.h"
+#include "document/HtmlReader.h"
+#include "document/TagBreak.h"
+
+namespace sorna {
+namespace {
+
+// More line-break chunks in a row than this are dropped until text comes.
+constexpr int kMostBreaksInARow = 3;
+
+bool IsLineBreakChunk(std::u16string_view chunk) {
+    return !chunk.empty() && chunk.find_first_not_of(u'\n') == std::u16string_view::npos;
+}
+
+template <TextEncoding kEncoding>
+class HtmlConverter {
+public:
+    HtmlConverter(std::span<const uint8_t> bytes, std::span<char16_t> output)
+        : reader_(bytes), output_(output) {}
+
+    HtmlConversion Run() {
+        if (output_.empty()) {
+            return {};
+        }
+        while (Step()) {
+        }
+        output_[count_] = 0;
+        return {count_, !full_};
+    }
+
+private:
+    // One token; false when the pass ends.
+    bool Step() {
+        const Token token = reader_.NextToken(preMode_);
+        if (token.kind == TokenKind::Text && !EmitText(Decode(token))) {
+            return false;
+        }
+        if (token.kind == TokenKind::Tag && !OnTag(Decode(token))) {
+            return false;
+        }
+        return !reader_.AtEnd();
+    }
+
+    bool OnTag(std::span<const char16_t> decoded) {
+        const std::u16string_view tag = TrimTag({decoded.data(), decoded.size()});
+        if (StartsWithLower(tag, "script")) {
+            reader_.SkipRawText("script");
+            return true;
+        }
+        if (StartsWithLower(tag, "style")) {
+            reader_.SkipRawText("style");
+            return true;
+        }
+        if (StartsWithLower(tag, "/pre")) {
+            preMode_ = false;
+            return true;
+        }
+        if (StartsWithLower(tag, "pre")) {
+            preMode_ = true;
+        }
+        const std::u16string_view lineBreak = TagBreak(tag);
+        return lineBreak.empty() || Append(lineBreak);
+    }
+
+    bool EmitText(std::span<char16_t> raw) {
+        // A run decodes to at least one unit; entities may leave nothing but the space.
+        const size_t length = DecodeEntities(raw);
+        return Append({raw.data(), length});
+    }
+
+    // Appends a chunk and, after text, one space; false when it does not fit.
+    bool Append(std::u16string_view chunk) {
+        if (IsLineBreakChunk(chunk)) {
+            if (breakRun_ < kMostBreaksInARow && !Put(chunk, 0)) {
+                return false;
+            }
+            breakRun_ = std::min(breakRun_ + 1, kMostBreaksInARow);
+            return true;
+        }
+        breakRun_ = 0;
+        if (!Put(chunk, 1)) {
+            return false;
+        }
+        output_[count_++] = u' ';
+        return true;
+    }
+
+    bool Put(std::u16string_view chunk, size_t extra) {
+        if (count_ + chunk.size() + extra >= output_.size()) {
+            full_ = true;
+            return false;
+        }
+        char16_t* at = output_.data() + count_;
+        if (chunk.data() != at) {
+            std::copy(chunk.begin(), chunk.end(), at);
+        }
+        count_ += chunk.size();
+        return true;
+    }
+
+    // The token's text, decoded where it will be appended when the output has room for it, so
+    // that text is written once; else into the spare chunk buffer.
+    std::span<char16_t> Decode(const Token& token) {
+        const std::span<const uint8_t> bytes = reader_.BytesOf(token);
+        const size_t most = token.end - token.begin;
+        std::span<char16_t> room;
+        if (count_ + most < output_.size()) {
+            room = output_.subspan(count_, most);
+        } else {
+            chunk_.resize(most);
+            room = chunk_;
+        }
+        return room.first(DecodeUnits(kEncoding, bytes, room));
+    }
+
+    HtmlReader<kEncoding> reader_;
+    std::span<char16_t> output_;
+    size_t count_ = 0;
+    bool full_ = false;
+    bool preMode_ = false;
+    int breakRun_ = 0;  // line-break chunks since the last text chunk
+    std::u16string chunk_;
+};
+
+template <TextEncoding kEncoding>
+HtmlConversion Convert(std::span<const uint8_t> bytes, std::span<char16_t> output) {
+    return HtmlConverter<kEncoding>(bytes, output).Run();
+}
+
+}  // namespace
+
+HtmlConversion ConvertHtml(std::span<const uint8_t> bytes, TextEncoding encoding,
+                           std::span<char16_t> output) {
+    switch (encoding) {
+        case TextEncoding::Utf8:
+            return Convert<TextEncoding::Utf8>(bytes, output);
+        case TextEncoding::Utf16Le:
+            return Convert<TextEncoding::Utf16Le>(bytes, output);
+        case TextEncoding::Utf16Be:
+            return Convert<TextEncoding::Utf16Be>(bytes, output);
+        case TextEncoding::CodePage949:
+            break;
+    }
+    return Convert<TextEncoding::CodePage949>(bytes, output);
+}
+
+size_t HtmlCapacity(size_t units) {
+    return units + units / 2 + 2;
+}
+
+}  // namespace sorna

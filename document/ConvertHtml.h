@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "document/TextEncoding.h"
+
+namespace sorna {
+
+struct HtmlConversion {
+    size_t count = 0;       // code units written, the terminating NUL not counted
+    bool complete = false;  // false when the output ran out of room and text was left out
+};
+
+// Turns an HTML document into plain text in one forward pass over its code units (bytes of code
+// page 949 or UTF-8, or UTF-16 units without their mark), with no document tree: tags and
+// comments are dropped, script and style contents skipped, br, p, pre and /tr become line feeds,
+// white space between words collapses to one space outside pre, and a fixed set of character
+// references is decoded. Every text chunk is followed by one space; at most three line-break
+// chunks follow one another. Writes into `output` and NUL-terminates it at count; a chunk that
+// does not fit ends the pass.
+HtmlConversion ConvertHtml(std::span<const uint8_t> bytes, TextEncoding encoding,
+                           std::span<char16_t> output);
+
+// Output capacity (terminator included) that holds the conversion of any `units` input code
+// units: outside pre a chunk never takes more units than its input, but inside pre each run gets
+// a space beyond the white space it keeps, so two units can become three.
+size_t HtmlCapacity(size_t units);
+
+}  // namespace sorna

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "document/TextEncoding.h"
+
+namespace sorna {
+
+// Decodes bytes of the given encoding to UTF-16: never more than bytes.size() / UnitWidth code
+// units (an odd last byte of UTF-16 is dropped). Writes at most out.size() units and returns how
+// many it wrote.
+size_t DecodeUnits(TextEncoding encoding, std::span<const uint8_t> bytes, std::span<char16_t> out);
+
+// The code unit at `index` of a UTF-16 byte stream.
+template <bool kBigEndian>
+char16_t Utf16UnitAt(const uint8_t* bytes, size_t index) {
+    const uint8_t first = bytes[2 * index];
+    const uint8_t second = bytes[2 * index + 1];
+    return kBigEndian ? static_cast<char16_t>(first << 8 | second)
+                      : static_cast<char16_t>(second << 8 | first);
+}
+
+}  // namespace sorna

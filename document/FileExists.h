@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+namespace sorna {
+
+// True when the path names something that is not a directory.
+bool FileExists(std::u16string_view path);
+
+}  // namespace sorna

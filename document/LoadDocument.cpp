@@ -1,0 +1,80 @@
+#include "document/LoadDocument.h"
+
+#include <unicode/uchar.h>
+
+#include <cerrno>
+#include <string>
+
+#include "document/DecodeDocument.h"
+#include "document/FileExists.h"
+#include "platform/MappedFile.h"
+#include "resources/DocumentStrings.h"
+#include "resources/Format.h"
+
+namespace sorna {
+namespace {
+
+// Decided on the path's part from its last full stop (the whole path when it has none).
+bool IsHtmlPath(std::u16string_view path) {
+    const size_t dot = path.find_last_of(u'.');
+    const std::u16string_view extension =
+        dot == std::u16string_view::npos ? path : path.substr(dot);
+    std::u16string lower;
+    for (const char16_t unit : extension) {
+        lower.push_back(static_cast<char16_t>(u_tolower(unit)));
+    }
+    return lower == u".html" || lower == u".htm";
+}
+
+bool Fail(DocumentText& document, std::u16string message) {
+    document.loadError = std::move(message);
+    return false;
+}
+
+// The steps after the file is open; the file closes when the caller's object goes.
+bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view path,
+                  ProgressText* progress) {
+    if (!file.CreateMapping()) {
+        return Fail(document, std::u16string(kMappingFailedMessage));
+    }
+    if (file.Size() > kMaxDocumentBytes) {
+        return Fail(document, FormatText(kOutOfMemoryMessage, {static_cast<int64_t>(file.Size())}));
+    }
+    if (!file.MapView()) {
+        return Fail(document, FormatText(kViewFailedMessage, {int64_t{file.LastError()}}));
+    }
+    document.isHtml = IsHtmlPath(path);
+    const bool decoded = DecodeDocument(document, file.Bytes(), document.isHtml, progress);
+    // What was read after the file shrank is not the file's text.
+    if (file.Faulted()) {
+        return Fail(document, FormatText(kViewFailedMessage, {int64_t{EIO}}));
+    }
+    if (decoded) {
+        document.documentPath = path;
+    }
+    return decoded;
+}
+
+}  // namespace
+
+bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText* progress) {
+    document.Clear();
+    if (!FileExists(path)) {
+        return Fail(document, FormatText(kFileMissingMessage, {path}));
+    }
+    document.isHtml = false;
+    if (progress != nullptr) {
+        progress->SetProgressText(kOpeningProgress);
+    }
+    MappedFile file;
+    if (!file.Open(path)) {
+        return Fail(document, FormatText(kOpenFailedMessage, {path}));
+    }
+    const bool loaded = MapAndDecode(document, file, path, progress);
+    if (!loaded) {
+        document.Clear();
+    }
+    return loaded;
+}
+
+}  // namespace sorna

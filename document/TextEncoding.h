@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace sorna {
+
+enum class TextEncoding { CodePage949, Utf8, Utf16Le, Utf16Be };
+
+struct EncodingChoice {
+    TextEncoding encoding = TextEncoding::CodePage949;
+    size_t markSize =
+        0;  // bytes of the byte-order mark that starts the file, dropped from the text
+};
+
+// How a document's bytes are to be read. A byte-order mark decides: EF BB BF is UTF-8, FF FE
+// little-endian and FE FF big-endian UTF-16 (these two only in files of at least 4 bytes). Without
+// one, bytes that are well-formed UTF-8 and hold at least one character beyond ASCII are UTF-8.
+// Everything else is code page 949; no Korean code page 949 text is also well-formed UTF-8.
+EncodingChoice DetectEncoding(std::span<const uint8_t> bytes);
+
+// Bytes per code unit of the encoded stream: 2 for UTF-16, 1 for the byte encodings.
+size_t UnitWidth(TextEncoding encoding);
+
+}  // namespace sorna

@@ -1,0 +1,134 @@
+#include "document/ConvertHtml.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace sorna {
+namespace {
+
+using Cases = std::vector<std::pair<std::string_view, std::u16string_view>>;
+
+std::span<const uint8_t> Bytes(std::string_view text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+// Converts with the capacity the loader gives and checks that nothing was left out.
+std::u16string Convert(std::string_view bytes, TextEncoding encoding = TextEncoding::CodePage949) {
+    std::u16string out(HtmlCapacity(bytes.size() / UnitWidth(encoding)), u'#');
+    const HtmlConversion result = ConvertHtml(Bytes(bytes), encoding, out);
+    EXPECT_TRUE(result.complete);
+    EXPECT_EQ(out[result.count], u'\0');
+    out.resize(result.count);
+    return out;
+}
+
+void ExpectConversions(const Cases& cases) {
+    for (const auto& [input, expected] : cases) {
+        EXPECT_EQ(Convert(input), expected) << "input: " << input;
+    }
+}
+
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(ConvertHtmlTest, CollapsesWhiteSpaceAndBreaksLinesAtTags) {
+    ExpectConversions({
+        {"a<b>b</b>c", u"a b c "},
+        {"Hello   world", u"Hello world "},
+        {"Hello\nworld", u"Hello world "},
+        {"line1<br>line2", u"line1 \nline2 "},
+        {"<p>Para</p>", u"\n\nPara "},
+        {"a<br><br><br><br>b", u"a \n\n\nb "},
+        {"a<p><p><p><p>b", u"a \n\n\n\n\n\nb "},
+        {"<P>x<BR>y< br >z</tr>w", u"\n\nx \ny \nz \nw "},
+        {"<p align=center>x<p\tclass=a>y<p\nid=b>z", u"\n\nx y z "},
+        {"a</p><div><li><h1><td><tr><hr><title>b", u"a b "},
+        {"<\xA1\xA1"
+         "br>x",
+         u"\nx "},  // an ideographic space before the name
+    });
+}
+
+TEST(ConvertHtmlTest, KeepsWhiteSpaceAndEveryLineInsidePre) {
+    ExpectConversions({
+        {"<pre>a b\nc</pre>", u"\n\na  b\n c "},
+        {"<pre>one\ntwo\nthree\nfour\n</pre>", u"\n\none\n two\n three\n four\n "},
+        // Lines ending in CR LF: each line's run starts with its line feed and is still text.
+        {"<pre>one\r\ntwo\r\nthree\r\nfour\r\nfive six\r\n</pre>x",
+         u"\n\none \ntwo \nthree \nfour \nfive  six \nx "},
+        // Runs of line feeds alone are line breaks, and a fourth in a row is dropped.
+        {"<pre>a\n\n\n\n\n\n\n\n\nb</pre>", u"\n\na\n \n\n\n\n\n\nb "},
+    });
+}
+
+TEST(ConvertHtmlTest, SkipsCommentsScriptsStylesAndUnfinishedTags) {
+    ExpectConversions({
+        {"<!-- x -->text", u"text "},
+        {"<!-->x-->y", u"y "},
+        {"<script>var a=1;</script>text", u"text "},
+        {"<script>x</SCRIPT>text", u"text "},
+        {"<script>if (a<b && c>d) f('</scr');</script >after", u"after "},
+        {"<style type=\"text/css\">p { x: 1 }</StYlE>next", u"next "},
+        {"<script>x</ script>rest", u""},
+        {"a<p", u"a "},
+        {"a<!-- open", u"a "},
+        {std::string_view("ab\0cd", 5), u"ab "},
+    });
+}
+
+TEST(ConvertHtmlTest, DecodesCharacterReferences) {
+    ExpectConversions({
+        {"&amp;amp; &amp;lt; &amp;#65;", u"&amp; < A "},
+        {"&nbsp;&nbsp;x", u"  x "},
+        {"&copy;&middot;&#149;&quot;&apos;&gt;", u"(C)\u00B7\u00B7\"'> "},
+        {"&AMP; &hellip; &nbsp", u"&AMP; &hellip; &nbsp "},
+        {"&#65; &#65 &#65&#66; &#; &#x41;", u"A A A&#66;  x41; "},
+        {"&#128512;&#99999999999;", u"\uF600\uFFFF "},
+        {"&#10;x", u"\nx "},
+    });
+}
+
+TEST(ConvertHtmlTest, LosesNoTextForLackOfRoom) {
+    EXPECT_EQ(Convert("Hello world"), u"Hello world ");
+    std::string pre = "<pre>";
+    for (int i = 0; i < 500; ++i) {
+        pre += "a ";
+    }
+    EXPECT_EQ(Convert(pre).size(), 2 + 500 * 3);
+    const std::string longRun(2000, 'x');
+    EXPECT_EQ(Convert("<b>" + longRun + "</b>"),
+              std::u16string(longRun.begin(), longRun.end()) + u" ");
+}
+
+TEST(ConvertHtmlTest, EndsAtTheFirstChunkThatDoesNotFit) {
+    std::u16string out(12, u'#');
+    const HtmlConversion result = ConvertHtml(Bytes("Hello world"), TextEncoding::CodePage949, out);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(out.substr(0, result.count + 1), std::u16string(u"Hello \0", 7));
+    EXPECT_FALSE(ConvertHtml(Bytes("x"), TextEncoding::CodePage949, {}).complete);
+}
+
+TEST(ConvertHtmlTest, ReadsTokensInTheFilesEncoding) {
+    EXPECT_EQ(Convert("<p>\xC7\xD1\xB1\xDB &amp; \xB1\xDB</p>"), u"\n\n한글 & 글 ");
+    EXPECT_EQ(Convert("<p>한글 &amp; 글</p>", TextEncoding::Utf8), u"\n\n한글 & 글 ");
+    for (const bool bigEndian : {false, true}) {
+        const auto encoding = bigEndian ? TextEncoding::Utf16Be : TextEncoding::Utf16Le;
+        EXPECT_EQ(
+            Convert(Utf16Bytes(u"<P>한글 &amp; 😀</p><script>a<b</script>", bigEndian), encoding),
+            u"\n\n한글 & 😀 ");
+    }
+}
+
+}  // namespace
+}  // namespace sorna

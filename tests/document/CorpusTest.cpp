@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <unicode/ucnv.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "document/LoadDocument.h"
+#include "platform/RegistryText.h"
+
+namespace sorna {
+namespace {
+
+// The real documents of the shared corpus: every one must load, and decode to what ICU's own
+// converters make of it.
+
+std::vector<std::filesystem::path> CorpusFiles() {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(SORNA_CORPUS_DIR)) {
+        files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// ICU's conversion of the whole file with the named converter, without the byte-order mark.
+std::u16string IcuText(const std::string& bytes, const char* converterName) {
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open(converterName, &status);
+    std::u16string text(bytes.size() + 1, u'\0');
+    const int32_t length = ucnv_toUChars(converter, text.data(), static_cast<int32_t>(text.size()),
+                                         bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+    ucnv_close(converter);
+    EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    text.resize(length);
+    if (text.starts_with(u'\uFEFF')) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+// The converter whose output a plain-text file must equal, by the file's known encoding.
+const char* ExpectedConverter(const std::string& name) {
+    if (name.starts_with("ko-cp949") || name.starts_with("ko-euckr") ||
+        name.starts_with("en-gutenberg-02") || name.starts_with("en-gutenberg-04")) {
+        return "windows-949";
+    }
+    if (name.starts_with("odd-")) {
+        return nullptr;  // mislabelled or unmarked: they need only load
+    }
+    if (name.find("utf16") != std::string::npos) {
+        return "UTF-16";
+    }
+    if (name.find("utf8") != std::string::npos || name.starts_with("en-gutenberg") ||
+        name == "SOURCES.md") {
+        return "UTF-8";
+    }
+    return nullptr;
+}
+
+std::u16string Load(const std::filesystem::path& file, DocumentText& document) {
+    const std::u16string path = FromUtf8(file.string()).value_or(u"");
+    EXPECT_TRUE(LoadDocument(document, path, nullptr)) << file;
+    return {document.text.get(), static_cast<size_t>(document.length)};
+}
+
+TEST(CorpusTest, EveryTextFileDecodesAsIcuDecodesItsEncoding) {
+    for (const auto& file : CorpusFiles()) {
+        DocumentText document;
+        const std::u16string text = Load(file, document);
+        if (document.isHtml) {
+            continue;
+        }
+        const std::string name = file.filename().string();
+        if (const char* converter = ExpectedConverter(name)) {
+            EXPECT_TRUE(IcuText(ReadBytes(file), converter) == text) << name;
+        } else {
+            EXPECT_GT(document.length, 0) << name;
+        }
+    }
+}
+
+TEST(CorpusTest, LargeFilesKeepTheirLinesAndWords) {
+    DocumentText bible;
+    const std::u16string text =
+        Load(std::filesystem::path(SORNA_CORPUS_DIR) / "ko-cp949-bible-krv-large.txt", bible);
+    EXPECT_EQ(std::count(text.begin(), text.end(), u'\n'), 31102);
+    EXPECT_TRUE(text.starts_with(u"Gen 1:1 태초에 하나님이 천지를 창조하시니라\r\n"));
+    DocumentText novel;
+    const std::u16string war =
+        Load(std::filesystem::path(SORNA_CORPUS_DIR) / "en-gutenberg-01-large.txt", novel);
+    EXPECT_EQ(std::count(war.begin(), war.end(), u'\n'), 65426);
+    EXPECT_TRUE(war.starts_with(u"\nThe Project Gutenberg EBook of War and Peace"));
+}
+
+TEST(CorpusTest, PagesComeOutWithoutMarkupScriptOrStyle) {
+    const std::map<std::string, std::u16string> titles = {
+        {"en-page-bbc.html", u"BBC - Homepage"},
+        {"en-page-google.html", u"india population - Google Search"},
+        {"en-page-hackernews.html", u"Hacker News"},
+        {"en-page-wikipedia.html", u"Ebola virus epidemic in West Africa"},
+        {"ko-euckr-page-02.htm", u"windows-949 한나라당은 2월 임시국회에서"},
+        {"ko-euckr-page-03-perftuning.html", u"아파치 성능향상 - Apache HTTP Server"},
+        {"ko-euckr-page-04-negotiation.html", u"내용협상 (Content Negotiation)"},
+        {"ko-euckr-page-05-quickref.html", u"지시어 빠른참조"},
+        {"ko-utf8-page-01-debianfaq.html", u"3장. 데비안 배포판 선택"},
+        {"ko-utf8-page-02-lohelp.html", u"바로 가기(LibreOffice 접근성 향상 도구)"},
+    };
+    // Markup, and pieces of the pages' scripts and style sheets.
+    const std::vector<std::u16string> neverShown = {
+        u"<script",       u"<style",        u"<p>",          u"<br>",
+        u"<div",          u"CDATA[//",      u"prettyPrint",  u"window.bbcredirection",
+        u"window.google", u"function byId", u"mw.loader",    u"Use filters for IE6",
+        u"[dir='ltr']",   u"a:lang(ar)",    u"langnames.js",
+    };
+    for (const auto& [name, title] : titles) {
+        DocumentText document;
+        const std::u16string text = Load(std::filesystem::path(SORNA_CORPUS_DIR) / name, document);
+        EXPECT_NE(text.find(title), std::u16string::npos) << name;
+        for (const auto& markup : neverShown) {
+            EXPECT_EQ(text.find(markup), std::u16string::npos) << name;
+        }
+    }
+}
+
+TEST(CorpusTest, ASmallPageBecomesExactlyItsText) {
+    DocumentText document;
+    EXPECT_EQ(Load(std::filesystem::path(SORNA_CORPUS_DIR) / "ko-euckr-page-01.htm", document),
+              u"EUC-KR test \n\n요청하신 웹 페이지를 찾을 수 없습니다. \n찾으시는 웹 페이지가 현재 "
+              u"사용할 수 없거나 \n웹 페이지의 이름이 변경 또는 삭제 되었습니다. \n이벤트 관련 "
+              u"문의는 고객문의를 이용하시기 바랍니다 ");
+}
+
+}  // namespace
+}  // namespace sorna

@@ -1,0 +1,41 @@
+#include "document/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace sorna {
+namespace {
+
+using namespace std::string_view_literals;
+
+EncodingChoice Detect(std::string_view bytes) {
+    return DetectEncoding({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
+}
+
+TEST(TextEncodingTest, TakesTheByteOrderMarks) {
+    EXPECT_EQ(Detect("\xEF\xBB\xBFx").encoding, TextEncoding::Utf8);
+    EXPECT_EQ(Detect("\xEF\xBB\xBF\xB0\xA1").markSize, 3);  // even when code page 949 follows
+    EXPECT_EQ(Detect("\xFF\xFE\x61\x00"sv).encoding, TextEncoding::Utf16Le);
+    EXPECT_EQ(Detect("\xFE\xFF\x00\x61"sv).encoding, TextEncoding::Utf16Be);
+    EXPECT_EQ(Detect("\xFE\xFF\x00\x61"sv).markSize, 2);
+    // A UTF-16 mark needs a file of at least four bytes.
+    EXPECT_EQ(Detect("\xFF\xFE").encoding, TextEncoding::CodePage949);
+    EXPECT_EQ(Detect("\xFF\xFE\x61").encoding, TextEncoding::CodePage949);
+    EXPECT_EQ(Detect("\xFE\xFF\x61").encoding, TextEncoding::CodePage949);
+}
+
+TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {
+    EXPECT_EQ(Detect("plain \xED\x95\x9C\xEA\xB8\x80 text").encoding, TextEncoding::Utf8);
+    EXPECT_EQ(Detect("\xF0\x9F\x98\x80").encoding, TextEncoding::Utf8);
+    EXPECT_EQ(Detect("only ascii").encoding, TextEncoding::CodePage949);
+    EXPECT_EQ(Detect("\xC7\xD1\xB1\xDB").encoding, TextEncoding::CodePage949);  // "한글"
+    for (const std::string_view bad :
+         {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ok \xEA\xB0", "\xEA\xB0\x80\x80"}) {
+        EXPECT_EQ(Detect(bad).encoding, TextEncoding::CodePage949) << bad;
+    }
+    EXPECT_EQ(Detect("").encoding, TextEncoding::CodePage949);
+}
+
+}  // namespace
+}  // namespace sorna

@@ -1,0 +1,81 @@
+#include "platform/CodePage949.h"
+
+#include <gtest/gtest.h>
+#include <unicode/ucnv.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace sorna {
+namespace {
+
+std::u16string Decode(const std::vector<uint8_t>& bytes, size_t capacity) {
+    std::u16string out(capacity, u'\0');
+    out.resize(DecodeCodePage949(bytes, out));
+    return out;
+}
+
+std::u16string Decode(const std::vector<uint8_t>& bytes) {
+    return Decode(bytes, bytes.size());
+}
+
+std::u16string DecodeWithIcu(const std::vector<uint8_t>& bytes) {
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open("windows-949", &status);
+    std::u16string out(bytes.size() + 1, u'\0');
+    const int32_t length = ucnv_toUChars(converter, out.data(), static_cast<int32_t>(out.size()),
+                                         reinterpret_cast<const char*>(bytes.data()),
+                                         static_cast<int32_t>(bytes.size()), &status);
+    ucnv_close(converter);
+    EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    out.resize(length);
+    return out;
+}
+
+TEST(CodePage949Test, MatchesIcuOnEveryPairAndOnRandomBytesWithoutAscii) {
+    std::vector<uint8_t> everyPair;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x80; trail <= 0xFE; ++trail) {
+            everyPair.insert(everyPair.end(),
+                             {static_cast<uint8_t>(lead), static_cast<uint8_t>(trail), 0x80, 0xFF});
+        }
+    }
+    EXPECT_EQ(Decode(everyPair), DecodeWithIcu(everyPair));
+    std::mt19937 random(949);
+    std::vector<uint8_t> noise(1 << 16);
+    for (uint8_t& byte : noise) {
+        byte = static_cast<uint8_t>(0x80 | random());
+    }
+    EXPECT_EQ(Decode(noise), DecodeWithIcu(noise));
+}
+
+TEST(CodePage949Test, KeepsTheAsciiByteAfterEveryBadLeadByte) {
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x00; trail < 0x80; ++trail) {
+            const std::vector<uint8_t> pair = {static_cast<uint8_t>(lead),
+                                               static_cast<uint8_t>(trail)};
+            const std::u16string icu = DecodeWithIcu(pair);
+            const bool mapped = icu.size() == 1 && icu[0] != u'\uFFFD';
+            const std::u16string expected =
+                mapped ? icu : std::u16string{u'\uFFFD', static_cast<char16_t>(trail)};
+            ASSERT_EQ(Decode(pair), expected) << lead << " " << trail;
+        }
+    }
+}
+
+TEST(CodePage949Test, DecodesKoreanText) {
+    // KS X 1001 and UHC syllables, a backslash that stays a backslash, a cut-off lead byte.
+    EXPECT_EQ(Decode({0xB0, 0xA1, 0x81, 0x41, 0x5C, 0x41, 0xB0}), u"가갂\\A\uFFFD");
+    EXPECT_EQ(Decode({0x00, 0x80, 0xFF}), std::u16string(u"\0\u0080\uF8F7", 3));
+}
+
+TEST(CodePage949Test, StopsAtTheOutputCapacity) {
+    const std::vector<uint8_t> bytes = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 0xB0, 0xA1};
+    EXPECT_EQ(Decode(bytes, 3), u"abc");
+    EXPECT_EQ(Decode(bytes, 10), u"abcdefghi가");
+    EXPECT_EQ(Decode({}, 4), u"");
+}
+
+}  // namespace
+}  // namespace sorna

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "platform/RegistryText.h"
+
+namespace sorna {
+
+// A fresh folder under the system's temporary folder for the life of one test, removed with
+// everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "sorna-doc-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            ADD_FAILURE() << "cannot create a temporary folder";
+        }
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // Writes `bytes` to the named file in the folder; returns its path.
+    std::filesystem::path Write(std::string_view name, std::string_view bytes) const {
+        const std::filesystem::path file = path_ / std::filesystem::u8path(name);
+        std::ofstream(file, std::ios::binary).write(bytes.data(), bytes.size());
+        return file;
+    }
+    std::filesystem::path Path(std::string_view name) const {
+        return path_ / std::filesystem::u8path(name);
+    }
+
+    // The program's form of a path: UTF-16.
+    static std::u16string Wide(const std::filesystem::path& file) {
+        return FromUtf8(file.string()).value_or(u"");
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace sorna
