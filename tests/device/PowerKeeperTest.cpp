@@ -213,18 +213,6 @@ TEST_F(PowerKeeperTest, ValuesThatCouldNotBeRestoredAreNeverOverridden) {
     EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
 }
 
-TEST_F(PowerKeeperTest, DestructionSwitchesOff) {
-    LoadHive("device");
-    {
-        PowerKeeper keeper(inhibitor);
-        keeper.Switch(true);
-    }
-    Reload();
-    ExpectPriorValues(kBacklightValues);
-    EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
-    EXPECT_EQ(inhibitor.uninhibits, 1);
-}
-
 // A desktop has none of the device keys: the keeper holds only the desktop's inhibition and never
 // writes a registry file.
 TEST_F(PowerKeeperTest, WithoutDeviceKeysNoFileIsWritten) {
