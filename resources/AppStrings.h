@@ -10,6 +10,8 @@ namespace sorna {
 inline constexpr std::u16string_view kProductName = u"Sorna";
 inline constexpr std::u16string_view kProductVersion = u"1.71";
 inline constexpr std::u16string_view kWindowClassName = u"SornaClass";
+// What a running reader is known by to a later start.
+inline constexpr std::u16string_view kInstanceName = u"Sorna";
 
 inline constexpr std::u16string_view kCaptionWithDocument = u"%s - %s %s";
 inline constexpr std::u16string_view kCaptionWithoutDocument = u"%s %s";

@@ -7,10 +7,10 @@ mode=${1:-run}
 cd "$(dirname "$0")/.."
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev
-    fonts-nanum libgtest-dev libgmock-dev libbenchmark-dev"
+    fonts-nanum libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin"
 if [ "$mode" = test ]; then
     packages="$packages clang-14 libclang-rt-14-dev xvfb xauth xdotool x11-utils openbox wmctrl
-        dbus python3 python3-dbus python3-gi python3-xlib"
+        dbus python3 python3-dbus python3-gi python3-xlib desktop-file-utils"
 fi
 
 missing=""

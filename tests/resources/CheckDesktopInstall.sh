@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks what a desktop gets from it: a valid menu
+# entry that names no file types and passes no file, the icon in every size, and the README.
+#   CheckDesktopInstall.sh BUILD_DIR SCRATCH_PREFIX
+set -eu
+build=$1
+prefix=$2
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*"; exit 1; }
+entry=$prefix/share/applications/sorna.desktop
+[ -f "$entry" ] || fail "no desktop entry"
+desktop-file-validate "$entry" || fail "desktop entry is not valid"
+grep -qx 'Name=Sorna' "$entry" || fail "entry is not named Sorna"
+grep -q '^Comment=' "$entry" || fail "no English comment"
+grep -q '^Comment\[ko\]=' "$entry" || fail "no Korean comment"
+grep -q '^MimeType=' "$entry" && fail "entry claims file types"
+grep -q '^Exec=.*%' "$entry" && fail "entry passes files on the command line"
+[ -x "$prefix/bin/sorna" ] || fail "no program"
+[ -f "$prefix/share/icons/hicolor/scalable/apps/sorna.svg" ] || fail "no scalable icon"
+for size in 16 22 24 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/sorna.png
+    [ -f "$png" ] || fail "no $size pixel icon"
+    # A PNG's width and height are the big-endian numbers at bytes 16 and 20.
+    dims=$(od -An -tu4 --endian=big -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')
+    [ "$dims" = "$size $size" ] || fail "$size pixel icon is $dims"
+done
+[ -f "$prefix/share/doc/sorna/README.md" ] || fail "no README"
+echo "desktop install: 1 passed, 0 failed"
