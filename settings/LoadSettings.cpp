@@ -75,8 +75,8 @@ void LoadRecentSearches(RecentSearches& recentSearches) {
 void Settings::LoadSettings() {
     ApplyDisplayDefaults();
     ApplyKeyDefaults();
-    for (const auto& [name, field] : kOptionDwords) {
-        std::visit([&](auto member) { ReadDword(name, this->*member); }, field);
+    for (const NamedDwordField& option : kOptionDwords) {
+        std::visit([&](auto member) { ReadDword(option.name, this->*member); }, option.field);
     }
     for (int32_t slot = 0; slot < kKeySlotCount; ++slot) {
         ReadDword(SlotValueName(kKeyFunctionPrefix, slot), keyFunctions[slot]);

@@ -51,8 +51,8 @@ void SaveRecentSearches(const RecentSearches& recentSearches) {
 }  // namespace
 
 void Settings::SaveSettings() const {
-    for (const auto& [name, field] : kOptionDwords) {
-        std::visit([&](auto member) { WriteDword(name, this->*member); }, field);
+    for (const NamedDwordField& option : kOptionDwords) {
+        std::visit([&](auto member) { WriteDword(option.name, this->*member); }, option.field);
     }
     WriteString(kFontFaceNameValue, sFontFaceName);
     WriteString(kEngDicPathValue, sEngDicPath);

@@ -1,0 +1,22 @@
+// Registry files are edited by hand, so any bytes may arrive. Whatever loads must be written back
+// in a form that loads cleanly into the same keys and values.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/RegistryFormat.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using sorna::ParseRegistryText;
+    using sorna::RegistryKeyNode;
+    using sorna::WriteRegistryText;
+    RegistryKeyNode root(u"HKEY_CURRENT_USER");
+    ParseRegistryText(std::string_view(reinterpret_cast<const char*>(data), size), root);
+    const std::string written = WriteRegistryText(root);
+    RegistryKeyNode reloaded(u"HKEY_CURRENT_USER");
+    if (!ParseRegistryText(written, reloaded) || WriteRegistryText(reloaded) != written) {
+        __builtin_trap();
+    }
+    return 0;
+}
