@@ -40,7 +40,7 @@ QVariant ReplyValue(const QDBusConnection& bus, const QDBusMessage& call, const 
 
 }  // namespace
 
-DesktopIdleInhibitor::DesktopIdleInhibitor(QDBusConnection bus) : bus(std::move(bus)) {}
+DesktopIdleInhibitor::DesktopIdleInhibitor() : bus(QDBusConnection::sessionBus()) {}
 
 DesktopIdleInhibitor::~DesktopIdleInhibitor() {
     UnInhibit();

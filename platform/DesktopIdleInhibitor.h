@@ -15,7 +15,8 @@ namespace sorna {
 // every call quietly does nothing.
 class DesktopIdleInhibitor final : public IdleInhibitor {
 public:
-    explicit DesktopIdleInhibitor(QDBusConnection bus = QDBusConnection::sessionBus());
+    // Talks to the session bus; a program without one gets an inhibitor that does nothing.
+    DesktopIdleInhibitor();
     ~DesktopIdleInhibitor() override;
     DesktopIdleInhibitor(const DesktopIdleInhibitor&) = delete;
     DesktopIdleInhibitor& operator=(const DesktopIdleInhibitor&) = delete;
