@@ -27,7 +27,7 @@ QString ModeArgument(StandInService::Serves serves) {
     return {};
 }
 
-bool RecordServiceOnBus() {
+bool StandInOnBus() {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(kRecordService);
 }
 
@@ -44,17 +44,17 @@ StandInService::StandInService(Serves serves) {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral(SORNA_STAND_IN_SCRIPT), {ModeArgument(serves)});
     process.waitForStarted(kWaitMs);
-    WaitUntil([this] { return RecordServiceOnBus() || process.state() == QProcess::NotRunning; });
+    WaitUntil([this] { return StandInOnBus() || process.state() == QProcess::NotRunning; });
 }
 
 StandInService::~StandInService() {
     process.terminate();
     process.waitForFinished(kWaitMs);
-    WaitUntil([] { return !RecordServiceOnBus(); });
+    WaitUntil([] { return !StandInOnBus(); });
 }
 
 bool StandInService::IsReady() const {
-    return process.state() == QProcess::Running && RecordServiceOnBus();
+    return process.state() == QProcess::Running && StandInOnBus();
 }
 
 QStringList StandInService::Calls() const {
