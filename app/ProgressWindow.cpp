@@ -1,5 +1,6 @@
 #include "app/ProgressWindow.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -20,8 +21,14 @@ ProgressWindow::ProgressWindow(QWidget& owner)
       label_(new QLabel(ToQString(kProgressInitialText), this)) {
     label_->setObjectName(QStringLiteral("1029"));
     label_->setAlignment(Qt::AlignCenter);
+    // Without a caption the window needs an edge of its own to stand out from the page below.
+    auto* edge = new QFrame(this);
+    edge->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    edge->setLineWidth(2);
+    (new QVBoxLayout(edge))->addWidget(label_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edge);
     setFixedSize(DialogUnitsToPixels(kSizeInDialogUnits, font()));
     CentreOver(owner);
     show();
