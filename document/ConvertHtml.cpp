@@ -15,6 +15,12 @@ namespace {
 // More line-break chunks in a row than this are dropped until text comes.
 constexpr int kMostBreaksInARow = 3;
 
+// The tag rules look at no more than the first six units of the trimmed tag, and ask whether it
+// is just "p". A head of the tag that still has eight units once trimmed answers both as the
+// whole tag would, so long tags (attributes, inline data) are not decoded whole.
+constexpr size_t kTagHead = 32;
+constexpr size_t kEnoughOfATag = 8;
+
 bool IsLineBreakChunk(std::u16string_view chunk) {
     return !chunk.empty() && chunk.find_first_not_of(u'\n') == std::u16string_view::npos;
 }
@@ -42,14 +48,25 @@ private:
         if (token.kind == TokenKind::Text && !EmitText(Decode(token))) {
             return false;
         }
-        if (token.kind == TokenKind::Tag && !OnTag(Decode(token))) {
+        if (token.kind == TokenKind::Tag && !OnTag(TagText(token))) {
             return false;
         }
         return !reader_.AtEnd();
     }
 
-    bool OnTag(std::span<const char16_t> decoded) {
-        const std::u16string_view tag = TrimTag({decoded.data(), decoded.size()});
+    std::u16string_view TagText(const Token& token) {
+        if (token.end - token.begin > kTagHead) {
+            const auto head = Decode({token.kind, token.begin, token.begin + kTagHead});
+            const std::u16string_view name = TrimTag({head.data(), head.size()});
+            if (name.size() >= kEnoughOfATag) {
+                return name;
+            }
+        }
+        const auto whole = Decode(token);
+        return TrimTag({whole.data(), whole.size()});
+    }
+
+    bool OnTag(std::u16string_view tag) {
         if (StartsWithLower(tag, "script")) {
             reader_.SkipRawText("script");
             return true;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -49,6 +50,10 @@ private:
 
     char16_t UnitAt(size_t index) const;
     int Read();
+    // Index of the first `wanted` or zero unit from `from` on, or size_ when there is none.
+    size_t Find(size_t from, char16_t wanted) const;
+    // Moves to `at`, which Find returned: past it when it holds `wanted`, else onto the end.
+    bool MoveTo(size_t at);
     Token TextRun(bool preMode);
     Token TagOrComment();
     void SkipComment();
@@ -56,6 +61,10 @@ private:
 
     static bool IsTokenSpace(int unit) {
         return unit == ' ' || unit == '\t' || unit == '\n' || unit == '\r';
+    }
+    // White space, "<" or the zero unit: what can end a run of text.
+    static bool EndsRun(char16_t unit) {
+        return unit == '<' || (unit <= ' ' && (unit == 0 || IsTokenSpace(unit)));
     }
 
     std::span<const uint8_t> data_;
@@ -83,6 +92,35 @@ int HtmlReader<kEncoding>::Read() {
 }
 
 template <TextEncoding kEncoding>
+size_t HtmlReader<kEncoding>::Find(size_t from, char16_t wanted) const {
+    if constexpr (UnitWidth(kEncoding) == 1) {
+        const uint8_t* start = data_.data() + from;
+        const size_t count = size_ - from;
+        const void* found = std::memchr(start, wanted, count);
+        const size_t limit = found != nullptr ? static_cast<const uint8_t*>(found) - start : count;
+        const void* zero = std::memchr(start, 0, limit);
+        return from + (zero != nullptr ? static_cast<const uint8_t*>(zero) - start : limit);
+    } else {
+        size_t at = from;
+        while (at < size_ && UnitAt(at) != wanted && UnitAt(at) != 0) {
+            ++at;
+        }
+        return at;
+    }
+}
+
+template <TextEncoding kEncoding>
+bool HtmlReader<kEncoding>::MoveTo(size_t at) {
+    pos_ = at;
+    if (at == size_ || UnitAt(at) == 0) {
+        atEnd_ = true;
+        return false;
+    }
+    ++pos_;
+    return true;
+}
+
+template <TextEncoding kEncoding>
 Token HtmlReader<kEncoding>::NextToken(bool preMode) {
     int unit = Read();
     while (!preMode && IsTokenSpace(unit)) {
@@ -98,19 +136,15 @@ template <TextEncoding kEncoding>
 Token HtmlReader<kEncoding>::TextRun(bool preMode) {
     // The first unit is taken whatever it is; white space can end the run only after it.
     const size_t begin = pos_ - 1;
-    while (true) {
-        const int unit = Read();
-        if (unit == '<') {
-            --pos_;
-            return {TokenKind::Text, begin, pos_};
-        }
-        if (unit == kNoUnit) {
-            return {TokenKind::Text, begin, pos_};
-        }
-        if (IsTokenSpace(unit)) {
-            return {TokenKind::Text, begin, preMode ? pos_ : pos_ - 1};
-        }
+    while (pos_ < size_ && !EndsRun(UnitAt(pos_))) {
+        ++pos_;
     }
+    const int unit = Read();
+    if (unit == '<') {
+        --pos_;  // the tag's, not the run's
+    }
+    const bool keepsSpace = preMode && IsTokenSpace(unit);
+    return {TokenKind::Text, begin, unit == kNoUnit || unit == '<' || keepsSpace ? pos_ : pos_ - 1};
 }
 
 template <TextEncoding kEncoding>
@@ -127,30 +161,19 @@ Token HtmlReader<kEncoding>::TagOrComment() {
         SkipComment();
         return {};
     }
-    pos_ = mark;
-    while (true) {
-        const int unit = Read();
-        if (unit == kNoUnit) {
-            return {};  // a tag still open at the end is dropped
-        }
-        if (unit == '>') {
-            return {TokenKind::Tag, mark, pos_ - 1};
-        }
-    }
+    // A tag still open at the end is dropped.
+    const size_t close = Find(mark, '>');
+    return MoveTo(close) ? Token{TokenKind::Tag, mark, close} : Token{};
 }
 
 template <TextEncoding kEncoding>
 void HtmlReader<kEncoding>::SkipComment() {
     // Only units after the opening "<!--" can close it, so "<!-->" does not.
-    int beforeLast = kNoUnit;
-    int last = kNoUnit;
-    while (true) {
-        const int unit = Read();
-        if (unit == kNoUnit || (unit == '>' && last == '-' && beforeLast == '-')) {
+    const size_t opened = pos_;
+    for (size_t at = Find(pos_, '>'); MoveTo(at); at = Find(pos_, '>')) {
+        if (at >= opened + 2 && UnitAt(at - 1) == '-' && UnitAt(at - 2) == '-') {
             return;
         }
-        beforeLast = last;
-        last = unit;
     }
 }
 
@@ -172,17 +195,12 @@ bool HtmlReader<kEncoding>::ClosingTagAt(std::string_view name) const {
 
 template <TextEncoding kEncoding>
 void HtmlReader<kEncoding>::SkipRawText(std::string_view name) {
-    while (true) {
-        const int unit = Read();
-        if (unit == kNoUnit) {
+    for (size_t at = Find(pos_, '<'); MoveTo(at); at = Find(pos_, '<')) {
+        if (ClosingTagAt(name)) {
+            pos_ += 1 + name.size();
+            MoveTo(Find(pos_, '>'));
             return;
         }
-        if (unit == '<' && ClosingTagAt(name)) {
-            pos_ += 1 + name.size();
-            break;
-        }
-    }
-    for (int unit = Read(); unit != kNoUnit && unit != '>'; unit = Read()) {
     }
 }
 

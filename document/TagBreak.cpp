@@ -3,12 +3,30 @@
 #include <unicode/uchar.h>
 
 namespace sorna {
+namespace {
+
+// ICU's answers, with ASCII (nearly every tag) settled without a call.
+bool IsSpace(char16_t unit) {
+    if (unit < 0x80) {
+        return unit == ' ' || (unit >= 0x09 && unit <= 0x0D) || (unit >= 0x1C && unit <= 0x1F);
+    }
+    return u_isspace(unit);
+}
+
+UChar32 ToLower(char16_t unit) {
+    if (unit < 0x80) {
+        return unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit;
+    }
+    return u_tolower(unit);
+}
+
+}  // namespace
 
 std::u16string_view TrimTag(std::u16string_view tag) {
-    while (!tag.empty() && u_isspace(tag.front())) {
+    while (!tag.empty() && IsSpace(tag.front())) {
         tag.remove_prefix(1);
     }
-    while (!tag.empty() && u_isspace(tag.back())) {
+    while (!tag.empty() && IsSpace(tag.back())) {
         tag.remove_suffix(1);
     }
     return tag;
@@ -19,7 +37,7 @@ bool StartsWithLower(std::u16string_view text, std::string_view prefix) {
         return false;
     }
     for (size_t i = 0; i < prefix.size(); ++i) {
-        if (u_tolower(text[i]) != static_cast<UChar32>(prefix[i])) {
+        if (ToLower(text[i]) != static_cast<UChar32>(prefix[i])) {
             return false;
         }
     }

@@ -39,9 +39,4 @@ EncodingChoice DetectEncoding(std::span<const uint8_t> bytes) {
     return {TextEncoding::CodePage949, 0};
 }
 
-size_t UnitWidth(TextEncoding encoding) {
-    const bool utf16 = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
-    return utf16 ? 2 : 1;
-}
-
 }  // namespace sorna

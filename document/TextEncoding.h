@@ -21,6 +21,8 @@ struct EncodingChoice {
 EncodingChoice DetectEncoding(std::span<const uint8_t> bytes);
 
 // Bytes per code unit of the encoded stream: 2 for UTF-16, 1 for the byte encodings.
-size_t UnitWidth(TextEncoding encoding);
+constexpr size_t UnitWidth(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be ? 2 : 1;
+}
 
 }  // namespace sorna

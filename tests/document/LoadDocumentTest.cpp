@@ -98,6 +98,7 @@ TEST_F(LoadDocumentTest, ReadsTheEncodingTheFileDeclaresOrPlainlyIs) {
         {"\xC7\xD1\xB1\xDB\r\nA", u"한글\r\nA"},
         {"\xEF\xBB\xBF\xED\x95\x9C\xEA\xB8\x80", u"한글"},
         {"\xED\x95\x9C\xEA\xB8\x80\n", u"한글\n"},
+        {"\xEF\xBB\xBF\x61\xFF\xF0\x9F\x98\x80\xEA\xB0", u"a\uFFFD😀\uFFFD"},
         {"\xFF\xFE\x00\xAC\x41\x00"sv, u"가A"},
         {"\xFF\xFE\x00\xAC\x41"sv, u"가"},  // the odd byte is dropped
         {"\xFE\xFF\xAC\x00\x00\x41"sv, u"가A"},

@@ -1,0 +1,208 @@
+// Loading a 100 MiB document of each kind, made at run time from the corpus, against glibc's
+// iconv converting the same mapped bytes to UTF-16 and a plain widening copy of them (the speed
+// of memory); then the peak memory of each load beside its text buffer and mapping.
+#include <benchmark/benchmark.h>
+#include <iconv.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/RatioReporter.h"
+#include "document/LoadDocument.h"
+#include "platform/MappedFile.h"
+#include "platform/RegistryText.h"
+
+namespace sorna {
+namespace {
+
+constexpr size_t kDocumentBytes = size_t{100} << 20;
+
+struct DocumentKind {
+    const char* name;       // file name, which also decides HTML
+    const char* iconvFrom;  // the same bytes' encoding for iconv
+    std::vector<const char*> sources;
+    size_t markBytes;        // a byte-order mark of the first source, written once at the start
+    std::string_view space;  // pads the end to the size, so that no character is cut
+};
+
+const std::vector<DocumentKind> kKinds = {
+    {"cp949.txt", "CP949", {"ko-cp949-bible-krv-large.txt", "ko-cp949-novel-03.txt"}, 0, " "},
+    {"utf16.txt", "UTF-16", {"ko-utf16le-bom-novel-05.txt"}, 2, {" \0", 2}},
+    {"utf8.txt", "UTF-8", {"ko-utf8-novel-02.txt", "ko-utf8-constitution.txt"}, 0, " "},
+    {"cp949.html",
+     "CP949",
+     {"ko-euckr-page-03-perftuning.html", "ko-euckr-page-05-quickref.html"},
+     0,
+     " "},
+};
+
+std::string ReadCorpusFile(const char* name) {
+    std::ifstream in(std::filesystem::path(SORNA_CORPUS_DIR) / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The documents in a temporary folder of their own, removed at exit.
+class Documents {
+public:
+    Documents() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "sorna-decode-XXXXXX").string();
+        folder_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
+        for (const DocumentKind& kind : kKinds) {
+            Write(kind);
+        }
+    }
+    ~Documents() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    std::u16string Path(const DocumentKind& kind) const {
+        return FromUtf8((folder_ / kind.name).string()).value_or(u"");
+    }
+
+private:
+    void Write(const DocumentKind& kind) const {
+        std::string bytes = ReadCorpusFile(kind.sources.front()).substr(0, kind.markBytes);
+        std::vector<std::string> bodies;
+        for (const char* source : kind.sources) {
+            bodies.push_back(ReadCorpusFile(source).substr(kind.markBytes));
+        }
+        for (size_t i = 0; bytes.size() + bodies[i % bodies.size()].size() <= kDocumentBytes; ++i) {
+            bytes += bodies[i % bodies.size()];
+        }
+        while (bytes.size() < kDocumentBytes) {
+            bytes += kind.space;
+        }
+        std::ofstream(folder_ / kind.name, std::ios::binary) << bytes;
+    }
+
+    std::filesystem::path folder_;
+};
+
+const Documents& GetDocuments() {
+    static const Documents documents;
+    return documents;
+}
+
+void BM_Load(benchmark::State& state, const DocumentKind& kind) {
+    const std::u16string path = GetDocuments().Path(kind);
+    for (auto _ : state) {
+        DocumentText document;
+        if (!LoadDocument(document, path, nullptr)) {
+            state.SkipWithError("the document did not load");
+            break;
+        }
+        benchmark::DoNotOptimize(document.text.get());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kDocumentBytes));
+}
+
+// The loader's work shape with another converter: map the file, allocate the text, convert.
+template <typename Convert>
+void MapAndConvert(benchmark::State& state, const DocumentKind& kind, Convert convert) {
+    const std::u16string path = GetDocuments().Path(kind);
+    for (auto _ : state) {
+        MappedFile file;
+        if (!file.Open(path) || !file.CreateMapping() || !file.MapView()) {
+            state.SkipWithError("the document did not map");
+            break;
+        }
+        std::unique_ptr<char16_t[]> text(new char16_t[file.Size() + 1]);
+        convert(file.Bytes(), text.get());
+        benchmark::DoNotOptimize(text.get());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kDocumentBytes));
+}
+
+void BM_Iconv(benchmark::State& state, const DocumentKind& kind) {
+    const iconv_t converter = iconv_open("UTF-16LE", kind.iconvFrom);
+    MapAndConvert(state, kind, [&](std::span<const uint8_t> bytes, char16_t* out) {
+        char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes.data()));
+        size_t inLeft = bytes.size();
+        char* to = reinterpret_cast<char*>(out);
+        size_t outLeft = bytes.size() * 2;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        iconv(converter, &in, &inLeft, &to, &outLeft);
+    });
+    iconv_close(converter);
+}
+
+void BM_Widen(benchmark::State& state, const DocumentKind& kind) {
+    MapAndConvert(state, kind, [](std::span<const uint8_t> bytes, char16_t* out) {
+        std::copy(bytes.begin(), bytes.end(), out);
+    });
+}
+
+int64_t StatusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with(field)) {
+            return std::atoll(line.c_str() + std::char_traits<char>::length(field));
+        }
+    }
+    return -1;
+}
+
+// Resets the kernel's high-water mark of resident memory, loads, and compares its growth with
+// the text buffer and the mapping: nothing else of document size may be held on the way.
+void PrintPeakMemory(const DocumentKind& kind) {
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const int64_t before = StatusKilobytes("VmRSS:");
+    DocumentText document;
+    LoadDocument(document, GetDocuments().Path(kind), nullptr);
+    const double peak = (StatusKilobytes("VmHWM:") - before) / 1024.0;
+    const double text = (document.length + 1) * 2 / 1048576.0;
+    const double mapping = kDocumentBytes / 1048576.0;
+    std::printf(
+        "%s peak memory: %.1f MiB; text buffer %.1f MiB + mapping %.1f MiB = %.1f MiB "
+        "(peak / both %.2f)\n",
+        kind.name, peak, text, mapping, text + mapping, peak / (text + mapping));
+}
+
+struct Variant {
+    const char* prefix;
+    void (*function)(benchmark::State&, const DocumentKind&);
+};
+
+void RegisterBenchmarks() {
+    const Variant variants[] = {
+        {"BM_Load/", BM_Load}, {"BM_Iconv/", BM_Iconv}, {"BM_Widen/", BM_Widen}};
+    for (const DocumentKind& kind : kKinds) {
+        for (const Variant& variant : variants) {
+            const std::string name = std::string(variant.prefix) + kind.name;
+            benchmark::RegisterBenchmark(name.c_str(), variant.function, kind)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sorna
+
+int main(int argc, char** argv) {
+    sorna::RegisterBenchmarks();
+    // Each ratio is the other run's time over the load's: above 1, the load is the faster.
+    const int result = sorna::RunBenchmarksWithRatios(
+        argc, argv,
+        {
+            {"CP949 text speed / iconv", "BM_Iconv/cp949.txt", "BM_Load/cp949.txt"},
+            {"CP949 text speed / widening copy", "BM_Widen/cp949.txt", "BM_Load/cp949.txt"},
+            {"UTF-16 text speed / iconv", "BM_Iconv/utf16.txt", "BM_Load/utf16.txt"},
+            {"UTF-16 text speed / widening copy", "BM_Widen/utf16.txt", "BM_Load/utf16.txt"},
+            {"UTF-8 text speed / iconv", "BM_Iconv/utf8.txt", "BM_Load/utf8.txt"},
+            {"UTF-8 text speed / widening copy", "BM_Widen/utf8.txt", "BM_Load/utf8.txt"},
+            {"CP949 HTML speed / iconv", "BM_Iconv/cp949.html", "BM_Load/cp949.html"},
+            {"CP949 HTML speed / widening copy", "BM_Widen/cp949.html", "BM_Load/cp949.html"},
+            {"CP949 HTML speed / CP949 text speed", "BM_Load/cp949.txt", "BM_Load/cp949.html"},
+        });
+    for (const sorna::DocumentKind& kind : sorna::kKinds) {
+        sorna::PrintPeakMemory(kind);
+    }
+    return result;
+}
