@@ -66,12 +66,6 @@ bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> bytes,
     return true;
 }
 
-void Report(ProgressText* progress, std::u16string_view stage) {
-    if (progress != nullptr) {
-        progress->SetProgressText(stage);
-    }
-}
-
 // Code page 949 and UTF-8: one decoding pass into a buffer of one unit per byte, the most
 // either can need.
 bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
@@ -81,12 +75,12 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
         return Fail(document, FormatText(kConversionFailedMessage,
                                          {int64_t{0}, static_cast<int64_t>(bytes.size())}));
     }
-    Report(progress, kAllocatingProgress);
+    ReportProgress(progress, kAllocatingProgress);
     auto text = AllocateText(body.size() + 1);
     if (!text) {
         return FailOutOfMemory(document, body.size());
     }
-    Report(progress, kConvertingProgress);
+    ReportProgress(progress, kConvertingProgress);
     const size_t length = DecodeUnits(choice.encoding, body, {text.get(), body.size()});
     Keep(document, std::move(text), length);
     return true;

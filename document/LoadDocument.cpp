@@ -63,9 +63,7 @@ bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText
         return Fail(document, FormatText(kFileMissingMessage, {path}));
     }
     document.isHtml = false;
-    if (progress != nullptr) {
-        progress->SetProgressText(kOpeningProgress);
-    }
+    ReportProgress(progress, kOpeningProgress);
     MappedFile file;
     if (!file.Open(path)) {
         return Fail(document, FormatText(kOpenFailedMessage, {path}));

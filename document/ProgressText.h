@@ -12,4 +12,11 @@ public:
     virtual void SetProgressText(std::u16string_view text) = 0;
 };
 
+// Shows a stage when there is somewhere to show it.
+inline void ReportProgress(ProgressText* progress, std::u16string_view text) {
+    if (progress != nullptr) {
+        progress->SetProgressText(text);
+    }
+}
+
 }  // namespace sorna

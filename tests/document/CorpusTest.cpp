@@ -89,19 +89,6 @@ TEST(CorpusTest, EveryTextFileDecodesAsIcuDecodesItsEncoding) {
     }
 }
 
-TEST(CorpusTest, LargeFilesKeepTheirLinesAndWords) {
-    DocumentText bible;
-    const std::u16string text =
-        Load(std::filesystem::path(SORNA_CORPUS_DIR) / "ko-cp949-bible-krv-large.txt", bible);
-    EXPECT_EQ(std::count(text.begin(), text.end(), u'\n'), 31102);
-    EXPECT_TRUE(text.starts_with(u"Gen 1:1 태초에 하나님이 천지를 창조하시니라\r\n"));
-    DocumentText novel;
-    const std::u16string war =
-        Load(std::filesystem::path(SORNA_CORPUS_DIR) / "en-gutenberg-01-large.txt", novel);
-    EXPECT_EQ(std::count(war.begin(), war.end(), u'\n'), 65426);
-    EXPECT_TRUE(war.starts_with(u"\nThe Project Gutenberg EBook of War and Peace"));
-}
-
 TEST(CorpusTest, PagesComeOutWithoutMarkupScriptOrStyle) {
     const std::map<std::string, std::u16string> titles = {
         {"en-page-bbc.html", u"BBC - Homepage"},

@@ -104,6 +104,7 @@ TEST_F(LoadDocumentTest, ReadsTheEncodingTheFileDeclaresOrPlainlyIs) {
         {"\xFE\xFF\xAC\x00\x00\x41"sv, u"가A"},
         {"\xFF\xFE", u"\uF8F7\uFFFD"},
         {"\xFF\xFE\x41", u"\uF8F7\uFFFDA"},
+        {"\xFE\xFF\x41", u"\uFFFD\uF8F7A"},
     };
     for (const auto& [bytes, text] : cases) {
         ASSERT_TRUE(Load("text.txt", bytes)) << bytes;
@@ -160,6 +161,9 @@ TEST(FileExistsTest, IsTrueForFilesOnly) {
     EXPECT_FALSE(FileExists(TempFolder::Wide(folder.Path("없음.txt"))));
     EXPECT_FALSE(FileExists(TempFolder::Wide(folder.Path(""))));
     EXPECT_FALSE(FileExists(u""));
+    // The system would read a path only up to a NUL, and find another file.
+    const std::u16string real = TempFolder::Wide(folder.Write("real", "x"));
+    EXPECT_FALSE(FileExists(real + u'\0' + u"more"));
 }
 
 }  // namespace

@@ -7,22 +7,8 @@
 namespace sorna {
 namespace {
 
-using namespace std::string_view_literals;
-
 EncodingChoice Detect(std::string_view bytes) {
     return DetectEncoding({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
-}
-
-TEST(TextEncodingTest, TakesTheByteOrderMarks) {
-    EXPECT_EQ(Detect("\xEF\xBB\xBFx").encoding, TextEncoding::Utf8);
-    EXPECT_EQ(Detect("\xEF\xBB\xBF\xB0\xA1").markSize, 3);  // even when code page 949 follows
-    EXPECT_EQ(Detect("\xFF\xFE\x61\x00"sv).encoding, TextEncoding::Utf16Le);
-    EXPECT_EQ(Detect("\xFE\xFF\x00\x61"sv).encoding, TextEncoding::Utf16Be);
-    EXPECT_EQ(Detect("\xFE\xFF\x00\x61"sv).markSize, 2);
-    // A UTF-16 mark needs a file of at least four bytes.
-    EXPECT_EQ(Detect("\xFF\xFE").encoding, TextEncoding::CodePage949);
-    EXPECT_EQ(Detect("\xFF\xFE\x61").encoding, TextEncoding::CodePage949);
-    EXPECT_EQ(Detect("\xFE\xFF\x61").encoding, TextEncoding::CodePage949);
 }
 
 TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {

@@ -1,7 +1,6 @@
 #include "platform/MappedFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <numeric>
@@ -24,26 +23,6 @@ TEST(MappedFileTest, MapsTheWholeFileUnderAKoreanName) {
     const auto mapped = file.Bytes();
     EXPECT_EQ(std::string(mapped.begin(), mapped.end()), bytes);
     EXPECT_FALSE(file.Faulted());
-}
-
-TEST(MappedFileTest, RefusesWhatCannotBeMappedWithoutBlocking) {
-    TempFolder folder;
-    MappedFile missing;
-    EXPECT_FALSE(missing.Open(TempFolder::Wide(folder.Path("none.txt"))));
-    MappedFile empty;
-    ASSERT_TRUE(empty.Open(TempFolder::Wide(folder.Write("empty.txt", ""))));
-    EXPECT_FALSE(empty.CreateMapping());
-    MappedFile directory;
-    ASSERT_TRUE(directory.Open(TempFolder::Wide(folder.Path(""))));
-    EXPECT_FALSE(directory.CreateMapping());
-    // A named pipe with no writer: opening must not wait for one.
-    const auto pipe = folder.Path("pipe");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    MappedFile fifo;
-    ASSERT_TRUE(fifo.Open(TempFolder::Wide(pipe)));
-    EXPECT_FALSE(fifo.CreateMapping());
-    MappedFile withNul;
-    EXPECT_FALSE(withNul.Open(TempFolder::Wide(folder.Path("")) + std::u16string(1, u'\0')));
 }
 
 TEST(MappedFileTest, SurvivesTheFileShrinkingUnderTheView) {
