@@ -41,9 +41,8 @@ void BringToFront(QWidget& window) {
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& name)
-    : lockPath_(RuntimePath(name, QStringLiteral(".lock"))),
-      socketPath_(RuntimePath(name, QStringLiteral(".socket"))),
-      lock_(lockPath_) {
+    : socketPath_(RuntimePath(name, QStringLiteral(".socket"))),
+      lock_(RuntimePath(name, QStringLiteral(".lock"))) {
     // A lock left by a reader that was killed is taken over at once.
     lock_.setStaleLockTime(0);
 }

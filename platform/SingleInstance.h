@@ -41,7 +41,6 @@ private:
     void Accept();
     void Read(QLocalSocket& socket, HandOverReader& reader);
 
-    QString lockPath_;
     QString socketPath_;
     QLockFile lock_;
     QLocalServer server_;
