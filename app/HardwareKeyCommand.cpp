@@ -4,19 +4,17 @@
 
 namespace sorna {
 
-std::optional<CommandId> HardwareKeyCommand(uint32_t keyCode,
-                                            std::span<const int32_t, kKeySlotCount> slotKeyCodes,
-                                            std::span<const int32_t, kKeySlotCount> slotFunctions) {
+std::optional<CommandId> HardwareKeyCommand(uint32_t keyCode, const Settings& settings) {
     if (keyCode < kFirstHardwareKey || keyCode > kLastHardwareKey) {
         return std::nullopt;
     }
-    for (size_t slot = 0; slot < kKeySlotCount; ++slot) {
-        if (static_cast<uint32_t>(slotKeyCodes[slot]) != keyCode) {
+    for (size_t slot = 0; slot < settings.keyCodes.size(); ++slot) {
+        if (static_cast<uint32_t>(settings.keyCodes[slot]) != keyCode) {
             continue;
         }
         // Only the first matching slot acts; a function outside the table (only a hand-edited
         // registry stores one) does nothing.
-        const int32_t function = slotFunctions[slot];
+        const int32_t function = settings.keyFunctions[slot];
         if (function < 0 || static_cast<size_t>(function) >= KeyFunctionTable.size()) {
             return std::nullopt;
         }

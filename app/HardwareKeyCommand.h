@@ -2,13 +2,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 
 #include "resources/CommandIds.h"
+#include "settings/Settings.h"
 
 namespace sorna {
-
-inline constexpr size_t kKeySlotCount = 6;
 
 // Codes of the hardware buttons that key slots can hold.
 inline constexpr uint32_t kFirstHardwareKey = 0xC1;
@@ -17,8 +15,6 @@ inline constexpr uint32_t kLastHardwareKey = 0xCF;
 // The command a released hardware button posts: the function of the first slot, in order 0..5,
 // whose key code is the button's. No value for a code outside the hardware range, for a code no
 // slot holds, and for a first matching slot whose stored function is not in KeyFunctionTable.
-std::optional<CommandId> HardwareKeyCommand(uint32_t keyCode,
-                                            std::span<const int32_t, kKeySlotCount> slotKeyCodes,
-                                            std::span<const int32_t, kKeySlotCount> slotFunctions);
+std::optional<CommandId> HardwareKeyCommand(uint32_t keyCode, const Settings& settings);
 
 }  // namespace sorna

@@ -8,24 +8,34 @@
 namespace sorna {
 namespace {
 
-using Slots = std::array<int32_t, kKeySlotCount>;
+// A settings record with the given slots; nothing is read from the registry.
+Settings WithSlots(std::array<int32_t, kKeySlotCount> codes,
+                   std::array<int32_t, kKeySlotCount> functions) {
+    Settings settings;
+    settings.keyCodes = codes;
+    settings.keyFunctions = functions;
+    return settings;
+}
 
 TEST(HardwareKeyCommand, FirstSlotHoldingTheCodeDecides) {
-    const Slots codes{0xC1, 0xC9, 0xC3, 0xC9, 0x41, 0xC6};
-    EXPECT_EQ(HardwareKeyCommand(0xC1, codes, Slots{2, 0, 0, 0, 0, 0}), IDM_PAGE_DOWN);
-    EXPECT_EQ(HardwareKeyCommand(0xC3, codes, Slots{}), IDC_NONE);
-    EXPECT_EQ(HardwareKeyCommand(0xC9, codes, Slots{0, 3, 0, 5, 0, 0}), IDM_LINE_DOWN);
-    EXPECT_EQ(HardwareKeyCommand(0xCF, codes, Slots{}), std::nullopt);
+    Settings settings;
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDC_NONE);  // the defaults do nothing
+    settings.keyFunctions[0] = 2;
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDM_PAGE_DOWN);
+    const Settings shared = WithSlots({0xC1, 0xC9, 0xC3, 0xC9, 0x41, 0xC6}, {0, 3, 0, 5, 2, 0});
+    EXPECT_EQ(HardwareKeyCommand(0xC9, shared), IDM_LINE_DOWN);
+    EXPECT_EQ(HardwareKeyCommand(0xCF, shared), std::nullopt);
     // Only the hardware range is looked up, whatever a slot holds.
-    EXPECT_EQ(HardwareKeyCommand(0x41, codes, Slots{2, 2, 2, 2, 2, 2}), std::nullopt);
+    EXPECT_EQ(HardwareKeyCommand(0x41, shared), std::nullopt);
 }
 
 TEST(HardwareKeyCommand, StoredFunctionOutsideTheTableDoesNothing) {
-    const Slots twice{0xC1, 0xC1, 0xC3, 0xC4, 0xC5, 0xC6};
     for (const int32_t broken : {12, -1, INT32_MIN}) {
-        EXPECT_EQ(HardwareKeyCommand(0xC1, twice, Slots{broken, 2, 0, 0, 0, 0}), std::nullopt);
+        const Settings settings = WithSlots({0xC1, 0xC1, 0xC3, 0xC4, 0xC5, 0xC6}, {broken, 2});
+        EXPECT_EQ(HardwareKeyCommand(0xC1, settings), std::nullopt);
     }
-    EXPECT_EQ(HardwareKeyCommand(0xC1, twice, Slots{11, 2, 0, 0, 0, 0}), IDM_EXIT);
+    const Settings last = WithSlots({0xC1, 0xC1, 0xC3, 0xC4, 0xC5, 0xC6}, {11, 2});
+    EXPECT_EQ(HardwareKeyCommand(0xC1, last), IDM_EXIT);
 }
 
 TEST(ArrowKeyCommand, RotatedUpStepsALineForward) {
