@@ -143,8 +143,9 @@ Token HtmlReader<kEncoding>::TextRun(bool preMode) {
     if (unit == '<') {
         --pos_;  // the tag's, not the run's
     }
-    const bool keepsSpace = preMode && IsTokenSpace(unit);
-    return {TokenKind::Text, begin, unit == kNoUnit || unit == '<' || keepsSpace ? pos_ : pos_ - 1};
+    // Outside pre the white space that ended the run is consumed but not part of it.
+    const bool dropsSpace = !preMode && IsTokenSpace(unit);
+    return {TokenKind::Text, begin, dropsSpace ? pos_ - 1 : pos_};
 }
 
 template <TextEncoding kEncoding>

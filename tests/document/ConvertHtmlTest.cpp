@@ -96,6 +96,7 @@ TEST(ConvertHtmlTest, DecodesCharacterReferences) {
         {"&#65; &#65 &#65&#66; &#; &#x41;", u"A A A&#66;  x41; "},
         {"&#128512;&#99999999999;", u"\uF600\uFFFF "},
         {"&#10;x", u"\nx "},
+        {"a&#0;b", std::u16string_view(u"a\0b ", 4)},  // the text after a zero unit stays
     });
 }
 
