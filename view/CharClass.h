@@ -42,21 +42,23 @@ constexpr CharClass ClassifyNarrow(char16_t c) {
     return CharClass::Letter;
 }
 
-constexpr std::array<CharClass, 0x101> MakeNarrowClasses() {
-    std::array<CharClass, 0x101> classes{};
+// Every code unit up to U+0100, then one entry that stands for all above it.
+constexpr std::array<CharClass, 0x102> MakeClasses() {
+    std::array<CharClass, 0x102> classes{};
     for (char16_t c = 0; c <= 0x100; ++c) {
         classes[c] = ClassifyNarrow(c);
     }
+    classes[0x101] = CharClass::Wide;
     return classes;
 }
 
-inline constexpr std::array<CharClass, 0x101> kNarrowClasses = MakeNarrowClasses();
+inline constexpr std::array<CharClass, 0x102> kClasses = MakeClasses();
 
 }  // namespace detail
 
-// Constant time: code units up to U+0100 come from a table built from the break marks.
+// Constant time and without a branch: one table built from the break marks.
 constexpr CharClass ClassifyChar(char16_t c) {
-    return c > 0x100 ? CharClass::Wide : detail::kNarrowClasses[c];
+    return detail::kClasses[c < 0x101 ? c : 0x101];
 }
 
 }  // namespace sorna

@@ -11,14 +11,15 @@ void LineTable::Free() {
     capacity_ = 0;
 }
 
-// realloc rather than allocate-and-copy: a long document grows the table a thousand times by
-// the capped step, and the allocator can usually extend or remap the block without copying.
+// The step is an eighth of the count without an upper bound: a fixed largest step would make
+// the growth linear, and the first layout of a long document would spend as long copying the
+// table as breaking the lines. realloc can often extend the block in place.
 bool LineTable::Grow() {
     constexpr int64_t kMaxEntries = std::numeric_limits<int32_t>::max();
     if (capacity_ >= kMaxEntries) {
         return false;
     }
-    const int64_t step = std::clamp(count_ / 8, 4, 1024);
+    const int64_t step = std::max(count_ / 8, 4);
     const int64_t wanted = std::min(std::max<int64_t>(count_ + 1, capacity_ + step), kMaxEntries);
     void* grown = std::realloc(entries_.get(), size_t(wanted) * sizeof(int32_t));
     if (grown == nullptr) {

@@ -8,8 +8,8 @@
 namespace sorna {
 
 // Start offsets of the display lines, closed by the text length: line n spans entry n up to
-// entry n + 1. The storage grows by a step of one eighth of the count (at least 4, at most 1024
-// entries) and is kept when the table is emptied for a new pass.
+// entry n + 1. The storage grows by a step of one eighth of the count, at least 4 entries, and
+// is kept when the table is emptied for a new pass.
 class LineTable {
 public:
     int32_t Count() const { return count_; }

@@ -92,6 +92,8 @@ TEST(Layout, WidthRule) {
 
 TEST(Layout, ANulInsideTheTextStartsALine) {
     EXPECT_EQ(LayOut(std::u16string_view(u"ab\0cd", 5), 1000), (Entries{0, 2, 5, 5}));
+    // Trailing NULs are one run with the terminator.
+    EXPECT_EQ(LayOut(std::u16string_view(u"ab\0\0", 4), 1000), (Entries{0, 2, 4}));
 }
 
 TEST(Layout, DegenerateWidthsStillEndWithTheLength) {

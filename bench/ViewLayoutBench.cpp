@@ -1,0 +1,65 @@
+// Laying out a 100 MiB document against a loop that only sums the width of every code unit, the
+// least any layout must do; then the first layout of a document, with the line table growing
+// from nothing.
+#include <benchmark/benchmark.h>
+
+#include "bench/RatioReporter.h"
+#include "bench/ViewDocument.h"
+#include "view/LineBreaker.h"
+#include "view/TextView.h"
+
+namespace sorna {
+namespace {
+
+const DocumentText& Document() {
+    return SharedBenchView().view.Document();
+}
+
+void BM_SumWidths(benchmark::State& state) {
+    const DocumentText& document = Document();
+    const CharMetrics& metrics = SharedBenchView().device.metrics;
+    for (auto _ : state) {
+        int64_t sum = 0;
+        for (int32_t i = 0; i < document.length; ++i) {
+            sum += metrics.Width(document.text[i]);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t{document.length} * 2);
+}
+BENCHMARK(BM_SumWidths)->Unit(benchmark::kMillisecond);
+
+// The line table is rebuilt in place, as after a change of settings.
+void BM_Layout(benchmark::State& state) {
+    TextView& view = SharedBenchView().view;
+    int32_t spacing = 4;
+    for (auto _ : state) {
+        view.SetLineSpacing(spacing ^= 1);  // asks for a new layout
+        view.Layout(nullptr);
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
+    state.counters["lines"] = view.Lines().Count() - 1;
+}
+BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
+
+void BM_FirstLayout(benchmark::State& state) {
+    const CharMetrics& metrics = SharedBenchView().device.metrics;
+    for (auto _ : state) {
+        LineTable lines;
+        BreakLines(Document().text.get(), Document().length, metrics, {1057, true}, lines);
+        benchmark::DoNotOptimize(lines.Count());
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
+}
+BENCHMARK(BM_FirstLayout)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sorna
+
+int main(int argc, char** argv) {
+    std::printf("document: %d code units\n", sorna::Document().length);
+    return sorna::RunBenchmarksWithRatios(
+        argc, argv,
+        {{"layout / sum of widths", "BM_Layout", "BM_SumWidths"},
+         {"first layout / sum of widths", "BM_FirstLayout", "BM_SumWidths"}});
+}

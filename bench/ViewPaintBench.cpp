@@ -1,0 +1,90 @@
+// One page of Korean text painted into the page bitmap at 1080 x 1920 and at 3840 x 2160, in
+// NanumGothic 15 at one device pixel per pixel (the most text a page can hold), against filling
+// the bitmap alone (every pixel written once); then the page painted and copied to a target
+// like a window's backing store.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <memory>
+
+#include "bench/RatioReporter.h"
+#include "bench/ViewDocument.h"
+#include "view/OffscreenBitmap.h"
+#include "view/PageCanvas.h"
+
+namespace sorna {
+namespace {
+
+class PagePainting {
+public:
+    PagePainting(int width, int height) {
+        window_.resize(width, height);
+        canvas_.CreateBuffers(window_, width, height, 1.0);
+        view_.SetFont(u"NanumGothic", 15, false, false);
+        view_.SetTextArea({10, 10, width - 10, height - 10}, false);
+        const std::u16string text = LoadCorpusText("ko-cp949-novel-03.txt");
+        view_.Document().text = std::make_unique<char16_t[]>(text.size() + 1);
+        std::copy_n(text.c_str(), text.size() + 1, view_.Document().text.get());
+        view_.Document().length = int32_t(text.size());
+        view_.Layout(nullptr);
+        firstLine_ = view_.Lines().Count() / 2;
+    }
+
+    void Paint() { canvas_.Paint(view_, firstLine_); }
+    void PaintTo(QPainter& target) {
+        view_.SetTopLine(firstLine_);
+        canvas_.PaintTo(target, view_);
+    }
+
+private:
+    QWidget window_;
+    PageCanvas canvas_;
+    TextView view_{canvas_};
+    int32_t firstLine_ = 0;
+};
+
+void BM_Fill(benchmark::State& state) {
+    OffscreenBitmap page;
+    page.Create(int(state.range(0)), int(state.range(1)), 1.0);
+    for (auto _ : state) {
+        page.Fill(0x603010);
+    }
+}
+BENCHMARK(BM_Fill)->Args({1080, 1920})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+void BM_Paint(benchmark::State& state) {
+    PagePainting painting(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state) {
+        painting.Paint();
+    }
+}
+BENCHMARK(BM_Paint)->Args({1080, 1920})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+void BM_PaintTo(benchmark::State& state) {
+    PagePainting painting(int(state.range(0)), int(state.range(1)));
+    QImage backingStore(int(state.range(0)), int(state.range(1)),
+                        QImage::Format_ARGB32_Premultiplied);
+    QPainter target(&backingStore);
+    for (auto _ : state) {
+        painting.PaintTo(target);
+    }
+}
+BENCHMARK(BM_PaintTo)->Args({1080, 1920})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sorna
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    return sorna::RunBenchmarksWithRatios(
+        argc, argv,
+        {{"paint / fill at 1080 x 1920", "BM_Paint/1080/1920", "BM_Fill/1080/1920"},
+         {"paint / fill at 3840 x 2160", "BM_Paint/3840/2160", "BM_Fill/3840/2160"},
+         {"paint and copy / fill at 1080 x 1920", "BM_PaintTo/1080/1920", "BM_Fill/1080/1920"},
+         {"paint and copy / fill at 3840 x 2160", "BM_PaintTo/3840/2160", "BM_Fill/3840/2160"}});
+}
