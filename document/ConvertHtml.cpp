@@ -18,7 +18,7 @@ constexpr int kMostBreaksInARow = 3;
 // The tag rules look at no more than the first six units of the trimmed tag, and ask whether it
 // is just "p". A head of the tag that still has eight units once trimmed answers both as the
 // whole tag would, so long tags (attributes, inline data) are not decoded whole.
-constexpr size_t kTagHead = 32;
+constexpr size_t kTagHead = 16;
 constexpr size_t kEnoughOfATag = 8;
 
 bool IsLineBreakChunk(std::u16string_view chunk) {
@@ -133,6 +133,12 @@ private:
         } else {
             chunk_.resize(most);
             room = chunk_;
+        }
+        // Markup and most runs of a page are ASCII, which any byte encoding leaves as it is.
+        const auto ascii = [](uint8_t byte) { return byte < 0x80; };
+        if (UnitWidth(kEncoding) == 1 && std::all_of(bytes.begin(), bytes.end(), ascii)) {
+            std::copy(bytes.begin(), bytes.end(), room.begin());
+            return room;
         }
         return room.first(DecodeUnits(kEncoding, bytes, room));
     }

@@ -57,6 +57,11 @@ bool IsDigit(char16_t unit) {
 }  // namespace
 
 size_t DecodeEntities(std::span<char16_t> chunk) {
+    // Most chunks hold neither, and are left as they are after one look.
+    const auto special = [](char16_t unit) { return unit == u'\r' || unit == u'&'; };
+    if (std::none_of(chunk.begin(), chunk.end(), special)) {
+        return chunk.size();
+    }
     size_t length = std::remove(chunk.begin(), chunk.end(), u'\r') - chunk.begin();
     if (!Contains(chunk.first(length), u'&')) {
         return length;
