@@ -1,0 +1,95 @@
+// Any text under any geometry: the line table must start at 0, never decrease and end at the
+// length, and every page, tap, search and tick must stay inside the table. The first bytes
+// choose the geometry, the font's widths and the options; the rest is UTF-16 text.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "view/PositionBar.h"
+#include "view/TextView.h"
+
+namespace {
+
+class FuzzedMetrics : public sorna::ViewDevice {
+public:
+    explicit FuzzedMetrics(const uint8_t* widths) {
+        for (int c = 0; c < 256; ++c) {
+            metrics_.charWidths[c] = widths[c % 8];
+        }
+        metrics_.wideWidth = widths[0] * 2;
+        metrics_.wideHeight = widths[1] % 24;
+    }
+    sorna::CharMetrics MeasureChars(const sorna::FontDescription&) override { return metrics_; }
+    void Repaint() override {}
+
+private:
+    sorna::CharMetrics metrics_;
+};
+
+struct Geometry {
+    int8_t left, top, width, height, spacing;
+    uint8_t flags;
+    uint8_t widths[8];
+};
+
+void CheckTable(const sorna::TextView& view) {
+    const sorna::LineTable& lines = view.Lines();
+    if (lines.Count() < 2 || lines[0] != 0 || lines[lines.Count() - 1] != view.Document().length) {
+        __builtin_trap();
+    }
+    for (int32_t n = 1; n < lines.Count(); ++n) {
+        if (lines[n] < lines[n - 1]) {
+            __builtin_trap();
+        }
+    }
+}
+
+void Exercise(sorna::TextView& view, const std::u16string& text) {
+    view.ScrollLines(3);
+    view.JumpToBar(view.TextArea().top + 7);
+    for (const int32_t xy : {-30, 0, 5, 40, 300}) {
+        view.WordAt(xy, xy);
+    }
+    view.CountLetters();
+    view.LineText(view.TopLine());
+    sorna::PositionBarRects(240, view.TextArea(), view.LeftBar(), view.TopLine(),
+                            view.Lines().Count());
+    view.FindNext(text.substr(text.size() / 2, 3), true);
+    view.FindNext(text.substr(text.size() / 3, 2), false);
+    view.GoToOffset(int32_t(text.size() / 2));
+    if (view.TopOffset() != view.Lines()[view.TopLine()]) {
+        __builtin_trap();
+    }
+    view.ScrollLines(-1000000);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Geometry geometry;
+    if (size < sizeof geometry + 2) {
+        return 0;
+    }
+    std::memcpy(&geometry, data, sizeof geometry);
+    std::u16string text((size - sizeof geometry) / 2, u'\0');
+    std::memcpy(text.data(), data + sizeof geometry, text.size() * 2);
+
+    FuzzedMetrics metrics(geometry.widths);
+    sorna::TextView view(metrics);
+    view.SetFont(u"NanumGothic", 15, geometry.flags & 1, false);
+    view.SetOptions(geometry.flags & 2, geometry.flags & 4);
+    view.SetLineSpacing(geometry.spacing);
+    view.SetTextArea({geometry.left, geometry.top, geometry.left + geometry.width * 4,
+                      geometry.top + geometry.height * 4},
+                     geometry.flags & 8);
+    view.Document().text = std::make_unique<char16_t[]>(text.size() + 1);
+    std::copy(text.begin(), text.end(), view.Document().text.get());
+    view.Document().length = int32_t(text.size());
+    if (!view.Layout(nullptr)) {
+        return 0;
+    }
+    CheckTable(view);
+    Exercise(view, text);
+    return 0;
+}
