@@ -2,8 +2,11 @@
 
 #include <string>
 
-#include "CorpusText.h"
+#include <filesystem>
+
 #include "ViewTestSupport.h"
+#include "document/LoadDocument.h"
+#include "resources/Format.h"
 #include "view/CharClass.h"
 #include "view/TextView.h"
 
@@ -71,15 +74,18 @@ void CheckLines(const TextView& view, const CharMetrics& widths, int64_t availab
 }
 
 TEST(CorpusLayout, EveryDocumentAtSeveralWidths) {
-    const std::vector<std::filesystem::path> files = test::CorpusFiles();
-    ASSERT_GE(files.size(), 40u);
-    for (const std::filesystem::path& file : files) {
-        SCOPED_TRACE(file.filename().string());
-        const std::u16string text = test::DecodeCorpusFile(file);
-        ASSERT_FALSE(text.empty());
+    int documents = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(SORNA_CORPUS_DIR)) {
+        if (entry.path().extension() == ".md") {
+            continue;
+        }
+        SCOPED_TRACE(entry.path().filename().string());
         FixedMetricsDevice device = UnevenMetrics();
         TextView view(device);
-        SetText(view.Document(), text);
+        ASSERT_TRUE(LoadDocument(view.Document(), Widen(entry.path().string()), nullptr));
+        if (view.Document().length == 0) {
+            continue;  // a page whose text ends at once has nothing to lay out
+        }
         for (const int32_t available : {37, 240, 1077}) {
             for (const bool removeLineStartSpace : {true, false}) {
                 view.SetTextArea({0, 0, available + 3, 320}, false);
@@ -88,7 +94,9 @@ TEST(CorpusLayout, EveryDocumentAtSeveralWidths) {
                 CheckLines(view, device.metrics, available);
             }
         }
+        ++documents;
     }
+    EXPECT_GE(documents, 40);
 }
 
 }  // namespace

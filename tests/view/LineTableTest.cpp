@@ -33,24 +33,14 @@ TEST(LineTable, GrowsByAnEighthOfTheCountAndAtLeastFour) {
         EXPECT_EQ(capacities[i] - previous, std::max(previous / 8, 4)) << previous;
     }
     EXPECT_LT(capacities.size(), 100u);
-    EXPECT_EQ(table.Count(), 200000);
-    EXPECT_EQ(table[0], 0);
     EXPECT_EQ(table[199999], 199999);
-}
-
-TEST(LineTable, ClearKeepsTheStorageAndFreeReleasesIt) {
-    LineTable table;
-    CapacitiesWhileAppending(table, 100);
+    // Emptied for a new pass it keeps its storage; freed it has none.
     const int32_t capacity = table.Capacity();
     table.Clear();
     EXPECT_TRUE(table.Empty());
     EXPECT_EQ(table.Capacity(), capacity);
-    EXPECT_TRUE(table.Append(7));
-    EXPECT_EQ(table[0], 7);
     table.Free();
-    EXPECT_EQ(table.Count(), 0);
     EXPECT_EQ(table.Capacity(), 0);
-    EXPECT_TRUE(table.Entries().empty());
 }
 
 }  // namespace

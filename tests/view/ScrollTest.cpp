@@ -115,32 +115,25 @@ TEST_F(ScrollTest, TheBarJumpsInProportion) {
     EXPECT_EQ(device.repaints, 3);
 }
 
-TEST_F(ScrollTest, WordUnderATap) {
+TEST_F(ScrollTest, WordUnderATapInBothOrientations) {
     view.ClearDocument();
     SetText(view.Document(), u"hello, world\n가나다 라\n");
     ASSERT_TRUE(view.Layout(nullptr));
-    const WordHit hello = view.WordAt(25, 5);  // the first l, 20 to 30 pixels in
-    EXPECT_EQ(hello.word, u"hello");
-    EXPECT_EQ(hello.wordClass, CharClass::Letter);
-    const WordHit korean = view.WordAt(30, 25);
-    EXPECT_EQ(korean.word, u"가나다");
-    EXPECT_EQ(korean.wordClass, CharClass::Wide);
-    const WordHit space = view.WordAt(65, 5);  // the space after the comma
-    EXPECT_EQ(space.word, u"");
-    EXPECT_EQ(space.wordClass, CharClass::Space);
+    EXPECT_EQ(view.WordAt(25, 5).word, u"hello");  // the first l, 20 to 30 pixels in
+    EXPECT_EQ(view.WordAt(25, 5).wordClass, CharClass::Letter);
+    EXPECT_EQ(view.WordAt(30, 25).word, u"가나다");
+    EXPECT_EQ(view.WordAt(30, 25).wordClass, CharClass::Wide);
+    EXPECT_EQ(view.WordAt(65, 5).word, u"");  // the space after the comma
+    EXPECT_EQ(view.WordAt(65, 5).wordClass, CharClass::Space);
     EXPECT_EQ(view.WordAt(200, 5).word, u"");       // past the end of the line
     EXPECT_EQ(view.WordAt(25, 45).word, u"");       // no third line
-    EXPECT_EQ(view.WordAt(25, -5).word, u"hello");  // less than a line above counts as row 0
-}
+    EXPECT_EQ(view.WordAt(25, -5).word, u"hello");  // less than a line above is row 0
 
-TEST_F(ScrollTest, WordUnderATapWhenRotated) {
+    // Rotated: the row from x, the position upward from the bottom.
     view.SetFont(u"굴림", 15, true, false);
-    view.SetTextArea({0, 0, 240, 250}, false);
     ASSERT_TRUE(view.Layout(nullptr));
-    // Row from x, position along the line upward from the bottom.
-    const WordHit word = view.WordAt(25, 250 - 5);
-    EXPECT_EQ(word.word, u"line");
-    EXPECT_EQ(view.WordAt(25, 250 - 65).word, u"01");
+    EXPECT_EQ(view.WordAt(5, 250 - 25).word, u"hello");
+    EXPECT_EQ(view.WordAt(25, 250 - 30).word, u"가나다");
 }
 
 TEST_F(ScrollTest, LettersOfTheBottomRowPaceAutoScroll) {

@@ -27,24 +27,12 @@ TEST(ViewFont, FacesWithoutHangulAreDrawnInAKoreanFamily) {
               QStringLiteral("NanumMyeongjo"));
 }
 
-TEST(ViewFont, SizeAndWeightFromTheDescription) {
-    const QFont bold = MakeViewFont({u"NanumGothic", 21, true, true});
-    EXPECT_EQ(bold.pixelSize(), 21);
-    EXPECT_EQ(bold.weight(), QFont::Bold);
-    EXPECT_EQ(MakeViewFont({u"NanumGothic", 21, false, false}).weight(), QFont::Normal);
+TEST(ViewFont, HandEditedSizesOfZeroOrBelowStillMeasure) {
     for (const int32_t size : {0, -15}) {
         const QFont font = MakeViewFont({u"NanumGothic", size, false, false});
         EXPECT_EQ(font.pixelSize(), 1);
         EXPECT_GT(MeasureChars(font).wideHeight, 0);
     }
-}
-
-TEST(MeasureChars, GivesEveryNarrowWidthAndTheSyllableCell) {
-    const CharMetrics metrics = MeasureChars(MakeViewFont({u"NanumGothic", 15, false, false}));
-    EXPECT_GT(metrics.charWidths[u'W'], metrics.charWidths[u'i']);
-    EXPECT_GT(metrics.charWidths[u' '], 0);
-    EXPECT_GT(metrics.wideWidth, metrics.charWidths[u'a']);
-    EXPECT_GE(metrics.wideHeight, 15);
 }
 
 class RealFontTest : public test::PageTest {
