@@ -56,9 +56,14 @@ inline constexpr std::array<CharClass, 0x102> kClasses = MakeClasses();
 
 }  // namespace detail
 
+// Code units above U+0100 are all of class Wide.
+constexpr bool IsWide(char16_t c) {
+    return c > 0x100;
+}
+
 // Constant time and without a branch: one table built from the break marks.
 constexpr CharClass ClassifyChar(char16_t c) {
-    return detail::kClasses[c < 0x101 ? c : 0x101];
+    return detail::kClasses[IsWide(c) ? 0x101 : c];
 }
 
 }  // namespace sorna

@@ -35,7 +35,7 @@ public:
             entries_[c] = {metrics.Width(c), m, grows ? m : kNoRun};
         }
     }
-    const CodeUnit& operator[](char16_t c) const { return entries_[c < 0x101 ? c : 0x101]; }
+    const CodeUnit& operator[](char16_t c) const { return entries_[IsWide(c) ? 0x101 : c]; }
 
 private:
     std::array<CodeUnit, 0x102> entries_{};
@@ -78,7 +78,7 @@ private:
             }
             runWidth_ = width;
         } else if (runClass_ == CharClass::Wide) {
-            while (i + 1 < length_ && ClassifyChar(text_[i + 1]) == CharClass::Wide) {
+            while (i + 1 < length_ && IsWide(text_[i + 1])) {
                 PlaceWord(runWidth_);
                 runStart_ = ++i;
             }
