@@ -1,0 +1,32 @@
+#include "settings/ColourSwatch.h"
+
+#include <qdrawutil.h>
+#include <QPainter>
+
+#include "app/DialogUnits.h"
+#include "app/QtColour.h"
+
+namespace sorna {
+namespace {
+
+constexpr QSize kSwatchInDialogUnits{23, 10};
+constexpr int kEdgeWidth = 1;
+
+}  // namespace
+
+ColourSwatch::ColourSwatch(QWidget& parent, const QString& id, const uint32_t& colour)
+    : QAbstractButton(&parent), colour_(colour) {
+    setObjectName(id);
+}
+
+QSize ColourSwatch::sizeHint() const {
+    return DialogUnitsToPixels(kSwatchInDialogUnits, font());
+}
+
+void ColourSwatch::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QBrush fill(ToQColor(colour_));
+    qDrawShadePanel(&painter, rect(), palette(), true, kEdgeWidth, &fill);
+}
+
+}  // namespace sorna

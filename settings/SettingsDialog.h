@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "settings/NumberBox.h"
+#include "settings/Settings.h"
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace sorna {
+
+class ColourSwatch;
+
+// The settings dialog. It edits the settings in place: colours, a reset and the keyboard dialog's
+// changes take effect at once, the boxes, checks and lists when OK is pressed. OK is the only way
+// out; Escape and the window's close button do nothing.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    SettingsDialog(QWidget& owner, Settings& settings);
+
+    void accept() override;
+    void reject() override {}
+
+private:
+    struct NumberBinding {
+        QLineEdit* box;
+        int32_t Settings::*field;
+    };
+    struct CheckBinding {
+        QCheckBox* box;
+        int32_t Settings::*field;
+    };
+
+    void AddMarginRow(QBoxLayout& layout);
+    void AddFontRow(QBoxLayout& layout);
+    void AddColourRow(QBoxLayout& layout);
+    void AddLineStartRow(QBoxLayout& layout);
+    void AddDictionaryRows(QBoxLayout& layout);
+    void AddScrollRows(QBoxLayout& layout);
+    void AddButtonRows(QBoxLayout& layout);
+    void AddNumberBox(QBoxLayout& row, std::u16string_view label, const char* boxId,
+                      const char* arrowsId, NumberRange range, int32_t Settings::*field);
+    QCheckBox* AddCheck(std::u16string_view text, const char* id, int32_t Settings::*field);
+    ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, const char* id,
+                            uint32_t Settings::*field);
+
+    void FillFontList();
+    void FillSpeedList();
+    void ShowValues();
+    void ChooseColour(uint32_t Settings::*field);
+    void RepaintSwatches();
+    void ResetPressed();
+
+    Settings& settings_;
+    std::vector<NumberBinding> numbers_;
+    std::vector<CheckBinding> checks_;
+    std::vector<std::u16string> families_;  // as the font list shows them
+    std::vector<ColourSwatch*> swatches_;   // the controls are owned by the dialog
+    QComboBox* fontList_ = nullptr;
+    QComboBox* speedList_ = nullptr;
+    QLineEdit* dictionaryPath_ = nullptr;
+};
+
+// Runs the settings dialog modally over the main window. The caller saves and applies the
+// settings afterwards.
+void RunSettingsDialog(QWidget& owner, Settings& settings);
+
+}  // namespace sorna

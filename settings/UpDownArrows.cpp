@@ -1,0 +1,49 @@
+#include "settings/UpDownArrows.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace sorna {
+namespace {
+
+QToolButton* MakeArrow(QWidget& parent, Qt::ArrowType direction, const QString& name) {
+    auto* arrow = new QToolButton(&parent);
+    arrow->setObjectName(name);
+    arrow->setArrowType(direction);
+    arrow->setAutoRepeat(true);
+    arrow->setFocusPolicy(Qt::NoFocus);
+    return arrow;
+}
+
+}  // namespace
+
+QLineEdit* MakeNumberEdit(QWidget& parent, const QString& id) {
+    auto* box = new QLineEdit(&parent);
+    box->setObjectName(id);
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    return box;
+}
+
+UpDownArrows::UpDownArrows(QWidget& parent, const QString& id, QLineEdit& box, NumberRange range)
+    : QWidget(&parent), box_(box), range_(range) {
+    setObjectName(id);
+    QToolButton* up = MakeArrow(*this, Qt::UpArrow, QStringLiteral("up"));
+    QToolButton* down = MakeArrow(*this, Qt::DownArrow, QStringLiteral("down"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(up);
+    layout->addWidget(down);
+    connect(up, &QToolButton::clicked, this, [this] { Step(1); });
+    connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
+}
+
+void UpDownArrows::Step(int32_t step) {
+    const int32_t value = ParseNumberBox(box_.text().toStdU16String());
+    box_.setText(QString::number(StepNumberBox(value, step, range_)));
+}
+
+}  // namespace sorna

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/HardwareKeyCommand.h"
+#include "settings/HardwareKeys.h"
+#include "settings/KeyCaptureDialog.h"
+#include "settings/KeyboardDialog.h"
+#include "tests/app/ModalAnswer.h"
+
+namespace sorna {
+namespace {
+
+using test::ModalAnswer;
+using test::Press;
+using test::SeenMessage;
+
+// A key pressed and released on a window, delivered as the window system delivers it.
+void PressKey(QWidget& window, Qt::Key key) {
+    QTest::keyClick(window.windowHandle(), key);
+}
+
+class KeyboardDialogTest : public testing::Test {
+protected:
+    void SetUp() override { owner.show(); }
+
+    void Open() {
+        dialog = std::make_unique<KeyboardDialog>(owner, settings);
+        dialog->show();
+    }
+    QPushButton& Button(int slot) {
+        return *dialog->findChild<QPushButton*>(QString::number(1038 + slot));
+    }
+    QComboBox& List(int slot) {
+        return *dialog->findChild<QComboBox*>(QString::number(1030 + slot));
+    }
+    void Close() {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+    }
+    // Presses the slot's button and, in the capture dialog, the given keys in turn.
+    void Capture(int slot, std::vector<Qt::Key> keys) {
+        ModalAnswer<KeyCaptureDialog> answer([keys](KeyCaptureDialog& capture) {
+            for (const Qt::Key key : keys) {
+                PressKey(capture, key);
+            }
+        });
+        QTest::mouseClick(&Button(slot), Qt::LeftButton);
+        EXPECT_TRUE(answer.Answered());
+    }
+    void ExpectAllUnused() {
+        for (int slot = 0; slot < kKeySlotCount; ++slot) {
+            EXPECT_EQ(List(slot).count(), 12);
+            EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
+            EXPECT_EQ(Button(slot).text(),
+                      QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));
+        }
+    }
+
+    QWidget owner;
+    Settings settings;
+    std::unique_ptr<KeyboardDialog> dialog;
+};
+
+TEST_F(KeyboardDialogTest, ACapturedKeyIsStoredAtOnceAndOrdinaryKeysAreIgnored) {
+    Open();
+    ExpectAllUnused();
+    // 'A' and Escape's absence: the capture waits through an ordinary key for F10 (0xCA).
+    Capture(2, {Qt::Key_A, Qt::Key_F10});
+    EXPECT_EQ(Button(2).text(), QStringLiteral("버튼3(0xca)"));
+    EXPECT_EQ(settings.keyCodes[2], 0xCA);
+    // Escape ends the capture without a key.
+    Capture(2, {Qt::Key_Escape});
+    EXPECT_EQ(settings.keyCodes[2], 0xCA);
+    EXPECT_EQ(Button(2).text(), QStringLiteral("버튼3(0xca)"));
+}
+
+TEST_F(KeyboardDialogTest, OfTwoSlotsWithOneKeyTheFirstActs) {
+    Open();
+    Capture(1, {Qt::Key_F1});
+    List(0).setCurrentIndex(2);  // 다음 페이지
+    List(1).setCurrentIndex(1);  // 이전 페이지
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());  // only 닫기 leaves
+    Close();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(settings.keyCodes[1], 0xC1);
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDM_PAGE_DOWN);
+}
+
+TEST_F(KeyboardDialogTest, AFunctionOutsideTheTableSelectsNothingAndDoesNothing) {
+    settings.keyFunctions[3] = 99;
+    Open();
+    EXPECT_EQ(List(3).currentIndex(), -1);
+    Close();
+    EXPECT_EQ(HardwareKeyCommand(0xC4, settings), std::nullopt);
+}
+
+TEST_F(KeyboardDialogTest, ResetAsksThenRestoresEverySlot) {
+    settings.keyFunctions = {1, 2, 3, 4, 5, 6};
+    settings.keyCodes = {0xCF, 0xCE, 0xCD, 0xCC, 0xCB, 0xCA};
+    Open();
+    SeenMessage seen;
+    ModalAnswer<QMessageBox> yes(Press(QMessageBox::Yes, seen));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1021")), Qt::LeftButton);
+    EXPECT_EQ(seen.text, QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
+    ExpectAllUnused();
+    EXPECT_EQ(settings.keyCodes[5], 0xC6);
+    EXPECT_EQ(settings.keyFunctions[5], 0);
+}
+
+// A window that counts the key releases it is given.
+class ReleaseCounter : public QWidget {
+public:
+    void keyReleaseEvent(QKeyEvent* event) override { releases += event->isAutoRepeat() ? 100 : 1; }
+    int releases = 0;
+};
+
+void SendRelease(QWidget& window, bool autoRepeat) {
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier, QString(), autoRepeat);
+    QCoreApplication::sendEvent(&window, &release);
+}
+
+TEST(HardwareKeys, AClaimedKeyPassesShortcutsAndItsAutoRepeatIsDropped) {
+    ReleaseCounter window;
+    QAction shortcut(&window);
+    shortcut.setShortcut(Qt::Key_F5);
+    window.addAction(&shortcut);
+    int shortcutRuns = 0;
+    QObject::connect(&shortcut, &QAction::triggered, [&shortcutRuns] { ++shortcutRuns; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    PressKey(window, Qt::Key_F5);
+    EXPECT_EQ(shortcutRuns, 1);
+    const std::vector<uint32_t> codes = {0xC5, 0x41};
+    ClaimHardwareKeys(window, codes);
+    PressKey(window, Qt::Key_F5);
+    EXPECT_EQ(shortcutRuns, 1);
+    window.releases = 0;
+    SendRelease(window, true);
+    SendRelease(window, false);
+    EXPECT_EQ(window.releases, 1);
+
+    ReleaseHardwareKeys(window);
+    PressKey(window, Qt::Key_F5);
+    EXPECT_EQ(shortcutRuns, 2);
+    window.releases = 0;
+    SendRelease(window, true);
+    EXPECT_EQ(window.releases, 100);
+}
+
+}  // namespace
+}  // namespace sorna
