@@ -1,0 +1,107 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandEvent.h"
+#include "app/MainWindow.h"
+#include "app/PageWidget.h"
+#include "platform/Registry.h"
+#include "resources/Format.h"
+#include "tests/platform/RegistryTestFolder.h"
+
+namespace sorna::test {
+
+// Watches the commands that reach a window, in the order they are handled. With `swallow` they
+// are recorded only, so a test can see what input posts without it taking effect.
+class CommandSpy : public QObject {
+public:
+    CommandSpy(QObject& window, bool swallow) : swallow_(swallow) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != CommandEvent::kType) {
+            return false;
+        }
+        ids.push_back(static_cast<CommandEvent*>(event)->Id());
+        return swallow_;
+    }
+
+    // The commands handled since the last call, those that commands post included.
+    std::vector<CommandId> Take() {
+        for (int round = 0; round < 4; ++round) {
+            QCoreApplication::processEvents();
+        }
+        return std::exchange(ids, {});
+    }
+
+    std::vector<CommandId> ids;
+
+private:
+    bool swallow_;
+};
+
+inline std::u16string CorpusPath(const char* name) {
+    return Widen((std::filesystem::path(SORNA_CORPUS_DIR) / name).string());
+}
+
+inline PageWidget& PageOf(MainWindow& window) {
+    return *window.findChild<PageWidget*>();
+}
+
+// Gives the page exactly this size, whatever the bar takes.
+inline void SetPageSize(MainWindow& window, int width, int height) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QSize page = PageOf(window).size();
+        window.resize(window.width() + width - page.width(),
+                      window.height() + height - page.height());
+        QCoreApplication::processEvents();
+    }
+}
+
+// Handles the modal dialog or message box that the next step opens, once it is up.
+inline void WhenDialogOpens(std::function<void(QDialog&)> answer) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            answer(*dialog);
+        }
+    });
+    poll->start(5);
+}
+
+// A window over its own registry folder, shown, with the start-up timer given time to run.
+class MainWindowTest : public testing::Test {
+protected:
+    std::unique_ptr<MainWindow> ShowWindow(int pageWidth = 240, int pageHeight = 300) {
+        auto window = std::make_unique<MainWindow>(settings);
+        window->show();
+        SetPageSize(*window, pageWidth, pageHeight);
+        QTest::qWait(20);
+        return window;
+    }
+
+    // A file of our own in the test folder.
+    std::u16string WriteFile(const std::string& name, const std::string& bytes) const {
+        const std::filesystem::path path = registry.Path() / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.u16string();
+    }
+
+    RegistryTestFolder registry;
+    Settings settings;
+};
+
+}  // namespace sorna::test
