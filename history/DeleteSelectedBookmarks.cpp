@@ -6,16 +6,12 @@
 namespace sorna {
 
 std::vector<int32_t> DeleteSelectedBookmarks(Bookmarks& bookmarks,
-                                             std::span<const int32_t> selectedRows) {
-    std::vector<int32_t> rows(selectedRows.begin(), selectedRows.end());
-    std::sort(rows.begin(), rows.end(), std::greater<>());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    const auto count = static_cast<int32_t>(bookmarks.Entries().size());
-    std::erase_if(rows, [count](int32_t row) { return row < 0 || row >= count; });
-    for (const int32_t row : rows) {
+                                             std::vector<int32_t> selectedRows) {
+    std::sort(selectedRows.begin(), selectedRows.end(), std::greater<>());
+    for (const int32_t row : selectedRows) {
         bookmarks.DeleteBookmark(row);
     }
-    return rows;
+    return selectedRows;
 }
 
 }  // namespace sorna

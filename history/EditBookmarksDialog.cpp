@@ -26,6 +26,8 @@ EditBookmarksDialog::EditBookmarksDialog(QWidget& owner, Bookmarks& bookmarks)
     setWindowTitle(ToQString(kEditBookmarksCaption));
     list_->setObjectName(QStringLiteral("1035"));
     list_->setRootIsDecorated(false);
+    // A long path loses its start rather than its file name.
+    list_->setTextElideMode(Qt::ElideLeft);
     // A tap toggles a row, so several can be chosen without a keyboard.
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     list_->setHeaderLabels({ToQString(kBookmarkFileColumn), ToQString(kBookmarkLabelColumn)});

@@ -17,6 +17,7 @@ constexpr int kEdgeWidth = 1;
 ColourSwatch::ColourSwatch(QWidget& parent, const QString& id, const uint32_t& colour)
     : QAbstractButton(&parent), colour_(colour) {
     setObjectName(id);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize ColourSwatch::sizeHint() const {

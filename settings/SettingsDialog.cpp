@@ -100,6 +100,7 @@ void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
     AddNumberBox(*row, kTopBottomLabel, "1014", "1015", kSpacingRange, &Settings::nTBSpace);
     AddNumberBox(*row, kLeftRightLabel, "1012", "1013", kSpacingRange, &Settings::nLRSpace);
     AddNumberBox(*row, kLineGapLabel, "1010", "1011", kSpacingRange, &Settings::nLineSpace);
+    row->addStretch();
 }
 
 void SettingsDialog::AddFontRow(QBoxLayout& layout) {
@@ -116,11 +117,13 @@ void SettingsDialog::AddColourRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     AddSwatch(*row, kTextColourLabel, "1022", &Settings::clrText);
     AddSwatch(*row, kBackColourLabel, "1023", &Settings::clrBkgnd);
+    row->addStretch();
 }
 
 void SettingsDialog::AddLineStartRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     row->addWidget(AddCheck(kNoLineStartSpaceCheck, "1028", &Settings::bRemoveLineStartSpace));
+    row->addStretch();
     AddNumberBox(*row, kSharedLinesLabel, "1030", "1031", kSharedLinesRange, &Settings::nShareLine);
 }
 

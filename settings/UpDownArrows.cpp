@@ -5,11 +5,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/DialogUnits.h"
+
 namespace sorna {
 namespace {
 
+// Sizes in dialog units of the box's font: the box holds a few digits, the arrows beside it
+// share its height.
+constexpr QSize kBoxInDialogUnits{21, 12};
+constexpr QSize kArrowsInDialogUnits{11, 12};
+
 QToolButton* MakeArrow(QWidget& parent, Qt::ArrowType direction, const QString& name) {
     auto* arrow = new QToolButton(&parent);
+    const QSize arrows = DialogUnitsToPixels(kArrowsInDialogUnits, parent.font());
+    arrow->setFixedSize(arrows.width(), arrows.height() / 2);
     arrow->setObjectName(name);
     arrow->setArrowType(direction);
     arrow->setAutoRepeat(true);
@@ -22,6 +31,7 @@ QToolButton* MakeArrow(QWidget& parent, Qt::ArrowType direction, const QString& 
 QLineEdit* MakeNumberEdit(QWidget& parent, const QString& id) {
     auto* box = new QLineEdit(&parent);
     box->setObjectName(id);
+    box->setFixedWidth(DialogUnitsToPixels(kBoxInDialogUnits, box->font()).width());
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     return box;

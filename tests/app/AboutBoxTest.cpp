@@ -9,6 +9,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/LoadTextResource.h"
+#include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 
 namespace sorna {
@@ -17,7 +18,7 @@ namespace {
 using test::ModalAnswer;
 
 QString LabelText(const QWidget& dialog, const char* id) {
-    return dialog.findChild<QLabel*>(QString::fromLatin1(id))->text();
+    return test::ControlOf<QLabel>(dialog, id).text();
 }
 
 TEST(AboutBox, ShowsNameVersionBuildDateAndTheAboutText) {
@@ -44,7 +45,7 @@ TEST(AboutBox, ClosesWithItsButtonAndOpensMaximisedOverAFullScreenWindow) {
     owner.showFullScreen();
     ModalAnswer<AboutDialog> close([](AboutDialog& about) {
         EXPECT_TRUE(about.windowState().testFlag(Qt::WindowMaximized));
-        QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+        test::ClickButton(about, "1");
     });
     RunAboutDialog(owner);
     EXPECT_TRUE(close.Answered());

@@ -7,13 +7,15 @@
 #include <QTest>
 
 #include "history/FindDialog.h"
-#include "tests/app/ClickButton.h"
+#include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 #include "tests/view/ViewTestSupport.h"
 
 namespace sorna {
 namespace {
 
+using test::ClickButton;
+using test::ControlOf;
 using test::ModalAnswer;
 using test::Press;
 using test::SeenMessage;
@@ -29,16 +31,11 @@ protected:
         owner.show();
     }
 
-    template <typename Control>
-    Control& Find(const FindDialog& dialog, const char* id) {
-        return *dialog.findChild<Control*>(QString::fromLatin1(id));
-    }
-
     void Search(FindDialog& dialog, const QString& text) {
-        auto& field = *Find<QComboBox>(dialog, "1024").lineEdit();
+        auto& field = *ControlOf<QComboBox>(dialog, "1024").lineEdit();
         field.clear();
         QTest::keyClicks(&field, text);
-        QTest::mouseClick(&Find<QPushButton>(dialog, "1023"), Qt::LeftButton);
+        ClickButton(dialog, "1023");
     }
 
     test::FixedMetricsDevice device;
@@ -57,7 +54,7 @@ TEST_F(FindDialogTest, EachPressWalksToTheNextLineWithAHitAndStopsAfterTheLast) 
         EXPECT_EQ(view.TopLine(), expected);
     }
     EXPECT_TRUE(dialog.isVisible());
-    test::ClickButton(Find<QCheckBox>(dialog, "1028"));
+    ClickButton(dialog, "1028");
     Search(dialog, QStringLiteral("needle"));
     EXPECT_EQ(view.TopLine(), 5);  // NEEDLE, with case ignored
     EXPECT_EQ(settings.bSearchIgnoreCase, 1);
@@ -66,60 +63,44 @@ TEST_F(FindDialogTest, EachPressWalksToTheNextLineWithAHitAndStopsAfterTheLast) 
     EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"needle"});
 }
 
-TEST_F(FindDialogTest, EnterSearchesAndAnEmptyFieldAsksForAWordButStoresTheCheckBox) {
+TEST_F(FindDialogTest, EnterSearchesAndAnEmptyFieldAsksForAWordButFindStoresTheCheckBox) {
     FindDialog dialog(owner, settings, view);
     dialog.show();
-    auto& field = *Find<QComboBox>(dialog, "1024").lineEdit();
+    auto& field = *ControlOf<QComboBox>(dialog, "1024").lineEdit();
     QTest::keyClicks(&field, QStringLiteral("hay"));
     QTest::keyClick(&field, Qt::Key_Return);
     EXPECT_EQ(view.TopLine(), 1);
     EXPECT_TRUE(dialog.isVisible());
 
     field.clear();
-    test::ClickButton(Find<QCheckBox>(dialog, "1028"));
+    ClickButton(dialog, "1028");
     SeenMessage seen;
     ModalAnswer<QMessageBox> answer(Press(QMessageBox::Ok, seen));
-    QTest::mouseClick(&Find<QPushButton>(dialog, "1023"), Qt::LeftButton);
+    ClickButton(dialog, "1023");
     EXPECT_EQ(seen.text, QStringLiteral("단어를 입력해 주세요"));
     EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
     EXPECT_EQ(settings.bSearchIgnoreCase, 1);
     EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"hay"});
-}
-
-TEST_F(FindDialogTest, ClosingLeavesTheCheckBoxSettingAlone) {
-    FindDialog dialog(owner, settings, view);
-    dialog.show();
-    test::ClickButton(Find<QCheckBox>(dialog, "1028"));
-    QTest::mouseClick(&Find<QPushButton>(dialog, "2"), Qt::LeftButton);
+    // Closing does not store the box.
+    ClickButton(dialog, "1028");
+    ClickButton(dialog, "2");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_EQ(settings.bSearchIgnoreCase, 1);
 }
 
 TEST_F(FindDialogTest, OpensOnTheOlderSearchTheNewestBeginsAndClearsOnlyTheStoredList) {
     settings.recentSearches.RememberSearch(u"abc");
     settings.recentSearches.RememberSearch(u"ab");
     FindDialog dialog(owner, settings, view);
-    auto& list = Find<QComboBox>(dialog, "1024");
+    auto& list = ControlOf<QComboBox>(dialog, "1024");
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
     EXPECT_EQ(list.currentText(), QStringLiteral("abc"));
 
     dialog.show();
-    QTest::mouseClick(&Find<QPushButton>(dialog, "1025"), Qt::LeftButton);
+    ClickButton(dialog, "1025");
     EXPECT_TRUE(settings.recentSearches.Entries().empty());
     EXPECT_EQ(list.count(), 2);  // until the dialog opens again
-}
-
-TEST_F(FindDialogTest, RunsModallyOverItsOwner) {
-    ModalAnswer<FindDialog> answer([this](FindDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("찾기"));
-        EXPECT_EQ(dialog.parentWidget(), &owner);
-        Search(dialog, QStringLiteral("hay"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    RunFindDialog(owner, settings, view);
-    EXPECT_TRUE(answer.Answered());
-    EXPECT_EQ(view.TopLine(), 1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "settings/HardwareKeys.h"
 #include "settings/KeyCaptureDialog.h"
 #include "settings/KeyboardDialog.h"
+#include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 
 namespace sorna {
@@ -33,14 +34,12 @@ protected:
         dialog->show();
     }
     QPushButton& Button(int slot) {
-        return *dialog->findChild<QPushButton*>(QString::number(1038 + slot));
+        return test::ControlOf<QPushButton>(*dialog, std::to_string(1038 + slot).c_str());
     }
     QComboBox& List(int slot) {
-        return *dialog->findChild<QComboBox*>(QString::number(1030 + slot));
+        return test::ControlOf<QComboBox>(*dialog, std::to_string(1030 + slot).c_str());
     }
-    void Close() {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
-    }
+    void Close() { test::ClickButton(*dialog, "1"); }
     // Presses the slot's button and, in the capture dialog, the given keys in turn.
     void Capture(int slot, std::vector<Qt::Key> keys) {
         ModalAnswer<KeyCaptureDialog> answer([keys](KeyCaptureDialog& capture) {
@@ -48,7 +47,7 @@ protected:
                 PressKey(capture, key);
             }
         });
-        QTest::mouseClick(&Button(slot), Qt::LeftButton);
+        test::ClickButton(Button(slot));
         EXPECT_TRUE(answer.Answered());
     }
     void ExpectAllUnused() {
@@ -78,8 +77,10 @@ TEST_F(KeyboardDialogTest, ACapturedKeyIsStoredAtOnceAndOrdinaryKeysAreIgnored) 
     EXPECT_EQ(Button(2).text(), QStringLiteral("버튼3(0xca)"));
 }
 
-TEST_F(KeyboardDialogTest, OfTwoSlotsWithOneKeyTheFirstActs) {
+TEST_F(KeyboardDialogTest, OfTwoSlotsWithOneKeyTheFirstActsAndFunctionsOutsideTheTableNone) {
+    settings.keyFunctions[3] = 99;
     Open();
+    EXPECT_EQ(List(3).currentIndex(), -1);
     Capture(1, {Qt::Key_F1});
     List(0).setCurrentIndex(2);  // 다음 페이지
     List(1).setCurrentIndex(1);  // 이전 페이지
@@ -89,13 +90,6 @@ TEST_F(KeyboardDialogTest, OfTwoSlotsWithOneKeyTheFirstActs) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(settings.keyCodes[1], 0xC1);
     EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDM_PAGE_DOWN);
-}
-
-TEST_F(KeyboardDialogTest, AFunctionOutsideTheTableSelectsNothingAndDoesNothing) {
-    settings.keyFunctions[3] = 99;
-    Open();
-    EXPECT_EQ(List(3).currentIndex(), -1);
-    Close();
     EXPECT_EQ(HardwareKeyCommand(0xC4, settings), std::nullopt);
 }
 
@@ -105,7 +99,7 @@ TEST_F(KeyboardDialogTest, ResetAsksThenRestoresEverySlot) {
     Open();
     SeenMessage seen;
     ModalAnswer<QMessageBox> yes(Press(QMessageBox::Yes, seen));
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("1021")), Qt::LeftButton);
+    test::ClickButton(*dialog, "1021");
     EXPECT_EQ(seen.text, QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
     ExpectAllUnused();
     EXPECT_EQ(settings.keyCodes[5], 0xC6);

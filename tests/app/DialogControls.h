@@ -5,11 +5,21 @@
 
 namespace sorna::test {
 
+// The control of a dialog by its id, which is its object name.
+template <typename Control>
+Control& ControlOf(const QWidget& dialog, const char* id) {
+    return *dialog.findChild<Control*>(QString::fromLatin1(id));
+}
+
 // A click where the user aims at a button: near its left edge, which is the box of a check box
 // however wide its row has stretched it.
 inline void ClickButton(QAbstractButton& button) {
     QTest::mouseClick(&button, Qt::LeftButton, {},
                       QPoint(std::min(8, button.width() / 2), button.height() / 2));
+}
+
+inline void ClickButton(const QWidget& dialog, const char* id) {
+    ClickButton(ControlOf<QAbstractButton>(dialog, id));
 }
 
 }  // namespace sorna::test
