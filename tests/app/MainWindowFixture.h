@@ -21,6 +21,8 @@
 
 namespace sorna::test {
 
+using Ids = std::vector<CommandId>;
+
 // Watches the commands that reach a window, in the order they are handled. With `swallow` they
 // are recorded only, so a test can see what input posts without it taking effect.
 class CommandSpy : public QObject {
