@@ -1,0 +1,189 @@
+// The reader's start with a 100 MiB most recent file, from the window's construction to its first
+// painted page of the document, against loading and laying out that file alone; and one page-turn
+// command through the main window at 1080 x 1920, to the end of its paint, against repainting
+// the same page alone.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "app/MainWindow.h"
+#include "app/PageWidget.h"
+#include "bench/RatioReporter.h"
+#include "document/LoadDocument.h"
+#include "platform/Registry.h"
+#include "resources/CommandIds.h"
+#include "resources/Format.h"
+#include "view/PageCanvas.h"
+#include "view/TextView.h"
+
+namespace sorna {
+namespace {
+
+// The test screen of a phone, through the offscreen platform's configuration.
+constexpr char kScreenConfig[] =
+    R"({"screens": [{"name": "phone", "x": 0, "y": 0, "width": 1080, "height": 1920,)"
+    R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+
+// Registry files and the document live in one folder of this run.
+QTemporaryDir& RunFolder() {
+    static QTemporaryDir folder;
+    return folder;
+}
+
+std::string ReadBytes(const char* corpusName) {
+    std::ifstream in(std::filesystem::path(SORNA_CORPUS_DIR) / corpusName, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The Korean Bible and an English novel in turn up to 100 MiB, read as code page 949.
+const std::u16string& HundredMegabyteFile() {
+    static const std::u16string path = [] {
+        const std::string parts[] = {ReadBytes("ko-cp949-bible-krv-large.txt"),
+                                     ReadBytes("en-gutenberg-01-large.txt")};
+        const std::filesystem::path file =
+            std::filesystem::path(RunFolder().path().toStdString()) / "large.txt";
+        std::ofstream out(file, std::ios::binary);
+        for (size_t written = 0, n = 0; written < (size_t{100} << 20); ++n) {
+            out << parts[n % 2];
+            written += parts[n % 2].size();
+        }
+        return file.u16string();
+    }();
+    return path;
+}
+
+Settings ReaderSettings(const std::u16string& recentFile, int32_t position) {
+    Settings settings;
+    settings.sFontFaceName = u"NanumGothic";
+    settings.recentFiles.RememberFile(recentFile, position);
+    return settings;
+}
+
+// Counts the paints of a window's page that show a laid-out document.
+class PagePaints : public QObject {
+public:
+    PagePaints(MainWindow& window) : window_(window) { PageOfWindow().installEventFilter(this); }
+
+    PageWidget& PageOfWindow() { return *window_.findChild<PageWidget*>(); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && window_.View().Lines().Count() > 1) {
+            ++paints;
+        }
+        return false;
+    }
+
+    int paints = 0;
+
+private:
+    MainWindow& window_;
+};
+
+void BM_StartToFirstPage(benchmark::State& state) {
+    const std::u16string& file = HundredMegabyteFile();
+    for (auto _ : state) {
+        Settings settings = ReaderSettings(file, 50 << 20);
+        auto window = std::make_unique<MainWindow>(settings);
+        PagePaints paints(*window);
+        window->show();
+        while (paints.paints == 0) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        state.PauseTiming();
+        benchmark::DoNotOptimize(window->View().TopOffset());
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartToFirstPage)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+// What the start cannot avoid: reading the file and breaking it into lines for the same area.
+void BM_LoadAndLayOut(benchmark::State& state) {
+    Settings settings = ReaderSettings(u"", 0);
+    MainWindow window(settings);
+    window.show();
+    const ViewRect area = window.View().TextArea();
+    QWidget page;
+    PageCanvas canvas;
+    canvas.CreateBuffers(page, 1080, 1920, 1.0);
+    for (auto _ : state) {
+        TextView view(canvas);
+        view.SetFont(settings.sFontFaceName, settings.nFontSize, false, false);
+        view.SetTextArea(area, false);
+        LoadDocument(view.Document(), HundredMegabyteFile(), nullptr);
+        view.Layout(nullptr);
+        benchmark::DoNotOptimize(view.Lines().Count());
+    }
+}
+BENCHMARK(BM_LoadAndLayOut)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+// A Korean novel shown full screen on the phone's screen, in the middle of the text.
+struct FullScreenReader {
+    FullScreenReader() : settings(ReaderSettings(Korean(), 20000)), window(settings) {
+        window.show();
+        window.RunCommand(IDM_FULLSCREEN);
+        while (window.View().Lines().Count() < 2 || !window.isFullScreen()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        QCoreApplication::processEvents();
+    }
+    static std::u16string Korean() {
+        return Widen((std::filesystem::path(SORNA_CORPUS_DIR) / "ko-cp949-novel-03.txt").string());
+    }
+
+    Settings settings;
+    MainWindow window;
+};
+
+void BM_PageTurnCommand(benchmark::State& state) {
+    FullScreenReader reader;
+    PagePaints paints(reader.window);
+    state.counters["width"] = paints.PageOfWindow().width();
+    state.counters["height"] = paints.PageOfWindow().height();
+    CommandId step = IDM_PAGE_DOWN;
+    for (auto _ : state) {
+        reader.window.RunCommand(step);
+        step = step == IDM_PAGE_DOWN ? IDM_PAGE_UP : IDM_PAGE_DOWN;
+    }
+    state.counters["paints"] =
+        benchmark::Counter(paints.paints, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_PageTurnCommand)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RepaintPage(benchmark::State& state) {
+    FullScreenReader reader;
+    PagePaints paints(reader.window);
+    for (auto _ : state) {
+        paints.PageOfWindow().repaint();
+    }
+}
+BENCHMARK(BM_RepaintPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace sorna
+
+int main(int argc, char** argv) {
+    QTemporaryDir& folder = sorna::RunFolder();
+    const QString config = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) || file.write(sorna::kScreenConfig) < 0) {
+        return 1;
+    }
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    sorna::LoadRegistry(folder.path().toStdString());
+    QApplication application(argc, argv);
+    return sorna::RunBenchmarksWithRatios(
+        argc, argv,
+        {{"start to first page / load and lay out", "BM_StartToFirstPage/iterations:5/real_time",
+          "BM_LoadAndLayOut/iterations:5/real_time"},
+         {"page-turn command / repaint", "BM_PageTurnCommand/real_time",
+          "BM_RepaintPage/real_time"}});
+}
