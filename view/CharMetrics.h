@@ -12,8 +12,7 @@ struct CharMetrics {
     int32_t wideWidth = 0;
     int32_t wideHeight = 0;  // cell height of U+AC00
 
-    // A select of the address rather than of the value, so mixed text costs no mispredictions.
-    int32_t Width(char16_t c) const { return *(c < 256 ? &charWidths[c] : &wideWidth); }
+    int32_t Width(char16_t c) const { return c < 256 ? charWidths[c] : wideWidth; }
 };
 
 }  // namespace sorna

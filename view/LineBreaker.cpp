@@ -109,7 +109,7 @@ private:
             lineWidth_ = fill;
             return stop;
         }
-        const int32_t next = RunStart(stop, start);
+        const int32_t next = RunStart(stop);
         lineWidth_ = fill - WidthOf(next, stop);
         return next;
     }
@@ -146,11 +146,11 @@ private:
         return int32_t(unit - text_);
     }
 
-    // Where the run that holds the code unit at i begins, runs beginning at `first` or later.
-    int32_t RunStart(int32_t i, int32_t first) const {
+    // Where the run that holds the code unit at i begins.
+    int32_t RunStart(int32_t i) const {
         const CharClass growing = units_[text_[i]].growingClass;
         if (growing != kNoRun) {
-            while (i > first && units_[text_[i - 1]].charClass == growing) {
+            while (i > 0 && units_[text_[i - 1]].charClass == growing) {
                 --i;
             }
         }
@@ -219,7 +219,7 @@ private:
     // before it.
     void EndLineAtNul(int32_t i) {
         if (ClassBefore(i) != CharClass::LineFeed) {
-            StartLine(i, i > 0 ? WidthOf(RunStart(i - 1, 0), i) : 0);
+            StartLine(i, i > 0 ? WidthOf(RunStart(i - 1), i) : 0);
         }
     }
 
