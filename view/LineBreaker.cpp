@@ -122,16 +122,10 @@ private:
         const char16_t* const end = text_ + length_;
         int64_t sum = fill;
         for (; end - unit >= 4; unit += 4) {
-            const int64_t first = sum + units_.SkipWidth(unit[0]);
-            const int64_t second = first + units_.SkipWidth(unit[1]);
-            const int64_t third = second + units_.SkipWidth(unit[2]);
-            const int64_t next = third + units_.SkipWidth(unit[3]);
+            const int64_t next = sum + (units_.SkipWidth(unit[0]) + units_.SkipWidth(unit[1]) +
+                                        units_.SkipWidth(unit[2]) + units_.SkipWidth(unit[3]));
             if (next > skipLimit_) {
-                const std::array<int64_t, 4> sums = {sum, first, second, third};
-                const int fitting =
-                    (first <= skipLimit_) + (second <= skipLimit_) + (third <= skipLimit_);
-                fill = sums[fitting];
-                return int32_t(unit - text_) + fitting;
+                return FitWithinBlock(unit, sum, fill);
             }
             sum = next;
         }
@@ -144,6 +138,18 @@ private:
         }
         fill = sum;
         return int32_t(unit - text_);
+    }
+
+    // The first of the four units from `block` on that does not fit on a line filled to `sum`;
+    // `fill` becomes the sum before it.
+    int32_t FitWithinBlock(const char16_t* block, int64_t sum, int64_t& fill) const {
+        const int64_t first = sum + units_.SkipWidth(block[0]);
+        const int64_t second = first + units_.SkipWidth(block[1]);
+        const int64_t third = second + units_.SkipWidth(block[2]);
+        const std::array<int64_t, 4> sums = {sum, first, second, third};
+        const int fitting = (first <= skipLimit_) + (second <= skipLimit_) + (third <= skipLimit_);
+        fill = sums[fitting];
+        return int32_t(block - text_) + fitting;
     }
 
     // Where the run that holds the code unit at i begins.
