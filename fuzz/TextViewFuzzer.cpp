@@ -6,26 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "tests/view/ViewTestSupport.h"
 #include "view/PositionBar.h"
 #include "view/TextView.h"
 
 namespace {
-
-class FuzzedMetrics : public sorna::ViewDevice {
-public:
-    explicit FuzzedMetrics(const uint8_t* widths) {
-        for (int c = 0; c < 256; ++c) {
-            metrics_.charWidths[c] = widths[c % 8];
-        }
-        metrics_.wideWidth = widths[0] * 2;
-        metrics_.wideHeight = widths[1] % 24;
-    }
-    sorna::CharMetrics MeasureChars(const sorna::FontDescription&) override { return metrics_; }
-    void Repaint() override {}
-
-private:
-    sorna::CharMetrics metrics_;
-};
 
 struct Geometry {
     int8_t left, top, width, height, spacing;
@@ -75,7 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string text((size - sizeof geometry) / 2, u'\0');
     std::memcpy(text.data(), data + sizeof geometry, text.size() * 2);
 
-    FuzzedMetrics metrics(geometry.widths);
+    sorna::test::FixedMetricsDevice metrics(0, geometry.widths[0] * 2, geometry.widths[1] % 24);
+    for (int c = 0; c < 256; ++c) {
+        metrics.metrics.charWidths[c] = geometry.widths[c % 8];
+    }
     sorna::TextView view(metrics);
     view.SetFont(u"NanumGothic", 15, geometry.flags & 1, false);
     view.SetOptions(geometry.flags & 2, geometry.flags & 4);
@@ -83,9 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     view.SetTextArea({geometry.left, geometry.top, geometry.left + geometry.width * 4,
                       geometry.top + geometry.height * 4},
                      geometry.flags & 8);
-    view.Document().text = std::make_unique<char16_t[]>(text.size() + 1);
-    std::copy(text.begin(), text.end(), view.Document().text.get());
-    view.Document().length = int32_t(text.size());
+    sorna::test::SetText(view.Document(), text);
     if (!view.Layout(nullptr)) {
         return 0;
     }

@@ -12,10 +12,8 @@ EncodingChoice Detect(std::string_view bytes) {
 }
 
 TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {
-    EXPECT_EQ(Detect("plain \xED\x95\x9C\xEA\xB8\x80 text").encoding, TextEncoding::Utf8);
     EXPECT_EQ(Detect("\xF0\x9F\x98\x80").encoding, TextEncoding::Utf8);
     EXPECT_EQ(Detect("only ascii").encoding, TextEncoding::CodePage949);
-    EXPECT_EQ(Detect("\xC7\xD1\xB1\xDB").encoding, TextEncoding::CodePage949);  // "한글"
     for (const std::string_view bad :
          {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ok \xEA\xB0", "\xEA\xB0\x80\x80"}) {
         EXPECT_EQ(Detect(bad).encoding, TextEncoding::CodePage949) << bad;

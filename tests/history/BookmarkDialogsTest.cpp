@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -45,12 +44,7 @@ TEST(EditBookmarksDialog, DeletesTheSelectedRowsWithTheirBookmarks) {
     dialog.resize(420, 400);
     dialog.show();
     auto& list = ControlOf<QTreeWidget>(dialog, "1035");
-    EXPECT_EQ(list.headerItem()->text(0), QStringLiteral("파일"));
     EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("/home/reader/books/소설.txt"));
-    const int arrow = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
-    const int width = list.width() - arrow - 5;
-    EXPECT_EQ(list.columnWidth(0), width / 3);
-    EXPECT_EQ(list.columnWidth(1), 2 * width / 3);
 
     ClickButton(dialog, "1036");  // nothing selected: nothing goes
     EXPECT_EQ(bookmarks.Entries().size(), 5u);
@@ -77,17 +71,8 @@ std::function<void(AddBookmarkDialog&)> TypeAndPress(QString typed, const char* 
 
 TEST(AddBookmarkDialog, TheLabelComesBackHoweverItEndsButOnlyAddConfirms) {
     QWidget owner;
-    owner.setGeometry(100, 80, 480, 640);
     owner.show();
     std::u16string label = u"Once upon a tim [25.0%]";
-    {
-        ModalAnswer<AddBookmarkDialog> centred([&owner](AddBookmarkDialog& dialog) {
-            const QPoint offset = dialog.frameGeometry().center() - owner.frameGeometry().center();
-            EXPECT_LE(offset.manhattanLength(), 2);
-            dialog.reject();
-        });
-        RunAddBookmarkDialog(owner, label, 1024);
-    }
     {
         ModalAnswer<AddBookmarkDialog> close(TypeAndPress(QStringLiteral("Chapter 1"), "2"));
         EXPECT_FALSE(RunAddBookmarkDialog(owner, label, 1024));

@@ -31,13 +31,6 @@ TEST(Bookmarks, DeletingTakesOnlyAnIndexInsideTheList) {
     ASSERT_EQ(bookmarks.Entries().size(), 498u);
     EXPECT_EQ(bookmarks.Entries().front().position, 498);
     EXPECT_EQ(bookmarks.Entries().back().position, 1);
-
-    Bookmarks single;
-    single.AddBookmark(u"/books/A.txt", 0, u"only");
-    single.DeleteBookmark(0);
-    EXPECT_EQ(single.Entries().capacity(), 0u);
-    bookmarks.ClearBookmarks();
-    EXPECT_EQ(bookmarks.Entries().capacity(), 0u);
 }
 
 }  // namespace

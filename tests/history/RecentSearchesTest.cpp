@@ -31,7 +31,7 @@ TEST(RecentSearches, StringsCompareExactlyAndClearingEmptiesTheList) {
     EXPECT_EQ(searches.Entries(), (std::vector<std::u16string>{u"sorna", u"Sorna"}));
     searches.ClearSearches();
     EXPECT_EQ(searches.LatestSearch(), u"");
-    EXPECT_EQ(searches.Entries().capacity(), 0u);
+    EXPECT_TRUE(searches.Entries().empty());
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 #include "platform/CodePage949.h"
 
 #include <gtest/gtest.h>
-#include <unicode/ucnv.h>
 
 #include <random>
 #include <string>
 #include <vector>
+
+#include "tests/platform/IcuDecode.h"
 
 namespace sorna {
 namespace {
@@ -21,16 +22,7 @@ std::u16string Decode(const std::vector<uint8_t>& bytes) {
 }
 
 std::u16string DecodeWithIcu(const std::vector<uint8_t>& bytes) {
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter* converter = ucnv_open("windows-949", &status);
-    std::u16string out(bytes.size() + 1, u'\0');
-    const int32_t length = ucnv_toUChars(converter, out.data(), static_cast<int32_t>(out.size()),
-                                         reinterpret_cast<const char*>(bytes.data()),
-                                         static_cast<int32_t>(bytes.size()), &status);
-    ucnv_close(converter);
-    EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
-    out.resize(length);
-    return out;
+    return IcuDecode({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, "windows-949");
 }
 
 TEST(CodePage949Test, MatchesIcuOnEveryPairAndOnRandomBytesWithoutAscii) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <optional>
 
 #include "platform/DesktopIdleInhibitor.h"
@@ -54,19 +53,6 @@ TEST(DesktopIdleInhibitor, WithoutAServiceHoldsNothing) {
     inhibitor.UnInhibit();
     inhibitor.Inhibit();
     EXPECT_EQ(service.Calls(), QStringList({kFirstInhibit}));
-}
-
-TEST(DesktopIdleInhibitor, TheBusEndsTheInhibitionOfAKilledHolder) {
-    StandInService service(Serves::ScreenSaver);
-    ASSERT_TRUE(service.IsReady());
-    QProcess holder;
-    holder.start(QStringLiteral(SORNA_INHIBIT_UNTIL_KILLED), {});
-    ASSERT_TRUE(holder.waitForReadyRead(5000));
-    ASSERT_EQ(service.Calls(), QStringList({kFirstInhibit}));
-    holder.kill();
-    ASSERT_TRUE(holder.waitForFinished(5000));
-    EXPECT_EQ(holder.exitStatus(), QProcess::CrashExit);
-    EXPECT_EQ(service.WaitForCalls(2), QStringList({kFirstInhibit, "Vanished 4101"}));
 }
 
 }  // namespace

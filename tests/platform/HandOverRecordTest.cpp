@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/HandOverRecord.h"
@@ -10,12 +11,19 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using Status = HandOverReader::Status;
 
+void AppendNumber(Bytes& bytes, uint32_t number) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.push_back(static_cast<uint8_t>(number >> shift));
+    }
+}
+
 TEST(HandOverRecord, RequestsArriveWholeHoweverTheStreamIsSplit) {
+    const std::u16string line = u"-p /books/소설 12.txt";
     Bytes stream = EncodeBringToFront();
-    const Bytes record = EncodeCommandLine(u"-p /books/소설 12.txt");  // 19 code units
-    stream.insert(stream.end(), record.begin(), record.end());
-    const Bytes empty = EncodeCommandLine(u"");
-    stream.insert(stream.end(), empty.begin(), empty.end());
+    for (const std::u16string_view text : {std::u16string_view(line), std::u16string_view()}) {
+        const Bytes record = EncodeCommandLine(text);
+        stream.insert(stream.end(), record.begin(), record.end());
+    }
 
     HandOverReader reader;
     HandOverRequest request;
@@ -28,15 +36,18 @@ TEST(HandOverRecord, RequestsArriveWholeHoweverTheStreamIsSplit) {
     }
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0].kind, HandOverKind::kBringToFront);
-    EXPECT_EQ(requests[1].byteCount, 40u);
-    EXPECT_EQ(requests[1].data.size(), 40u);
+    EXPECT_EQ(requests[1].tag, kHandOverTag);
+    ASSERT_EQ(requests[1].byteCount, 40u);  // 19 code units and the NUL
+    ASSERT_EQ(requests[1].data.size(), 40u);
+    EXPECT_EQ(std::memcmp(requests[1].data.data(), line.c_str(), 40), 0);
     EXPECT_EQ(requests[2].data, (Bytes{0, 0}));  // the NUL travels with every command line
 }
 
 TEST(HandOverRecord, BadStreamsAreRefusedForGood) {
     HandOverRequest request;
     HandOverReader unknownKind;
-    const Bytes seven{7, 0, 0, 0};
+    Bytes seven;
+    AppendNumber(seven, 7);
     unknownKind.Append(seven.data(), seven.size());
     EXPECT_EQ(unknownKind.Next(request), Status::kMalformed);
     const Bytes front = EncodeBringToFront();
@@ -45,19 +56,11 @@ TEST(HandOverRecord, BadStreamsAreRefusedForGood) {
 
     // A count past the limit is refused as soon as it is read; one at the limit is waited for.
     for (const uint32_t count : {kMaxHandOverBytes + 1, kMaxHandOverBytes}) {
+        Bytes header;
+        for (const uint32_t number : {2u, kHandOverTag, count}) {
+            AppendNumber(header, number);
+        }
         HandOverReader reader;
-        const Bytes header{2,
-                           0,
-                           0,
-                           0,
-                           0x40,
-                           0xE2,
-                           0x01,
-                           0,
-                           uint8_t(count),
-                           uint8_t(count >> 8),
-                           uint8_t(count >> 16),
-                           uint8_t(count >> 24)};
         reader.Append(header.data(), header.size());
         EXPECT_EQ(reader.Next(request),
                   count > kMaxHandOverBytes ? Status::kMalformed : Status::kNeedMore);

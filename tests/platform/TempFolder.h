@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,7 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "sorna-doc-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "sorna-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             ADD_FAILURE() << "cannot create a temporary folder";
         }
@@ -31,14 +32,21 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path Path(std::string_view name) const {
+        return path_ / std::filesystem::u8path(name);
+    }
+
     // Writes `bytes` to the named file in the folder; returns its path.
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const {
-        const std::filesystem::path file = path_ / std::filesystem::u8path(name);
+        const std::filesystem::path file = Path(name);
         std::ofstream(file, std::ios::binary).write(bytes.data(), bytes.size());
         return file;
     }
-    std::filesystem::path Path(std::string_view name) const {
-        return path_ / std::filesystem::u8path(name);
+
+    static std::string ReadFile(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     // The program's form of a path: UTF-16.

@@ -52,7 +52,6 @@ protected:
     }
     void ExpectAllUnused() {
         for (int slot = 0; slot < kKeySlotCount; ++slot) {
-            EXPECT_EQ(List(slot).count(), 12);
             EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
             EXPECT_EQ(Button(slot).text(),
                       QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));

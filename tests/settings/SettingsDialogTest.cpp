@@ -56,8 +56,6 @@ protected:
             EXPECT_FALSE(Find<QCheckBox>(id).isChecked()) << id;
         }
         const auto& speeds = Find<QComboBox>("1025");
-        EXPECT_EQ(speeds.count(), 13);
-        EXPECT_EQ(speeds.itemText(12), QStringLiteral("140"));
         EXPECT_EQ(speeds.currentText(), QStringLiteral("100"));
         // Tahoma is not installed here: the list then shows no face rather than another one.
         const auto& fonts = Find<QComboBox>("1016");

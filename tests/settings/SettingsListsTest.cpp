@@ -60,10 +60,7 @@ TEST(SettingsLists, EntryNumbersHaveAtLeastTwoDigits) {
     LoadRegistry(folder.Path());
     const RegistryKey key = SettingsKey();
     EXPECT_EQ(key.QueryString(u"BMNAME00"), PathOf(100));
-    EXPECT_EQ(key.QueryString(u"BMNAME10"), PathOf(90));
     EXPECT_EQ(key.QueryString(u"BMNAME100"), PathOf(0));
-    EXPECT_EQ(key.QueryDword(u"BMPOS100"), 0u);
-    EXPECT_EQ(key.QueryString(u"BMCMT100"), u"책갈피");
     EXPECT_FALSE(key.QueryValue(u"BMNAME0"));
     EXPECT_EQ(LoadedSettings().bookmarks, settings.bookmarks);
 }

@@ -33,12 +33,5 @@ TEST(ClassifyChar, LookupAgreesWithTheOrderedTestsForEveryCodeUnit) {
     }
 }
 
-TEST(ClassifyChar, TheReferenceItselfAtItsBoundaries) {
-    EXPECT_EQ(ClassByScan(0x100), CharClass::Letter);  // U+0100 is still a letter
-    EXPECT_EQ(ClassByScan(0x101), CharClass::Wide);
-    EXPECT_EQ(ClassByScan(u'_'), CharClass::BreakMark);
-    EXPECT_EQ(ClassByScan(0x0B), CharClass::Letter);
-}
-
 }  // namespace
 }  // namespace sorna

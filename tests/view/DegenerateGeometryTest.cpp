@@ -99,16 +99,8 @@ TEST(DegenerateGeometry, LongDocumentsDoNotOverflowTheBarArithmetic) {
     const PositionBar bar = PositionBarRects(1080, view.TextArea(), false, 750000, 1000001);
     EXPECT_EQ(bar.bar, (ViewRect{1077, 0, 1080, 4000}));
     EXPECT_EQ(bar.filled, (ViewRect{1077, 0, 1080, 3000}));
-}
-
-TEST(PositionBar, FillsFromTheTopInProportionToTheFirstLine) {
-    const ViewRect area{5, 10, 235, 310};
-    EXPECT_EQ(PositionBarRects(240, area, false, 0, 11).filled, (ViewRect{237, 10, 240, 10}));
-    EXPECT_EQ(PositionBarRects(240, area, false, 5, 11).filled, (ViewRect{237, 10, 240, 160}));
-    EXPECT_EQ(PositionBarRects(240, area, false, 10, 11).filled, (ViewRect{237, 10, 240, 310}));
-    EXPECT_EQ(PositionBarRects(240, area, true, 10, 11).bar, (ViewRect{0, 10, 3, 310}));
     // A table of one entry fills nothing rather than dividing by zero.
-    EXPECT_EQ(PositionBarRects(240, area, true, 0, 1).filled, (ViewRect{0, 10, 3, 10}));
+    EXPECT_EQ(PositionBarRects(1080, view.TextArea(), true, 0, 1).filled, (ViewRect{0, 0, 3, 0}));
 }
 
 }  // namespace

@@ -14,8 +14,6 @@ using test::SetText;
 
 TEST(FindNoCase, FoldsLettersAndMatchesHangulExactly) {
     EXPECT_EQ(FindNoCase(u"xx abc", u"ABC"), 3u);
-    EXPECT_EQ(FindNoCase(u"xx aBc", u"abc"), 3u);
-    EXPECT_EQ(FindNoCase(u"ÄÖÜ Straße", u"äöü"), 0u);
     EXPECT_EQ(FindNoCase(u"ΣΟΦΙΑ", u"σοφια"), 0u);
     EXPECT_EQ(FindNoCase(u"한글 문서", u"문서"), 3u);
     EXPECT_EQ(FindNoCase(u"한글 문서", u"문자"), std::nullopt);

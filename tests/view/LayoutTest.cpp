@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "ViewTestSupport.h"
+#include "view/LineBreaker.h"
 #include "view/TextView.h"
 
 namespace sorna {
@@ -14,7 +17,8 @@ using test::FixedMetricsDevice;
 using test::SetText;
 using Entries = std::vector<int32_t>;
 
-// Lays `text` out with narrow letters 10 and wide ones 20 pixels wide on `available` pixels.
+// Lays `text` out on `available` pixels, by default with narrow letters 10 and wide ones 20
+// pixels wide.
 Entries LayOut(std::u16string_view text, int32_t available, bool removeLineStartSpace = true,
                FixedMetricsDevice device = FixedMetricsDevice()) {
     TextView view(device);
@@ -25,38 +29,66 @@ Entries LayOut(std::u16string_view text, int32_t available, bool removeLineStart
     return EntriesOf(view.Lines());
 }
 
-TEST(Layout, LineFeedsEndTheirLinesAndBlankLinesAreLineFeeds) {
-    EXPECT_EQ(LayOut(u"ab\ncd", 1000), (Entries{0, 3, 5, 5}));
-    EXPECT_EQ(LayOut(u"a\n\nb\n", 1000), (Entries{0, 2, 3, 5}));
-    EXPECT_EQ(LayOut(u"a\r\n\r\nb", 1000), (Entries{0, 3, 5, 6, 6}));
-    // A text ending with a line feed has no empty last line.
-    EXPECT_EQ(LayOut(u"ab\n", 1000), (Entries{0, 3}));
-    EXPECT_EQ(LayOut(u"\n\n", 1000), (Entries{0, 1, 2}));
+struct LayoutCase {
+    const char* rule;
+    std::u16string_view text;
+    int32_t available;
+    bool removeLineStartSpace;
+    Entries entries;
+};
+
+TEST(Layout, TheBreakingRules) {
+    const LayoutCase cases[] = {
+        {"line feeds end lines", u"ab\ncd", 1000, true, {0, 3, 5, 5}},
+        {"a blank line is its line feed", u"a\n\nb\n", 1000, true, {0, 2, 3, 5}},
+        {"carriage returns stay with their line", u"a\r\n\r\nb", 1000, true, {0, 3, 5, 6, 6}},
+        {"no empty line after a last line feed", u"ab\n", 1000, true, {0, 3}},
+        {"only line feeds", u"\n\n", 1000, true, {0, 1, 2}},
+        {"a run that does not fit starts a line", u"aaa bbb", 60, true, {0, 4, 7, 7}},
+        {"a break between a word and its comma", u"aaaa,bb", 45, true, {0, 4, 7, 7}},
+        {"break marks are runs of their own", u"usr/local", 35, true, {0, 3, 4, 9, 9}},
+        {"Korean wraps between syllables", u"가나다라마바사아자차", 70, true, {0, 3, 6, 9, 10, 10}},
+        {"a word before syllables", u"ab가나", 50, true, {0, 3, 4, 4}},
+        {"a run wider than the line stands alone", u"ab cdefghij kl", 50, true, {0, 3, 12, 14, 14}},
+        {"as the first run it leaves line 0 empty", u"abcdefgh ij", 50, true, {0, 0, 9, 11, 11}},
+        {"spaces past the edge hang", u"aaaa   bb", 50, true, {0, 7, 9, 9}},
+        {"a space after an overflowing line feed hangs", u"aaaaa\n b", 50, true, {0, 7, 8, 8}},
+        {"a blank line after a hanging space", u"aaaaa\n \r\nb", 50, false, {0, 7, 9, 10, 10}},
+        {"a carriage return hangs too", u"aaaaa  \r\nb", 50, false, {0, 9, 10, 10}},
+        {"leading spaces collapse", u"a\n    x", 1000, true, {0, 5, 7, 7}},
+        {"leading spaces kept", u"a\n    x", 1000, false, {0, 2, 7, 7}},
+        {"the collapsed space counts on its line", u"a\n   bcd", 35, true, {0, 4, 5, 8, 8}},
+        {"the collapsed space fits", u"a\n   bcd", 40, true, {0, 4, 8, 8}},
+        {"U+0100 is a letter as wide as a syllable", u"x a\u0100b", 55, true, {0, 2, 5, 5}},
+        {"carriage returns take no room", u"ab\rcd", 45, true, {0, 5, 5}},
+        {"a NUL starts a line", std::u16string_view(u"ab\0cd", 5), 1000, true, {0, 2, 5, 5}},
+        {"trailing NULs join the terminator",
+         std::u16string_view(u"ab\0\0", 4),
+         25,
+         true,
+         {0, 2, 4}},
+        // The line a NUL starts is as wide as the whole run before it.
+        {"after a NUL, no room", std::u16string_view(u"aaaaaa\0b", 8), 75, true, {0, 6, 7, 8, 8}},
+        {"after a NUL, room", std::u16string_view(u"aaaaaa\0b", 8), 80, true, {0, 6, 8, 8}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.rule);
+        EXPECT_EQ(LayOut(c.text, c.available, c.removeLineStartSpace), c.entries);
+    }
 }
 
-TEST(Layout, RunsThatDoNotFitStartTheNextLine) {
-    EXPECT_EQ(LayOut(u"aaa bbb", 60), (Entries{0, 4, 7, 7}));
-    // A break can fall between a word and the comma after it.
-    EXPECT_EQ(LayOut(u"aaaa,bb", 45), (Entries{0, 4, 7, 7}));
-    // Break marks form runs of their own: a path wraps at its punctuation.
-    EXPECT_EQ(LayOut(u"usr/local", 35), (Entries{0, 3, 4, 9, 9}));
-}
-
-TEST(Layout, KoreanWrapsBetweenSyllables) {
-    EXPECT_EQ(LayOut(u"가나다라마바사아자차", 70), (Entries{0, 3, 6, 9, 10, 10}));
-    EXPECT_EQ(LayOut(u"ab가나", 50), (Entries{0, 3, 4, 4}));
-}
-
-TEST(Layout, ARunWiderThanTheLineStandsAloneUnsplit) {
-    EXPECT_EQ(LayOut(u"ab cdefghij kl", 50), (Entries{0, 3, 12, 14, 14}));
-    // As the very first run it leaves line 0 empty.
-    EXPECT_EQ(LayOut(u"abcdefgh ij", 50), (Entries{0, 0, 9, 11, 11}));
-}
-
-TEST(Layout, SpacesPastTheEdgeHangWithoutBreaking) {
-    EXPECT_EQ(LayOut(u"aaaa   bb", 50), (Entries{0, 7, 9, 9}));
-    // A space after a line feed that would overflow hangs on the line before.
-    EXPECT_EQ(LayOut(u"aaaaa\n b", 50), (Entries{0, 7, 8, 8}));
+// Wherever the line ends among the code units summed together, a run that fills the width
+// exactly still fits and one pixel less does not.
+TEST(Layout, AnExactFitFitsWhereverTheLineEnds) {
+    for (int32_t n = 1; n <= 12; ++n) {
+        SCOPED_TRACE(n);
+        const std::u16string letters = std::u16string(n, u'a') + u" bbbb";
+        EXPECT_EQ(LayOut(letters, 10 * n + 50), (Entries{0, n + 5, n + 5}));
+        EXPECT_EQ(LayOut(letters, 10 * n + 49), (Entries{0, n + 1, n + 5, n + 5}));
+        const std::u16string syllables(n, u'가');
+        EXPECT_EQ(LayOut(syllables, 20 * n), (Entries{0, n, n}));
+        EXPECT_EQ(LayOut(syllables, 20 * n - 1), (Entries{0, n - 1, n, n}));
+    }
 }
 
 TEST(Layout, ARunAfterAHangingSpaceStartsTheNextLine) {
@@ -68,41 +100,32 @@ TEST(Layout, ARunAfterAHangingSpaceStartsTheNextLine) {
     for (const bool removeLineStartSpace : {true, false}) {
         EXPECT_EQ(LayOut(u"aaaa\n i", 45, removeLineStartSpace, narrowI), (Entries{0, 6, 7, 7}));
     }
-    // A blank line after a hanging space stays a line of its own.
-    EXPECT_EQ(LayOut(u"aaaaa\n \r\nb", 50, false), (Entries{0, 7, 9, 10, 10}));
-    // Further spaces hang too, a carriage return included.
-    EXPECT_EQ(LayOut(u"aaaaa  \r\nb", 50, false), (Entries{0, 9, 10, 10}));
 }
 
-TEST(Layout, LeadingSpacesCollapseOnlyWhenAsked) {
-    EXPECT_EQ(LayOut(u"a\n    x", 1000, true), (Entries{0, 5, 7, 7}));
-    EXPECT_EQ(LayOut(u"a\n    x", 1000, false), (Entries{0, 2, 7, 7}));
-    EXPECT_EQ(LayOut(u"a\n x", 1000, true), (Entries{0, 2, 4, 4}));
-    // The collapsed space is counted on its new line.
-    EXPECT_EQ(LayOut(u"a\n   bcd", 35, true), (Entries{0, 4, 5, 8, 8}));
-    EXPECT_EQ(LayOut(u"a\n   bcd", 40, true), (Entries{0, 4, 8, 8}));
+// A run that passes the edge does not fit, even when the widths after it would bring the line
+// back within it.
+TEST(Layout, NegativeWidthsDoNotHideARunThatOverflows) {
+    FixedMetricsDevice device;
+    device.metrics.charWidths[u'z'] = 25;
+    device.metrics.charWidths[u' '] = -20;
+    EXPECT_EQ(LayOut(u"zz  b", 30, true, device), (Entries{0, 0, 5, 5}));
 }
 
-TEST(Layout, WidthRule) {
-    // U+0100 joins a word as a letter but is as wide as a syllable.
-    EXPECT_EQ(LayOut(u"x a\u0100b", 55), (Entries{0, 2, 5, 5}));
-    // Carriage returns take no room.
-    EXPECT_EQ(LayOut(u"ab\rcd", 45), (Entries{0, 5, 5}));
-}
-
-TEST(Layout, ANulInsideTheTextStartsALine) {
-    EXPECT_EQ(LayOut(std::u16string_view(u"ab\0cd", 5), 1000), (Entries{0, 2, 5, 5}));
-    // Trailing NULs are one run with the terminator.
-    EXPECT_EQ(LayOut(std::u16string_view(u"ab\0\0", 4), 1000), (Entries{0, 2, 4}));
-}
-
-TEST(Layout, DegenerateWidthsStillEndWithTheLength) {
-    for (int32_t available : {0, -3, -1000}) {
-        const Entries entries = LayOut(u"ab cd\n가나", available);
-        ASSERT_FALSE(entries.empty());
-        EXPECT_EQ(entries.back(), 8) << available;
-        EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end())) << available;
-    }
+// Lines far wider than any screen: widths add up past 32 bits, and line feeds still end lines.
+TEST(LineBreaker, HugeWidthsAndLines) {
+    CharMetrics metrics;
+    metrics.charWidths.fill(std::numeric_limits<int32_t>::max());
+    metrics.charWidths[u'\n'] = 0;
+    const auto breakAt = [&metrics](std::u16string_view text, int64_t available) {
+        LineTable lines;
+        EXPECT_TRUE(
+            BreakLines(text.data(), int32_t(text.size()), metrics, {available, true}, lines));
+        return EntriesOf(lines);
+    };
+    const std::u16string text =
+        std::u16string(2000, u'a') + u' ' + std::u16string(2000, u'b') + u"\nc";
+    EXPECT_EQ(breakAt(text, int64_t{1} << 50), (Entries{0, 4002, 4003, 4003}));
+    EXPECT_EQ(breakAt(text, int64_t{1} << 42), (Entries{0, 2001, 4002, 4003, 4003}));
 }
 
 }  // namespace
