@@ -88,6 +88,8 @@ SettingsDialog::SettingsDialog(QWidget& owner, Settings& settings)
     AddGroupLine(*layout);
     AddDictionaryRows(*layout);
     AddScrollRows(*layout);
+    // A dialog that fills a tall screen keeps its rows together and its buttons at the bottom.
+    layout->addStretch();
     AddGroupLine(*layout);
     AddButtonRows(*layout);
     FillFontList();

@@ -40,6 +40,8 @@ QLineEdit* MakeNumberEdit(QWidget& parent, const QString& id) {
 UpDownArrows::UpDownArrows(QWidget& parent, const QString& id, QLineEdit& box, NumberRange range)
     : QWidget(&parent), box_(box), range_(range) {
     setObjectName(id);
+    // As tall as the two arrows: a taller row must not pull them apart.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     QToolButton* up = MakeArrow(*this, Qt::UpArrow, QStringLiteral("up"));
     QToolButton* down = MakeArrow(*this, Qt::DownArrow, QStringLiteral("down"));
     auto* layout = new QVBoxLayout(this);

@@ -1,0 +1,85 @@
+"""Takes the pictures of the reader shown in docs/, from an installed build on a virtual display.
+
+    TakeScreenshots.py --binary PREFIX/bin/sorna --corpus FOLDER --output FOLDER
+"""
+
+import argparse
+import os
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+
+from ReaderSession import Reader, ReaderHome  # noqa: E402
+from RegistryFile import recent_file_values  # noqa: E402
+from SessionBus import SessionBus  # noqa: E402
+from TestDocuments import decoded, paragraph_start, units  # noqa: E402
+from VirtualDesktop import VirtualDesktop, wait_until  # noqa: E402
+
+NOVEL = "ko-utf8-novel-01.txt"
+SETTINGS_FUNCTION = 10  # "설정": the key that carries it opens the settings dialog
+WAIT = 20
+
+
+def show_novel(desktop, bus, scratch, binary, corpus, **settings):
+    """Starts a reader on the novel, a little way in, and returns it once the page shows."""
+    path = os.path.join(corpus, NOVEL)
+    text = decoded(path, "utf-8")
+    home = ReaderHome(tempfile.mkdtemp(dir=scratch))
+    values = recent_file_values([(path, units(text[:paragraph_start(text, 2000, 40)]))])
+    values.update(settings)
+    home.write_settings(values)
+    reader = Reader(binary, home, desktop, bus)
+    reader.wait_for_window()
+    if not reader.wait_for_title(NOVEL + " - Sorna 1.71"):
+        raise SystemExit("the novel did not open: " + reader.failure_output())
+    reader.park_mouse()
+    reader.settled_picture()
+    return reader
+
+
+def settings_dialog(reader):
+    """Opens the settings dialog with the key that carries it; returns the dialog's window."""
+    reader.press_keys("F1")
+    dialogs = wait_until(lambda: [window for window in reader.windows()
+                                  if window != reader.window], WAIT)
+    if not dialogs:
+        raise SystemExit("the settings dialog did not open")
+    return dialogs[0]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", required=True)
+    parser.add_argument("--corpus", required=True)
+    parser.add_argument("--output", required=True)
+    options = parser.parse_args()
+    os.makedirs(options.output, exist_ok=True)
+
+    def save(desktop, window, name):
+        # Painting may still go on; take the picture once two in a row agree.
+        pictures = [desktop.framed_picture(window)]
+        wait_until(lambda: pictures.append(desktop.framed_picture(window)) or
+                   pictures[-1] == pictures[-2], WAIT, interval=0.3)
+        pictures[-1].save_png(os.path.join(options.output, name))
+        print("wrote", os.path.join(options.output, name))
+
+    with tempfile.TemporaryDirectory(prefix="sorna-pictures-") as scratch, \
+            VirtualDesktop(scratch) as desktop, SessionBus() as bus:
+        for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1})):
+            reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
+                                **settings)
+            save(desktop, reader.window, name)
+            reader.stop()
+
+        reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
+                            KeyCode0=0xC1, KeyFunc0=SETTINGS_FUNCTION)
+        dialog = settings_dialog(reader)
+        wait_until(lambda: desktop.active_window() == dialog, WAIT)
+        reader.park_mouse()
+        save(desktop, dialog, "settings-dialog.png")
+        reader.stop()
+
+
+if __name__ == "__main__":
+    main()
