@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <utility>
 
 #include "app/CommandEvent.h"
 #include "app/MenuBar.h"
@@ -30,6 +32,7 @@ MainWindow::MainWindow(Settings& settings)
     setWindowTitle(ToQString(TitleText(u"")));
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
     // The desktop places the window; it starts at two thirds of the screen's free area.
     if (const QScreen* shown = screen()) {
         resize(shown->availableGeometry().size() * 2 / 3);
@@ -85,7 +88,14 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange) {
         return;
     }
-    StopAutoScroll();
+    // A dialog of the window's own taking the activation and giving it back is no change of
+    // program: auto-scroll goes on under the find and bookmark dialogs, and the commands of the
+    // other dialogs stop it themselves.
+    const bool toOwnDialog = !isActiveWindow() && OwnsWindow(QApplication::activeWindow());
+    if (!toOwnDialog && !std::exchange(ownDialogActive_, false)) {
+        StopAutoScroll();
+    }
+    ownDialogActive_ = toOwnDialog;
     if (!isActiveWindow()) {
         ReleaseKeys();
         return;
@@ -94,6 +104,15 @@ void MainWindow::changeEvent(QEvent* event) {
         EnterFullScreen();
     }
     ClaimKeys();
+}
+
+bool MainWindow::OwnsWindow(const QWidget* window) const {
+    for (const QWidget* owner = window; owner != nullptr; owner = owner->parentWidget()) {
+        if (owner == this) {
+            return window != this;
+        }
+    }
+    return false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

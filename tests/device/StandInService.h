@@ -2,6 +2,12 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <ostream>
+
+// The lines of the record read as text in a test's failure message.
+inline void PrintTo(const QString& line, std::ostream* out) {
+    *out << '"' << line.toStdString() << '"';
+}
 
 namespace sorna {
 
