@@ -32,6 +32,7 @@ MainWindow::MainWindow(Settings& settings)
     setWindowTitle(ToQString(TitleText(u"")));
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
     // The desktop places the window; it starts at two thirds of the screen's free area.
     if (const QScreen* shown = screen()) {
         resize(shown->availableGeometry().size() * 2 / 3);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/TapDecision.h"
+#include "app/WheelLineSteps.h"
 #include "app/WorkInProgress.h"
 #include "device/PowerKeeper.h"
 #include "platform/DesktopIdleInhibitor.h"
@@ -67,6 +68,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Creation.
@@ -90,6 +95,7 @@ private:
     void StepLines(int64_t lines);
     void ToggleAutoScroll();
     void ChooseAndOpenDocument();
+    void OpenChosenDocument(const std::u16string& path);
     void OpenRecentFile(int32_t n);
     void GoToBookmark(int32_t n);
     void PostClose();
@@ -117,6 +123,7 @@ private:
     std::u16string documentTitle_;
     bool autoScroll_ = false;
     uint32_t lastStep_;
+    WheelLineSteps wheelSteps_;
     QTimer reopenTimer_;
     QTimer saveTimer_;
     QTimer autoScrollTimer_;

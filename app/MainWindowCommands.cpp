@@ -110,7 +110,12 @@ void MainWindow::StepLines(int64_t lines) {
 
 void MainWindow::ChooseAndOpenDocument() {
     StopAutoScroll();
-    const std::u16string path = ChooseDocumentPath(*this);
+    OpenChosenDocument(ChooseDocumentPath(*this));
+}
+
+// A document the user picked, in the open dialog or by dropping it on the window. Nothing
+// when none was picked.
+void MainWindow::OpenChosenDocument(const std::u16string& path) {
     if (!path.empty()) {
         OpenDocument(path, -1);
     }

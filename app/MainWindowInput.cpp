@@ -1,7 +1,13 @@
-// The main window's input: taps on the page, keys, hardware buttons and auto-scroll.
+// The main window's input: taps on the page, keys, the wheel, hardware buttons, dropped files
+// and auto-scroll.
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "app/CommandEvent.h"
+#include "app/DesktopPagingKey.h"
+#include "app/DroppedDocument.h"
 #include "app/HardwareKeyCommand.h"
 #include "app/MainWindow.h"
 #include "app/PageWidget.h"
@@ -12,8 +18,15 @@
 
 namespace sorna {
 
+// The paging keys come after the accelerators; they share no key with them, nor with the
+// hardware buttons, which act on release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (const std::optional<CommandId> id = FindAccelerator(KeyPressOf(*event))) {
+    const KeyPress press = KeyPressOf(*event);
+    std::optional<CommandId> id = FindAccelerator(press);
+    if (!id) {
+        id = DesktopPagingCommand(press);
+    }
+    if (id) {
         PostCommand(*this, *id);
         return;
     }
@@ -31,6 +44,39 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (id) {
         PostCommand(*this, *id);
     }
+}
+
+// The wheel steps by the line commands, forward when turned towards the user, in either
+// orientation: turned, the keys carry the same commands on other arrows.
+void MainWindow::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    const int32_t lines =
+        wheelSteps_.Add(event->angleDelta().y(), QApplication::wheelScrollLines());
+    const CommandId step = lines < 0 ? IDM_LINE_UP : IDM_LINE_DOWN;
+    for (int32_t line = 0; line < std::abs(lines); ++line) {
+        PostCommand(*this, step);
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptDroppedDocument(*event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptDroppedDocument(*event);
+}
+
+// Opened as the open dialog's choice is, once the drop is over: the dropping program waits for
+// the drop to end, and neither a failure's message box nor a load may hold it. While another
+// document loads, the drop waits for that load.
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::u16string path = AcceptDroppedDocument(*event);
+    if (path.empty()) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, path] { work_.RunWhenIdle([this, path] { OpenChosenDocument(path); }); },
+        Qt::QueuedConnection);
 }
 
 TapArea MainWindow::CurrentTapArea() const {

@@ -23,6 +23,8 @@ constexpr KeyCode kVirtualKeys[] = {
     {Qt::Key_Return, kVirtualKeyReturn}, {Qt::Key_Enter, kVirtualKeyReturn},
     {Qt::Key_Left, kVirtualKeyLeft},     {Qt::Key_Up, kVirtualKeyUp},
     {Qt::Key_Right, kVirtualKeyRight},   {Qt::Key_Down, kVirtualKeyDown},
+    {Qt::Key_Space, kVirtualKeySpace},   {Qt::Key_PageUp, kVirtualKeyPrior},
+    {Qt::Key_PageDown, kVirtualKeyNext},
 };
 
 uint32_t Lookup(std::span<const KeyCode> table, int qtKey) {

@@ -7,8 +7,12 @@
 
 namespace sorna {
 
-// Virtual-key codes of the keys the accelerators name.
+// Virtual-key codes of the keys the main window reads: those the accelerators name, and the
+// paging keys.
 inline constexpr uint32_t kVirtualKeyReturn = 0x0D;
+inline constexpr uint32_t kVirtualKeySpace = 0x20;
+inline constexpr uint32_t kVirtualKeyPrior = 0x21;  // Page Up
+inline constexpr uint32_t kVirtualKeyNext = 0x22;   // Page Down
 inline constexpr uint32_t kVirtualKeyLeft = 0x25;
 inline constexpr uint32_t kVirtualKeyUp = 0x26;
 inline constexpr uint32_t kVirtualKeyRight = 0x27;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -82,6 +83,21 @@ inline void WhenDialogOpens(std::function<void(QDialog&)> answer) {
         }
     });
     poll->start(5);
+}
+
+// The caption and text of a message box, filled in once it has shown and been answered.
+struct ShownMessage {
+    QString caption;
+    QString text;
+};
+
+// Confirms the message box that the next step shows, noting what it said.
+inline void NoteNextMessage(ShownMessage& shown) {
+    WhenDialogOpens([&shown](QDialog& box) {
+        shown.caption = box.windowTitle();
+        shown.text = static_cast<QMessageBox&>(box).text();
+        box.accept();
+    });
 }
 
 // A window over its own registry folder, shown, with the start-up timer given time to run.

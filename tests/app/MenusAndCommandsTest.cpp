@@ -129,17 +129,12 @@ TEST_F(Captions, AFileThatCannotBeOpenedIsToldInTheLoadersWords) {
     const std::u16string path = WriteFile("a.txt", "글\n");
     auto window = ShowWindow();
     ASSERT_TRUE(window->OpenDocument(path, -1));
-    QString caption;
-    QString text;
-    WhenDialogOpens([&](QDialog& box) {
-        caption = box.windowTitle();
-        text = static_cast<QMessageBox&>(box).text();
-        box.accept();
-    });
+    ShownMessage shown;
+    NoteNextMessage(shown);
     EXPECT_FALSE(window->OpenDocument(path + u".missing", -1));
-    EXPECT_EQ(caption, QStringLiteral("파일 열기 실패"));
-    EXPECT_EQ(text.toStdU16String(), window->View().Document().loadError);
-    EXPECT_FALSE(text.isEmpty());
+    EXPECT_EQ(shown.caption, QStringLiteral("파일 열기 실패"));
+    EXPECT_EQ(shown.text.toStdU16String(), window->View().Document().loadError);
+    EXPECT_FALSE(shown.text.isEmpty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Sorna 1.71"));
     EXPECT_FALSE(window->View().Document().HasDocument());
     // The document it replaced was remembered first.

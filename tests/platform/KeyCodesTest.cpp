@@ -32,5 +32,17 @@ TEST(KeyCodes, QtKeyEventsReachTheAccelerators) {
     EXPECT_EQ(AcceleratorFor(Qt::Key_Return, Qt::AltModifier), std::nullopt);
 }
 
+// The paging keys have codes of their own, and none a key slot could hold, so a key mapped in
+// the settings never meets them.
+TEST(KeyCodes, PagingKeysAreNoHardwareButtons) {
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_PageDown), kVirtualKeyNext);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_PageUp), kVirtualKeyPrior);
+    EXPECT_EQ(VirtualKeyCode(Qt::Key_Space), kVirtualKeySpace);
+    for (const int key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Space}) {
+        EXPECT_EQ(HardwareKeyCode(key), 0u);
+        EXPECT_EQ(AcceleratorFor(key, Qt::NoModifier), std::nullopt);
+    }
+}
+
 }  // namespace
 }  // namespace sorna
