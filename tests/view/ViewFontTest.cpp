@@ -62,22 +62,5 @@ TEST_F(RealFontTest, TextIsDrawnNoWiderThanItIsMeasured) {
     }
 }
 
-TEST_F(RealFontTest, KoreanWrapsBetweenSyllables) {
-    const std::u16string syllables =
-        u"동해물과백두산이마르고닳도록하느님이보우하사우리나라만세무궁화삼천리화려강산대한사람"
-        u"대한으로길이보전하세";
-    Show(syllables);
-    const CharMetrics metrics = MeasureChars(MakeViewFont(view.Font()));
-    const int32_t perLine = int32_t((220 - 3) / metrics.wideWidth);
-    const LineTable& lines = view.Lines();
-    ASSERT_GT(lines.Count(), 3);
-    for (int32_t n = 0; n + 2 < lines.Count() - 1; ++n) {
-        EXPECT_EQ(lines[n + 1] - lines[n], perLine) << n;
-    }
-    // Every syllable of a full line is shown: the ink reaches the last one.
-    const QRect ink = InkBounds(Render(), QRect(10, 20, 217, view.LineHeight()));
-    EXPECT_GE(ink.right(), 10 + (perLine - 1) * metrics.wideWidth);
-}
-
 }  // namespace
 }  // namespace sorna

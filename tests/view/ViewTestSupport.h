@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -20,14 +19,10 @@ public:
         metrics.wideHeight = height;
     }
 
-    CharMetrics MeasureChars(const FontDescription& font) override {
-        measuredFonts.push_back(font);
-        return metrics;
-    }
+    CharMetrics MeasureChars(const FontDescription&) override { return metrics; }
     void Repaint() override { ++repaints; }
 
     CharMetrics metrics;
-    std::vector<FontDescription> measuredFonts;
     int repaints = 0;
 };
 
