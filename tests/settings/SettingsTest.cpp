@@ -70,7 +70,6 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
         "\"nLineSpace\"=\"twenty\"\n"
         "\"nLRSpace\"=hex(4):09,00\n"
         "\"ntbspace\"=hex:07,00,00,00\n"
-        "\"KeyFunc3\"=dword:00000063\n"
         "\"sFontFaceName\"=\"\"\n"
         "\"sEngDicPath\"=hex(1):\n");
     const Settings settings = LoadedSettings();
@@ -80,7 +79,6 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     EXPECT_EQ(settings.nLineSpace, 3);  // longer than a DWORD
     EXPECT_EQ(settings.nLRSpace, 4);    // shorter than a DWORD
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
-    EXPECT_EQ(settings.keyFunctions[3], 99);
     EXPECT_EQ(settings.sFontFaceName, u"");
     EXPECT_EQ(settings.sEngDicPath, u"\\Program Files\\Lexo\\Lexo.exe");
 }
