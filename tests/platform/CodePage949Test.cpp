@@ -61,7 +61,6 @@ TEST(CodePage949Test, StopsAtTheOutputCapacity) {
     EXPECT_EQ(Decode(bytes, 3), u"abc");
     EXPECT_EQ(Decode(bytes, 10), u"abcdefghi가");
     EXPECT_EQ(Decode({0x00, 0x80, 0xFF, 0xB0}), std::u16string(u"\0\u0080\uF8F7\uFFFD", 4));
-    EXPECT_EQ(Decode({}, 4), u"");
 }
 
 }  // namespace
