@@ -61,6 +61,8 @@ public:
     const std::u16string& DocumentTitle() const { return documentTitle_; }
     bool AutoScrolling() const { return autoScroll_; }
     bool FullScreenLayout() const { return fullScreen_; }
+    // The most recent file is still to be reopened: the start-up timer has not run yet.
+    bool ReopenPending() const { return reopenTimer_.isActive(); }
 
 protected:
     bool event(QEvent* event) override;

@@ -16,6 +16,7 @@
 #include "document/LoadDocument.h"
 #include "platform/MappedFile.h"
 #include "platform/RegistryText.h"
+#include "tests/support/Corpus.h"
 
 namespace sorna {
 namespace {
@@ -41,11 +42,6 @@ const std::vector<DocumentKind> kKinds = {
      " "},
 };
 
-std::string ReadCorpusFile(const char* name) {
-    std::ifstream in(std::filesystem::path(SORNA_CORPUS_DIR) / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The documents in a temporary folder of their own, removed at exit.
 class Documents {
 public:
@@ -67,10 +63,10 @@ public:
 
 private:
     void Write(const DocumentKind& kind) const {
-        std::string bytes = ReadCorpusFile(kind.sources.front()).substr(0, kind.markBytes);
+        std::string bytes = corpus::Bytes(kind.sources.front()).substr(0, kind.markBytes);
         std::vector<std::string> bodies;
         for (const char* source : kind.sources) {
-            bodies.push_back(ReadCorpusFile(source).substr(kind.markBytes));
+            bodies.push_back(corpus::Bytes(source).substr(kind.markBytes));
         }
         for (size_t i = 0; bytes.size() + bodies[i % bodies.size()].size() <= kDocumentBytes; ++i) {
             bytes += bodies[i % bodies.size()];

@@ -20,6 +20,7 @@
 #include "platform/Registry.h"
 #include "resources/CommandIds.h"
 #include "resources/Format.h"
+#include "tests/support/Corpus.h"
 #include "view/PageCanvas.h"
 #include "view/TextView.h"
 
@@ -37,16 +38,11 @@ QTemporaryDir& RunFolder() {
     return folder;
 }
 
-std::string ReadBytes(const char* corpusName) {
-    std::ifstream in(std::filesystem::path(SORNA_CORPUS_DIR) / corpusName, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The Korean Bible and an English novel in turn up to 100 MiB, read as code page 949.
 const std::u16string& HundredMegabyteFile() {
     static const std::u16string path = [] {
-        const std::string parts[] = {ReadBytes("ko-cp949-bible-krv-large.txt"),
-                                     ReadBytes("en-gutenberg-01-large.txt")};
+        const std::string parts[] = {corpus::Bytes("ko-cp949-bible-krv-large.txt"),
+                                     corpus::Bytes("en-gutenberg-01-large.txt")};
         const std::filesystem::path file =
             std::filesystem::path(RunFolder().path().toStdString()) / "large.txt";
         std::ofstream out(file, std::ios::binary);
@@ -135,7 +131,7 @@ struct FullScreenReader {
         QCoreApplication::processEvents();
     }
     static std::u16string Korean() {
-        return Widen((std::filesystem::path(SORNA_CORPUS_DIR) / "ko-cp949-novel-03.txt").string());
+        return Widen(corpus::File("ko-cp949-novel-03.txt").string());
     }
 
     Settings settings;

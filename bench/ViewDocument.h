@@ -1,14 +1,15 @@
 #pragma once
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "document/DocumentText.h"
 #include "document/LoadDocument.h"
 #include "resources/Format.h"
+#include "tests/support/Corpus.h"
 #include "view/TextView.h"
 #include "view/ViewDevice.h"
 
@@ -21,10 +22,9 @@ inline constexpr std::u16string_view kEndMarker = u"Sorna 끝 marker";
 
 inline std::u16string LoadCorpusText(const char* name) {
     DocumentText document;
-    const std::string path = (std::filesystem::path(SORNA_CORPUS_DIR) / name).string();
+    const std::string path = corpus::File(name).string();
     if (!LoadDocument(document, Widen(path), nullptr)) {
-        std::fprintf(stderr, "cannot load %s\n", path.c_str());
-        return {};
+        throw std::runtime_error("cannot load " + path);
     }
     return {document.text.get(), size_t(document.length)};
 }
@@ -37,7 +37,7 @@ inline DocumentText HundredMegabyteDocument() {
     for (const char* source : sources) {
         texts.push_back(LoadCorpusText(source));
         bytes.push_back(
-            std::filesystem::file_size(std::filesystem::path(SORNA_CORPUS_DIR) / source));
+            std::filesystem::file_size(corpus::File(source)));
     }
     std::u16string text;
     for (size_t total = 0, i = 0; total < (size_t{100} << 20); ++i) {

@@ -1,11 +1,12 @@
 #!/bin/sh
-# Runs every benchmark program of the build tree.
+# Runs every benchmark program of the build tree, one after another.
 set -eu
 cd "$(dirname "$0")/.."
-[ -d build/bench ] || { cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo; }
+[ -d build/bench ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 for program in build/bench/bench_*; do
-    [ -x "$program" ] || continue
+    # The glob also matches the build's own folders; only regular executable files are programs.
+    [ -f "$program" ] && [ -x "$program" ] || continue
     echo "== $program"
     "$program"
 done

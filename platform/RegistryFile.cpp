@@ -81,7 +81,8 @@ void SyncFolder(const std::filesystem::path& folder) {
 std::filesystem::path KeptCopyName(const std::filesystem::path& file, int attempt) {
     std::string name = file.string();
     if (attempt > 0) {
-        name += "." + std::to_string(attempt);
+        name += '.';
+        name += std::to_string(attempt);
     }
     return name + ".bad";
 }

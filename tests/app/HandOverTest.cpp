@@ -53,21 +53,19 @@ TEST_F(HandOver, ALaterStartHandsItsCommandLineOverAndTheDocumentStaysAsItWas) {
     window->showMinimized();
     EXPECT_EQ(StartAgain({QStringLiteral("-p"), QStringLiteral("/books/소설 12.txt")}), 0);
     // The later start may end before this process has read its request on a busy machine.
-    ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.empty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.empty(); }, kPatienceMs));
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].tag, 123456u);
     EXPECT_EQ(received[0].byteCount, 40u);  // 19 code units and the NUL
     EXPECT_TRUE(QTest::qWaitFor(
-        [&window] { return !window->windowState().testFlag(Qt::WindowMinimized); }, 5000));
+        [&window] { return !window->windowState().testFlag(Qt::WindowMinimized); }, kPatienceMs));
 
     // Without a command line it only comes to the front.
     window->showMinimized();
     EXPECT_EQ(StartAgain({}), 0);
     EXPECT_EQ(received.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor(
-        [&window] { return !window->windowState().testFlag(Qt::WindowMinimized); }, 5000));
-
-    QTest::qWait(20);
+        [&window] { return !window->windowState().testFlag(Qt::WindowMinimized); }, kPatienceMs));
     EXPECT_EQ(window->View().Document().documentPath, novel);
     EXPECT_EQ(window->View().TopOffset(), position);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ko-cp949-novel-02.txt - Sorna 1.71"));

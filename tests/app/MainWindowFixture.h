@@ -19,6 +19,7 @@
 #include "platform/Registry.h"
 #include "resources/Format.h"
 #include "tests/platform/RegistryTestFolder.h"
+#include "tests/support/Corpus.h"
 
 namespace sorna::test {
 
@@ -54,8 +55,16 @@ private:
     bool swallow_;
 };
 
+// A generous bound for what a loaded machine may take; waits end as soon as their condition holds.
+constexpr int kPatienceMs = 10000;
+
+// Waits for the start-up timer to have reopened the most recent file.
+inline bool StartedUp(const MainWindow& window) {
+    return QTest::qWaitFor([&window] { return !window.ReopenPending(); }, kPatienceMs);
+}
+
 inline std::u16string CorpusPath(const char* name) {
-    return Widen((std::filesystem::path(SORNA_CORPUS_DIR) / name).string());
+    return Widen(corpus::File(name).string());
 }
 
 inline PageWidget& PageOf(MainWindow& window) {
@@ -100,14 +109,14 @@ inline void NoteNextMessage(ShownMessage& shown) {
     });
 }
 
-// A window over its own registry folder, shown, with the start-up timer given time to run.
+// A window over its own registry folder, shown, once its start-up timer has run.
 class MainWindowTest : public testing::Test {
 protected:
     std::unique_ptr<MainWindow> ShowWindow(int pageWidth = 240, int pageHeight = 300) {
         auto window = std::make_unique<MainWindow>(settings);
         window->show();
         SetPageSize(*window, pageWidth, pageHeight);
-        QTest::qWait(20);
+        EXPECT_TRUE(StartedUp(*window));
         return window;
     }
 

@@ -54,7 +54,7 @@ TEST_F(ReadingState, AMostRecentFileThatIsGoneOrAFolderLeavesTheWindowEmptyAndSi
     settings.recentFiles.RememberFile(registry.Path().u16string(), 10);
     MainWindow another(settings);
     another.show();
-    QTest::qWait(20);
+    ASSERT_TRUE(StartedUp(another));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(window->View().Document().HasDocument() ||
                  another.View().Document().HasDocument());
@@ -84,8 +84,8 @@ TEST_F(ReadingState, ClosingWritesThePlaceBeingReadAndTheFullScreenState) {
     MainWindow next(settings);
     EXPECT_FALSE(next.FullScreenLayout());
     next.show();
-    QTest::qWait(20);
-    EXPECT_TRUE(next.FullScreenLayout());
+    ASSERT_TRUE(StartedUp(next));
+    EXPECT_TRUE(QTest::qWaitFor([&next] { return next.FullScreenLayout(); }, kPatienceMs));
     EXPECT_EQ(next.View().TopOffset(), position);
     next.RunCommand(IDM_FULLSCREEN);
     EXPECT_FALSE(next.isFullScreen());
@@ -121,9 +121,7 @@ TEST_F(ReadingState, AutoScrollStepsLinesAndStopsAtTheEndAndOnEveryActivationCha
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->RunCommand(IDM_AUTOSCROLL);
     ASSERT_TRUE(window->AutoScrolling());
-    QTest::qWait(450);
-    const int32_t stepped = window->View().TopLine();
-    EXPECT_GE(stepped, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return window->View().TopLine() >= 2; }, kPatienceMs));
 
     QWidget other;
     other.show();
@@ -136,8 +134,7 @@ TEST_F(ReadingState, AutoScrollStepsLinesAndStopsAtTheEndAndOnEveryActivationCha
 
     // With the end of the text on the page it stops by itself.
     window->RunCommand(IDM_AUTOSCROLL);
-    QTest::qWait(3000);
-    EXPECT_FALSE(window->AutoScrolling());
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->AutoScrolling(); }, kPatienceMs));
     EXPECT_EQ(window->View().CountLetters(), std::nullopt);
 }
 
@@ -198,8 +195,7 @@ TEST_F(ReadingState, CommandsAndClosesThatComeDuringALoadWaitForItsEnd) {
     EXPECT_TRUE(window->findChildren<ProgressWindow*>().isEmpty());
     // Then the step and the exit, in the order they came.
     const int32_t secondLine = window->View().Lines()[1];
-    QTest::qWait(20);
-    EXPECT_FALSE(window->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window->isVisible(); }, kPatienceMs));
     const Settings saved = Saved();
     ASSERT_FALSE(saved.recentFiles.Entries().empty());
     EXPECT_EQ(saved.recentFiles.Entries()[0].path, novel);
@@ -213,8 +209,7 @@ TEST_F(ReadingState, CommandsAndClosesThatComeDuringALoadWaitForItsEnd) {
     }
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->View().TopOffset(), secondLine);
-    QTest::qWait(20);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->isVisible(); }, kPatienceMs));
 }
 
 }  // namespace

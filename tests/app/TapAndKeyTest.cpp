@@ -81,6 +81,7 @@ TEST_F(Taps, DoubleTapsInTheMiddleThirdToggleFullScreenByPenOrTouch) {
     // A finger's taps come as the pen's.
     static QPointingDevice* screen = QTest::createTouchDevice();
     CommandSpy spy(*window, true);
+    // Time itself is the point here: the finger's taps must not pair with the pen's last one.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     for (int tap = 0; tap < 2; ++tap) {
         QTest::touchEvent(&PageOf(*window), screen).press(0, QPoint(120, 150));
@@ -107,7 +108,7 @@ TEST_F(Taps, DictionaryModeHandsLetterWordsToTheDictionaryAndTurnsNoPages) {
     QTest::mouseClick(&PageOf(*window), Qt::LeftButton, {}, QPoint(100, 250));
     QTest::mouseClick(&PageOf(*window), Qt::LeftButton, {}, QPoint(20, 250));
     EXPECT_TRUE(
-        QTest::qWaitFor([&said] { return !RegistryTestFolder::ReadFile(said).empty(); }, 5000));
+        QTest::qWaitFor([&said] { return !RegistryTestFolder::ReadFile(said).empty(); }, kPatienceMs));
     EXPECT_EQ(RegistryTestFolder::ReadFile(said), "reading|");
     EXPECT_EQ(spy.Take(), Ids{});
 }

@@ -82,7 +82,8 @@ TEST_F(KeepAwake, TheAutoScrollButtonInhibitsOnceAndItsSecondTapGivesItBack) {
 
     TapAutoScrollButton(*window);
     ASSERT_TRUE(window->AutoScrolling());
-    QTest::qWait(350);  // a few auto-scroll ticks
+    // Time itself is the point: a few auto-scroll ticks go by without another call.
+    QTest::qWait(350);
     EXPECT_EQ(service.Calls(), kHeld);
 
     TapAutoScrollButton(*window);
@@ -97,7 +98,7 @@ TEST_F(KeepAwake, EveryAutoScrollStepIsUserActivity) {
     auto window = ActiveReader(400);
     settings.nAutoScrollSpeed = 1;
     TapAutoScrollButton(*window);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->View().TopLine() >= 3; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->View().TopLine() >= 3; }, kPatienceMs));
     TapAutoScrollButton(*window);
     const int32_t steps = window->View().TopLine();
 
@@ -161,7 +162,7 @@ void Post(MainWindow& window, CommandId id) {
 const Stop kStops[] = {
     {"TheEndOfTheText", 3, false,
      [](KeepAwake&, std::unique_ptr<MainWindow>& window) {
-         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->AutoScrolling(); }, 5000));
+         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->AutoScrolling(); }, kPatienceMs));
      }},
     {"AnotherProgramsWindow", 400, false,
      [](KeepAwake& test, std::unique_ptr<MainWindow>&) {
@@ -190,7 +191,7 @@ const Stop kStops[] = {
          const std::filesystem::path said = test.InstallDictionary();
          QTest::mouseClick(&PageOf(*window), Qt::LeftButton, {}, QPoint(20, 250));
          EXPECT_TRUE(QTest::qWaitFor(
-             [&] { return RegistryTestFolder::ReadFile(said) == "reading"; }, 5000));
+             [&] { return RegistryTestFolder::ReadFile(said) == "reading"; }, kPatienceMs));
      }},
     {"ClosingTheWindow", 400, false,
      [](KeepAwake&, std::unique_ptr<MainWindow>& window) { EXPECT_TRUE(window->close()); }},

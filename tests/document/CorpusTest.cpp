@@ -9,21 +9,13 @@
 #include "document/LoadDocument.h"
 #include "tests/platform/IcuDecode.h"
 #include "tests/platform/TempFolder.h"
+#include "tests/support/Corpus.h"
 
 namespace sorna {
 namespace {
 
-// The real documents of the shared corpus: every one must load, and decode to what ICU's own
+// The real documents of the corpus: every one must load, and decode to what ICU's own
 // converters make of it.
-
-std::vector<std::filesystem::path> CorpusFiles() {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(SORNA_CORPUS_DIR)) {
-        files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // The converter whose output a plain-text file must equal, by the file's known encoding.
 const char* ExpectedConverter(const std::string& name) {
@@ -50,7 +42,7 @@ std::u16string Load(const std::filesystem::path& file, DocumentText& document) {
 }
 
 TEST(CorpusTest, EveryTextFileDecodesAsIcuDecodesItsEncoding) {
-    for (const auto& file : CorpusFiles()) {
+    for (const auto& file : corpus::Documents()) {
         DocumentText document;
         const std::u16string text = Load(file, document);
         if (document.isHtml) {
@@ -91,7 +83,7 @@ TEST(CorpusTest, PagesComeOutWithoutMarkupScriptOrStyle) {
     };
     for (const auto& [name, title] : titles) {
         DocumentText document;
-        const std::u16string text = Load(std::filesystem::path(SORNA_CORPUS_DIR) / name, document);
+        const std::u16string text = Load(corpus::File(name), document);
         EXPECT_NE(text.find(title), std::u16string::npos) << name;
         for (const auto& markup : neverShown) {
             EXPECT_EQ(text.find(markup), std::u16string::npos) << name;

@@ -66,6 +66,7 @@ TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
         while (!std::filesystem::exists(folder.UserFile())) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
+        // A random moment in the child's stream of saves is the point of the wait.
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
         ::kill(child, SIGKILL);
         int status = 0;

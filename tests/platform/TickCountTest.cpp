@@ -9,7 +9,7 @@ namespace {
 
 TEST(TickCount, AdvancesInMilliseconds) {
     const uint32_t before = TickCount();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the time to be counted
     const uint32_t elapsed = TickCount() - before;
     EXPECT_GE(elapsed, 20u);
     EXPECT_LT(elapsed, 5000u);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "ViewTestSupport.h"
+#include "tests/support/Corpus.h"
 #include "document/LoadDocument.h"
 #include "resources/Format.h"
 #include "view/CharClass.h"
@@ -75,14 +76,11 @@ void CheckLines(const TextView& view, const CharMetrics& widths, int64_t availab
 
 TEST(CorpusLayout, EveryDocumentAtSeveralWidths) {
     int documents = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(SORNA_CORPUS_DIR)) {
-        if (entry.path().extension() == ".md") {
-            continue;
-        }
-        SCOPED_TRACE(entry.path().filename().string());
+    for (const auto& file : corpus::Documents()) {
+        SCOPED_TRACE(file.filename().string());
         FixedMetricsDevice device = UnevenMetrics();
         TextView view(device);
-        ASSERT_TRUE(LoadDocument(view.Document(), Widen(entry.path().string()), nullptr));
+        ASSERT_TRUE(LoadDocument(view.Document(), Widen(file.string()), nullptr));
         if (view.Document().length == 0) {
             continue;  // a page whose text ends at once has nothing to lay out
         }
