@@ -5,7 +5,7 @@
 namespace sorna {
 
 std::optional<CommandId> HardwareKeyCommand(uint32_t keyCode, const Settings& settings) {
-    if (keyCode < kFirstHardwareKey || keyCode > kLastHardwareKey) {
+    if (!IsHardwareKeyCode(keyCode)) {
         return std::nullopt;
     }
     for (size_t slot = 0; slot < settings.keyCodes.size(); ++slot) {

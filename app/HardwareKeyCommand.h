@@ -3,14 +3,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/HardwareKeyCodes.h"
 #include "resources/CommandIds.h"
 #include "settings/Settings.h"
 
 namespace sorna {
-
-// Codes of the hardware buttons that key slots can hold.
-inline constexpr uint32_t kFirstHardwareKey = 0xC1;
-inline constexpr uint32_t kLastHardwareKey = 0xCF;
 
 // The command a released hardware button posts: the function of the first slot, in order 0..5,
 // whose key code is the button's. No value for a code outside the hardware range, for a code no

@@ -15,7 +15,7 @@
 #include "bench/RatioReporter.h"
 #include "document/LoadDocument.h"
 #include "platform/MappedFile.h"
-#include "platform/RegistryText.h"
+#include "platform/registry/RegistryText.h"
 #include "tests/support/Corpus.h"
 
 namespace sorna {

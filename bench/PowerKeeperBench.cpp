@@ -10,7 +10,7 @@
 
 #include "bench/RatioReporter.h"
 #include "device/PowerKeeper.h"
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace sorna {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "bench/RatioReporter.h"
-#include "platform/Registry.h"
-#include "platform/RegistryFile.h"
+#include "platform/registry/Registry.h"
+#include "platform/registry/RegistryFile.h"
 #include "resources/Format.h"
 #include "settings/Settings.h"
 

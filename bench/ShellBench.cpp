@@ -13,16 +13,16 @@
 #include <iterator>
 #include <memory>
 
-#include "app/MainWindow.h"
-#include "app/PageWidget.h"
+#include "app/qt/MainWindow.h"
+#include "app/qt/PageWidget.h"
 #include "bench/RatioReporter.h"
 #include "document/LoadDocument.h"
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "resources/CommandIds.h"
 #include "resources/Format.h"
 #include "tests/support/Corpus.h"
-#include "view/PageCanvas.h"
 #include "view/TextView.h"
+#include "view/qt/PageCanvas.h"
 
 namespace sorna {
 namespace {
@@ -130,9 +130,7 @@ struct FullScreenReader {
         }
         QCoreApplication::processEvents();
     }
-    static std::u16string Korean() {
-        return Widen(corpus::File("ko-cp949-novel-03.txt").string());
-    }
+    static std::u16string Korean() { return Widen(corpus::File("ko-cp949-novel-03.txt").string()); }
 
     Settings settings;
     MainWindow window;

@@ -13,8 +13,8 @@
 
 #include "bench/RatioReporter.h"
 #include "bench/ViewDocument.h"
-#include "view/OffscreenBitmap.h"
-#include "view/PageCanvas.h"
+#include "view/qt/OffscreenBitmap.h"
+#include "view/qt/PageCanvas.h"
 
 namespace sorna {
 namespace {

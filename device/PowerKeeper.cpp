@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/NamedEvent.h"
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "resources/Format.h"
 
 namespace sorna {

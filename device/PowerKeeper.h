@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "device/IdleInhibitor.h"
+#include "platform/IdleInhibitor.h"
 
 namespace sorna {
 

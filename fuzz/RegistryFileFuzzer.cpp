@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/RegistryFormat.h"
+#include "platform/registry/RegistryFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using sorna::ParseRegistryText;

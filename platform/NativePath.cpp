@@ -1,6 +1,6 @@
 #include "platform/NativePath.h"
 
-#include "platform/RegistryText.h"
+#include "platform/registry/RegistryText.h"
 
 namespace sorna {
 

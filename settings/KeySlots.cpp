@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/HardwareKeyCommand.h"
 #include "resources/Format.h"
 #include "resources/KeyFunctionTable.h"
 #include "resources/SettingsStrings.h"
@@ -20,10 +19,6 @@ std::optional<int> KeyFunctionEntry(int32_t function) {
         return std::nullopt;
     }
     return function;
-}
-
-bool IsHardwareKeyCode(uint32_t code) {
-    return code >= kFirstHardwareKey && code <= kLastHardwareKey;
 }
 
 std::vector<uint32_t> SlotKeysToClaim(const Settings& settings) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/HardwareKeyCodes.h"
 #include "settings/Settings.h"
 
 namespace sorna {
@@ -16,10 +17,6 @@ std::u16string KeySlotButtonText(int slot, int32_t keyCode);
 // The entry of a slot's function list that a stored function selects: none for an index outside
 // the key-function table, which only a hand-edited registry can hold.
 std::optional<int> KeyFunctionEntry(int32_t function);
-
-// Whether a code is one of the fifteen hardware codes 0xC1-0xCF, the only codes a slot takes from
-// the key capture and the only ones a window claims.
-bool IsHardwareKeyCode(uint32_t code);
 
 // The hardware codes the main window claims so that their releases reach it: every code held by
 // a slot that carries a function of the table other than "사용안함", rising, each once.

@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "platform/RegistryName.h"
+#include "platform/registry/RegistryName.h"
 #include "resources/Format.h"
 
 namespace sorna {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace sorna {
 

@@ -1,5 +1,7 @@
 #include "settings/Settings.h"
 
+#include "platform/HardwareKeyCodes.h"
+
 namespace sorna {
 
 Settings::Settings() {
@@ -32,7 +34,7 @@ void Settings::ApplyDisplayDefaults() {
 void Settings::ApplyKeyDefaults() {
     for (int slot = 0; slot < kKeySlotCount; ++slot) {
         keyFunctions[slot] = 0;
-        keyCodes[slot] = 0xC1 + slot;
+        keyCodes[slot] = int32_t(kFirstHardwareKey) + slot;
     }
 }
 

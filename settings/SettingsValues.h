@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "settings/Settings.h"
 
 namespace sorna {

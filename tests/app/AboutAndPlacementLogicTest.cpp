@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AboutDateText.h"
-#include "app/DialogPresentation.h"
+#include "platform/DialogPresentation.h"
 
 namespace sorna {
 namespace {

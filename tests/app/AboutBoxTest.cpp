@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/AboutDialog.h"
-#include "app/LoadTextResource.h"
+#include "app/qt/AboutDialog.h"
+#include "app/qt/LoadTextResource.h"
 #include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 

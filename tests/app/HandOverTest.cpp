@@ -1,8 +1,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/QtText.h"
-#include "platform/SingleInstance.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
 #include "tests/app/MainWindowFixture.h"
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandEvent.h"
-#include "app/MainWindow.h"
-#include "app/PageWidget.h"
-#include "platform/Registry.h"
+#include "app/qt/CommandEvent.h"
+#include "app/qt/MainWindow.h"
+#include "app/qt/PageWidget.h"
+#include "platform/registry/Registry.h"
 #include "resources/Format.h"
 #include "tests/platform/RegistryTestFolder.h"
 #include "tests/support/Corpus.h"

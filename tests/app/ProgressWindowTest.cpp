@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/ProgressWindow.h"
-#include "app/PumpMessages.h"
+#include "app/qt/ProgressWindow.h"
+#include "app/qt/PumpMessages.h"
 
 namespace sorna {
 namespace {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "app/PumpMessages.h"
+#include "app/qt/PumpMessages.h"
 
 namespace sorna {
 namespace {

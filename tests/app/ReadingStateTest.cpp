@@ -1,7 +1,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/ProgressWindow.h"
+#include "app/qt/ProgressWindow.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/settings/LoadedSettings.h"
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Translations.h"
+#include "app/qt/Translations.h"
 
 namespace sorna {
 namespace {

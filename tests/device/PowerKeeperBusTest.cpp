@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/PowerKeeper.h"
-#include "platform/DesktopIdleInhibitor.h"
+#include "platform/qt/DesktopIdleInhibitor.h"
 #include "tests/device/StandInService.h"
 #include "tests/platform/RegistryTestFolder.h"
 

@@ -9,7 +9,7 @@
 
 #include "device/PowerKeeper.h"
 #include "platform/NamedEvent.h"
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "resources/Format.h"
 #include "tests/platform/RegistryTestFolder.h"
 

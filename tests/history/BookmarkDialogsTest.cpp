@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "history/AddBookmarkDialog.h"
-#include "history/EditBookmarksDialog.h"
+#include "history/qt/AddBookmarkDialog.h"
+#include "history/qt/EditBookmarksDialog.h"
 #include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 

@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "history/FindDialog.h"
+#include "history/qt/FindDialog.h"
+#include "settings/Settings.h"
 #include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 #include "tests/view/ViewTestSupport.h"
@@ -45,7 +46,7 @@ protected:
 };
 
 TEST_F(FindDialogTest, EachPressWalksToTheNextLineWithAHitAndStopsAfterTheLast) {
-    FindDialog dialog(owner, settings, view);
+    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
     dialog.show();
     ModalAnswer<QMessageBox> noMessage([](QMessageBox& box) { box.close(); });
     // The top line's own hit is passed over, as is the second hit on a line already shown.
@@ -64,7 +65,7 @@ TEST_F(FindDialogTest, EachPressWalksToTheNextLineWithAHitAndStopsAfterTheLast) 
 }
 
 TEST_F(FindDialogTest, EnterSearchesAndAnEmptyFieldAsksForAWordButFindStoresTheCheckBox) {
-    FindDialog dialog(owner, settings, view);
+    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
     dialog.show();
     auto& field = *ControlOf<QComboBox>(dialog, "1024").lineEdit();
     QTest::keyClicks(&field, QStringLiteral("hay"));
@@ -91,7 +92,7 @@ TEST_F(FindDialogTest, EnterSearchesAndAnEmptyFieldAsksForAWordButFindStoresTheC
 TEST_F(FindDialogTest, OpensOnTheOlderSearchTheNewestBeginsAndClearsOnlyTheStoredList) {
     settings.recentSearches.RememberSearch(u"abc");
     settings.recentSearches.RememberSearch(u"ab");
-    FindDialog dialog(owner, settings, view);
+    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
     auto& list = ControlOf<QComboBox>(dialog, "1024");
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));

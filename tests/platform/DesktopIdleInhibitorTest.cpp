@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/DesktopIdleInhibitor.h"
+#include "platform/qt/DesktopIdleInhibitor.h"
 #include "tests/device/StandInService.h"
 
 namespace sorna {

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "platform/KeyCodes.h"
+#include "platform/qt/KeyCodes.h"
 
 namespace sorna {
 namespace {

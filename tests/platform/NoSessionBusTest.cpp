@@ -3,7 +3,7 @@
 #include <QDBusConnection>
 #include <QStringList>
 
-#include "platform/DesktopIdleInhibitor.h"
+#include "platform/qt/DesktopIdleInhibitor.h"
 
 namespace sorna {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 #include <thread>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "tests/platform/RegistryTestFolder.h"
 
 namespace sorna {

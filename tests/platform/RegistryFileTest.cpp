@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "tests/platform/RegistryTestFolder.h"
 
 namespace sorna {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "tests/platform/TempFolder.h"
 
 namespace sorna {

@@ -2,9 +2,9 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "app/QtText.h"
-#include "platform/CommandLine.h"
-#include "platform/SingleInstance.h"
+#include "platform/qt/CommandLine.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
 
 // A start of the reader cut down to its single-instance step: exits with 0 when a running reader

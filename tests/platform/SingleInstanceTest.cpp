@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/QtText.h"
-#include "platform/SingleInstance.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
 
 namespace sorna {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/RegistryText.h"
+#include "platform/registry/RegistryText.h"
 
 namespace sorna {
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "settings/HardwareKeys.h"
-#include "settings/KeyCaptureDialog.h"
-#include "settings/KeyboardDialog.h"
+#include "settings/qt/HardwareKeys.h"
+#include "settings/qt/KeyCaptureDialog.h"
+#include "settings/qt/KeyboardDialog.h"
 #include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 

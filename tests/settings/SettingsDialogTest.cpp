@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "settings/SettingsDialog.h"
+#include "settings/qt/SettingsDialog.h"
 #include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 

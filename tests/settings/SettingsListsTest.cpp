@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "settings/Settings.h"
 #include "tests/platform/RegistryTestFolder.h"
 #include "tests/settings/LoadedSettings.h"

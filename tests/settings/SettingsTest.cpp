@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "tests/platform/RegistryTestFolder.h"
 #include "tests/settings/LoadedSettings.h"
 

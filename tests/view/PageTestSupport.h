@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "ViewTestSupport.h"
-#include "view/PageCanvas.h"
 #include "view/TextView.h"
+#include "view/qt/PageCanvas.h"
 
 namespace sorna::test {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "PageTestSupport.h"
-#include "view/MeasureChars.h"
-#include "view/ViewFont.h"
+#include "view/qt/MeasureChars.h"
+#include "view/qt/ViewFont.h"
 
 namespace sorna {
 namespace {

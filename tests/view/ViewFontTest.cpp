@@ -6,8 +6,8 @@
 #include <string>
 
 #include "PageTestSupport.h"
-#include "view/MeasureChars.h"
-#include "view/ViewFont.h"
+#include "view/qt/MeasureChars.h"
+#include "view/qt/ViewFont.h"
 
 namespace sorna {
 namespace {

@@ -1,0 +1,64 @@
+#include "app/qt/AboutDialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/AboutDateText.h"
+#include "app/qt/LoadTextResource.h"
+#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/QtText.h"
+#include "resources/AboutStrings.h"
+#include "resources/AppStrings.h"
+#include "resources/DialogStrings.h"
+#include "resources/Format.h"
+
+namespace sorna {
+namespace {
+
+constexpr int kIconSize = 32;
+
+void AddLabel(QGridLayout& layout, int row, const QString& text, const QString& id = {}) {
+    auto* label = new QLabel(text);
+    label->setObjectName(id);
+    layout.addWidget(label, row, 1);
+}
+
+QLabel* MakeIcon(const QWidget& owner) {
+    auto* icon = new QLabel;
+    icon->setPixmap(owner.windowIcon().pixmap(kIconSize, kIconSize));
+    return icon;
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget& owner) : QDialog(&owner) {
+    setWindowTitle(ToQString(kAboutCaption));
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(MakeIcon(owner), 0, 0, 2, 1, Qt::AlignTop);
+    AddLabel(*layout, 0,
+             ToQString(FormatText(kAboutVersionPattern, {kProductName, kProductVersion})),
+             QStringLiteral("1002"));
+    AddLabel(*layout, 1, ToQString(AboutDateText(__DATE__)), QStringLiteral("1003"));
+    AddLabel(*layout, 2, ToQString(kAboutDescription));
+    AddLabel(*layout, 3, ToQString(kAboutFormats));
+    AddLabel(*layout, 4, ToQString(kAboutPlatform));
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("1004"));
+    text->setReadOnly(true);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(text, 5, 0, 1, 2);
+    auto* close = new QPushButton(ToQString(kCloseButton), this);
+    close->setObjectName(QStringLiteral("1"));
+    layout->addWidget(close, 6, 0, 1, 2, Qt::AlignRight);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    LoadTextResource(*text, kAboutTextResource, false);
+}
+
+void RunAboutDialog(QWidget& owner) {
+    AboutDialog dialog(owner);
+    ExecFullScreenDialog(dialog);
+}
+
+}  // namespace sorna

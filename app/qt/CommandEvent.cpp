@@ -1,0 +1,15 @@
+#include "app/qt/CommandEvent.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+namespace sorna {
+
+const QEvent::Type CommandEvent::kType = QEvent::Type(QEvent::registerEventType());
+
+void PostCommand(QObject& receiver, CommandId id) {
+    // The event queue owns and deletes what is posted.
+    QCoreApplication::postEvent(&receiver, std::make_unique<CommandEvent>(id).release());
+}
+
+}  // namespace sorna

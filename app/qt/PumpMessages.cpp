@@ -1,0 +1,11 @@
+#include "app/qt/PumpMessages.h"
+
+#include <QCoreApplication>
+
+namespace sorna {
+
+void PumpMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace sorna

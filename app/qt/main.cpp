@@ -1,0 +1,45 @@
+#include <QApplication>
+#include <QIcon>
+#include <QWindow>
+
+#include "app/qt/MainWindow.h"
+#include "app/qt/Translations.h"
+#include "platform/qt/CommandLine.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SingleInstance.h"
+#include "resources/AppStrings.h"
+#include "settings/AppSettings.h"
+
+namespace {
+
+// The desktop entry and the icon are installed under this name.
+constexpr char kDesktopName[] = "sorna";
+
+bool WindowCreated(const QWidget& window) {
+    return window.windowHandle() != nullptr && window.windowHandle()->handle() != nullptr;
+}
+
+}  // namespace
+
+// The settings were loaded during static initialisation, before this entry ran, and are
+// destroyed after it returns without being saved again.
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopName)));
+    sorna::LoadKoreanTranslation(application);
+
+    sorna::SingleInstance instance(sorna::ToQString(sorna::kInstanceName));
+    if (instance.HandOverToRunning(sorna::CommandLineText(QApplication::arguments()))) {
+        return 0;
+    }
+    sorna::MainWindow window(sorna::AppSettings());
+    window.show();
+    // Without a window nothing would ever end the loop.
+    if (!WindowCreated(window)) {
+        return 0;
+    }
+    // A command line handed over by a later start is answered and otherwise left alone.
+    instance.Serve(window);
+    return QApplication::exec();
+}

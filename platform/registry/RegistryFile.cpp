@@ -1,0 +1,149 @@
+#include "platform/registry/RegistryFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include "platform/registry/RegistryFormat.h"
+
+namespace sorna {
+namespace {
+
+// Enough for anyone's hand-kept copies; past it the old file is never overwritten.
+constexpr int kMaxKeptCopies = 1000;
+
+enum class ReadResult { Read, Missing, Failed };
+
+ReadResult ReadWholeFile(const std::filesystem::path& file, std::string& text) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Failed;
+    }
+    char buffer[65536];
+    ReadResult result = ReadResult::Read;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got > 0) {
+            text.append(buffer, static_cast<size_t>(got));
+        } else if (got == 0) {
+            break;
+        } else if (errno != EINTR) {
+            result = ReadResult::Failed;
+            break;
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        text.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Writes text to a new file beside target and returns its name, or an empty string.
+std::string WriteTemporaryFile(const std::filesystem::path& target, std::string_view text) {
+    std::string name = target.string() + ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return {};
+    }
+    bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
+    written = (::close(fd) == 0) && written;
+    if (!written) {
+        ::unlink(name.c_str());
+        return {};
+    }
+    return name;
+}
+
+// Makes a rename inside folder durable.
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::filesystem::path KeptCopyName(const std::filesystem::path& file, int attempt) {
+    std::string name = file.string();
+    if (attempt > 0) {
+        name += '.';
+        name += std::to_string(attempt);
+    }
+    return name + ".bad";
+}
+
+}  // namespace
+
+RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
+                                      std::u16string_view rootName) {
+    RegistryFileContents contents{RegistryKeyNode(std::u16string(rootName))};
+    std::string text;
+    switch (ReadWholeFile(file, text)) {
+        case ReadResult::Missing:
+            break;
+        case ReadResult::Failed:
+            contents.mustKeepOldFile = true;
+            break;
+        case ReadResult::Read:
+            contents.mustKeepOldFile = !ParseRegistryText(text, contents.root);
+            break;
+    }
+    return contents;
+}
+
+bool KeepBadRegistryFile(const std::filesystem::path& file) {
+    for (int attempt = 0; attempt < kMaxKeptCopies; ++attempt) {
+        const std::filesystem::path copy = KeptCopyName(file, attempt);
+        // A hard link keeps the old file without a moment in which file itself is missing.
+        if (::link(file.c_str(), copy.c_str()) == 0) {
+            return true;
+        }
+        if (errno == ENOENT) {
+            return true;
+        }
+        if (errno == EEXIST) {
+            continue;
+        }
+        std::error_code error;
+        if (std::filesystem::copy_file(file, copy, std::filesystem::copy_options::none, error)) {
+            return true;
+        }
+        if (error != std::errc::file_exists) {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view text) {
+    const std::filesystem::path folder = file.parent_path();
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    const std::string temporary = WriteTemporaryFile(file, text);
+    if (temporary.empty()) {
+        return false;
+    }
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+}  // namespace sorna

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "platform/registry/RegistryKeyNode.h"
+
+namespace sorna {
+
+struct RegistryFileContents {
+    RegistryKeyNode root;
+    // The file exists but did not load completely, so replacing it would lose what it holds.
+    bool mustKeepOldFile = false;
+};
+
+// Reads the file of the root named rootName. A missing folder or file gives an empty root.
+RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
+                                      std::u16string_view rootName);
+
+// Keeps file beside itself under the first free name of file.bad, file.1.bad, file.2.bad, ...
+// True when it was kept, or when there is no file to keep.
+bool KeepBadRegistryFile(const std::filesystem::path& file);
+
+// Replaces file with text: a temporary file in the same folder (created when missing), flushed
+// to disk, then renamed over the old one, so a crash at any moment leaves the old or the new.
+bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view text);
+
+}  // namespace sorna

@@ -1,0 +1,102 @@
+#include "settings/qt/KeyboardDialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QPushButton>
+
+#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtText.h"
+#include "resources/DialogStrings.h"
+#include "resources/KeyFunctionTable.h"
+#include "resources/SettingsStrings.h"
+#include "settings/KeySlots.h"
+#include "settings/qt/KeyCaptureDialog.h"
+
+namespace sorna {
+namespace {
+
+// Control ids: the slot buttons from 1038 on, the function lists from 1030 on.
+constexpr int kFirstKeyButtonId = 1038;
+constexpr int kFirstFunctionListId = 1030;
+
+}  // namespace
+
+KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
+    : QDialog(&owner), settings_(settings) {
+    setWindowTitle(ToQString(kKeyboardCaption));
+    auto* layout = new QGridLayout(this);
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        AddSlot(slot);
+        layout->addWidget(keyButtons_[slot], slot, 0);
+        layout->addWidget(functionLists_[slot], slot, 1);
+    }
+    auto* reset = new QPushButton(ToQString(kResetButton), this);
+    reset->setObjectName(QStringLiteral("1021"));
+    auto* close = new QPushButton(ToQString(kCloseButton), this);
+    close->setObjectName(QStringLiteral("1"));
+    layout->setRowMinimumHeight(kKeySlotCount, fontMetrics().height());
+    layout->addWidget(reset, kKeySlotCount + 1, 0);
+    layout->addWidget(close, kKeySlotCount + 1, 1);
+    connect(reset, &QPushButton::clicked, this, &KeyboardDialog::ResetPressed);
+    connect(close, &QPushButton::clicked, this, &KeyboardDialog::accept);
+    ShowSlots();
+}
+
+void KeyboardDialog::AddSlot(int slot) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(QString::number(kFirstKeyButtonId + slot));
+    connect(button, &QPushButton::clicked, this, [this, slot] { CaptureKey(slot); });
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString::number(kFirstFunctionListId + slot));
+    for (const KeyFunction& function : KeyFunctionTable) {
+        list->addItem(ToQString(function.label));
+    }
+    keyButtons_[slot] = button;
+    functionLists_[slot] = list;
+}
+
+// A stored function outside the table selects nothing.
+void KeyboardDialog::ShowSlots() {
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        ShowKeyCode(slot);
+        functionLists_[slot]->setCurrentIndex(
+            KeyFunctionEntry(settings_.keyFunctions[slot]).value_or(-1));
+    }
+}
+
+void KeyboardDialog::CaptureKey(int slot) {
+    const uint32_t code = RunKeyCaptureDialog(*this);
+    if (code == 0) {
+        return;
+    }
+    settings_.keyCodes[slot] = static_cast<int32_t>(code);
+    ShowKeyCode(slot);
+}
+
+void KeyboardDialog::ShowKeyCode(int slot) {
+    keyButtons_[slot]->setText(ToQString(KeySlotButtonText(slot, settings_.keyCodes[slot])));
+}
+
+void KeyboardDialog::ResetPressed() {
+    if (!Confirm(*this, kConfirmResetKeys)) {
+        return;
+    }
+    settings_.ApplyKeyDefaults();
+    ShowSlots();
+}
+
+// A list with nothing selected reads back as -1, a function that does nothing.
+void KeyboardDialog::accept() {
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        settings_.keyFunctions[slot] = functionLists_[slot]->currentIndex();
+    }
+    QDialog::accept();
+}
+
+void RunKeyboardDialog(QWidget& owner, Settings& settings) {
+    KeyboardDialog dialog(owner, settings);
+    ExecFullScreenDialog(dialog);
+}
+
+}  // namespace sorna

@@ -1,0 +1,281 @@
+#include "settings/qt/SettingsDialog.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "history/SelectString.h"
+#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtColour.h"
+#include "platform/qt/QtText.h"
+#include "resources/AppStrings.h"
+#include "resources/DialogStrings.h"
+#include "resources/Format.h"
+#include "resources/SettingsStrings.h"
+#include "settings/qt/ColourSwatch.h"
+#include "settings/qt/KeyboardDialog.h"
+#include "settings/qt/UpDownArrows.h"
+
+namespace sorna {
+namespace {
+
+constexpr NumberRange kSpacingRange{0, 20};
+constexpr NumberRange kFontSizeRange{5, 40};
+constexpr NumberRange kSharedLinesRange{0, 9};
+// Auto-scroll speeds offered: 20 up to 140 in steps of 10.
+constexpr int32_t kFirstSpeed = 20;
+constexpr int32_t kLastSpeed = 140;
+constexpr int32_t kSpeedStep = 10;
+// The text fields take no more than the settings read back.
+constexpr int kMaxPathLength = 1023;
+
+QString Id(const char* id) {
+    return QString::fromLatin1(id);
+}
+
+QHBoxLayout* AddRow(QBoxLayout& layout) {
+    auto* row = new QHBoxLayout;
+    layout.addLayout(row);
+    return row;
+}
+
+void AddLabel(QBoxLayout& row, std::u16string_view text) {
+    row.addWidget(new QLabel(ToQString(text)));
+}
+
+void AddGroupLine(QBoxLayout& layout) {
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout.addWidget(line);
+}
+
+QString SpeedText(int32_t speed) {
+    return ToQString(FormatText(kSpeedPattern, {int64_t{speed}}));
+}
+
+// The families sorted as a sorted list keeps them: letter case ignored.
+std::vector<std::u16string> SortedFamilies() {
+    QStringList families = QFontDatabase::families();
+    std::stable_sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    std::vector<std::u16string> names;
+    for (const QString& family : families) {
+        names.push_back(family.toStdU16String());
+    }
+    return names;
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(QWidget& owner, Settings& settings)
+    : QDialog(&owner), settings_(settings) {
+    setWindowTitle(ToQString(kSettingsCaption));
+    auto* layout = new QVBoxLayout(this);
+    AddMarginRow(*layout);
+    AddFontRow(*layout);
+    AddColourRow(*layout);
+    AddLineStartRow(*layout);
+    AddGroupLine(*layout);
+    AddDictionaryRows(*layout);
+    AddScrollRows(*layout);
+    // A dialog that fills a tall screen keeps its rows together and its buttons at the bottom.
+    layout->addStretch();
+    AddGroupLine(*layout);
+    AddButtonRows(*layout);
+    FillFontList();
+    FillSpeedList();
+    ShowValues();
+}
+
+void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
+    QHBoxLayout* row = AddRow(layout);
+    AddNumberBox(*row, kTopBottomLabel, "1014", "1015", kSpacingRange, &Settings::nTBSpace);
+    AddNumberBox(*row, kLeftRightLabel, "1012", "1013", kSpacingRange, &Settings::nLRSpace);
+    AddNumberBox(*row, kLineGapLabel, "1010", "1011", kSpacingRange, &Settings::nLineSpace);
+    row->addStretch();
+}
+
+void SettingsDialog::AddFontRow(QBoxLayout& layout) {
+    QHBoxLayout* row = AddRow(layout);
+    AddLabel(*row, kFontLabel);
+    fontList_ = new QComboBox(this);
+    fontList_->setObjectName(Id("1016"));
+    row->addWidget(fontList_, 1);
+    AddNumberBox(*row, kFontSizeLabel, "1017", "1018", kFontSizeRange, &Settings::nFontSize);
+    row->addWidget(AddCheck(kBoldCheck, "1027", &Settings::bBold));
+}
+
+void SettingsDialog::AddColourRow(QBoxLayout& layout) {
+    QHBoxLayout* row = AddRow(layout);
+    AddSwatch(*row, kTextColourLabel, "1022", &Settings::clrText);
+    AddSwatch(*row, kBackColourLabel, "1023", &Settings::clrBkgnd);
+    row->addStretch();
+}
+
+void SettingsDialog::AddLineStartRow(QBoxLayout& layout) {
+    QHBoxLayout* row = AddRow(layout);
+    row->addWidget(AddCheck(kNoLineStartSpaceCheck, "1028", &Settings::bRemoveLineStartSpace));
+    row->addStretch();
+    AddNumberBox(*row, kSharedLinesLabel, "1030", "1031", kSharedLinesRange, &Settings::nShareLine);
+}
+
+void SettingsDialog::AddDictionaryRows(QBoxLayout& layout) {
+    layout.addWidget(AddCheck(kUseDictionaryCheck, "1009", &Settings::bUseEngDic));
+    QHBoxLayout* row = AddRow(layout);
+    AddLabel(*row, kDictionaryPathLabel);
+    dictionaryPath_ = new QLineEdit(this);
+    dictionaryPath_->setObjectName(Id("1020"));
+    dictionaryPath_->setMaxLength(kMaxPathLength);
+    row->addWidget(dictionaryPath_);
+}
+
+void SettingsDialog::AddScrollRows(QBoxLayout& layout) {
+    QHBoxLayout* checks = AddRow(layout);
+    checks->addWidget(AddCheck(kSmoothScrollCheck, "1019", &Settings::bSmoothScroll));
+    checks->addWidget(AddCheck(kRotateCheck, "1026", &Settings::bRotate));
+    QHBoxLayout* speed = AddRow(layout);
+    AddLabel(*speed, kAutoScrollSpeedLabel);
+    speedList_ = new QComboBox(this);
+    speedList_->setObjectName(Id("1025"));
+    speed->addWidget(speedList_);
+    speed->addStretch();
+}
+
+void SettingsDialog::AddButtonRows(QBoxLayout& layout) {
+    QHBoxLayout* row = AddRow(layout);
+    auto* keys = new QPushButton(ToQString(kHardwareKeysButton), this);
+    keys->setObjectName(Id("1024"));
+    auto* reset = new QPushButton(ToQString(kResetButton), this);
+    reset->setObjectName(Id("1021"));
+    row->addWidget(keys);
+    row->addWidget(reset);
+    connect(keys, &QPushButton::clicked, this, [this] { RunKeyboardDialog(*this, settings_); });
+    connect(reset, &QPushButton::clicked, this, &SettingsDialog::ResetPressed);
+    auto* ok = new QPushButton(ToQString(kButtonOk), this);
+    ok->setObjectName(Id("1"));
+    layout.addWidget(ok, 0, Qt::AlignRight);
+    connect(ok, &QPushButton::clicked, this, &SettingsDialog::accept);
+}
+
+void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, const char* boxId,
+                                  const char* arrowsId, NumberRange range,
+                                  int32_t Settings::*field) {
+    AddLabel(row, label);
+    QLineEdit* box = MakeNumberEdit(*this, Id(boxId));
+    row.addWidget(box);
+    row.addWidget(new UpDownArrows(*this, Id(arrowsId), *box, range));
+    numbers_.push_back({box, field});
+}
+
+QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, const char* id,
+                                    int32_t Settings::*field) {
+    auto* check = new QCheckBox(ToQString(text), this);
+    check->setObjectName(Id(id));
+    checks_.push_back({check, field});
+    return check;
+}
+
+ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view label, const char* id,
+                                        uint32_t Settings::*field) {
+    AddLabel(row, label);
+    auto* swatch = new ColourSwatch(*this, Id(id), settings_.*field);
+    row.addWidget(swatch);
+    connect(swatch, &ColourSwatch::clicked, this, [this, field] { ChooseColour(field); });
+    swatches_.push_back(swatch);
+    return swatch;
+}
+
+// Both lists start with nothing selected, which a value that matches no entry leaves so.
+void SettingsDialog::FillFontList() {
+    families_ = SortedFamilies();
+    for (const std::u16string& family : families_) {
+        fontList_->addItem(ToQString(family));
+    }
+    fontList_->setCurrentIndex(-1);
+}
+
+void SettingsDialog::FillSpeedList() {
+    for (int32_t speed = kFirstSpeed; speed <= kLastSpeed; speed += kSpeedStep) {
+        speedList_->addItem(SpeedText(speed));
+    }
+    speedList_->setCurrentIndex(-1);
+}
+
+void SettingsDialog::ShowValues() {
+    for (const NumberBinding& number : numbers_) {
+        number.box->setText(QString::number(settings_.*number.field));
+    }
+    for (const CheckBinding& check : checks_) {
+        check.box->setChecked(settings_.*check.field != 0);
+    }
+    dictionaryPath_->setText(ToQString(settings_.sEngDicPath));
+    // An installed family that begins with the face name, such as "Tahoma Bold" for "Tahoma".
+    if (const auto font = SelectString(families_, settings_.sFontFaceName, std::nullopt)) {
+        fontList_->setCurrentIndex(static_cast<int>(*font));
+    }
+    // A speed is one of the numbers listed, not any entry that begins with its digits.
+    const int speed = speedList_->findText(SpeedText(settings_.nAutoScrollSpeed));
+    if (speed >= 0) {
+        speedList_->setCurrentIndex(speed);
+    }
+}
+
+void SettingsDialog::ChooseColour(uint32_t Settings::*field) {
+    QColorDialog chooser(ToQColor(settings_.*field), this);
+    if (chooser.exec() != QDialog::Accepted) {
+        return;
+    }
+    settings_.*field = ToColourValue(chooser.selectedColor());
+    RepaintSwatches();
+}
+
+void SettingsDialog::RepaintSwatches() {
+    for (ColourSwatch* swatch : swatches_) {
+        swatch->update();
+    }
+}
+
+void SettingsDialog::ResetPressed() {
+    if (!Confirm(*this, kConfirmResetSettings)) {
+        return;
+    }
+    settings_.ApplyDisplayDefaults();
+    RepaintSwatches();
+    ShowValues();
+}
+
+// A list with nothing selected leaves its setting as it was: a face that is not installed, or a
+// speed that is not listed, is kept rather than lost.
+void SettingsDialog::accept() {
+    for (const NumberBinding& number : numbers_) {
+        settings_.*number.field = ParseNumberBox(number.box->text().toStdU16String());
+    }
+    for (const CheckBinding& check : checks_) {
+        settings_.*check.field = check.box->isChecked() ? 1 : 0;
+    }
+    if (speedList_->currentIndex() >= 0) {
+        settings_.nAutoScrollSpeed = ParseNumberBox(speedList_->currentText().toStdU16String());
+    }
+    if (fontList_->currentIndex() >= 0) {
+        settings_.sFontFaceName = fontList_->currentText().toStdU16String();
+    }
+    settings_.sEngDicPath = dictionaryPath_->text().toStdU16String();
+    QDialog::accept();
+}
+
+void RunSettingsDialog(QWidget& owner, Settings& settings) {
+    SettingsDialog dialog(owner, settings);
+    ExecFullScreenDialog(dialog);
+}
+
+}  // namespace sorna
