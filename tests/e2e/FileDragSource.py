@@ -27,6 +27,10 @@ class FileDragSource:
         self._uris = b""
 
     def close(self):
+        # A round trip first: a busy server may otherwise drop the last requests, such as the
+        # XdndLeave of a refused drag, when it sees the connection close, and the window would
+        # then take the next drag for the same one.
+        self._display.sync()
         self._display.close()
 
     def _atom(self, name):
