@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -151,7 +152,9 @@ void PrintPeakMemory(const DocumentKind& kind) {
     std::ofstream("/proc/self/clear_refs") << "5";
     const int64_t before = StatusKilobytes("VmRSS:");
     DocumentText document;
-    LoadDocument(document, GetDocuments().Path(kind), nullptr);
+    if (!LoadDocument(document, GetDocuments().Path(kind), nullptr)) {
+        throw std::runtime_error(std::string("cannot load the ") + kind.name + " document");
+    }
     const double peak = (StatusKilobytes("VmHWM:") - before) / 1024.0;
     const double text = (document.length + 1) * 2 / 1048576.0;
     const double mapping = kDocumentBytes / 1048576.0;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "bench/RatioReporter.h"
@@ -48,8 +49,11 @@ private:
     static void SetAll(RegistryRoot root, std::u16string_view key,
                        std::initializer_list<std::u16string_view> values) {
         std::optional<RegistryKey> opened = RegistryKey::Create(root, key);
-        for (const std::u16string_view value : values)
-            opened->SetDword(value, 60);
+        for (const std::u16string_view value : values) {
+            if (!opened || !opened->SetDword(value, 60)) {
+                throw std::runtime_error("cannot set up the device values");
+            }
+        }
     }
 
     std::filesystem::path folder;
@@ -71,8 +75,8 @@ void BM_FourHiveWrites(benchmark::State& state) {
     const DeviceHive hive;
     for (auto _ : state) {
         for (int i = 0; i < 2; ++i) {
-            FlushRegistry(HKEY_LOCAL_MACHINE);
-            FlushRegistry(HKEY_CURRENT_USER);
+            benchmark::DoNotOptimize(FlushRegistry(HKEY_LOCAL_MACHINE));
+            benchmark::DoNotOptimize(FlushRegistry(HKEY_CURRENT_USER));
         }
     }
 }

@@ -76,7 +76,9 @@ bool OverrideRowValue(RegistryKey& key, const OverrideRow& row) {
     const bool keepMirror = *current == row.override && mirror->QueryDword(name).has_value();
     if (!keepMirror && !mirror->SetDword(name, *current))
         return false;
-    key.SetDword(row.value, row.override);
+    // A value that will not take the override stays as it was, and its mirror then restores
+    // that same value: nothing to undo.
+    static_cast<void>(key.SetDword(row.value, row.override));
     return true;
 }
 
@@ -90,7 +92,9 @@ bool RestoreRowValue(RegistryKey& key, const OverrideRow& row) {
     const std::optional<uint32_t> prior = mirror->QueryDword(name);
     if (!prior || !key.SetDword(row.value, *prior))
         return false;
-    mirror->DeleteValue(name);
+    // A mirror value left behind is harmless: the next switch-on keeps it only while the device
+    // value still holds the override.
+    static_cast<void>(mirror->DeleteValue(name));
     return true;
 }
 
@@ -115,8 +119,9 @@ bool WalkGroup(const RowGroup& group, bool on) {
 // crash between the two files never loses a prior value.
 void FlushWalk(bool on) {
     constexpr RegistryRoot kOtherRoot = HKEY_CURRENT_USER;
-    FlushRegistry(on ? kMirrorRoot : kOtherRoot);
-    FlushRegistry(on ? kOtherRoot : kMirrorRoot);
+    // Failing flushes are silent, as the device's own registry is; the next walk writes again.
+    static_cast<void>(FlushRegistry(on ? kMirrorRoot : kOtherRoot));
+    static_cast<void>(FlushRegistry(on ? kOtherRoot : kMirrorRoot));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ inline constexpr uint64_t kMaxDocumentBytes = INT32_MAX;
 // are read where they are; the text buffer is the only allocation of document size. False, with
 // `loadError` set and the text left unset, when the buffer cannot be had or there is nothing to
 // decode. Converted text reports its "ALLOC" and "변환" stages to `progress` when given.
-bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes, bool asHtml,
-                    ProgressText* progress);
+[[nodiscard]] bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes,
+                                  bool asHtml, ProgressText* progress);
 
 }  // namespace sorna

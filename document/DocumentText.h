@@ -15,7 +15,7 @@ struct DocumentText {
     std::u16string loadError;          // message of the last failed load; kept across clearing
     bool isHtml = false;               // converted from HTML
 
-    bool HasDocument() const { return text != nullptr; }
+    [[nodiscard]] bool HasDocument() const { return text != nullptr; }
 
     // Forget the document: frees the text and empties the path; the last error stays.
     void Clear() {

@@ -5,6 +5,6 @@
 namespace sorna {
 
 // True when the path names something that is not a directory.
-bool FileExists(std::u16string_view path);
+[[nodiscard]] bool FileExists(std::u16string_view path);
 
 }  // namespace sorna

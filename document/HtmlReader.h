@@ -39,7 +39,7 @@ public:
     // matched in ASCII case-insensitively, or to the end.
     void SkipRawText(std::string_view name);
 
-    bool AtEnd() const { return atEnd_; }
+    [[nodiscard]] bool AtEnd() const { return atEnd_; }
     std::span<const uint8_t> BytesOf(const Token& token) const {
         const size_t width = UnitWidth(kEncoding);
         return data_.subspan(token.begin * width, (token.end - token.begin) * width);
@@ -57,13 +57,13 @@ private:
     Token TextRun(bool preMode);
     Token TagOrComment();
     void SkipComment();
-    bool ClosingTagAt(std::string_view name) const;
+    [[nodiscard]] bool ClosingTagAt(std::string_view name) const;
 
-    static bool IsTokenSpace(int unit) {
+    [[nodiscard]] static bool IsTokenSpace(int unit) {
         return unit == ' ' || unit == '\t' || unit == '\n' || unit == '\r';
     }
     // White space, "<" or the zero unit: what can end a run of text.
-    static bool EndsRun(char16_t unit) {
+    [[nodiscard]] static bool EndsRun(char16_t unit) {
         return unit == '<' || (unit <= ' ' && (unit == 0 || IsTokenSpace(unit)));
     }
 

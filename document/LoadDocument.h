@@ -11,6 +11,7 @@ namespace sorna {
 // for a name ending in ".htm" or ".html", in any letter case). On success the document holds the
 // text, its length, isHtml and the path as given. On failure it holds no document and loadError
 // holds the message to show. Stages go to `progress` when one is given.
-bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText* progress);
+[[nodiscard]] bool LoadDocument(DocumentText& document, std::u16string_view path,
+                                ProgressText* progress);
 
 }  // namespace sorna

@@ -8,7 +8,7 @@ namespace sorna {
 std::u16string_view TrimTag(std::u16string_view tag);
 
 // Whether text, lower-cased, begins with `prefix` (lower-case ASCII).
-bool StartsWithLower(std::u16string_view text, std::string_view prefix);
+[[nodiscard]] bool StartsWithLower(std::u16string_view text, std::string_view prefix);
 
 // The line feeds a tag stands for in plain text, from its inner text (attributes and a leading
 // "/" included): "\n" for br and /tr, "\n\n" for p and pre, nothing for any other tag.

@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using sorna::RegistryKeyNode;
     using sorna::WriteRegistryText;
     RegistryKeyNode root(u"HKEY_CURRENT_USER");
-    ParseRegistryText(std::string_view(reinterpret_cast<const char*>(data), size), root);
+    // Any input: what could be read must be written back readable, whatever was skipped.
+    static_cast<void>(
+        ParseRegistryText(std::string_view(reinterpret_cast<const char*>(data), size), root));
     const std::string written = WriteRegistryText(root);
     RegistryKeyNode reloaded(u"HKEY_CURRENT_USER");
     if (!ParseRegistryText(written, reloaded) || WriteRegistryText(reloaded) != written) {

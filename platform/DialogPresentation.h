@@ -10,6 +10,7 @@ inline constexpr int32_t kPocketScreenSide = 600;
 // Whether a dialog that may cover the screen does: when the main window is full screen, and on a
 // pocket-sized screen, where a dialog sized to its content would not leave room for anything
 // else anyway. Elsewhere it opens as an ordinary dialog sized to its content.
-bool OpensFullScreen(bool mainWindowFullScreen, int32_t screenWidth, int32_t screenHeight);
+[[nodiscard]] bool OpensFullScreen(bool mainWindowFullScreen, int32_t screenWidth,
+                                   int32_t screenHeight);
 
 }  // namespace sorna

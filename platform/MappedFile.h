@@ -20,18 +20,18 @@ public:
     MappedFile& operator=(const MappedFile&) = delete;
 
     // False when the path cannot be opened for reading.
-    bool Open(std::u16string_view path);
+    [[nodiscard]] bool Open(std::u16string_view path);
     // False unless the open file is a regular file with at least one byte: nothing else can be
     // mapped (a pipe or device would also block or never end).
-    bool CreateMapping();
+    [[nodiscard]] bool CreateMapping();
     uint64_t Size() const { return size_; }
     // False when the view cannot be mapped; LastError() then holds the system's error number.
-    bool MapView();
+    [[nodiscard]] bool MapView();
     int LastError() const { return lastError_; }
 
     std::span<const uint8_t> Bytes() const;
     // The file shrank while mapped: the part that went missing read as zeros.
-    bool Faulted() const { return guard_ && guard_->Tripped(); }
+    [[nodiscard]] bool Faulted() const { return guard_ && guard_->Tripped(); }
 
 private:
     int descriptor_ = -1;

@@ -16,7 +16,7 @@ public:
     MappedRangeGuard(const MappedRangeGuard&) = delete;
     MappedRangeGuard& operator=(const MappedRangeGuard&) = delete;
 
-    bool Tripped() const;
+    [[nodiscard]] bool Tripped() const;
 
 private:
     int slot_ = -1;  // -1 when every slot was taken: the range is then unguarded

@@ -11,7 +11,8 @@ namespace sorna {
 // One value each, opening and closing the key for every call. Failures are silent beyond the
 // returned flag.
 
-// Stores defaultValue in field, then the value if it holds exactly 4 bytes (of any type).
+// Stores defaultValue in field, then the value if it holds exactly 4 bytes (of any type). The
+// reads leave a usable field either way, so their flags may go unread.
 bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
                     uint32_t& field, uint32_t defaultValue);
 bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
@@ -23,9 +24,9 @@ bool ReadStringValue(RegistryRoot root, std::u16string_view subkey, std::u16stri
                      std::u16string& text);
 
 // Set the value, creating the key when it does not exist yet.
-bool WriteDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
-                     uint32_t value);
-bool WriteStringValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
-                      std::u16string_view text);
+[[nodiscard]] bool WriteDwordValue(RegistryRoot root, std::u16string_view subkey,
+                                   std::u16string_view name, uint32_t value);
+[[nodiscard]] bool WriteStringValue(RegistryRoot root, std::u16string_view subkey,
+                                    std::u16string_view name, std::u16string_view text);
 
 }  // namespace sorna

@@ -6,12 +6,14 @@
 namespace sorna {
 namespace {
 
+// A save that fails leaves the file as it was, silently: the reader has never spoken of its
+// settings files, and the next save tries again.
 void WriteDword(std::u16string_view name, uint32_t value) {
-    WriteDwordValue(kSettingsRoot, kSettingsKey, name, value);
+    static_cast<void>(WriteDwordValue(kSettingsRoot, kSettingsKey, name, value));
 }
 
 void WriteString(std::u16string_view name, std::u16string_view text) {
-    WriteStringValue(kSettingsRoot, kSettingsKey, name, text);
+    static_cast<void>(WriteStringValue(kSettingsRoot, kSettingsKey, name, text));
 }
 
 void WriteCount(std::u16string_view name, size_t count) {
@@ -64,7 +66,7 @@ void Settings::SaveSettings() const {
     SaveBookmarks(bookmarks);
     SaveRecentSearches(recentSearches);
     // One file write for the whole save, durable when this returns.
-    FlushRegistry(kSettingsRoot);
+    static_cast<void>(FlushRegistry(kSettingsRoot));
 }
 
 }  // namespace sorna

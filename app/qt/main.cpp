@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     if (!WindowCreated(window)) {
         return 0;
     }
-    // A command line handed over by a later start is answered and otherwise left alone.
-    instance.Serve(window);
+    // A command line handed over by a later start is answered and otherwise left alone. Where
+    // the channel cannot be set up this reader still works; later starts then run on their own.
+    static_cast<void>(instance.Serve(window));
     return QApplication::exec();
 }

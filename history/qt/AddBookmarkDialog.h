@@ -26,6 +26,6 @@ private:
 // Runs the dialog modally over the main window with the proposed label in `label`, a buffer of
 // `capacity` code units with its terminator. True when it ended with "추가"; `label` then holds
 // the label to store (which may be empty, and then adds nothing).
-bool RunAddBookmarkDialog(QWidget& owner, std::u16string& label, size_t capacity);
+[[nodiscard]] bool RunAddBookmarkDialog(QWidget& owner, std::u16string& label, size_t capacity);
 
 }  // namespace sorna

@@ -11,6 +11,6 @@ void ShowMessage(QWidget& owner, std::u16string_view text);
 
 // A question with Yes and No, owned by `owner` and captioned with the product name. True only for
 // Yes; closing the box counts as No.
-bool Confirm(QWidget& owner, std::u16string_view text);
+[[nodiscard]] bool Confirm(QWidget& owner, std::u16string_view text);
 
 }  // namespace sorna

@@ -26,10 +26,10 @@ public:
     // For a start while another reader runs and answers: asks it to come to the front, hands it
     // a non-empty command line, waits for its answer and returns true; the caller then exits
     // with 0. Otherwise returns false and this start goes on as a reader.
-    bool HandOverToRunning(std::u16string_view commandLine);
+    [[nodiscard]] bool HandOverToRunning(std::u16string_view commandLine);
 
     // Lets later starts find this reader; they bring `window` to the front.
-    bool Serve(QWidget& window);
+    [[nodiscard]] bool Serve(QWidget& window);
 
 signals:
     // A command line handed over by a later start. It has been answered; nothing else is done
@@ -37,7 +37,7 @@ signals:
     void CommandLineReceived(const sorna::HandOverRequest& request);
 
 private:
-    bool AnotherIsRunning();
+    [[nodiscard]] bool AnotherIsRunning();
     void Accept();
     void Read(QLocalSocket& socket, HandOverReader& reader);
 

@@ -60,18 +60,19 @@ public:
 
     // Creates or replaces a value. False for a read-only or closed key, or a value name that the
     // file cannot carry (a control character or a lone surrogate).
-    bool SetValue(std::u16string_view name, RegistryType type, std::span<const uint8_t> data);
+    [[nodiscard]] bool SetValue(std::u16string_view name, RegistryType type,
+                                std::span<const uint8_t> data);
     // False when the value does not exist or the key is read-only or closed.
-    bool DeleteValue(std::u16string_view name);
+    [[nodiscard]] bool DeleteValue(std::u16string_view name);
 
     // A value of exactly 4 bytes, whatever its type, read as a little-endian DWORD.
     std::optional<uint32_t> QueryDword(std::u16string_view name) const;
     // The value's data as UTF-16 text up to its first NUL (or all of it); nullopt when the value
     // does not exist or holds no bytes at all.
     std::optional<std::u16string> QueryString(std::u16string_view name) const;
-    bool SetDword(std::u16string_view name, uint32_t value);
+    [[nodiscard]] bool SetDword(std::u16string_view name, uint32_t value);
     // A REG_SZ of the text's code units plus a terminating NUL, (length + 1) * 2 bytes.
-    bool SetString(std::u16string_view name, std::u16string_view text);
+    [[nodiscard]] bool SetString(std::u16string_view name, std::u16string_view text);
 
     // After closing, every operation fails. The destructor closes too.
     void Close();
@@ -103,6 +104,6 @@ std::filesystem::path RegistryFolder();
 // Writes the root's file: a temporary file in the same folder, flushed to disk, renamed over the
 // old one, so a crash leaves either the old or the new file. A file that did not load cleanly is
 // first kept beside it with a ".bad" suffix. False when the file could not be written.
-bool FlushRegistry(RegistryRoot root);
+[[nodiscard]] bool FlushRegistry(RegistryRoot root);
 
 }  // namespace sorna

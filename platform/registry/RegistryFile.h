@@ -19,10 +19,10 @@ RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
 
 // Keeps file beside itself under the first free name of file.bad, file.1.bad, file.2.bad, ...
 // True when it was kept, or when there is no file to keep.
-bool KeepBadRegistryFile(const std::filesystem::path& file);
+[[nodiscard]] bool KeepBadRegistryFile(const std::filesystem::path& file);
 
 // Replaces file with text: a temporary file in the same folder (created when missing), flushed
 // to disk, then renamed over the old one, so a crash at any moment leaves the old or the new.
-bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view text);
+[[nodiscard]] bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view text);
 
 }  // namespace sorna

@@ -20,7 +20,7 @@ inline constexpr std::string_view kRegistryFileHeader = "Windows Registry Editor
 // Reads text into root, whose name is the root's ("HKEY_CURRENT_USER"). A line that cannot be
 // read is skipped, and so are the values under a section that cannot be read or names another
 // root. True when every line was understood and the header came first.
-bool ParseRegistryText(std::string_view text, RegistryKeyNode& root);
+[[nodiscard]] bool ParseRegistryText(std::string_view text, RegistryKeyNode& root);
 
 // The text of root and every key below it, in a form ParseRegistryText reads back exactly.
 std::string WriteRegistryText(const RegistryKeyNode& root);

@@ -33,7 +33,7 @@ public:
     const RegistryValue* FindValue(std::u16string_view name) const;
     // An existing value keeps its place and the case of its name.
     void SetValue(std::u16string_view name, RegistryValue value);
-    bool DeleteValue(std::u16string_view name);
+    [[nodiscard]] bool DeleteValue(std::u16string_view name);
 
     const std::vector<NamedRegistryValue>& Values() const { return values_; }
     const std::map<std::u16string, std::unique_ptr<RegistryKeyNode>>& Subkeys() const {

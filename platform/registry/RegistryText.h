@@ -8,7 +8,7 @@ namespace sorna {
 
 // Whether text can stand literally between quotes in a registry file: no line break or other
 // control character except tab, and no lone surrogate, which UTF-8 cannot carry.
-bool IsLiteralText(std::u16string_view text);
+[[nodiscard]] bool IsLiteralText(std::u16string_view text);
 
 // UTF-8 form of text that IsLiteralText accepts.
 std::string ToUtf8(std::u16string_view text);

@@ -140,7 +140,8 @@ TEST(RegistryFile, AMissingFolderIsAnEmptyRootCreatedByTheFirstFlush) {
     RegistryTestFolder folder;
     const std::filesystem::path nested = folder.Path() / "config" / "sorna";
     LoadRegistry(nested);
-    RegistryKey::Create(HKEY_LOCAL_MACHINE, u"ControlPanel\\Backlight")->SetDword(u"ACTimeout", 0);
+    ASSERT_TRUE(RegistryKey::Create(HKEY_LOCAL_MACHINE, u"ControlPanel\\Backlight")
+                    ->SetDword(u"ACTimeout", 0));
     ASSERT_TRUE(FlushRegistry(HKEY_LOCAL_MACHINE));
     EXPECT_TRUE(std::filesystem::exists(nested / "machine.reg"));
     // No temporary file is left behind.

@@ -50,9 +50,9 @@ TEST(Registry, StringReadsTakeOnlyWhatFits) {
     RegistryTestFolder folder;
     auto key = RegistryKey::Create(HKEY_CURRENT_USER, kKey);
     ASSERT_TRUE(key);
-    key->SetValue(u"twoStrings", REG_SZ, Bytes({'a', 0, 0, 0, 'b', 0, 0, 0}));
-    key->SetValue(u"unterminatedOdd", REG_BINARY, Bytes({'x', 0, 'y', 0, 'z'}));
-    key->SetValue(u"noData", REG_SZ, {});
+    ASSERT_TRUE(key->SetValue(u"twoStrings", REG_SZ, Bytes({'a', 0, 0, 0, 'b', 0, 0, 0})));
+    ASSERT_TRUE(key->SetValue(u"unterminatedOdd", REG_BINARY, Bytes({'x', 0, 'y', 0, 'z'})));
+    ASSERT_TRUE(key->SetValue(u"noData", REG_SZ, {}));
     EXPECT_EQ(key->QueryString(u"twoStrings"), u"a");
     EXPECT_EQ(key->QueryString(u"unterminatedOdd"), u"xy");
     EXPECT_FALSE(key->QueryString(u"noData"));
@@ -63,9 +63,9 @@ TEST(Registry, AKeyOpenedBeforeAReloadReadsTheReloadedRoot) {
     RegistryTestFolder folder;
     auto key = RegistryKey::Create(HKEY_CURRENT_USER, kKey);
     ASSERT_TRUE(key);
-    key->SetDword(u"nLineSpace", 3);
+    ASSERT_TRUE(key->SetDword(u"nLineSpace", 3));
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-    key->SetDword(u"nLineSpace", 9);
+    ASSERT_TRUE(key->SetDword(u"nLineSpace", 9));
     LoadRegistry(folder.Path());
     EXPECT_EQ(key->QueryDword(u"nLineSpace"), 3u);
 }
@@ -75,7 +75,7 @@ TEST(Registry, FlushFailsWhereNoFileCanBeWritten) {
     const std::filesystem::path blocker = folder.Path() / "not-a-folder";
     std::ofstream(blocker) << "x";
     LoadRegistry(blocker);
-    RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nLineSpace", 3);
+    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nLineSpace", 3));
     EXPECT_FALSE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_EQ(RegistryTestFolder::ReadFile(blocker), "x");
 }
