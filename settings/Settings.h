@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "history/Bookmarks.h"
-#include "history/RecentFiles.h"
-#include "history/RecentSearches.h"
+#include "history/HistoryLists.h"
 
 namespace sorna {
 

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "history/DeleteSelectedBookmarks.h"
+#include "history/HistoryLists.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 #include "resources/DialogStrings.h"

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "history/Bookmarks.h"
+#include "history/HistoryLists.h"
 
 class QTreeWidget;
 

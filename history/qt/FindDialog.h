@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "history/RecentSearches.h"
+#include "history/HistoryLists.h"
 #include "view/TextView.h"
 
 class QCheckBox;
