@@ -16,7 +16,7 @@
 #include "bench/RatioReporter.h"
 #include "document/LoadDocument.h"
 #include "platform/MappedFile.h"
-#include "platform/registry/RegistryText.h"
+#include "platform/Utf8Text.h"
 #include "tests/support/Corpus.h"
 
 namespace sorna {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "document/DecodeDocument.h"
-#include "document/FileExists.h"
+#include "platform/FileSystem.h"
 #include "platform/MappedFile.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"

@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "platform/NativePath.h"
+#include "platform/FileSystem.h"
 
 namespace sorna {
 

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "document/FileExists.h"
+#include "platform/FileSystem.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtText.h"
 #include "resources/DictionaryStrings.h"

@@ -9,7 +9,7 @@
 #include "app/qt/CommandEvent.h"
 #include "app/qt/MenuBar.h"
 #include "app/qt/PageWidget.h"
-#include "document/FileExists.h"
+#include "platform/FileSystem.h"
 #include "platform/TickCount.h"
 #include "platform/qt/QtText.h"
 #include "resources/AppStrings.h"

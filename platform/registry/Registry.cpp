@@ -1,10 +1,10 @@
 #include "platform/registry/Registry.h"
 
+#include "platform/Utf8Text.h"
 #include "platform/registry/RegistryData.h"
 #include "platform/registry/RegistryFile.h"
 #include "platform/registry/RegistryFormat.h"
 #include "platform/registry/RegistryName.h"
-#include "platform/registry/RegistryText.h"
 
 namespace sorna {
 namespace {

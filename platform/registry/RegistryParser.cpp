@@ -2,10 +2,10 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Utf8Text.h"
 #include "platform/registry/RegistryData.h"
 #include "platform/registry/RegistryFormat.h"
 #include "platform/registry/RegistryName.h"
-#include "platform/registry/RegistryText.h"
 
 namespace sorna {
 namespace {

@@ -1,8 +1,8 @@
 #include <cstdio>
 
+#include "platform/Utf8Text.h"
 #include "platform/registry/RegistryData.h"
 #include "platform/registry/RegistryFormat.h"
-#include "platform/registry/RegistryText.h"
 
 namespace sorna {
 namespace {

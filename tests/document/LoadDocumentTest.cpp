@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "document/FileExists.h"
+#include "platform/FileSystem.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
 #include "tests/platform/TempFolder.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/registry/RegistryText.h"
+#include "platform/Utf8Text.h"
 
 namespace sorna {
 

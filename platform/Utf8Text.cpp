@@ -1,4 +1,4 @@
-#include "platform/registry/RegistryText.h"
+#include "platform/Utf8Text.h"
 
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>

@@ -11,4 +11,15 @@ namespace sorna {
 // surrogate (which has no UTF-8 form).
 std::optional<std::string> NativePath(std::u16string_view path);
 
+struct FileAttributes {
+    bool isDirectory = false;
+};
+
+// Attributes of the file or folder a path names (links followed); none when there is nothing
+// there or it cannot be examined.
+std::optional<FileAttributes> QueryFileAttributes(std::u16string_view path);
+
+// True when the path names something that is not a directory.
+[[nodiscard]] bool FileExists(std::u16string_view path);
+
 }  // namespace sorna

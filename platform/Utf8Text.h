@@ -6,8 +6,9 @@
 
 namespace sorna {
 
-// Whether text can stand literally between quotes in a registry file: no line break or other
-// control character except tab, and no lone surrogate, which UTF-8 cannot carry.
+// Whether text can stand literally between quotes on one line of a UTF-8 text file, as the
+// registry files write it: no line break or other control character except tab, and no lone
+// surrogate, which UTF-8 cannot carry.
 [[nodiscard]] bool IsLiteralText(std::u16string_view text);
 
 // UTF-8 form of text that IsLiteralText accepts.
