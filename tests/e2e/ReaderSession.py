@@ -11,7 +11,7 @@ import RegistryFile
 from VirtualDesktop import wait_until
 from WindowRegions import WindowRegions
 
-WINDOW_TIMEOUT = 20      # seconds for a start to show its window
+WINDOW_TIMEOUT = 60      # seconds for a start to show its window on a loaded machine
 PICTURE_TIMEOUT = 10     # seconds for the window to show what an input asks for
 EXIT_TIMEOUT = 15        # seconds for a closed or handed-over reader to end
 QUIET_TIME = 1.0         # seconds a picture must stay the same to count as unchanged
