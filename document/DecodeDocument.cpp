@@ -22,13 +22,8 @@ std::unique_ptr<char16_t[]> AllocateText(size_t units) {
     return std::unique_ptr<char16_t[]>(new (std::nothrow) char16_t[units]);
 }
 
-bool Fail(DocumentText& document, std::u16string message) {
-    document.loadError = std::move(message);
-    return false;
-}
-
 bool FailOutOfMemory(DocumentText& document, uint64_t size) {
-    return Fail(document, FormatText(kOutOfMemoryMessage, {static_cast<int64_t>(size)}));
+    return document.Fail(FormatText(kOutOfMemoryMessage, {static_cast<int64_t>(size)}));
 }
 
 void Keep(DocumentText& document, std::unique_ptr<char16_t[]> text, size_t length) {
@@ -72,8 +67,8 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
                      const EncodingChoice& choice, ProgressText* progress) {
     const auto body = bytes.subspan(choice.markSize);
     if (body.empty()) {
-        return Fail(document, FormatText(kConversionFailedMessage,
-                                         {int64_t{0}, static_cast<int64_t>(bytes.size())}));
+        return document.Fail(
+            FormatText(kConversionFailedMessage, {int64_t{0}, static_cast<int64_t>(bytes.size())}));
     }
     ReportProgress(progress, kAllocatingProgress);
     auto text = AllocateText(body.size() + 1);

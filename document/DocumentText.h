@@ -17,6 +17,12 @@ struct DocumentText {
 
     [[nodiscard]] bool HasDocument() const { return text != nullptr; }
 
+    // Notes why a load failed, for the caller to show; always false, so a step can return it.
+    bool Fail(std::u16string message) {
+        loadError = std::move(message);
+        return false;
+    }
+
     // Forget the document: frees the text and empties the path; the last error stays.
     void Clear() {
         text.reset();

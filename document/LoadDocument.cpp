@@ -26,28 +26,23 @@ bool IsHtmlPath(std::u16string_view path) {
     return lower == u".html" || lower == u".htm";
 }
 
-bool Fail(DocumentText& document, std::u16string message) {
-    document.loadError = std::move(message);
-    return false;
-}
-
 // The steps after the file is open; the file closes when the caller's object goes.
 bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view path,
                   ProgressText* progress) {
     if (!file.CreateMapping()) {
-        return Fail(document, std::u16string(kMappingFailedMessage));
+        return document.Fail(std::u16string(kMappingFailedMessage));
     }
     if (file.Size() > kMaxDocumentBytes) {
-        return Fail(document, FormatText(kOutOfMemoryMessage, {static_cast<int64_t>(file.Size())}));
+        return document.Fail(FormatText(kOutOfMemoryMessage, {static_cast<int64_t>(file.Size())}));
     }
     if (!file.MapView()) {
-        return Fail(document, FormatText(kViewFailedMessage, {int64_t{file.LastError()}}));
+        return document.Fail(FormatText(kViewFailedMessage, {int64_t{file.LastError()}}));
     }
     document.isHtml = IsHtmlPath(path);
     const bool decoded = DecodeDocument(document, file.Bytes(), document.isHtml, progress);
     // What was read after the file shrank is not the file's text.
     if (file.Faulted()) {
-        return Fail(document, FormatText(kViewFailedMessage, {int64_t{EIO}}));
+        return document.Fail(FormatText(kViewFailedMessage, {int64_t{EIO}}));
     }
     if (decoded) {
         document.documentPath = path;
@@ -60,13 +55,13 @@ bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view 
 bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText* progress) {
     document.Clear();
     if (!FileExists(path)) {
-        return Fail(document, FormatText(kFileMissingMessage, {path}));
+        return document.Fail(FormatText(kFileMissingMessage, {path}));
     }
     document.isHtml = false;
     ReportProgress(progress, kOpeningProgress);
     MappedFile file;
     if (!file.Open(path)) {
-        return Fail(document, FormatText(kOpenFailedMessage, {path}));
+        return document.Fail(FormatText(kOpenFailedMessage, {path}));
     }
     const bool loaded = MapAndDecode(document, file, path, progress);
     if (!loaded) {

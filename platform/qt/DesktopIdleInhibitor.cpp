@@ -3,6 +3,7 @@
 #include <QDBusMessage>
 #include <QVariantMap>
 
+#include "platform/qt/QtText.h"
 #include "resources/DeviceStrings.h"
 
 namespace sorna {
@@ -20,10 +21,6 @@ const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPortalInterface = QStringLiteral("org.freedesktop.portal.Inhibit");
 const QString kPortalRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
 constexpr uint32_t kPortalInhibitIdle = 8;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QDBusMessage ScreenSaverCall(const QString& method) {
     return QDBusMessage::createMethodCall(kScreenSaverService, kScreenSaverPath,
