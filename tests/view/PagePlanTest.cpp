@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ViewTestSupport.h"
@@ -28,21 +29,16 @@ protected:
 
 // The bar's side loses 3 pixels; rotated rows are strips from the left, read upward.
 TEST_F(PagePlanTest, RowsInEveryOrientationShowNothingAfterALineEnd) {
-    struct Orientation {
-        bool rotated, leftBar;
-        ViewRect first, second;
-        int32_t barLeft;
-    };
-    for (const Orientation o :
-         {Orientation{false, false, {10, 20, 227, 40}, {10, 40, 227, 60}, 237},
-          Orientation{false, true, {13, 20, 230, 40}, {13, 40, 230, 60}, 0},
-          Orientation{true, false, {10, 20, 30, 300}, {30, 20, 50, 300}, 237},
-          Orientation{true, true, {13, 20, 33, 300}, {33, 20, 53, 300}, 0}}) {
-        SCOPED_TRACE(testing::Message() << o.rotated << o.leftBar);
-        const PagePlan plan = Plan(u"one\r\ntwo\rhidden\n", o.rotated, o.leftBar);
-        EXPECT_EQ(plan.upward, o.rotated);
-        EXPECT_EQ(plan.rows, (std::vector<PageRow>{{o.first, u"one"}, {o.second, u"two"}}));
-        EXPECT_EQ(plan.positionBar.at(0).rect, (ViewRect{o.barLeft, 20, o.barLeft + 3, 300}));
+    for (const auto& [rotated, leftBar, first, second, barLeft] :
+         {std::tuple{false, false, ViewRect{10, 20, 227, 40}, ViewRect{10, 40, 227, 60}, 237},
+          {false, true, {13, 20, 230, 40}, {13, 40, 230, 60}, 0},
+          {true, false, {10, 20, 30, 300}, {30, 20, 50, 300}, 237},
+          {true, true, {13, 20, 33, 300}, {33, 20, 53, 300}, 0}}) {
+        SCOPED_TRACE(testing::Message() << rotated << leftBar);
+        const PagePlan plan = Plan(u"one\r\ntwo\rhidden\n", rotated, leftBar);
+        EXPECT_EQ(plan.upward, rotated);
+        EXPECT_EQ(plan.rows, (std::vector<PageRow>{{first, u"one"}, {second, u"two"}}));
+        EXPECT_EQ(plan.positionBar.at(0).rect, (ViewRect{barLeft, 20, barLeft + 3, 300}));
     }
 }
 

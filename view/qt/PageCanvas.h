@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "view/PagePlan.h"
 #include "view/ViewDevice.h"
