@@ -38,7 +38,8 @@ struct PagePlan {
     FontDescription font;
     bool upward = false;
     std::vector<PageRow> rows;
-    std::vector<PageFill> positionBar;  // the gauge, then its filled part; none without lines
+    // The gauge, then the share of it filled; none without lines.
+    std::vector<PageFill> positionBar;
 };
 
 // The view's page from its top line, on a client area `clientWidth` pixels wide.
