@@ -106,9 +106,8 @@ void BM_LoadAndLayOut(benchmark::State& state) {
     MainWindow window(settings);
     window.show();
     const ViewRect area = window.View().TextArea();
-    QWidget page;
     PageCanvas canvas;
-    canvas.CreateBuffers(page, 1080, 1920, 1.0);
+    canvas.CreateBuffers(1080, 1920, 1.0);
     for (auto _ : state) {
         TextView view(canvas);
         view.SetFont(settings.sFontFaceName, settings.nFontSize, false, false);

@@ -7,12 +7,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 
 #include <memory>
 
 #include "bench/RatioReporter.h"
 #include "bench/ViewDocument.h"
+#include "view/PagePlan.h"
 #include "view/qt/OffscreenBitmap.h"
 #include "view/qt/PageCanvas.h"
 
@@ -21,9 +21,8 @@ namespace {
 
 class PagePainting {
 public:
-    PagePainting(int width, int height) {
-        window_.resize(width, height);
-        canvas_.CreateBuffers(window_, width, height, 1.0);
+    PagePainting(int width, int height) : width_(width) {
+        canvas_.CreateBuffers(width, height, 1.0);
         view_.SetFont(u"NanumGothic", 15, false, false);
         view_.SetTextArea({10, 10, width - 10, height - 10}, false);
         const std::u16string text = LoadCorpusText("ko-cp949-novel-03.txt");
@@ -31,20 +30,16 @@ public:
         std::copy_n(text.c_str(), text.size() + 1, view_.Document().text.get());
         view_.Document().length = int32_t(text.size());
         view_.Layout(nullptr);
-        firstLine_ = view_.Lines().Count() / 2;
+        view_.SetTopLine(view_.Lines().Count() / 2);
     }
 
-    void Paint() { canvas_.Paint(view_, firstLine_); }
-    void PaintTo(QPainter& target) {
-        view_.SetTopLine(firstLine_);
-        canvas_.PaintTo(target, view_);
-    }
+    void Paint() { canvas_.Paint(PlanPage(view_, width_)); }
+    void PaintTo(QPainter& target) { canvas_.PaintTo(target, PlanPage(view_, width_)); }
 
 private:
-    QWidget window_;
+    int width_;
     PageCanvas canvas_;
     TextView view_{canvas_};
-    int32_t firstLine_ = 0;
 };
 
 void BM_Fill(benchmark::State& state) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/view/ViewTestSupport.h"
-#include "view/PositionBar.h"
+#include "view/PagePlan.h"
 #include "view/TextView.h"
 
 namespace {
@@ -38,8 +38,7 @@ void Exercise(sorna::TextView& view, const std::u16string& text) {
     }
     view.CountLetters();
     view.LineText(view.TopLine());
-    sorna::PositionBarRects(240, view.TextArea(), view.LeftBar(), view.TopLine(),
-                            view.Lines().Count());
+    sorna::PlanPage(view, 240);
     view.FindNext(text.substr(text.size() / 2, 3), true);
     view.FindNext(text.substr(text.size() / 3, 2), false);
     view.GoToOffset(int32_t(text.size() / 2));

@@ -3,20 +3,15 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
-#include <limits>
 
 #include "resources/ViewStrings.h"
 #include "view/FindNoCase.h"
 #include "view/LineBreaker.h"
 #include "view/PositionBar.h"
+#include "view/Saturate.h"
 
 namespace sorna {
 namespace {
-
-int32_t Saturate(int64_t value) {
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
-}
 
 bool IsWhiteSpace(char16_t c) {
     return u_isUWhiteSpace(c);
@@ -124,18 +119,6 @@ std::u16string TextView::LineText(int32_t n) const {
         line.remove_suffix(1);
     }
     return std::u16string(line);
-}
-
-ViewRect TextView::LineRect(int32_t row) const {
-    const int64_t height = lineHeight_;
-    const int32_t barLeft = leftBar_ ? kScrollBarWidth : 0;
-    if (!font_.rotated) {
-        const int32_t barRight = leftBar_ ? 0 : kScrollBarWidth;
-        return {textArea_.left + barLeft, Saturate(textArea_.top + row * height),
-                textArea_.right - barRight, Saturate(textArea_.top + (row + 1) * height)};
-    }
-    const int32_t left = Saturate(int64_t{textArea_.left} + barLeft + row * height);
-    return {left, textArea_.bottom, Saturate(left + height), textArea_.top};
 }
 
 int32_t TextView::LinesPerPage() const {

@@ -52,9 +52,6 @@ public:
     std::u16string_view LineChars(int32_t n) const;
     // Display line n without the white space at its ends; empty when there is no such line.
     std::u16string LineText(int32_t n) const;
-    // Rectangle of the row-th line of the page. Rotated rows are vertical strips from left to
-    // right, given with their top at the text area's bottom.
-    ViewRect LineRect(int32_t row) const;
 
     // Top line and reading position. Every change of the top line is painted at once.
     int32_t TopLine() const { return topLine_; }

@@ -7,6 +7,7 @@
 
 #include "app/AboutDateText.h"
 #include "app/qt/LoadTextResource.h"
+#include "platform/qt/ControlName.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 #include "resources/AboutStrings.h"
@@ -39,18 +40,18 @@ AboutDialog::AboutDialog(QWidget& owner) : QDialog(&owner) {
     layout->addWidget(MakeIcon(owner), 0, 0, 2, 1, Qt::AlignTop);
     AddLabel(*layout, 0,
              ToQString(FormatText(kAboutVersionPattern, {kProductName, kProductVersion})),
-             QStringLiteral("1002"));
-    AddLabel(*layout, 1, ToQString(AboutDateText(__DATE__)), QStringLiteral("1003"));
+             ControlName(kIdAboutVersion));
+    AddLabel(*layout, 1, ToQString(AboutDateText(__DATE__)), ControlName(kIdAboutDate));
     AddLabel(*layout, 2, ToQString(kAboutDescription));
     AddLabel(*layout, 3, ToQString(kAboutFormats));
     AddLabel(*layout, 4, ToQString(kAboutPlatform));
     auto* text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("1004"));
+    text->setObjectName(ControlName(kIdAboutText));
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(text, 5, 0, 1, 2);
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(QStringLiteral("1"));
+    close->setObjectName(ControlName(kIdOk));
     layout->addWidget(close, 6, 0, 1, 2, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     LoadTextResource(*text, kAboutTextResource, false);

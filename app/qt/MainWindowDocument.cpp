@@ -112,7 +112,7 @@ void MainWindow::EnsureBuffers() {
     if (size == bufferSize_ && ratio == bufferRatio_) {
         return;
     }
-    if (canvas_.CreateBuffers(*page_, size.width(), size.height(), ratio)) {
+    if (canvas_.CreateBuffers(size.width(), size.height(), ratio)) {
         bufferSize_ = size;
         bufferRatio_ = ratio;
     }

@@ -2,6 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+
+#include "view/PagePlan.h"
 
 namespace sorna {
 
@@ -10,11 +13,17 @@ PageWidget::PageWidget(PageCanvas& canvas, const TextView& view, QWidget& parent
     // Every paint covers the whole widget with the page bitmap.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    // At once, not at the next turn of the event loop: a smooth scroll shows every step.
+    canvas_.OnRepaint([page = QPointer<PageWidget>(this)] {
+        if (page) {
+            page->repaint();
+        }
+    });
 }
 
 void PageWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    canvas_.PaintTo(painter, view_);
+    canvas_.PaintTo(painter, PlanPage(view_, width()));
 }
 
 // Only the pen's own button taps; the other buttons do nothing.

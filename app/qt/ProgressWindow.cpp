@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/PumpMessages.h"
+#include "platform/qt/ControlName.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/QtText.h"
 #include "resources/AppStrings.h"
@@ -19,7 +20,7 @@ constexpr QSize kSizeInDialogUnits{112, 30};
 ProgressWindow::ProgressWindow(QWidget& owner)
     : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint),
       label_(new QLabel(ToQString(kProgressInitialText), this)) {
-    label_->setObjectName(QStringLiteral("1029"));
+    label_->setObjectName(ControlName(kIdProgressText));
     label_->setAlignment(Qt::AlignCenter);
     // Without a caption the window needs an edge of its own to stand out from the page below.
     auto* edge = new QFrame(this);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/qt/ControlName.h"
 #include "platform/qt/QtText.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
@@ -13,14 +14,14 @@ namespace sorna {
 AddBookmarkDialog::AddBookmarkDialog(QWidget& owner, std::u16string& label, size_t capacity)
     : QDialog(&owner), label_(label), labelEdit_(new QLineEdit(this)) {
     setWindowTitle(ToQString(kAddBookmarkCaption));
-    labelEdit_->setObjectName(QStringLiteral("1033"));
+    labelEdit_->setObjectName(ControlName(kIdBookmarkLabel));
     // Room for the terminator of the caller's buffer.
     labelEdit_->setMaxLength(static_cast<int>(capacity > 0 ? capacity - 1 : 0));
     labelEdit_->setText(ToQString(label));
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(QStringLiteral("2"));
+    close->setObjectName(ControlName(kIdCancel));
     auto* add = new QPushButton(ToQString(kAddBookmarkButton), this);
-    add->setObjectName(QStringLiteral("1"));
+    add->setObjectName(ControlName(kIdOk));
     add->setDefault(true);
 
     auto* layout = new QGridLayout(this);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "history/HistoryLists.h"
+#include "platform/qt/ControlName.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/QtText.h"
 #include "resources/DialogStrings.h"
@@ -24,7 +25,7 @@ constexpr int kColumnMargin = 5;
 EditBookmarksDialog::EditBookmarksDialog(QWidget& owner, Bookmarks& bookmarks)
     : QDialog(&owner), bookmarks_(bookmarks), list_(new QTreeWidget(this)) {
     setWindowTitle(ToQString(kEditBookmarksCaption));
-    list_->setObjectName(QStringLiteral("1035"));
+    list_->setObjectName(ControlName(kIdBookmarkList));
     list_->setRootIsDecorated(false);
     // A long path loses its start rather than its file name.
     list_->setTextElideMode(Qt::ElideLeft);
@@ -34,9 +35,9 @@ EditBookmarksDialog::EditBookmarksDialog(QWidget& owner, Bookmarks& bookmarks)
     list_->header()->setSectionsClickable(false);
     list_->header()->setStretchLastSection(false);
     auto* remove = new QPushButton(ToQString(kDeleteBookmarksButton), this);
-    remove->setObjectName(QStringLiteral("1036"));
+    remove->setObjectName(ControlName(kIdDeleteBookmarks));
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(QStringLiteral("1"));
+    close->setObjectName(ControlName(kIdOk));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(list_, 0, 0, 1, 2);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "history/SelectString.h"
+#include "platform/qt/ControlName.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtText.h"
 #include "resources/DialogStrings.h"
@@ -18,9 +19,9 @@ namespace {
 // The field takes no more than the search reads.
 constexpr int kMaxSearchLength = 1023;
 
-QPushButton* AddButton(QWidget& dialog, std::u16string_view text, const char* id) {
+QPushButton* AddButton(QWidget& dialog, std::u16string_view text, ControlId id) {
     auto* button = new QPushButton(ToQString(text), &dialog);
-    button->setObjectName(QString::fromLatin1(id));
+    button->setObjectName(ControlName(id));
     return button;
 }
 
@@ -35,14 +36,14 @@ FindDialog::FindDialog(QWidget& owner, RecentSearches& searches, int32_t& ignore
       searchText_(new QComboBox(this)),
       ignoreCase_(new QCheckBox(ToQString(kFindIgnoreCase), this)) {
     setWindowTitle(ToQString(kFindCaption));
-    searchText_->setObjectName(QStringLiteral("1024"));
+    searchText_->setObjectName(ControlName(kIdFindText));
     searchText_->setEditable(true);
     searchText_->setInsertPolicy(QComboBox::NoInsert);
     searchText_->lineEdit()->setMaxLength(kMaxSearchLength);
-    ignoreCase_->setObjectName(QStringLiteral("1028"));
-    QPushButton* clearList = AddButton(*this, kFindClearList, "1025");
-    QPushButton* close = AddButton(*this, kCloseButton, "2");
-    QPushButton* find = AddButton(*this, kFindButton, "1023");
+    ignoreCase_->setObjectName(ControlName(kIdFindIgnoreCase));
+    QPushButton* clearList = AddButton(*this, kFindClearList, kIdFindClearList);
+    QPushButton* close = AddButton(*this, kCloseButton, kIdCancel);
+    QPushButton* find = AddButton(*this, kFindButton, kIdFindButton);
     find->setDefault(true);
 
     auto* layout = new QGridLayout(this);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/ControlName.h"
 #include "platform/qt/KeyCodes.h"
 #include "platform/qt/QtText.h"
 #include "resources/AppStrings.h"
@@ -18,7 +19,7 @@ KeyCaptureDialog::KeyCaptureDialog(QWidget& owner) : QDialog(&owner) {
     setWindowTitle(ToQString(kKeyCaptureCaption));
     auto* prompt = new QLabel(ToQString(kKeyCapturePrompt), this);
     auto* ok = new QPushButton(ToQString(kButtonOk), this);
-    ok->setObjectName(QStringLiteral("1"));
+    ok->setObjectName(ControlName(kIdOk));
     // Nothing in the dialog takes the focus, so every key comes to the dialog itself; Enter
     // still presses OK as the default button.
     ok->setFocusPolicy(Qt::NoFocus);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
+#include "platform/qt/ControlName.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtText.h"
@@ -14,13 +15,6 @@
 #include "settings/qt/KeyCaptureDialog.h"
 
 namespace sorna {
-namespace {
-
-// Control ids: the slot buttons from 1038 on, the function lists from 1030 on.
-constexpr int kFirstKeyButtonId = 1038;
-constexpr int kFirstFunctionListId = 1030;
-
-}  // namespace
 
 KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
     : QDialog(&owner), settings_(settings) {
@@ -32,9 +26,9 @@ KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
         layout->addWidget(functionLists_[slot], slot, 1);
     }
     auto* reset = new QPushButton(ToQString(kResetButton), this);
-    reset->setObjectName(QStringLiteral("1021"));
+    reset->setObjectName(ControlName(kIdReset));
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(QStringLiteral("1"));
+    close->setObjectName(ControlName(kIdOk));
     layout->setRowMinimumHeight(kKeySlotCount, fontMetrics().height());
     layout->addWidget(reset, kKeySlotCount + 1, 0);
     layout->addWidget(close, kKeySlotCount + 1, 1);
@@ -45,10 +39,10 @@ KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
 
 void KeyboardDialog::AddSlot(int slot) {
     auto* button = new QPushButton(this);
-    button->setObjectName(QString::number(kFirstKeyButtonId + slot));
+    button->setObjectName(ControlName(kIdFirstKeyButton + slot));
     connect(button, &QPushButton::clicked, this, [this, slot] { CaptureKey(slot); });
     auto* list = new QComboBox(this);
-    list->setObjectName(QString::number(kFirstFunctionListId + slot));
+    list->setObjectName(ControlName(kIdFirstFunctionList + slot));
     for (const KeyFunction& function : KeyFunctionTable) {
         list->addItem(ToQString(function.label));
     }

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "history/SelectString.h"
+#include "platform/qt/ControlName.h"
 #include "platform/qt/DialogPlacement.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtColour.h"
@@ -36,10 +37,6 @@ constexpr int32_t kLastSpeed = 140;
 constexpr int32_t kSpeedStep = 10;
 // The text fields take no more than the settings read back.
 constexpr int kMaxPathLength = 1023;
-
-QString Id(const char* id) {
-    return QString::fromLatin1(id);
-}
 
 QHBoxLayout* AddRow(QBoxLayout& layout) {
     auto* row = new QHBoxLayout;
@@ -99,9 +96,12 @@ SettingsDialog::SettingsDialog(QWidget& owner, Settings& settings)
 
 void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
-    AddNumberBox(*row, kTopBottomLabel, "1014", "1015", kSpacingRange, &Settings::nTBSpace);
-    AddNumberBox(*row, kLeftRightLabel, "1012", "1013", kSpacingRange, &Settings::nLRSpace);
-    AddNumberBox(*row, kLineGapLabel, "1010", "1011", kSpacingRange, &Settings::nLineSpace);
+    AddNumberBox(*row, kTopBottomLabel, kIdTopBottomMargin, kIdTopBottomMarginArrows, kSpacingRange,
+                 &Settings::nTBSpace);
+    AddNumberBox(*row, kLeftRightLabel, kIdLeftRightMargin, kIdLeftRightMarginArrows, kSpacingRange,
+                 &Settings::nLRSpace);
+    AddNumberBox(*row, kLineGapLabel, kIdLineGap, kIdLineGapArrows, kSpacingRange,
+                 &Settings::nLineSpace);
     row->addStretch();
 }
 
@@ -109,44 +109,47 @@ void SettingsDialog::AddFontRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     AddLabel(*row, kFontLabel);
     fontList_ = new QComboBox(this);
-    fontList_->setObjectName(Id("1016"));
+    fontList_->setObjectName(ControlName(kIdFontList));
     row->addWidget(fontList_, 1);
-    AddNumberBox(*row, kFontSizeLabel, "1017", "1018", kFontSizeRange, &Settings::nFontSize);
-    row->addWidget(AddCheck(kBoldCheck, "1027", &Settings::bBold));
+    AddNumberBox(*row, kFontSizeLabel, kIdFontSize, kIdFontSizeArrows, kFontSizeRange,
+                 &Settings::nFontSize);
+    row->addWidget(AddCheck(kBoldCheck, kIdBold, &Settings::bBold));
 }
 
 void SettingsDialog::AddColourRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
-    AddSwatch(*row, kTextColourLabel, "1022", &Settings::clrText);
-    AddSwatch(*row, kBackColourLabel, "1023", &Settings::clrBkgnd);
+    AddSwatch(*row, kTextColourLabel, kIdTextColour, &Settings::clrText);
+    AddSwatch(*row, kBackColourLabel, kIdBackColour, &Settings::clrBkgnd);
     row->addStretch();
 }
 
 void SettingsDialog::AddLineStartRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
-    row->addWidget(AddCheck(kNoLineStartSpaceCheck, "1028", &Settings::bRemoveLineStartSpace));
+    row->addWidget(
+        AddCheck(kNoLineStartSpaceCheck, kIdNoLineStartSpace, &Settings::bRemoveLineStartSpace));
     row->addStretch();
-    AddNumberBox(*row, kSharedLinesLabel, "1030", "1031", kSharedLinesRange, &Settings::nShareLine);
+    AddNumberBox(*row, kSharedLinesLabel, kIdSharedLines, kIdSharedLinesArrows, kSharedLinesRange,
+                 &Settings::nShareLine);
 }
 
 void SettingsDialog::AddDictionaryRows(QBoxLayout& layout) {
-    layout.addWidget(AddCheck(kUseDictionaryCheck, "1009", &Settings::bUseEngDic));
+    layout.addWidget(AddCheck(kUseDictionaryCheck, kIdUseDictionary, &Settings::bUseEngDic));
     QHBoxLayout* row = AddRow(layout);
     AddLabel(*row, kDictionaryPathLabel);
     dictionaryPath_ = new QLineEdit(this);
-    dictionaryPath_->setObjectName(Id("1020"));
+    dictionaryPath_->setObjectName(ControlName(kIdDictionaryPath));
     dictionaryPath_->setMaxLength(kMaxPathLength);
     row->addWidget(dictionaryPath_);
 }
 
 void SettingsDialog::AddScrollRows(QBoxLayout& layout) {
     QHBoxLayout* checks = AddRow(layout);
-    checks->addWidget(AddCheck(kSmoothScrollCheck, "1019", &Settings::bSmoothScroll));
-    checks->addWidget(AddCheck(kRotateCheck, "1026", &Settings::bRotate));
+    checks->addWidget(AddCheck(kSmoothScrollCheck, kIdSmoothScroll, &Settings::bSmoothScroll));
+    checks->addWidget(AddCheck(kRotateCheck, kIdRotate, &Settings::bRotate));
     QHBoxLayout* speed = AddRow(layout);
     AddLabel(*speed, kAutoScrollSpeedLabel);
     speedList_ = new QComboBox(this);
-    speedList_->setObjectName(Id("1025"));
+    speedList_->setObjectName(ControlName(kIdAutoScrollSpeed));
     speed->addWidget(speedList_);
     speed->addStretch();
 }
@@ -154,41 +157,40 @@ void SettingsDialog::AddScrollRows(QBoxLayout& layout) {
 void SettingsDialog::AddButtonRows(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     auto* keys = new QPushButton(ToQString(kHardwareKeysButton), this);
-    keys->setObjectName(Id("1024"));
+    keys->setObjectName(ControlName(kIdHardwareKeys));
     auto* reset = new QPushButton(ToQString(kResetButton), this);
-    reset->setObjectName(Id("1021"));
+    reset->setObjectName(ControlName(kIdReset));
     row->addWidget(keys);
     row->addWidget(reset);
     connect(keys, &QPushButton::clicked, this, [this] { RunKeyboardDialog(*this, settings_); });
     connect(reset, &QPushButton::clicked, this, &SettingsDialog::ResetPressed);
     auto* ok = new QPushButton(ToQString(kButtonOk), this);
-    ok->setObjectName(Id("1"));
+    ok->setObjectName(ControlName(kIdOk));
     layout.addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::accept);
 }
 
-void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, const char* boxId,
-                                  const char* arrowsId, NumberRange range,
-                                  int32_t Settings::*field) {
+void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlId boxId,
+                                  ControlId arrowsId, NumberRange range, int32_t Settings::*field) {
     AddLabel(row, label);
-    QLineEdit* box = MakeNumberEdit(*this, Id(boxId));
+    QLineEdit* box = MakeNumberEdit(*this, ControlName(boxId));
     row.addWidget(box);
-    row.addWidget(new UpDownArrows(*this, Id(arrowsId), *box, range));
+    row.addWidget(new UpDownArrows(*this, ControlName(arrowsId), *box, range));
     numbers_.push_back({box, field});
 }
 
-QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, const char* id,
+QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, ControlId id,
                                     int32_t Settings::*field) {
     auto* check = new QCheckBox(ToQString(text), this);
-    check->setObjectName(Id(id));
+    check->setObjectName(ControlName(id));
     checks_.push_back({check, field});
     return check;
 }
 
-ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view label, const char* id,
+ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view label, ControlId id,
                                         uint32_t Settings::*field) {
     AddLabel(row, label);
-    auto* swatch = new ColourSwatch(*this, Id(id), settings_.*field);
+    auto* swatch = new ColourSwatch(*this, ControlName(id), settings_.*field);
     row.addWidget(swatch);
     connect(swatch, &ColourSwatch::clicked, this, [this, field] { ChooseColour(field); });
     swatches_.push_back(swatch);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "resources/ControlIds.h"
 #include "settings/NumberBox.h"
 #include "settings/Settings.h"
 
@@ -44,10 +45,10 @@ private:
     void AddDictionaryRows(QBoxLayout& layout);
     void AddScrollRows(QBoxLayout& layout);
     void AddButtonRows(QBoxLayout& layout);
-    void AddNumberBox(QBoxLayout& row, std::u16string_view label, const char* boxId,
-                      const char* arrowsId, NumberRange range, int32_t Settings::*field);
-    QCheckBox* AddCheck(std::u16string_view text, const char* id, int32_t Settings::*field);
-    ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, const char* id,
+    void AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlId boxId,
+                      ControlId arrowsId, NumberRange range, int32_t Settings::*field);
+    QCheckBox* AddCheck(std::u16string_view text, ControlId id, int32_t Settings::*field);
+    ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, ControlId id,
                             uint32_t Settings::*field);
 
     void FillFontList();

@@ -15,26 +15,23 @@
 namespace sorna {
 namespace {
 
+using test::ControlOf;
 using test::ModalAnswer;
-
-QString LabelText(const QWidget& dialog, const char* id) {
-    return test::ControlOf<QLabel>(dialog, id).text();
-}
 
 TEST(AboutBox, ShowsNameVersionBuildDateAndTheAboutText) {
     QWidget owner;
     owner.show();
     const AboutDialog about(owner);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("프로그램 정보"));
-    EXPECT_EQ(LabelText(about, "1002"), QStringLiteral("Sorna 1.71"));
-    const QRegularExpression date(QStringLiteral("^\\( [A-Z][a-z]{2} [ 1-3][0-9] 20[0-9]{2} \\)$"));
-    EXPECT_TRUE(date.match(LabelText(about, "1003")).hasMatch())
-        << LabelText(about, "1003").toStdString();
-    const auto* text = about.findChild<QPlainTextEdit*>(QStringLiteral("1004"));
-    ASSERT_NE(text, nullptr);
-    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(ControlOf<QLabel>(about, kIdAboutVersion).text(), QStringLiteral("Sorna 1.71"));
+    const QString date = ControlOf<QLabel>(about, kIdAboutDate).text();
+    const QRegularExpression pattern(
+        QStringLiteral("^\\( [A-Z][a-z]{2} [ 1-3][0-9] 20[0-9]{2} \\)$"));
+    EXPECT_TRUE(pattern.match(date).hasMatch()) << date.toStdString();
+    const auto& text = ControlOf<QPlainTextEdit>(about, kIdAboutText);
+    EXPECT_TRUE(text.isReadOnly());
     // The stored CR LF pairs break the lines and leave no carriage return behind.
-    const QTextDocument& document = *text->document();
+    const QTextDocument& document = *text.document();
     EXPECT_TRUE(document.firstBlock().text().startsWith(QStringLiteral("Sorna는 긴 텍스트")));
     EXPECT_GT(document.blockCount(), 10);
     EXPECT_FALSE(document.toPlainText().contains(QLatin1Char('\r')));
@@ -45,7 +42,7 @@ TEST(AboutBox, ClosesWithItsButtonAndOpensMaximisedOverAFullScreenWindow) {
     owner.showFullScreen();
     ModalAnswer<AboutDialog> close([](AboutDialog& about) {
         EXPECT_TRUE(about.windowState().testFlag(Qt::WindowMaximized));
-        test::ClickButton(about, "1");
+        test::ClickButton(about, kIdOk);
     });
     RunAboutDialog(owner);
     EXPECT_TRUE(close.Answered());

@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QTest>
 
+#include "platform/qt/ControlName.h"
+
 namespace sorna::test {
 
-// The control of a dialog by its id, which is its object name.
+// The control of a dialog by its id, which names it.
 template <typename Control>
-Control& ControlOf(const QWidget& dialog, const char* id) {
-    return *dialog.findChild<Control*>(QString::fromLatin1(id));
+Control& ControlOf(const QWidget& dialog, ControlId id) {
+    return *dialog.findChild<Control*>(ControlName(id));
 }
 
 // A click where the user aims at a button: near its left edge, which is the box of a check box
@@ -18,7 +20,7 @@ inline void ClickButton(QAbstractButton& button) {
                       QPoint(std::min(8, button.width() / 2), button.height() / 2));
 }
 
-inline void ClickButton(const QWidget& dialog, const char* id) {
+inline void ClickButton(const QWidget& dialog, ControlId id) {
     ClickButton(ControlOf<QAbstractButton>(dialog, id));
 }
 

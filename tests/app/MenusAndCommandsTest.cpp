@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/qt/ControlName.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace sorna::test {
@@ -200,7 +201,7 @@ TEST_F(Places, ANewBookmarkProposesTheTopLineAndItsPercentage) {
         QLineEdit* label = dialog.findChild<QLineEdit*>();
         proposed = label->text();
         label->setText(QStringLiteral("옛날 옛적"));
-        dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        dialog.findChild<QPushButton*>(ControlName(kIdOk))->click();
     });
     window->RunCommand(IDM_BOOKMARK_ADD);
     EXPECT_EQ(proposed, QStringLiteral("Once upon a tim [25.0%]"));

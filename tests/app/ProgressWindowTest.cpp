@@ -6,12 +6,13 @@
 
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/PumpMessages.h"
+#include "platform/qt/ControlName.h"
 
 namespace sorna {
 namespace {
 
 QString LabelText(const QWidget& window) {
-    const auto* label = window.findChild<QLabel*>(QStringLiteral("1029"));
+    const auto* label = window.findChild<QLabel*>(ControlName(kIdProgressText));
     return label != nullptr ? label->text() : QStringLiteral("(no label)");
 }
 

@@ -43,26 +43,26 @@ TEST(EditBookmarksDialog, DeletesTheSelectedRowsWithTheirBookmarks) {
     EditBookmarksDialog dialog(owner, bookmarks);
     dialog.resize(420, 400);
     dialog.show();
-    auto& list = ControlOf<QTreeWidget>(dialog, "1035");
+    auto& list = ControlOf<QTreeWidget>(dialog, kIdBookmarkList);
     EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("/home/reader/books/소설.txt"));
 
-    ClickButton(dialog, "1036");  // nothing selected: nothing goes
+    ClickButton(dialog, kIdDeleteBookmarks);  // nothing selected: nothing goes
     EXPECT_EQ(bookmarks.Entries().size(), 5u);
     Tap(list, 0);
     Tap(list, 2);
-    ClickButton(dialog, "1036");
+    ClickButton(dialog, kIdDeleteBookmarks);
     EXPECT_EQ(Labels(list, bookmarks), (QStringList{"둘", "넷", "다섯"}));
     for (int row = 0; row < list.topLevelItemCount(); ++row) {
         Tap(list, row);
     }
-    ClickButton(dialog, "1036");
+    ClickButton(dialog, kIdDeleteBookmarks);
     EXPECT_TRUE(Labels(list, bookmarks).isEmpty());
 }
 
 // Replaces the label with `typed`, then leaves by the button `id`.
-std::function<void(AddBookmarkDialog&)> TypeAndPress(QString typed, const char* id) {
+std::function<void(AddBookmarkDialog&)> TypeAndPress(QString typed, ControlId id) {
     return [typed, id](AddBookmarkDialog& dialog) {
-        auto& edit = ControlOf<QLineEdit>(dialog, "1033");
+        auto& edit = ControlOf<QLineEdit>(dialog, kIdBookmarkLabel);
         edit.selectAll();
         QTest::keyClicks(&edit, typed);
         ClickButton(dialog, id);
@@ -74,19 +74,19 @@ TEST(AddBookmarkDialog, TheLabelComesBackHoweverItEndsButOnlyAddConfirms) {
     owner.show();
     std::u16string label = u"Once upon a tim [25.0%]";
     {
-        ModalAnswer<AddBookmarkDialog> close(TypeAndPress(QStringLiteral("Chapter 1"), "2"));
+        ModalAnswer<AddBookmarkDialog> close(TypeAndPress(QStringLiteral("Chapter 1"), kIdCancel));
         EXPECT_FALSE(RunAddBookmarkDialog(owner, label, 1024));
         EXPECT_EQ(label, u"Chapter 1");
     }
     {
-        ModalAnswer<AddBookmarkDialog> add(TypeAndPress(QStringLiteral("Chapter 2"), "1"));
+        ModalAnswer<AddBookmarkDialog> add(TypeAndPress(QStringLiteral("Chapter 2"), kIdOk));
         EXPECT_TRUE(RunAddBookmarkDialog(owner, label, 1024));
         EXPECT_EQ(label, u"Chapter 2");
     }
     // The label fits the caller's buffer of 1024 units with its terminator.
     label.assign(1020, u'가');
     ModalAnswer<AddBookmarkDialog> add([](AddBookmarkDialog& dialog) {
-        auto& edit = ControlOf<QLineEdit>(dialog, "1033");
+        auto& edit = ControlOf<QLineEdit>(dialog, kIdBookmarkLabel);
         edit.end(false);
         QTest::keyClicks(&edit, QStringLiteral("more"));
         dialog.accept();

@@ -33,10 +33,10 @@ protected:
     }
 
     void Search(FindDialog& dialog, const QString& text) {
-        auto& field = *ControlOf<QComboBox>(dialog, "1024").lineEdit();
+        auto& field = *ControlOf<QComboBox>(dialog, kIdFindText).lineEdit();
         field.clear();
         QTest::keyClicks(&field, text);
-        ClickButton(dialog, "1023");
+        ClickButton(dialog, kIdFindButton);
     }
 
     test::FixedMetricsDevice device;
@@ -55,7 +55,7 @@ TEST_F(FindDialogTest, EachPressWalksToTheNextLineWithAHitAndStopsAfterTheLast) 
         EXPECT_EQ(view.TopLine(), expected);
     }
     EXPECT_TRUE(dialog.isVisible());
-    ClickButton(dialog, "1028");
+    ClickButton(dialog, kIdFindIgnoreCase);
     Search(dialog, QStringLiteral("needle"));
     EXPECT_EQ(view.TopLine(), 5);  // NEEDLE, with case ignored
     EXPECT_EQ(settings.bSearchIgnoreCase, 1);
@@ -67,24 +67,24 @@ TEST_F(FindDialogTest, EachPressWalksToTheNextLineWithAHitAndStopsAfterTheLast) 
 TEST_F(FindDialogTest, EnterSearchesAndAnEmptyFieldAsksForAWordButFindStoresTheCheckBox) {
     FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
     dialog.show();
-    auto& field = *ControlOf<QComboBox>(dialog, "1024").lineEdit();
+    auto& field = *ControlOf<QComboBox>(dialog, kIdFindText).lineEdit();
     QTest::keyClicks(&field, QStringLiteral("hay"));
     QTest::keyClick(&field, Qt::Key_Return);
     EXPECT_EQ(view.TopLine(), 1);
     EXPECT_TRUE(dialog.isVisible());
 
     field.clear();
-    ClickButton(dialog, "1028");
+    ClickButton(dialog, kIdFindIgnoreCase);
     SeenMessage seen;
     ModalAnswer<QMessageBox> answer(Press(QMessageBox::Ok, seen));
-    ClickButton(dialog, "1023");
+    ClickButton(dialog, kIdFindButton);
     EXPECT_EQ(seen.text, QStringLiteral("단어를 입력해 주세요"));
     EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
     EXPECT_EQ(settings.bSearchIgnoreCase, 1);
     EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"hay"});
     // Closing does not store the box.
-    ClickButton(dialog, "1028");
-    ClickButton(dialog, "2");
+    ClickButton(dialog, kIdFindIgnoreCase);
+    ClickButton(dialog, kIdCancel);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(settings.bSearchIgnoreCase, 1);
 }
@@ -93,13 +93,13 @@ TEST_F(FindDialogTest, OpensOnTheOlderSearchTheNewestBeginsAndClearsOnlyTheStore
     settings.recentSearches.RememberSearch(u"abc");
     settings.recentSearches.RememberSearch(u"ab");
     FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
-    auto& list = ControlOf<QComboBox>(dialog, "1024");
+    auto& list = ControlOf<QComboBox>(dialog, kIdFindText);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
     EXPECT_EQ(list.currentText(), QStringLiteral("abc"));
 
     dialog.show();
-    ClickButton(dialog, "1025");
+    ClickButton(dialog, kIdFindClearList);
     EXPECT_TRUE(settings.recentSearches.Entries().empty());
     EXPECT_EQ(list.count(), 2);  // until the dialog opens again
 }

@@ -32,12 +32,12 @@ protected:
         dialog->show();
     }
     QPushButton& Button(int slot) {
-        return test::ControlOf<QPushButton>(*dialog, std::to_string(1038 + slot).c_str());
+        return test::ControlOf<QPushButton>(*dialog, kIdFirstKeyButton + slot);
     }
     QComboBox& List(int slot) {
-        return test::ControlOf<QComboBox>(*dialog, std::to_string(1030 + slot).c_str());
+        return test::ControlOf<QComboBox>(*dialog, kIdFirstFunctionList + slot);
     }
-    void Close() { test::ClickButton(*dialog, "1"); }
+    void Close() { test::ClickButton(*dialog, kIdOk); }
     // Presses the slot's button and, in the capture dialog, the given keys in turn.
     void Capture(int slot, std::vector<Qt::Key> keys) {
         ModalAnswer<KeyCaptureDialog> answer([keys](KeyCaptureDialog& capture) {
@@ -90,7 +90,7 @@ TEST_F(KeyboardDialogTest, ResetAsksThenRestoresEverySlot) {
     Open();
     SeenMessage seen;
     ModalAnswer<QMessageBox> yes(Press(QMessageBox::Yes, seen));
-    test::ClickButton(*dialog, "1021");
+    test::ClickButton(*dialog, kIdReset);
     EXPECT_EQ(seen.text, QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
     ExpectAllUnused();
     EXPECT_EQ(settings.keyCodes[5], 0xC6);

@@ -23,36 +23,36 @@ protected:
     void SetUp() override { owner.show(); }
 
     template <typename Control>
-    Control& Find(const char* id) {
+    Control& Find(ControlId id) {
         return test::ControlOf<Control>(*dialog, id);
     }
     void Open() {
         dialog = std::make_unique<SettingsDialog>(owner, settings);
         dialog->show();
     }
-    void Click(const char* id) { test::ClickButton(*dialog, id); }
-    void Type(const char* id, const QString& text) {
+    void Click(ControlId id) { test::ClickButton(*dialog, id); }
+    void Type(ControlId id, const QString& text) {
         auto& box = Find<QLineEdit>(id);
         box.selectAll();
         QTest::keyClick(&box, Qt::Key_Backspace);
         QTest::keyClicks(&box, text);
     }
-    void Arrow(const char* id, const char* direction) {
+    void Arrow(ControlId id, const char* direction) {
         QTest::mouseClick(Find<QWidget>(id).findChild<QToolButton*>(direction), Qt::LeftButton);
     }
-    QString Text(const char* id) { return Find<QLineEdit>(id).text(); }
-    QRgb SwatchColour(const char* id) {
+    QString Text(ControlId id) { return Find<QLineEdit>(id).text(); }
+    QRgb SwatchColour(ControlId id) {
         auto& swatch = Find<QWidget>(id);
         return swatch.grab().toImage().pixel(swatch.rect().center());
     }
     // The boxes that a reset or a first start must show: numbers, a check box, a list, a colour.
     void ExpectDefaultsShown() {
-        EXPECT_EQ(Text("1017"), QStringLiteral("15"));
-        EXPECT_EQ(Text("1010"), QStringLiteral("3"));
-        EXPECT_TRUE(Find<QCheckBox>("1028").isChecked());
-        EXPECT_FALSE(Find<QCheckBox>("1019").isChecked());
-        EXPECT_EQ(Find<QComboBox>("1025").currentText(), QStringLiteral("100"));
-        EXPECT_EQ(SwatchColour("1022"), qRgb(255, 255, 255));
+        EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
+        EXPECT_EQ(Text(kIdLineGap), QStringLiteral("3"));
+        EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
+        EXPECT_FALSE(Find<QCheckBox>(kIdSmoothScroll).isChecked());
+        EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
+        EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
     }
 
     QWidget owner;
@@ -63,21 +63,21 @@ protected:
 TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     Open();
     ExpectDefaultsShown();
-    Type("1017", QStringLiteral("9x9"));  // the box takes digits only
-    EXPECT_EQ(Text("1017"), QStringLiteral("99"));
-    Type("1014", QString());
-    Type("1030", QStringLiteral("38"));
-    Arrow("1031", "up");  // 38 is beyond 0..9
-    EXPECT_EQ(Text("1030"), QStringLiteral("9"));
-    Click("1019");
-    Find<QComboBox>("1025").setCurrentIndex(0);
+    Type(kIdFontSize, QStringLiteral("9x9"));  // the box takes digits only
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("99"));
+    Type(kIdTopBottomMargin, QString());
+    Type(kIdSharedLines, QStringLiteral("38"));
+    Arrow(kIdSharedLinesArrows, "up");  // 38 is beyond 0..9
+    EXPECT_EQ(Text(kIdSharedLines), QStringLiteral("9"));
+    Click(kIdSmoothScroll);
+    Find<QComboBox>(kIdAutoScrollSpeed).setCurrentIndex(0);
 
     // Escape and the close button do nothing: OK is the only way out.
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     dialog->close();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(settings.nFontSize, 15);
-    Click("1");
+    Click(kIdOk);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(settings.nFontSize, 99);
     EXPECT_EQ(settings.nTBSpace, 0);
@@ -90,16 +90,16 @@ TEST_F(SettingsDialogTest, ListsWithoutAMatchKeepTheirStoredValue) {
     settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"No Such Face";
     Open();
-    EXPECT_EQ(Find<QComboBox>("1025").currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>("1016").currentIndex(), -1);
-    Click("1");
+    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentIndex(), -1);
+    Click(kIdOk);
     EXPECT_EQ(settings.nAutoScrollSpeed, 10);
     EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
 
     settings.sFontFaceName = u"nanumgothic";
     Open();
-    EXPECT_EQ(Find<QComboBox>("1016").currentText(), QStringLiteral("NanumGothic"));
-    Click("1");
+    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), QStringLiteral("NanumGothic"));
+    Click(kIdOk);
     EXPECT_EQ(settings.sFontFaceName, u"NanumGothic");
 }
 
@@ -113,13 +113,13 @@ TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLis
     SeenMessage seen;
     {
         ModalAnswer<QMessageBox> no(Press(QMessageBox::No, seen));
-        Click("1021");
+        Click(kIdReset);
     }
     EXPECT_EQ(seen.text, QStringLiteral("환경설정을 초기화 하시겠습니까?"));
-    EXPECT_EQ(Text("1017"), QStringLiteral("30"));
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
 
     ModalAnswer<QMessageBox> yes(Press(QMessageBox::Yes, seen));
-    Click("1021");
+    Click(kIdReset);
     ExpectDefaultsShown();
     EXPECT_EQ(settings.bSearchIgnoreCase, 0);
     EXPECT_EQ(settings.keyCodes[0], 0xCA);
@@ -132,7 +132,7 @@ TEST_F(SettingsDialogTest, AChosenColourIsStoredAtOnceAndACancelledOneNot) {
         chooser.setCurrentColor(Qt::green);
         chooser.reject();
     });
-    Click("1023");
+    Click(kIdBackColour);
     EXPECT_EQ(settings.clrBkgnd, 0x000000u);
 
     ModalAnswer<QColorDialog> choose([](QColorDialog& chooser) {
@@ -140,9 +140,9 @@ TEST_F(SettingsDialogTest, AChosenColourIsStoredAtOnceAndACancelledOneNot) {
         chooser.setCurrentColor(QColor(0x11, 0x22, 0x33));
         chooser.accept();
     });
-    Click("1022");
+    Click(kIdTextColour);
     EXPECT_EQ(settings.clrText, 0x332211u);
-    EXPECT_EQ(SwatchColour("1022"), qRgb(0x11, 0x22, 0x33));
+    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(0x11, 0x22, 0x33));
 }
 
 }  // namespace

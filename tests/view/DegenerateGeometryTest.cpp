@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ViewTestSupport.h"
+#include "view/PagePlan.h"
 #include "view/PositionBar.h"
 #include "view/TextView.h"
 
@@ -16,7 +17,7 @@ using test::FixedMetricsDevice;
 using test::SetText;
 
 // Everything a page, a tap or a tick asks of the view: none of it may fail or reach outside the
-// table, and a page without a whole row shows no word and no letters.
+// table, and a page without a whole row shows no rows, no word and no letters.
 void ExerciseEveryOperation(TextView& view) {
     view.ScrollLines(3);
     view.ScrollLines(-1);
@@ -28,6 +29,7 @@ void ExerciseEveryOperation(TextView& view) {
     EXPECT_LE(view.TopLine(), std::max(0, count - 1));
     EXPECT_EQ(view.TopOffset(), count == 0 ? -1 : view.Lines()[view.TopLine()]);
     if (view.LinesPerPage() == 0) {
+        EXPECT_TRUE(PlanPage(view, 240).rows.empty());
         EXPECT_EQ(word.word, u"");
         EXPECT_EQ(letters, std::nullopt);
     }

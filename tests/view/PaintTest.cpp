@@ -1,75 +1,102 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 
 #include <string>
-#include <vector>
 
-#include "PageTestSupport.h"
+#include "ViewTestSupport.h"
+#include "view/PagePlan.h"
+#include "view/TextView.h"
 #include "view/qt/MeasureChars.h"
+#include "view/qt/PageCanvas.h"
 #include "view/qt/ViewFont.h"
 
 namespace sorna {
 namespace {
 
-using test::InkBounds;
-using test::kBack;
+const QColor kBack(0x10, 0x30, 0x60);  // dark blue
 
-const QColor kBarGrey(0x50, 0x50, 0x50);
-const QColor kBarGreen(0xC0, 0xFF, 0xC0);
-
-class PaintTest : public test::PageTest {};
-
-std::u16string ManyLines(int count) {
-    std::u16string text;
-    for (int i = 0; i < count; ++i) {
-        text += u"line\n";
+// Bounding box, in image pixels, of what differs from the background inside `within`.
+QRect InkBounds(const QImage& image, const QRect& within) {
+    QRect bounds;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x) {
+            if (image.pixelColor(x, y) != kBack) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
     }
-    return text;
+    return bounds;
 }
 
-TEST_F(PaintTest, BackgroundAndPositionBarOnTheFirstMiddleAndLastPage) {
-    Show(ManyLines(30));  // 31 entries
-    QImage page = Render();
-    EXPECT_EQ(page.pixelColor(238, 10), kBack);  // above the text area
-    EXPECT_EQ(page.pixelColor(237, 299), kBarGrey);
-    EXPECT_EQ(page.pixelColor(238, 300), kBack);
+// A view in NanumGothic 15 on a 240 x 320 client area, painted offscreen. The canvas draws what
+// the page plan decides; where rows and the bar go is tested on the plan.
+class PaintTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(canvas.CreateBuffers(240, 320, 1.0));
+        view.SetFont(u"NanumGothic", 15, false, false);
+        view.SetColors(0x00FFFF, 0x603010);  // yellow on kBack
+        view.SetTextArea({10, 20, 230, 300}, false);
+    }
 
-    ASSERT_TRUE(view.SetTopLine(15));  // filled down to 20 + 280 * 15 / 30 = 160
-    page = Render();
-    EXPECT_EQ(page.pixelColor(238, 20), kBarGreen);
-    EXPECT_EQ(page.pixelColor(238, 159), kBarGreen);
-    EXPECT_EQ(page.pixelColor(238, 160), kBarGrey);
+    void Show(std::u16string_view text) {
+        view.ClearDocument();
+        test::SetText(view.Document(), text);
+        ASSERT_TRUE(view.Layout(nullptr));
+    }
 
-    ASSERT_TRUE(view.SetTopLine(30));  // the closing entry fills it to the bottom
-    page = Render();
-    EXPECT_EQ(page.pixelColor(238, 299), kBarGreen);
-    EXPECT_EQ(InkBounds(page, QRect(0, 0, 236, 320)), QRect());  // an empty last page
-}
+    // The window's client area after a paint of the current page.
+    QImage Render(qreal devicePixelRatio = 1.0) {
+        QImage target(int(240 * devicePixelRatio), int(320 * devicePixelRatio),
+                      QImage::Format_RGB32);
+        target.setDevicePixelRatio(devicePixelRatio);
+        target.fill(Qt::magenta);
+        QPainter painter(&target);
+        canvas.PaintTo(painter, PlanPage(view, 240));
+        return target;
+    }
 
-TEST_F(PaintTest, TextStopsThreePixelsShortOfTheBarSide) {
-    const std::u16string wide(60, u'M');  // one run, far wider than the area
-    Show(wide);
-    ASSERT_EQ(test::EntriesOf(view.Lines()), (std::vector<int32_t>{0, 0, 60, 60}));
-    QRect ink = InkBounds(Render(), QRect(0, 0, 236, 320));
-    EXPECT_EQ(ink.right(), 226);                   // cut at the line's rectangle, 230 - 3
-    EXPECT_GE(ink.top(), 20 + view.LineHeight());  // line 0 is empty
+    // Ink of a one-line text drawn on an area far wider than it, against its measured width.
+    void ExpectDrawnWithinMeasuredWidth(std::u16string_view text, qreal devicePixelRatio) {
+        ASSERT_TRUE(canvas.CreateBuffers(240, 320, devicePixelRatio));
+        view.SetTextArea({0, 20, 4000, 300}, false);
+        Show(text);
+        const CharMetrics metrics = MeasureChars(MakeViewFont(view.Font()));
+        int64_t measured = 0;
+        for (char16_t c : text) {
+            measured += metrics.Width(c);
+        }
+        ASSERT_LT(measured, 236);
+        const QImage page = Render(devicePixelRatio);
+        const QRect ink = InkBounds(page, QRect(0, 0, int(236 * devicePixelRatio), page.height()));
+        EXPECT_LE(ink.right() / devicePixelRatio, measured) << "drawn wider than measured";
+        EXPECT_GE(ink.right() / devicePixelRatio, measured - metrics.Width(text.back()) - 1);
+    }
 
-    view.SetTextArea({10, 20, 230, 300}, true);
+    PageCanvas canvas;
+    TextView view{canvas};
+};
+
+TEST_F(PaintTest, FillsAndTextStayInsideTheirRectangles) {
+    Show(std::u16string(60, u'M'));   // an empty line, then one run far wider than the area
+    ASSERT_TRUE(view.SetTopLine(1));  // the bar filled down to 20 + 280 * 1 / 3 = 113
     const QImage page = Render();
-    ink = InkBounds(page, QRect(3, 0, 237, 320));
-    EXPECT_GE(ink.left(), 13);
-    EXPECT_EQ(ink.right(), 229);
-    EXPECT_EQ(page.pixelColor(1, 100), kBarGrey);
+    EXPECT_EQ(InkBounds(page, QRect(0, 0, 236, 320)).right(), 226);  // 230 - 3, exclusive
+    EXPECT_EQ(page.pixelColor(238, 10), kBack);                      // above the text area
+    EXPECT_EQ(page.pixelColor(238, 112), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_EQ(page.pixelColor(238, 113), QColor(0x50, 0x50, 0x50));
 }
 
-TEST_F(PaintTest, NothingIsShownAfterACarriageReturn) {
-    Show(u"abc");
-    const QImage plain = Render();
-    Show(u"abc\rWWWW");
-    ASSERT_EQ(view.Lines().Count(), 3);
-    EXPECT_EQ(Render(), plain);
+using RealFontTest = PaintTest;
+
+TEST_F(RealFontTest, TextIsDrawnNoWiderThanItIsMeasured) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        ExpectDrawnWithinMeasuredWidth(u"가나다라마바사아자차카타", ratio);
+        ExpectDrawnWithinMeasuredWidth(u"Sorna 한글 mixed 문장", ratio);
+    }
 }
 
 TEST_F(PaintTest, TabsExpandToStopsOfEightAverageCharacterWidths) {
@@ -82,7 +109,7 @@ TEST_F(PaintTest, TabsExpandToStopsOfEightAverageCharacterWidths) {
     EXPECT_LE(b.left(), 10 + stop + 2);
 }
 
-TEST_F(PaintTest, RotatedLinesAreStripsFromTheLeftReadingUpward) {
+TEST_F(PaintTest, RotatedTextReadsUpwardFromTheStripsBottom) {
     view.SetFont(u"NanumGothic", 15, true, false);
     Show(u"가\n나다라마");
     const QImage page = Render();
@@ -96,57 +123,16 @@ TEST_F(PaintTest, RotatedLinesAreStripsFromTheLeftReadingUpward) {
 }
 
 TEST(PageCanvas, WithoutAPageNothingIsPainted) {
-    QWidget window;
     PageCanvas canvas;
-    TextView view(canvas);
-    test::SetText(view.Document(), u"text");
-    ASSERT_TRUE(view.Layout(nullptr));
+    EXPECT_FALSE(canvas.CreateBuffers(0, 320, 1.0));
+    EXPECT_FALSE(canvas.CreateBuffers(240, -1, 1.0));
     QImage target(240, 320, QImage::Format_RGB32);
     target.fill(Qt::magenta);
     const QImage untouched = target;
-    {
-        QPainter painter(&target);
-        canvas.PaintTo(painter, view);
-        EXPECT_FALSE(canvas.CreateBuffers(window, 0, 320, 1.0));
-        EXPECT_FALSE(canvas.CreateBuffers(window, 240, -1, 1.0));
-        canvas.PaintTo(painter, view);
-    }
+    QPainter painter(&target);
+    canvas.PaintTo(painter, PagePlan{});  // a page would be black
+    painter.end();
     EXPECT_EQ(target, untouched);
-}
-
-// A shown window whose paint event draws the view, as the main window's does.
-class PaintingWindow : public QWidget {
-public:
-    PaintingWindow(PageCanvas& canvas, TextView& view) : canvas_(canvas), view_(view) {}
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        canvas_.PaintTo(painter, view_);
-        ++paints;
-    }
-
-private:
-    PageCanvas& canvas_;
-    TextView& view_;
-};
-
-TEST(PageCanvas, EverySmoothStepReachesTheWindowAtOnce) {
-    PageCanvas canvas;
-    TextView view(canvas);
-    PaintingWindow window(canvas, view);
-    window.resize(240, 320);
-    window.show();
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(canvas.CreateBuffers(window, 240, 320, 1.0));
-    test::SetText(view.Document(), ManyLines(40));
-    ASSERT_TRUE(view.Layout(nullptr));
-    view.SetOptions(true, true);
-    window.paints = 0;
-    view.ScrollLines(7);
-    EXPECT_EQ(window.paints, 7);
-    EXPECT_EQ(view.TopLine(), 7);
 }
 
 }  // namespace

@@ -2,47 +2,45 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPointer>
-#include <QWidget>
 
+#include <functional>
 #include <optional>
-#include <string_view>
+#include <utility>
 
-#include "view/TextView.h"
+#include "view/PagePlan.h"
 #include "view/ViewDevice.h"
 #include "view/qt/OffscreenBitmap.h"
 
 namespace sorna {
 
-// Where the view's pages are drawn: the view font, the page bitmap and the window that shows
-// it. Each page is rendered whole into the bitmap and copied to the window in one piece.
+// Where the view's pages are drawn: the view font and the page bitmap. Each page is rendered
+// whole into the bitmap and copied to the window in one piece.
 //
-// The window's paint event calls PaintTo with its painter; Repaint asks the window to paint at
-// once, which is how every change of the top line reaches the screen.
+// The window's paint event calls PaintTo with its painter and the plan of its page; Repaint
+// runs what the window gave to OnRepaint, which paints at once: that is how every change of
+// the top line reaches the screen.
 class PageCanvas : public ViewDevice {
 public:
-    // Keeps the window and makes the page bitmap the size of the whole screen (logical pixels,
-    // drawn at `devicePixelRatio`). False, with no page to paint, for an empty size.
-    bool CreateBuffers(QWidget& window, int screenWidth, int screenHeight, qreal devicePixelRatio);
+    // Makes the page bitmap the size of the whole screen (logical pixels, drawn at
+    // `devicePixelRatio`). False, with no page to paint, for an empty size.
+    bool CreateBuffers(int screenWidth, int screenHeight, qreal devicePixelRatio);
+    void OnRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
-    // Renders the page of `view` that begins at `firstLine` into the page bitmap.
-    void Paint(const TextView& view, int32_t firstLine);
+    // Renders `plan` into the page bitmap.
+    void Paint(const PagePlan& plan);
 
-    // Renders the view's current page and copies it to `target` at (0, 0); does nothing
-    // before the page bitmap exists.
-    void PaintTo(QPainter& target, const TextView& view);
+    // Renders `plan` and copies the page to `target` at (0, 0); does nothing before the page
+    // bitmap exists.
+    void PaintTo(QPainter& target, const PagePlan& plan);
 
     CharMetrics MeasureChars(const FontDescription& font) override;
     void Repaint() override;
 
 private:
     const QFont& FontFor(const FontDescription& description);
-    void DrawLines(QPainter& painter, const TextView& view, int32_t firstLine);
-    void DrawLine(QPainter& painter, const TextView& view, int32_t row, const QString& text,
-                  const QTextOption& option);
-    void DrawPositionBar(QPainter& painter, const TextView& view, int32_t firstLine);
+    void DrawRows(QPainter& painter, const PagePlan& plan);
 
-    QPointer<QWidget> window_;
+    std::function<void()> repaint_;
     OffscreenBitmap page_;
     std::optional<FontDescription> fontDescription_;
     QFont font_;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "view/FontDescription.h"
+#include "view/ViewRect.h"
+
+namespace sorna {
+
+class TextView;
+
+// One row of a page: its rectangle and the text it shows, which ends before the line's first
+// carriage return or line feed.
+struct PageRow {
+    ViewRect rect;
+    std::u16string_view text;
+
+    bool operator==(const PageRow&) const = default;
+};
+
+// A rectangle filled with one colour (0x00BBGGRR).
+struct PageFill {
+    ViewRect rect;
+    uint32_t colour = 0;
+
+    bool operator==(const PageFill&) const = default;
+};
+
+// Everything a page shows, decided before anything is drawn. Rows run from top to bottom, or,
+// when `upward`, are strips from left to right whose text reads upward from the strip's bottom
+// with the tops of the glyphs toward its left edge. The rows' text points into the view's
+// document, so a plan lasts no longer than the document it was made from.
+struct PagePlan {
+    uint32_t backColour = 0;
+    uint32_t textColour = 0;
+    FontDescription font;
+    bool upward = false;
+    std::vector<PageRow> rows;
+    // The gauge, then the share of it filled; none without lines.
+    std::vector<PageFill> positionBar;
+};
+
+// The view's page from its top line, on a client area `clientWidth` pixels wide.
+PagePlan PlanPage(const TextView& view, int32_t clientWidth);
+
+}  // namespace sorna
