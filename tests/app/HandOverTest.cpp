@@ -4,7 +4,9 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
+#include "resources/Format.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/Corpus.h"
 
 namespace sorna::test {
 namespace {
@@ -38,10 +40,10 @@ protected:
 };
 
 TEST_F(HandOver, ALaterStartHandsItsCommandLineOverAndTheDocumentStaysAsItWas) {
-    const std::u16string novel = CorpusPath("ko-cp949-novel-02.txt");
+    const std::u16string novel = Widen(corpus::File("ko-cp949-novel-02.txt").string());
     settings.recentFiles.RememberFile(novel, 5000);
     auto window = ShowWindow();
-    const int32_t position = window->View().TopOffset();
+    const int32_t position = window->Session().View().TopOffset();
     ASSERT_GT(position, 0);
     SingleInstance running(ToQString(kInstanceName));
     ASSERT_FALSE(running.HandOverToRunning(u""));
@@ -66,8 +68,8 @@ TEST_F(HandOver, ALaterStartHandsItsCommandLineOverAndTheDocumentStaysAsItWas) {
     EXPECT_EQ(received.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor(
         [&window] { return !window->windowState().testFlag(Qt::WindowMinimized); }, kPatienceMs));
-    EXPECT_EQ(window->View().Document().documentPath, novel);
-    EXPECT_EQ(window->View().TopOffset(), position);
+    EXPECT_EQ(window->Session().View().Document().documentPath, novel);
+    EXPECT_EQ(window->Session().View().TopOffset(), position);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ko-cp949-novel-02.txt - Sorna 1.71"));
 }
 
