@@ -134,12 +134,9 @@ TEST_F(Keys, AcceleratorsAndPagingKeysPostTheirCommandsAndAltF4DoesNotClose) {
 
     QTest::keyClick(window.get(), Qt::Key_Down);
     EXPECT_EQ(spy.Take(), (Ids{IDM_KEY_DOWN, IDM_PAGE_DOWN}));
-    const int32_t page = window->Session().View().LinesPerPage();
-    EXPECT_EQ(window->Session().View().TopLine(), page);
+    EXPECT_EQ(window->Session().View().TopLine(), window->Session().View().LinesPerPage());
     QTest::keyClick(window.get(), Qt::Key_Space);
-    QTest::keyClick(window.get(), Qt::Key_PageUp);
-    EXPECT_EQ(spy.Take(), (Ids{IDM_PAGE_DOWN, IDM_PAGE_UP}));
-    EXPECT_EQ(window->Session().View().TopLine(), page);
+    EXPECT_EQ(spy.Take(), Ids{IDM_PAGE_DOWN});
     QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_EQ(spy.Take(), Ids{IDM_FULLSCREEN});
 }
