@@ -70,7 +70,7 @@ public:
     PageWidget& PageOfWindow() { return *window_.findChild<PageWidget*>(); }
 
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && window_.View().Lines().Count() > 1) {
+        if (event->type() == QEvent::Paint && window_.Session().View().Lines().Count() > 1) {
             ++paints;
         }
         return false;
@@ -93,7 +93,7 @@ void BM_StartToFirstPage(benchmark::State& state) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         state.PauseTiming();
-        benchmark::DoNotOptimize(window->View().TopOffset());
+        benchmark::DoNotOptimize(window->Session().View().TopOffset());
         window.reset();
         state.ResumeTiming();
     }
@@ -105,7 +105,7 @@ void BM_LoadAndLayOut(benchmark::State& state) {
     Settings settings = ReaderSettings(u"", 0);
     MainWindow window(settings);
     window.show();
-    const ViewRect area = window.View().TextArea();
+    const ViewRect area = window.Session().View().TextArea();
     PageCanvas canvas;
     canvas.CreateBuffers(1080, 1920, 1.0);
     for (auto _ : state) {
@@ -126,8 +126,8 @@ BENCHMARK(BM_LoadAndLayOut)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRe
 struct FullScreenReader {
     FullScreenReader() : settings(ReaderSettings(Korean(), 20000)), window(settings) {
         window.show();
-        window.RunCommand(IDM_FULLSCREEN);
-        while (window.View().Lines().Count() < 2 || !window.isFullScreen()) {
+        window.Session().RunCommand(IDM_FULLSCREEN);
+        while (window.Session().View().Lines().Count() < 2 || !window.isFullScreen()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         QCoreApplication::processEvents();
@@ -145,7 +145,7 @@ void BM_PageTurnCommand(benchmark::State& state) {
     state.counters["height"] = paints.PageOfWindow().height();
     CommandId step = IDM_PAGE_DOWN;
     for (auto _ : state) {
-        reader.window.RunCommand(step);
+        reader.window.Session().RunCommand(step);
         step = step == IDM_PAGE_DOWN ? IDM_PAGE_UP : IDM_PAGE_DOWN;
     }
     state.counters["paints"] =

@@ -1,5 +1,5 @@
-// The main window's input: taps on the page, keys, the wheel, hardware buttons, dropped files
-// and auto-scroll.
+// The main window's input: taps on the page, keys, the wheel, hardware buttons and dropped
+// files, each turned into commands or calls of the session.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -7,14 +7,11 @@
 
 #include "app/DesktopPagingKey.h"
 #include "app/HardwareKeyCommand.h"
-#include "app/qt/CommandEvent.h"
 #include "app/qt/DroppedDocument.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
-#include "platform/TickCount.h"
 #include "platform/qt/KeyCodes.h"
 #include "resources/AcceleratorTable.h"
-#include "view/AutoScrollPace.h"
 
 namespace sorna {
 
@@ -27,7 +24,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         id = DesktopPagingCommand(press);
     }
     if (id) {
-        PostCommand(*this, *id);
+        PostCommand(*id);
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -42,7 +39,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     const std::optional<CommandId> id =
         HardwareKeyCommand(HardwareKeyCode(event->key()), settings_);
     if (id) {
-        PostCommand(*this, *id);
+        PostCommand(*id);
     }
 }
 
@@ -54,7 +51,7 @@ void MainWindow::wheelEvent(QWheelEvent* event) {
         wheelSteps_.Add(event->angleDelta().y(), QApplication::wheelScrollLines());
     const CommandId step = lines < 0 ? IDM_LINE_UP : IDM_LINE_DOWN;
     for (int32_t line = 0; line < std::abs(lines); ++line) {
-        PostCommand(*this, step);
+        PostCommand(step);
     }
 }
 
@@ -75,8 +72,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         return;
     }
     QMetaObject::invokeMethod(
-        this, [this, path] { work_.RunWhenIdle([this, path] { OpenChosenDocument(path); }); },
-        Qt::QueuedConnection);
+        this, [this, path] { session_.OpenDroppedDocument(path); }, Qt::QueuedConnection);
 }
 
 TapArea MainWindow::CurrentTapArea() const {
@@ -86,20 +82,20 @@ TapArea MainWindow::CurrentTapArea() const {
 
 void MainWindow::TapPressed(QPoint position) {
     if (PressAction(CurrentTapArea(), position.x()) == TapAction::kJumpToBar) {
-        view_.JumpToBar(position.y());
+        session_.JumpToBar(position.y());
     }
 }
 
 void MainWindow::TapReleased(QPoint position) {
     switch (ReleaseAction(CurrentTapArea(), position.x(), position.y())) {
         case TapAction::kPreviousPage:
-            PostCommand(*this, IDM_PAGE_UP);
+            PostCommand(IDM_PAGE_UP);
             break;
         case TapAction::kNextPage:
-            PostCommand(*this, IDM_PAGE_DOWN);
+            PostCommand(IDM_PAGE_DOWN);
             break;
         case TapAction::kLookUpWord:
-            LookUpWord(position);
+            session_.LookUpWord(position.x(), position.y());
             break;
         default:
             break;
@@ -109,36 +105,7 @@ void MainWindow::TapReleased(QPoint position) {
 void MainWindow::DoubleTapped(QPoint position) {
     if (DoubleTapAction(CurrentTapArea(), position.x(), position.y()) ==
         TapAction::kToggleFullScreen) {
-        PostCommand(*this, IDM_FULLSCREEN);
-    }
-}
-
-void MainWindow::StopAutoScroll() {
-    autoScroll_ = false;
-    powerKeeper_.Switch(false);
-}
-
-void MainWindow::ToggleAutoScroll() {
-    autoScroll_ = !autoScroll_;
-    powerKeeper_.Switch(autoScroll_);
-}
-
-void MainWindow::AutoScrollStep() {
-    if (!autoScroll_) {
-        return;
-    }
-    switch (DecideAutoScroll(view_.CountLetters(), lastStep_, TickCount(),
-                             settings_.nAutoScrollSpeed)) {
-        case AutoScrollAction::Stop:
-            StopAutoScroll();
-            break;
-        case AutoScrollAction::Step:
-            lastStep_ = TickCount();
-            PostCommand(*this, IDM_LINE_DOWN);
-            powerKeeper_.SimulateUserActivity();
-            break;
-        case AutoScrollAction::Wait:
-            break;
+        PostCommand(IDM_FULLSCREEN);
     }
 }
 

@@ -4,10 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,10 +14,7 @@
 #include "app/qt/CommandEvent.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
-#include "platform/registry/Registry.h"
-#include "resources/Format.h"
 #include "tests/platform/RegistryTestFolder.h"
-#include "tests/support/Corpus.h"
 
 namespace sorna::test {
 
@@ -58,27 +53,8 @@ private:
 // A generous bound for what a loaded machine may take; waits end as soon as their condition holds.
 constexpr int kPatienceMs = 10000;
 
-// Waits for the start-up timer to have reopened the most recent file.
-inline bool StartedUp(const MainWindow& window) {
-    return QTest::qWaitFor([&window] { return !window.ReopenPending(); }, kPatienceMs);
-}
-
-inline std::u16string CorpusPath(const char* name) {
-    return Widen(corpus::File(name).string());
-}
-
 inline PageWidget& PageOf(MainWindow& window) {
     return *window.findChild<PageWidget*>();
-}
-
-// Gives the page exactly this size, whatever the bar takes.
-inline void SetPageSize(MainWindow& window, int width, int height) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const QSize page = PageOf(window).size();
-        window.resize(window.width() + width - page.width(),
-                      window.height() + height - page.height());
-        QCoreApplication::processEvents();
-    }
 }
 
 // Handles the modal dialog or message box that the next step opens, once it is up.
@@ -94,37 +70,43 @@ inline void WhenDialogOpens(std::function<void(QDialog&)> answer) {
     poll->start(5);
 }
 
-// The caption and text of a message box, filled in once it has shown and been answered.
-struct ShownMessage {
-    QString caption;
-    QString text;
-};
-
-// Confirms the message box that the next step shows, noting what it said.
-inline void NoteNextMessage(ShownMessage& shown) {
-    WhenDialogOpens([&shown](QDialog& box) {
-        shown.caption = box.windowTitle();
-        shown.text = static_cast<QMessageBox&>(box).text();
-        box.accept();
-    });
-}
-
-// A window over its own registry folder, shown, once its start-up timer has run.
+// A window over its own registry folder, shown with a page of 240 x 300, once its start-up
+// timer has reopened the most recent file.
 class MainWindowTest : public testing::Test {
 protected:
-    std::unique_ptr<MainWindow> ShowWindow(int pageWidth = 240, int pageHeight = 300) {
+    std::unique_ptr<MainWindow> ShowWindow() {
         auto window = std::make_unique<MainWindow>(settings);
         window->show();
-        SetPageSize(*window, pageWidth, pageHeight);
-        EXPECT_TRUE(StartedUp(*window));
+        // Exactly this page, whatever the bar takes.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const QSize page = PageOf(*window).size();
+            window->resize(window->width() + 240 - page.width(),
+                           window->height() + 300 - page.height());
+            QCoreApplication::processEvents();
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->ReopenPending(); }, kPatienceMs));
         return window;
     }
 
-    // A file of our own in the test folder.
-    std::u16string WriteFile(const std::string& name, const std::string& bytes) const {
-        const std::filesystem::path path = registry.Path() / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.u16string();
+    // The window reading 400 lines that each start with an English word.
+    std::unique_ptr<MainWindow> ShowReading() {
+        std::string text;
+        for (int line = 0; line < 400; ++line) {
+            text += "reading 가나다라마바사 " + std::to_string(line) + "\n";
+        }
+        settings.recentFiles.RememberFile(WriteFile("words.txt", text), 0);
+        auto window = ShowWindow();
+        EXPECT_GT(window->Session().View().Lines().Count(), 100);
+        return window;
+    }
+
+    std::u16string WriteFile(std::string_view name, std::string_view bytes) const {
+        return registry.Write(name, bytes).u16string();
+    }
+
+    static void Activate(QWidget& window) {
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     RegistryTestFolder registry;

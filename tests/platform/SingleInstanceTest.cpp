@@ -66,11 +66,11 @@ TEST_F(SingleInstanceTest, BogusClientIsCutOffAndLaterStartsAreStillServed) {
     ASSERT_TRUE(bogus.waitForConnected(kTimeoutMs));
     bogus.write(QByteArray("\x02\x00\x00\x00\x40\xE2\x01\x00\xFF\xFF\xFF\xFF", 12));
     bogus.flush();
-    EXPECT_EQ(RunSecondStart({QStringLiteral("a.txt")}), 0);
+    EXPECT_EQ(RunSecondStart({QStringLiteral("-p"), QStringLiteral("소설 a.txt")}), 0);
     EXPECT_TRUE(bogus.state() == QLocalSocket::UnconnectedState ||
                 bogus.waitForDisconnected(kTimeoutMs));
     ASSERT_EQ(received.size(), 1u);
-    const std::u16string line = u"a.txt";
+    const std::u16string line = u"-p 소설 a.txt";
     ASSERT_EQ(received[0].data.size(), (line.size() + 1) * 2);
     EXPECT_EQ(std::memcmp(received[0].data.data(), line.c_str(), received[0].data.size()), 0);
 }

@@ -1,14 +1,11 @@
-// The command table: what each posted command does.
-#include <QCoreApplication>
+// The command table: what each command does, the dialogs some of them run among them.
 #include <algorithm>
 #include <limits>
 
 #include "app/ArrowKeyCommand.h"
-#include "app/qt/CommandEvent.h"
-#include "app/qt/MainWindow.h"
-#include "app/qt/OpenFileDialog.h"
-#include "app/qt/PageWidget.h"
-#include "app/qt/PumpMessages.h"
+#include "app/ProposedBookmarkLabel.h"
+#include "app/ReaderSession.h"
+#include "resources/AppStrings.h"
 
 namespace sorna {
 namespace {
@@ -16,15 +13,26 @@ namespace {
 // The document the test command opens.
 constexpr std::u16string_view kTestDocumentPath = u"/temp/test.txt";
 
+// The label buffer of the add-bookmark dialog, its terminator included.
+constexpr size_t kBookmarkLabelCapacity = 1024;
+
 bool InRange(CommandId id, CommandId first, CommandId last) {
     return id >= first && id <= last;
 }
 
 }  // namespace
 
-void MainWindow::RunCommand(CommandId id) {
+void ReaderSession::RunPostedCommand(CommandId id) {
+    if (work_.Busy()) {
+        work_.RunWhenIdle([this, id] { shell_.PostCommand(id); });
+    } else {
+        RunCommand(id);
+    }
+}
+
+void ReaderSession::RunCommand(CommandId id) {
     if (const std::optional<CommandId> step = ArrowKeyCommand(id, settings_.bRotate != 0)) {
-        PostCommand(*this, *step);
+        shell_.PostCommand(*step);
         return;
     }
     if (InRange(id, IDM_RECENT_00, IDM_RECENT_LAST)) {
@@ -40,7 +48,7 @@ void MainWindow::RunCommand(CommandId id) {
             OpenDocument(kTestDocumentPath, -1);
             break;
         case IDM_EXIT:
-            PostClose();
+            shell_.PostClose();
             break;
         case IDM_LINE_UP:
             StepLines(-1);
@@ -76,7 +84,7 @@ void MainWindow::RunCommand(CommandId id) {
             settings_.bUseEngDic = !settings_.bUseEngDic;
             break;
         case IDM_AUTOSCROLL:
-            ToggleAutoScroll();
+            autoScroll_.Toggle();
             break;
         case IDM_ROTATE:
             settings_.bRotate = !settings_.bRotate;
@@ -93,7 +101,7 @@ void MainWindow::RunCommand(CommandId id) {
             break;
         case IDM_CLOSE:
             CloseDocument();
-            page_->update();
+            shell_.Repaint();
             break;
         default:
             // IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, the bar's divider and unknown ids.
@@ -102,26 +110,27 @@ void MainWindow::RunCommand(CommandId id) {
 }
 
 // The repaint, and any input queued meanwhile, are handled before the next command.
-void MainWindow::StepLines(int64_t lines) {
+void ReaderSession::StepLines(int64_t lines) {
     view_.ScrollLines(int32_t(std::clamp<int64_t>(lines, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max())));
-    PumpMessages();
+    shell_.PumpEvents();
 }
 
-void MainWindow::ChooseAndOpenDocument() {
-    StopAutoScroll();
-    OpenChosenDocument(ChooseDocumentPath(*this));
-}
-
-// A document the user picked, in the open dialog or by dropping it on the window. Nothing
-// when none was picked.
-void MainWindow::OpenChosenDocument(const std::u16string& path) {
-    if (!path.empty()) {
-        OpenDocument(path, -1);
+void ReaderSession::ToggleFullScreen() {
+    shell_.SetFullScreen(!fullScreen_);
+    UpdateLayout();
+    fullScreen_ = !fullScreen_;
+    if (settings_.bRotate) {
+        ApplySettings();
     }
 }
 
-void MainWindow::OpenRecentFile(int32_t n) {
+void ReaderSession::ChooseAndOpenDocument() {
+    autoScroll_.Stop();
+    OpenChosenDocument(shell_.ChooseDocumentPath());
+}
+
+void ReaderSession::OpenRecentFile(int32_t n) {
     const auto& entries = settings_.recentFiles.Entries();
     if (n < 0 || size_t(n) >= entries.size()) {
         return;
@@ -131,7 +140,7 @@ void MainWindow::OpenRecentFile(int32_t n) {
     OpenDocument(entry.path, entry.position);
 }
 
-void MainWindow::GoToBookmark(int32_t n) {
+void ReaderSession::GoToBookmark(int32_t n) {
     const auto& entries = settings_.bookmarks.Entries();
     if (n < 0 || size_t(n) >= entries.size()) {
         return;
@@ -141,6 +150,54 @@ void MainWindow::GoToBookmark(int32_t n) {
         OpenDocument(entry.path, entry.position);
     } else {
         view_.GoToOffset(entry.position);
+    }
+}
+
+void ReaderSession::ShowAbout() {
+    autoScroll_.Stop();
+    shell_.RunAboutDialog();
+}
+
+// Saved and applied however the dialog ended: some of its changes take effect at once.
+void ReaderSession::ChangeSettings() {
+    autoScroll_.Stop();
+    shell_.RunSettingsDialog(settings_);
+    settings_.SaveSettings();
+    ApplySettings();
+}
+
+// Auto-scroll goes on under the find and bookmark dialogs.
+void ReaderSession::Find() {
+    shell_.RunFindDialog(settings_.recentSearches, settings_.bSearchIgnoreCase, view_);
+}
+
+void ReaderSession::EditBookmarks() {
+    shell_.RunEditBookmarksDialog(settings_.bookmarks);
+}
+
+void ReaderSession::AddBookmark() {
+    const DocumentText& document = view_.Document();
+    if (document.length == 0) {
+        return;
+    }
+    const int32_t top = view_.TopLine();
+    std::u16string label = ProposedBookmarkLabel(view_.LineText(top), view_.LineText(top + 1),
+                                                 view_.TopOffset(), document.length);
+    if (shell_.RunAddBookmarkDialog(label, kBookmarkLabelCapacity)) {
+        // The position again: auto-scroll may have moved on while the dialog was open.
+        settings_.bookmarks.AddBookmark(document.documentPath, view_.TopOffset(), label);
+    }
+}
+
+void ReaderSession::ClearRecentFiles() {
+    if (shell_.Confirm(kConfirmClearRecentFiles)) {
+        settings_.recentFiles.ClearRecentFiles();
+    }
+}
+
+void ReaderSession::ClearBookmarks() {
+    if (shell_.Confirm(kConfirmClearBookmarks)) {
+        settings_.bookmarks.ClearBookmarks();
     }
 }
 

@@ -1,0 +1,154 @@
+// Opening and closing documents, the caption, laying the text out for the settings, and the
+// reading state kept between runs.
+#include "app/ReaderSession.h"
+
+#include "app/FileTitle.h"
+#include "app/TextAreaRect.h"
+#include "app/TitleText.h"
+#include "platform/FileSystem.h"
+#include "document/LoadDocument.h"
+#include "resources/AppStrings.h"
+
+namespace sorna {
+
+ReaderSession::ReaderSession(Settings& settings, ReaderShell& shell, ViewDevice& device,
+                             IdleInhibitor& idleInhibitor)
+    : settings_(settings), shell_(shell), view_(device), autoScroll_(idleInhibitor) {}
+
+void ReaderSession::Start() {
+    UpdateTitle();
+    UpdateLayout();
+    ApplySettings();
+    if (settings_.bFullscreen) {
+        // Entered once the window is up, through the ordinary toggle.
+        shell_.PostCommand(IDM_FULLSCREEN);
+    }
+}
+
+// A progress window exists only while the settings ask for one.
+std::unique_ptr<ProgressText> ReaderSession::MaybeShowProgress() {
+    return settings_.bShowProgress ? shell_.ShowProgress() : nullptr;
+}
+
+bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
+    if (path.empty()) {
+        return false;
+    }
+    WorkInProgress::Scope loading(work_);
+    CloseDocument();
+    shell_.PumpEvents();
+    std::unique_ptr<ProgressText> progress = MaybeShowProgress();
+    shell_.SetCaption(kCaptionOpening);
+    if (!LoadDocument(view_.Document(), path, progress.get())) {
+        shell_.ShowOpenFailure(view_.Document().loadError);
+        documentTitle_.clear();
+        UpdateTitle();
+        progress.reset();
+        shell_.Repaint();
+        return false;
+    }
+    view_.Layout(progress.get());
+    if (position == -1) {
+        position = settings_.recentFiles.FindRecentPosition(path).value_or(-1);
+    }
+    view_.GoToOffset(position);
+    documentTitle_ = FileTitle(path);
+    UpdateTitle();
+    progress.reset();
+    shell_.Repaint();
+    return true;
+}
+
+void ReaderSession::CloseDocument() {
+    autoScroll_.Stop();
+    if (view_.Document().documentPath.empty()) {
+        return;
+    }
+    settings_.recentFiles.RememberFile(view_.Document().documentPath, view_.TopOffset());
+    view_.ClearDocument();
+}
+
+// The drop's program waits for the drop to end, so the window calls this once it is over.
+void ReaderSession::OpenDroppedDocument(const std::u16string& path) {
+    work_.RunWhenIdle([this, path] { OpenChosenDocument(path); });
+}
+
+// A document the user picked, in the open dialog or by dropping it on the window. Nothing
+// when none was picked.
+void ReaderSession::OpenChosenDocument(const std::u16string& path) {
+    if (!path.empty()) {
+        OpenDocument(path, -1);
+    }
+}
+
+bool ReaderSession::ReopenMostRecentFile() {
+    if (work_.Busy()) {
+        return false;
+    }
+    const std::u16string path = settings_.recentFiles.MostRecentFile();
+    if (FileExists(path)) {
+        OpenDocument(path, -1);
+    }
+    return true;
+}
+
+void ReaderSession::UpdateTitle() {
+    shell_.SetCaption(TitleText(documentTitle_));
+}
+
+void ReaderSession::ApplySettings() {
+    WorkInProgress::Scope applying(work_);
+    view_.SetLineSpacing(settings_.nLineSpace);
+    view_.SetFont(settings_.sFontFaceName, settings_.nFontSize, settings_.bRotate != 0,
+                  settings_.bBold != 0);
+    view_.SetColors(settings_.clrText, settings_.clrBkgnd);
+    view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
+    UpdateLayout();
+    const int32_t position = view_.TopOffset();
+    const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
+    if (view_.LayoutNeeded()) {
+        shell_.SetCaption(kCaptionLayingOut);
+        view_.Layout(progress.get());
+        UpdateTitle();
+    }
+    view_.GoToOffset(position);
+}
+
+void ReaderSession::UpdateLayout() {
+    // The bar is a window of its own below the page, so the page is the whole client area.
+    view_.SetTextArea(TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace),
+                      settings_.bLeftScroolbar != 0);
+    if (!view_.LayoutNeeded()) {
+        return;
+    }
+    shell_.SetCaption(kCaptionLayingOut);
+    const int32_t position = view_.TopOffset();
+    view_.Layout(nullptr);
+    view_.GoToOffset(position);
+    UpdateTitle();
+}
+
+void ReaderSession::PageResized() {
+    work_.RunWhenIdle([this] { UpdateLayout(); });
+}
+
+void ReaderSession::SaveReadingState() {
+    work_.RunWhenIdle([this] {
+        settings_.recentFiles.RememberFile(view_.Document().documentPath, view_.TopOffset());
+        settings_.SaveSettings();
+    });
+}
+
+bool ReaderSession::Close() {
+    if (work_.Busy()) {
+        // Unloading now would pull the document from under the load; close once it is done.
+        work_.RunWhenIdle([this] { shell_.PostClose(); });
+        return false;
+    }
+    CloseDocument();
+    settings_.bFullscreen = fullScreen_;
+    settings_.SaveSettings();
+    return true;
+}
+
+}  // namespace sorna

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/AutoScroll.h"
+#include "app/ReaderShell.h"
+#include "app/WorkInProgress.h"
+#include "platform/IdleInhibitor.h"
+#include "resources/CommandIds.h"
+#include "settings/Settings.h"
+#include "view/TextView.h"
+#include "view/ViewDevice.h"
+
+namespace sorna {
+
+// The reader itself: the open document and where it is read, the settings applied to it, the
+// command table, the recent files and bookmarks, auto-scroll and the saving of the reading
+// state. The window it runs in turns input and timers into calls here and shows what it is
+// asked to through the shell.
+class ReaderSession {
+public:
+    // Everything passed in must outlive the session. Nothing is asked of the shell until Start.
+    ReaderSession(Settings& settings, ReaderShell& shell, ViewDevice& device,
+                  IdleInhibitor& idleInhibitor);
+
+    // Captions the window, lays the text area out for the page and the settings, and posts the
+    // switch to full screen when the last run ended in it.
+    void Start();
+
+    // The command table. Ids without a handler do nothing.
+    void RunCommand(CommandId id);
+    // A command that arrived from the event loop: during a load it waits for the load's end.
+    void RunPostedCommand(CommandId id);
+
+    // Opens a document at a reading position; -1 takes the position the recent-file list holds
+    // for the path, or the beginning when it holds none. A failure is shown in a message box.
+    bool OpenDocument(std::u16string_view path, int32_t position);
+    // Records the open document's reading position in the recent files and unloads it. The
+    // caption stays as it is.
+    void CloseDocument();
+    // Opened as the open dialog's choice is, once any load under way has ended.
+    void OpenDroppedDocument(const std::u16string& path);
+    // The start's reopen of the most recent file, when it still exists. False while another
+    // document is being opened: the caller tries again later.
+    bool ReopenMostRecentFile();
+
+    // Hands the settings to the view and lays the text out again where they change the lines,
+    // staying at the same reading position.
+    void ApplySettings();
+    // Sets the text area from the page size and the margins; lays out again when it changes
+    // the lines.
+    void UpdateLayout();
+    // The page changed size: laid out again once any load under way has ended.
+    void PageResized();
+
+    // Records the reading position in the recent files and saves the settings.
+    void SaveReadingState();
+    // The window is closing: records the reading position and the full-screen state and saves
+    // them. During a load nothing happens and false is returned: the close is posted again for
+    // the load's end.
+    bool Close();
+
+    // One tick of the auto-scroll timer at tick count `now`.
+    void AutoScrollTick(uint32_t now);
+    // The window lost or got the activation. A dialog of the window's own taking it and giving
+    // it back is no change of program; any other change stops auto-scroll.
+    void ActivationChanged(bool active, bool toOwnDialog);
+
+    // Taps on the page, in its coordinates: a press on the position bar, and a word handed to
+    // the dictionary.
+    void JumpToBar(int32_t y);
+    void LookUpWord(int32_t x, int32_t y);
+
+    const TextView& View() const { return view_; }
+    const std::u16string& DocumentTitle() const { return documentTitle_; }
+    bool AutoScrolling() const { return autoScroll_.Running(); }
+    bool FullScreen() const { return fullScreen_; }
+
+private:
+    std::unique_ptr<ProgressText> MaybeShowProgress();
+    void UpdateTitle();
+    // Commands.
+    void StepLines(int64_t lines);
+    void ToggleFullScreen();
+    void ChooseAndOpenDocument();
+    void OpenChosenDocument(const std::u16string& path);
+    void OpenRecentFile(int32_t n);
+    void GoToBookmark(int32_t n);
+    void ShowAbout();
+    void ChangeSettings();
+    void Find();
+    void EditBookmarks();
+    void AddBookmark();
+    void ClearRecentFiles();
+    void ClearBookmarks();
+
+    Settings& settings_;
+    ReaderShell& shell_;
+    TextView view_;
+    WorkInProgress work_;
+    AutoScroll autoScroll_;
+    std::u16string documentTitle_;
+    bool fullScreen_ = false;
+    bool ownDialogActive_ = false;  // the activation went to a dialog of the window
+};
+
+}  // namespace sorna

@@ -1,0 +1,108 @@
+// The main window as the session's shell: the caption, the page, the event loop, full screen
+// and the program's boxes and dialogs, each owned by the window.
+#include <QScreen>
+
+#include "app/qt/AboutDialog.h"
+#include "app/qt/CommandEvent.h"
+#include "app/qt/LaunchDictionary.h"
+#include "app/qt/MainWindow.h"
+#include "app/qt/MenuBar.h"
+#include "app/qt/OpenFailureBox.h"
+#include "app/qt/OpenFileDialog.h"
+#include "app/qt/PageWidget.h"
+#include "app/qt/ProgressWindow.h"
+#include "app/qt/PumpMessages.h"
+#include "history/qt/AddBookmarkDialog.h"
+#include "history/qt/EditBookmarksDialog.h"
+#include "history/qt/FindDialog.h"
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtText.h"
+#include "settings/qt/SettingsDialog.h"
+
+namespace sorna {
+
+void MainWindow::SetCaption(std::u16string_view caption) {
+    setWindowTitle(ToQString(caption));
+}
+
+// The page bitmap covers the screen the window is on, made anew when that screen changes size
+// (a phone turned on its side, the window moved to a larger monitor).
+ViewRect MainWindow::PreparePage() {
+    if (const QScreen* shown = screen()) {
+        const QSize size = shown->geometry().size();
+        const qreal ratio = shown->devicePixelRatio();
+        if ((size != bufferSize_ || ratio != bufferRatio_) &&
+            canvas_.CreateBuffers(size.width(), size.height(), ratio)) {
+            bufferSize_ = size;
+            bufferRatio_ = ratio;
+        }
+    }
+    return {0, 0, page_->width(), page_->height()};
+}
+
+void MainWindow::Repaint() {
+    page_->update();
+}
+
+void MainWindow::PumpEvents() {
+    PumpMessages();
+}
+
+void MainWindow::PostCommand(CommandId id) {
+    sorna::PostCommand(*this, id);
+}
+
+void MainWindow::PostClose() {
+    QMetaObject::invokeMethod(
+        this, [this] { close(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::SetFullScreen(bool on) {
+    menuBar_->setVisible(!on);
+    // Left, it gives back the window the desktop gave, maximised again if it was.
+    setWindowState(on ? windowState() | Qt::WindowFullScreen
+                      : windowState() & ~Qt::WindowFullScreen);
+}
+
+std::unique_ptr<ProgressText> MainWindow::ShowProgress() {
+    return std::make_unique<ProgressWindow>(*this);
+}
+
+void MainWindow::ShowOpenFailure(std::u16string_view message) {
+    sorna::ShowOpenFailure(*this, message);
+}
+
+bool MainWindow::Confirm(std::u16string_view question) {
+    return sorna::Confirm(*this, question);
+}
+
+std::u16string MainWindow::ChooseDocumentPath() {
+    return sorna::ChooseDocumentPath(*this);
+}
+
+void MainWindow::RunAboutDialog() {
+    sorna::RunAboutDialog(*this);
+}
+
+void MainWindow::RunSettingsDialog(Settings& settings) {
+    sorna::RunSettingsDialog(*this, settings);
+}
+
+void MainWindow::RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) {
+    sorna::RunFindDialog(*this, searches, ignoreCase, view);
+}
+
+void MainWindow::RunEditBookmarksDialog(Bookmarks& bookmarks) {
+    sorna::RunEditBookmarksDialog(*this, bookmarks);
+}
+
+bool MainWindow::RunAddBookmarkDialog(std::u16string& label, size_t capacity) {
+    return sorna::RunAddBookmarkDialog(*this, label, capacity);
+}
+
+void MainWindow::LaunchDictionary(std::u16string_view programPath, std::u16string_view word,
+                                  const std::function<void()>& stopAutoScroll) {
+    sorna::LaunchDictionary(*this, programPath, word, stopAutoScroll);
+}
+
+}  // namespace sorna

@@ -1,0 +1,134 @@
+#include <ostream>
+
+#include "platform/TickCount.h"
+#include "tests/app/SessionFixture.h"
+
+namespace sorna::test {
+namespace {
+
+// Auto-scroll over a document whose lines start with an English word, far more than a page,
+// with a novel second in the recent files. The keeper's calls are noted from then on.
+class KeepAwake : public SessionTest {
+protected:
+    void ReadWords(int lines) {
+        std::string text;
+        for (int line = 0; line < lines; ++line) {
+            text += "reading 가나다라마바사 " + std::to_string(line) + "\n";
+        }
+        settings.recentFiles.RememberFile(CorpusPath("ko-utf8-novel-01.txt"), 0);
+        settings.recentFiles.RememberFile(WriteFile("words.txt", text), 0);
+        settings.nLRSpace = 0;
+        Start();
+        ASSERT_TRUE(session.View().Document().HasDocument());
+        inhibitor.calls.clear();
+    }
+};
+
+TEST_F(KeepAwake, StepsAtTheSettingsPaceEachStepUserActivityAndStopsAtTheEnd) {
+    settings.nAutoScrollSpeed = 1000;
+    ReadWords(40);
+    session.RunCommand(IDM_AUTOSCROLL);
+    uint32_t now = TickCount();
+    session.AutoScrollTick(now);
+    EXPECT_EQ(RunPosted(), Ids{});
+    session.AutoScrollTick(now += 60000);
+    EXPECT_EQ(RunPosted(), Ids{IDM_LINE_DOWN});
+    EXPECT_EQ(TopLine(), 1);
+    // The next line waits its own time from this step.
+    session.AutoScrollTick(now + 1000);
+    EXPECT_EQ(RunPosted(), Ids{});
+
+    for (int tick = 0; tick < 100 && session.AutoScrolling(); ++tick) {
+        session.AutoScrollTick(now += 60000);
+        RunPosted();
+    }
+    EXPECT_FALSE(session.AutoScrolling());
+    EXPECT_EQ(session.View().CountLetters(), std::nullopt);
+    std::string expected = "inhibit ";
+    for (int32_t step = 0; step < TopLine(); ++step) {
+        expected += "activity ";
+    }
+    EXPECT_EQ(inhibitor.calls, expected + "uninhibit ");
+}
+
+// The find and bookmark dialogs are part of reading; another program is not.
+TEST_F(KeepAwake, ItGoesOnUnderTheReadersOwnDialogsAndStopsForAnotherProgram) {
+    ReadWords(400);
+    session.RunCommand(IDM_AUTOSCROLL);
+    std::vector<bool> scrollingUnderDialog;
+    shell.duringDialog = [&] { scrollingUnderDialog.push_back(session.AutoScrolling()); };
+    for (const CommandId id : {IDM_FIND, IDM_BOOKMARK_ADD, IDM_BOOKMARK_EDIT}) {
+        session.RunCommand(id);
+    }
+    session.ActivationChanged(false, true);
+    session.ActivationChanged(true, false);
+    EXPECT_EQ(scrollingUnderDialog, std::vector<bool>(3, true));
+    EXPECT_TRUE(session.AutoScrolling());
+    EXPECT_EQ(inhibitor.calls, "inhibit ");
+
+    session.ActivationChanged(false, false);
+    session.ActivationChanged(true, false);
+    EXPECT_FALSE(session.AutoScrolling());
+    // Its command starts it again and stops it.
+    session.RunCommand(IDM_AUTOSCROLL);
+    session.RunCommand(IDM_AUTOSCROLL);
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit inhibit uninhibit ");
+}
+
+// One way auto-scroll ends without its command.
+struct Stop {
+    const char* name;
+    bool opensDialog;  // or starts the dictionary, after giving the device back
+    std::function<void(ReaderSession&)> stop;
+};
+
+void PrintTo(const Stop& stop, std::ostream* out) {
+    *out << stop.name;
+}
+
+class EveryStop : public KeepAwake, public testing::WithParamInterface<Stop> {};
+
+TEST_P(EveryStop, GivesTheDeviceBackAtOnceAndForGood) {
+    ReadWords(400);
+    session.RunCommand(IDM_AUTOSCROLL);
+    std::string underDialog;
+    shell.duringDialog = [&] { underDialog = inhibitor.calls; };
+    GetParam().stop(session);
+    EXPECT_FALSE(session.AutoScrolling());
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
+    EXPECT_EQ(underDialog, GetParam().opensDialog ? "inhibit uninhibit " : "");
+    session.ActivationChanged(true, false);
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
+}
+
+const Stop kStops[] = {
+    {"TheEndOfTheText", false,
+     [](ReaderSession& session) {
+         session.JumpToBar(299);
+         session.AutoScrollTick(TickCount());
+     }},
+    {"AnotherProgramsWindow", false,
+     [](ReaderSession& session) { session.ActivationChanged(false, false); }},
+    {"TheAboutBox", true, [](ReaderSession& session) { session.RunCommand(IDM_ABOUT); }},
+    {"TheSettingsDialog", true, [](ReaderSession& session) { session.RunCommand(IDM_SETTINGS); }},
+    {"TheOpenFileDialog", true, [](ReaderSession& session) { session.RunCommand(IDM_OPEN); }},
+    {"OpeningAnotherDocument", false,
+     [](ReaderSession& session) { session.RunCommand(IDM_RECENT_00 + 1); }},
+    {"ClosingTheDocument", false, [](ReaderSession& session) { session.RunCommand(IDM_CLOSE); }},
+    {"TheDictionaryLaunch", true, [](ReaderSession& session) { session.LookUpWord(20, 10); }},
+    {"ClosingTheWindow", false, [](ReaderSession& session) { EXPECT_TRUE(session.Close()); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(AutoScroll, EveryStop, testing::ValuesIn(kStops),
+                         [](const testing::TestParamInfo<Stop>& info) { return info.param.name; });
+
+TEST_F(KeepAwake, TheSessionsEndGivesTheDeviceBack) {
+    {
+        ReaderSession other(settings, shell, device, inhibitor);
+        other.RunCommand(IDM_AUTOSCROLL);
+    }
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
+}
+
+}  // namespace
+}  // namespace sorna::test
