@@ -2,9 +2,8 @@
 // reading state kept between runs.
 #include "app/ReaderSession.h"
 
-#include "app/FileTitle.h"
+#include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
-#include "app/TitleText.h"
 #include "platform/FileSystem.h"
 #include "document/LoadDocument.h"
 #include "resources/AppStrings.h"

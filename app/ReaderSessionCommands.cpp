@@ -1,11 +1,10 @@
 // The command table: what each command does, the dialogs some of them run among them.
-#include <algorithm>
-#include <limits>
 
-#include "app/ArrowKeyCommand.h"
-#include "app/ProposedBookmarkLabel.h"
+#include "app/InputCommands.h"
 #include "app/ReaderSession.h"
+#include "app/ShellTexts.h"
 #include "resources/AppStrings.h"
+#include "view/Saturate.h"
 
 namespace sorna {
 namespace {
@@ -111,8 +110,7 @@ void ReaderSession::RunCommand(CommandId id) {
 
 // The repaint, and any input queued meanwhile, are handled before the next command.
 void ReaderSession::StepLines(int64_t lines) {
-    view_.ScrollLines(int32_t(std::clamp<int64_t>(lines, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max())));
+    view_.ScrollLines(Saturate(lines));
     shell_.PumpEvents();
 }
 

@@ -2,7 +2,7 @@
 // changes of activation and taps on the page.
 #include <utility>
 
-#include "app/DictionaryWord.h"
+#include "app/InputCommands.h"
 #include "app/ReaderSession.h"
 
 namespace sorna {

@@ -1,7 +1,6 @@
 #include "app/TextAreaRect.h"
 
-#include <algorithm>
-#include <limits>
+#include "view/Saturate.h"
 
 namespace sorna {
 namespace {
@@ -10,11 +9,6 @@ struct Extent {
     int32_t low;
     int32_t high;
 };
-
-int32_t Saturate(int64_t value) {
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
-}
 
 // One axis shrunk by the margin at each end, collapsed to its middle when nothing is left.
 Extent Shrink(int32_t low, int32_t high, int32_t margin) {

@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/AboutDateText.h"
+#include "app/ShellTexts.h"
 #include "app/qt/LoadTextResource.h"
 #include "platform/qt/ControlName.h"
 #include "platform/qt/DialogPlacement.h"

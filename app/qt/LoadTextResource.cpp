@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 
-#include "app/TextResourceText.h"
+#include "app/ShellTexts.h"
 #include "platform/qt/QtText.h"
 
 namespace sorna {

@@ -7,8 +7,7 @@
 
 #include "app/ReaderSession.h"
 #include "app/ReaderShell.h"
-#include "app/TapDecision.h"
-#include "app/WheelLineSteps.h"
+#include "app/InputCommands.h"
 #include "platform/qt/DesktopIdleInhibitor.h"
 #include "settings/Settings.h"
 #include "view/qt/PageCanvas.h"

@@ -5,8 +5,7 @@
 #include <QWheelEvent>
 #include <cstdlib>
 
-#include "app/DesktopPagingKey.h"
-#include "app/HardwareKeyCommand.h"
+#include "app/InputCommands.h"
 #include "app/qt/DroppedDocument.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"

@@ -3,7 +3,7 @@
 #include <QToolBar>
 #include <span>
 
-#include "app/RunTimeMenuItems.h"
+#include "app/ShellTexts.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuTable.h"
 #include "settings/Settings.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AboutDateText.h"
+#include "app/ShellTexts.h"
 #include "platform/DialogPresentation.h"
 
 namespace sorna {

@@ -3,10 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/FileTitle.h"
-#include "app/ProposedBookmarkLabel.h"
-#include "app/RunTimeMenuItems.h"
-#include "app/TitleText.h"
+#include "app/ShellTexts.h"
 #include "resources/Format.h"
 
 namespace sorna {

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/DictionaryWord.h"
+#include "app/InputCommands.h"
 #include "app/qt/LaunchDictionary.h"
 #include "tests/app/ModalAnswer.h"
 #include "tests/platform/TempFolder.h"

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "app/ArrowKeyCommand.h"
-#include "app/HardwareKeyCommand.h"
+#include "app/InputCommands.h"
 
 namespace sorna {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TapDecision.h"
+#include "app/InputCommands.h"
 
 namespace sorna {
 namespace {

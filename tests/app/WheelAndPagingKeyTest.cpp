@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "app/DesktopPagingKey.h"
-#include "app/WheelLineSteps.h"
+#include "app/InputCommands.h"
 
 namespace sorna {
 namespace {

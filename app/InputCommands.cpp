@@ -1,0 +1,160 @@
+#include "app/InputCommands.h"
+
+#include <algorithm>
+
+#include "resources/KeyFunctionTable.h"
+
+namespace sorna {
+
+namespace {
+
+struct ArrowStep {
+    CommandId key;
+    CommandId normal;
+    CommandId rotated;
+};
+
+constexpr ArrowStep kArrowSteps[] = {
+    {IDM_KEY_LEFT, IDM_LINE_UP, IDM_PAGE_UP},
+    {IDM_KEY_RIGHT, IDM_LINE_DOWN, IDM_PAGE_DOWN},
+    {IDM_KEY_UP, IDM_PAGE_UP, IDM_LINE_DOWN},
+    {IDM_KEY_DOWN, IDM_PAGE_DOWN, IDM_LINE_UP},
+};
+
+}  // namespace
+
+std::optional<CommandId> ArrowKeyCommand(CommandId keyCommand, bool rotated) {
+    for (const ArrowStep& step : kArrowSteps) {
+        if (step.key == keyCommand) {
+            return rotated ? step.rotated : step.normal;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+struct PagingKey {
+    uint32_t virtualKey;
+    CommandId command;
+};
+
+constexpr PagingKey kPagingKeys[] = {
+    {kVirtualKeyNext, IDM_PAGE_DOWN},
+    {kVirtualKeySpace, IDM_PAGE_DOWN},
+    {kVirtualKeyPrior, IDM_PAGE_UP},
+};
+
+}  // namespace
+
+std::optional<CommandId> DesktopPagingCommand(const KeyPress& press) {
+    if (press.shift || press.control || press.alt) {
+        return std::nullopt;
+    }
+    for (const PagingKey& key : kPagingKeys) {
+        if (key.virtualKey == press.virtualKey) {
+            return key.command;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CommandId> HardwareKeyCommand(uint32_t keyCode, const Settings& settings) {
+    if (!IsHardwareKeyCode(keyCode)) {
+        return std::nullopt;
+    }
+    for (size_t slot = 0; slot < settings.keyCodes.size(); ++slot) {
+        if (static_cast<uint32_t>(settings.keyCodes[slot]) != keyCode) {
+            continue;
+        }
+        // Only the first matching slot acts; a function outside the table (only a hand-edited
+        // registry stores one) does nothing.
+        const int32_t function = settings.keyFunctions[slot];
+        if (function < 0 || static_cast<size_t>(function) >= KeyFunctionTable.size()) {
+            return std::nullopt;
+        }
+        return KeyFunctionTable[static_cast<size_t>(function)].command;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+bool OnBarStrip(const TapArea& area, int32_t x) {
+    return area.barOnLeft ? x < kBarStripWidth : x >= area.width - kBarStripWidth;
+}
+
+bool InsideArea(const TapArea& area, int32_t x, int32_t y) {
+    return x >= 0 && y >= 0 && x < area.width && y < area.height;
+}
+
+// The coordinate and extent that the thirds cut: across the lines of the view.
+struct Span {
+    int32_t position;
+    int32_t extent;
+};
+
+Span ThirdsSpan(const TapArea& area, int32_t x, int32_t y) {
+    return area.rotated ? Span{x, area.width} : Span{y, area.height};
+}
+
+}  // namespace
+
+TapAction PressAction(const TapArea& area, int32_t x) {
+    return OnBarStrip(area, x) ? TapAction::kJumpToBar : TapAction::kNothing;
+}
+
+TapAction ReleaseAction(const TapArea& area, int32_t x, int32_t y) {
+    if (!InsideArea(area, x, y) || OnBarStrip(area, x)) {
+        return TapAction::kNothing;
+    }
+    if (area.dictionaryMode) {
+        return TapAction::kLookUpWord;
+    }
+    const Span span = ThirdsSpan(area, x, y);
+    if (span.position < span.extent / 3) {
+        return TapAction::kPreviousPage;
+    }
+    if (span.position > (2 * span.extent) / 3) {
+        return TapAction::kNextPage;
+    }
+    return TapAction::kNothing;
+}
+
+TapAction DoubleTapAction(const TapArea& area, int32_t x, int32_t y) {
+    if (x < kBarStripWidth) {
+        return TapAction::kNothing;
+    }
+    const Span span = ThirdsSpan(area, x, y);
+    if (span.extent / 3 < span.position && span.position < (2 * span.extent) / 3) {
+        return TapAction::kToggleFullScreen;
+    }
+    return TapAction::kNothing;
+}
+
+namespace {
+
+constexpr int64_t kNotch = 120;
+// A desktop that asks for no lines (or a broken value) still gets a wheel that moves.
+constexpr int64_t kMaxLinesPerNotch = 100;
+
+}  // namespace
+
+int32_t WheelLineSteps::Add(int32_t angleDelta, int32_t linesPerNotch) {
+    const int64_t lines = std::clamp<int64_t>(linesPerNotch, 1, kMaxLinesPerNotch);
+    // Turning the wheel towards the user reads on, as a scrolled page does.
+    const int64_t forward = -int64_t{angleDelta} * lines;
+    if ((forward > 0 && pending_ < 0) || (forward < 0 && pending_ > 0)) {
+        pending_ = 0;
+    }
+    pending_ += forward;
+    const int64_t steps = pending_ / kNotch;  // toward zero: a part line waits for more
+    pending_ -= steps * kNotch;
+    return static_cast<int32_t>(std::clamp<int64_t>(steps, -kMaxLinesPerTurn, kMaxLinesPerTurn));
+}
+
+bool IsDictionaryWord(const WordHit& hit) {
+    return !hit.word.empty() && hit.wordClass == CharClass::Letter;
+}
+
+}  // namespace sorna
