@@ -6,10 +6,9 @@
 #include <QPushButton>
 
 #include "app/ShellTexts.h"
-#include "app/qt/LoadTextResource.h"
-#include "platform/qt/ControlName.h"
-#include "platform/qt/DialogPlacement.h"
-#include "platform/qt/QtText.h"
+#include "app/qt/PackagedResources.h"
+#include "platform/qt/DialogGeometry.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AboutStrings.h"
 #include "resources/AppStrings.h"
 #include "resources/DialogStrings.h"

@@ -4,11 +4,11 @@
 #include <QCloseEvent>
 #include <QScreen>
 
-#include "app/qt/CommandEvent.h"
+#include "app/qt/EventLoop.h"
 #include "app/qt/MenuBar.h"
 #include "app/qt/PageWidget.h"
 #include "platform/TickCount.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 #include "settings/KeySlots.h"
 #include "settings/qt/HardwareKeys.h"

@@ -5,9 +5,9 @@
 #include <QSize>
 #include <QTimer>
 
+#include "app/InputCommands.h"
 #include "app/ReaderSession.h"
 #include "app/ReaderShell.h"
-#include "app/InputCommands.h"
 #include "platform/qt/DesktopIdleInhibitor.h"
 #include "settings/Settings.h"
 #include "view/qt/PageCanvas.h"

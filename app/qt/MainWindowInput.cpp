@@ -1,18 +1,51 @@
 // The main window's input: taps on the page, keys, the wheel, hardware buttons and dropped
 // files, each turned into commands or calls of the session.
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QWheelEvent>
 #include <cstdlib>
 
 #include "app/InputCommands.h"
-#include "app/qt/DroppedDocument.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
 #include "platform/qt/KeyCodes.h"
 #include "resources/AcceleratorTable.h"
 
 namespace sorna {
+namespace {
+
+std::u16string FirstLocalFile(const QMimeData& data) {
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
+            return url.toLocalFile().toStdU16String();
+        }
+    }
+    return {};
+}
+
+// Takes a drag or drop onto the window when it carries a document: the first local file among
+// its addresses, since the reader opens one document at a time and cannot read from the
+// network. The drop is taken as a copy, so the program it comes from never removes the file;
+// a source that offers no copy is refused, as is a drop without a local file. The path of the
+// document taken, or the empty string when the drop was refused.
+std::u16string AcceptDroppedDocument(QDropEvent& event) {
+    std::u16string path;
+    if (event.possibleActions().testFlag(Qt::CopyAction) && event.mimeData() != nullptr) {
+        path = FirstLocalFile(*event.mimeData());
+    }
+    if (path.empty()) {
+        event.ignore();
+        return path;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return path;
+}
+
+}  // namespace
 
 // The paging keys come after the accelerators; they share no key with them, nor with the
 // hardware buttons, which act on release.

@@ -3,20 +3,17 @@
 #include <QScreen>
 
 #include "app/qt/AboutDialog.h"
-#include "app/qt/CommandEvent.h"
-#include "app/qt/LaunchDictionary.h"
+#include "app/qt/EventLoop.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MenuBar.h"
-#include "app/qt/OpenFailureBox.h"
-#include "app/qt/OpenFileDialog.h"
 #include "app/qt/PageWidget.h"
 #include "app/qt/ProgressWindow.h"
-#include "app/qt/PumpMessages.h"
+#include "app/qt/ShellDialogs.h"
 #include "history/qt/AddBookmarkDialog.h"
 #include "history/qt/EditBookmarksDialog.h"
 #include "history/qt/FindDialog.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "settings/qt/SettingsDialog.h"
 
 namespace sorna {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 
 namespace sorna {
 namespace {

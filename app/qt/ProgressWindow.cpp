@@ -4,10 +4,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/qt/PumpMessages.h"
-#include "platform/qt/ControlName.h"
-#include "platform/qt/DialogUnits.h"
-#include "platform/qt/QtText.h"
+#include "app/qt/EventLoop.h"
+#include "platform/qt/DialogGeometry.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 
 namespace sorna {

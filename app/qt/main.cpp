@@ -3,9 +3,8 @@
 #include <QWindow>
 
 #include "app/qt/MainWindow.h"
-#include "app/qt/Translations.h"
-#include "platform/qt/CommandLine.h"
-#include "platform/qt/QtText.h"
+#include "app/qt/PackagedResources.h"
+#include "platform/qt/QtConversions.h"
 #include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
 #include "settings/AppSettings.h"

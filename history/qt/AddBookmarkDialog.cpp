@@ -4,8 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/qt/ControlName.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
 

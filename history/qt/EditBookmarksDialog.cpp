@@ -8,9 +8,8 @@
 #include <memory>
 
 #include "history/HistoryLists.h"
-#include "platform/qt/ControlName.h"
-#include "platform/qt/DialogPlacement.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
+#include "platform/qt/DialogGeometry.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
 

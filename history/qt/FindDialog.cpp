@@ -7,9 +7,8 @@
 #include <QPushButton>
 
 #include "history/SelectString.h"
-#include "platform/qt/ControlName.h"
+#include "platform/qt/QtConversions.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtText.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
 

@@ -3,7 +3,7 @@
 #include <QDBusMessage>
 #include <QVariantMap>
 
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/DeviceStrings.h"
 
 namespace sorna {

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 
 namespace sorna {

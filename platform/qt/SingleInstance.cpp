@@ -40,6 +40,10 @@ void BringToFront(QWidget& window) {
 
 }  // namespace
 
+std::u16string CommandLineText(const QStringList& arguments) {
+    return arguments.mid(1).join(u' ').toStdU16String();
+}
+
 SingleInstance::SingleInstance(const QString& name)
     : socketPath_(RuntimePath(name, QStringLiteral(".socket"))),
       lock_(RuntimePath(name, QStringLiteral(".lock"))) {

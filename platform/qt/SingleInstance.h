@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <string>
 #include <string_view>
 
 #include "platform/HandOverRecord.h"
@@ -13,6 +15,10 @@
 class QLocalSocket;
 
 namespace sorna {
+
+// The program's command line as one text: the arguments after the program name, joined by
+// single spaces, since the system hands them over already split.
+std::u16string CommandLineText(const QStringList& arguments);
 
 // Keeps the reader to one running copy per user. A lock file in the user's runtime folder says
 // that a reader runs; a local socket beside it is how a later start finds that reader.

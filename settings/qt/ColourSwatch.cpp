@@ -3,8 +3,8 @@
 #include <qdrawutil.h>
 #include <QPainter>
 
-#include "platform/qt/DialogUnits.h"
-#include "platform/qt/QtColour.h"
+#include "platform/qt/DialogGeometry.h"
+#include "platform/qt/QtConversions.h"
 
 namespace sorna {
 namespace {

@@ -5,9 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/qt/ControlName.h"
+#include "platform/qt/QtConversions.h"
 #include "platform/qt/KeyCodes.h"
-#include "platform/qt/QtText.h"
 #include "resources/AppStrings.h"
 #include "resources/SettingsStrings.h"
 #include "settings/KeySlots.h"

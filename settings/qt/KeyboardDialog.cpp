@@ -4,10 +4,9 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "platform/qt/ControlName.h"
-#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/QtConversions.h"
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtText.h"
 #include "resources/DialogStrings.h"
 #include "resources/KeyFunctionTable.h"
 #include "resources/SettingsStrings.h"

@@ -12,11 +12,9 @@
 #include <algorithm>
 
 #include "history/SelectString.h"
-#include "platform/qt/ControlName.h"
-#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/QtConversions.h"
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtColour.h"
-#include "platform/qt/QtText.h"
 #include "resources/AppStrings.h"
 #include "resources/DialogStrings.h"
 #include "resources/Format.h"

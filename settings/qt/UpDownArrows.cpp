@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "platform/qt/DialogUnits.h"
+#include "platform/qt/DialogGeometry.h"
 
 namespace sorna {
 namespace {

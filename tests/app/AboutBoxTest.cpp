@@ -8,7 +8,7 @@
 #include <QTextBlock>
 
 #include "app/qt/AboutDialog.h"
-#include "app/qt/LoadTextResource.h"
+#include "app/qt/PackagedResources.h"
 #include "tests/app/DialogControls.h"
 #include "tests/app/ModalAnswer.h"
 

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QTest>
 
-#include "platform/qt/ControlName.h"
+#include "platform/qt/QtConversions.h"
 
 namespace sorna::test {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "app/InputCommands.h"
-#include "app/qt/LaunchDictionary.h"
+#include "app/qt/ShellDialogs.h"
 #include "tests/app/ModalAnswer.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/view/ViewTestSupport.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/CommandEvent.h"
+#include "app/qt/EventLoop.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
 #include "tests/platform/RegistryTestFolder.h"

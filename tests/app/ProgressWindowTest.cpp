@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "app/qt/ProgressWindow.h"
-#include "app/qt/PumpMessages.h"
-#include "platform/qt/ControlName.h"
+#include "app/qt/EventLoop.h"
+#include "platform/qt/QtConversions.h"
 
 namespace sorna {
 namespace {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "app/qt/PumpMessages.h"
+#include "app/qt/EventLoop.h"
 
 namespace sorna {
 namespace {

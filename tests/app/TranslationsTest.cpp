@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/qt/Translations.h"
+#include "app/qt/PackagedResources.h"
 
 namespace sorna {
 namespace {

@@ -2,9 +2,8 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "platform/qt/CommandLine.h"
-#include "platform/qt/QtText.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 
 // A start of the reader cut down to its single-instance step: exits with 0 when a running reader

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
 

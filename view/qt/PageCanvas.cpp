@@ -3,8 +3,7 @@
 #include <QFontMetrics>
 #include <QTextOption>
 
-#include "platform/qt/QtColour.h"
-#include "platform/qt/QtText.h"
+#include "platform/qt/QtConversions.h"
 #include "view/qt/MeasureChars.h"
 #include "view/qt/ViewFont.h"
 

@@ -1,12 +1,14 @@
-#include "platform/qt/DialogPlacement.h"
+#include "platform/qt/DialogGeometry.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include "platform/DialogPresentation.h"
 
 namespace sorna {
+
 namespace {
 
 // The window at the top of the chain of owners: the main window for every dialog of the reader.
@@ -31,6 +33,21 @@ int ExecFullScreenDialog(QDialog& dialog) {
         dialog.adjustSize();
     }
     return dialog.exec();
+}
+
+namespace {
+
+// The average width is taken over the 52 Latin letters, rounded, as dialog templates measure it.
+int AverageCharWidth(const QFontMetrics& metrics) {
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+}
+
+}  // namespace
+
+QSize DialogUnitsToPixels(QSize units, const QFont& font) {
+    const QFontMetrics metrics(font);
+    return {units.width() * AverageCharWidth(metrics) / 4, units.height() * metrics.height() / 8};
 }
 
 }  // namespace sorna

@@ -1,11 +1,21 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 class QWidget;
 
+// The small dialogs and launches the window runs for the reader: choosing a document, the
+// failure to open one, and the dictionary.
 namespace sorna {
+
+// Asks for an existing document to open, starting in the user's home folder, with the text
+// files offered first and all files second. The chosen path, or the empty string on cancel.
+std::u16string ChooseDocumentPath(QWidget& owner);
+
+// Tells that a document could not be opened, in the loader's words, with an OK button.
+void ShowOpenFailure(QWidget& owner, std::u16string_view message);
 
 // Starts the dictionary program at `programPath` with the tapped word as its one argument, as it
 // is (no shell, no quoting), and does not wait for it. `stopAutoScroll` runs just before the

@@ -1,15 +1,42 @@
-#include "app/qt/Translations.h"
+#include "app/qt/PackagedResources.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QTranslator>
 #include <memory>
 
-#include "platform/qt/QtText.h"
+#include "app/ShellTexts.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 
 namespace sorna {
+
+namespace {
+
+// Text resources are kept under this prefix, each file by its resource name.
+const QString kTextResourceFolder = QStringLiteral(":/TXT/");
+
+}  // namespace
+
+bool LoadTextResource(QPlainTextEdit& control, std::u16string_view name, bool expandTabs) {
+    QFile resource(kTextResourceFolder + ToQString(name));
+    if (!resource.exists()) {
+        return false;
+    }
+    // A resource that cannot be read leaves the control as it was.
+    if (!resource.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray bytes = resource.readAll();
+    const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                        static_cast<size_t>(bytes.size()));
+    control.setPlainText(ToQString(TextResourceText(data, expandTabs)));
+    return true;
+}
+
 namespace {
 
 // Qt's translation gives the buttons keyboard mnemonics ("예(&Y)"); the reader's buttons read

@@ -6,6 +6,7 @@
 
 class QObject;
 
+// Commands and pending events on the Qt event loop.
 namespace sorna {
 
 // A command posted to the main window. Menus, bar buttons, keys, taps, hardware buttons and
@@ -23,5 +24,11 @@ private:
 
 // Queues the command for `receiver`; it is carried out when the receiver's events are handled.
 void PostCommand(QObject& receiver, CommandId id);
+
+// Handles the events that are pending now (repaints, input, timers, posted commands) and returns.
+// Handlers run from inside the caller, so they must cope with a command that is still in
+// progress. Events that those handlers post wait for the next pump or the loop, so a handler
+// that keeps posting cannot hold the caller forever.
+void PumpMessages();
 
 }  // namespace sorna

@@ -1,0 +1,51 @@
+#include "app/qt/ShellDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "platform/FileSystem.h"
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtConversions.h"
+#include "resources/AppStrings.h"
+#include "resources/DictionaryStrings.h"
+
+namespace sorna {
+
+std::u16string ChooseDocumentPath(QWidget& owner) {
+    QFileDialog dialog(&owner);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters({ToQString(kOpenFilterText), ToQString(kOpenFilterAll)});
+    dialog.setDirectory(QDir::home());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front().toStdU16String();
+}
+
+void ShowOpenFailure(QWidget& owner, std::u16string_view message) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(kOpenFailedCaption), ToQString(message),
+                    QMessageBox::Ok, &owner);
+    box.exec();
+}
+
+void LaunchDictionary(QWidget& owner, std::u16string_view programPath, std::u16string_view word,
+                      const std::function<void()>& stopAutoScroll) {
+    if (!FileExists(programPath)) {
+        ShowMessage(owner, kDictionaryMissingMessage);
+        return;
+    }
+    stopAutoScroll();
+    // Made absolute, a name without a folder runs the file checked above, not one found on the
+    // search path. A file that is there but cannot be run is as wrong a path as a missing one.
+    const QString program = QFileInfo(ToQString(programPath)).absoluteFilePath();
+    if (!QProcess::startDetached(program, {ToQString(word)})) {
+        ShowMessage(owner, kDictionaryMissingMessage);
+    }
+}
+
+}  // namespace sorna
