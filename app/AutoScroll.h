@@ -15,7 +15,7 @@ public:
     // The inhibitor must outlive the object.
     explicit AutoScroll(IdleInhibitor& idleInhibitor);
 
-    bool Running() const { return running_; }
+    [[nodiscard]] bool Running() const { return running_; }
     void Toggle();
     // Off, and the device's timeouts given back.
     void Stop();
@@ -23,7 +23,8 @@ public:
     // One tick of the timer while it runs, at tick count `now`: true when a line is to be stepped
     // now, which counts as user activity. With the end of the document on the page
     // (`bottomLetters` none) it stops instead.
-    bool StepDue(std::optional<int32_t> bottomLetters, uint32_t now, int32_t msPerLetter);
+    [[nodiscard]] bool StepDue(std::optional<int32_t> bottomLetters, uint32_t now,
+                               int32_t msPerLetter);
 
 private:
     PowerKeeper keeper_;

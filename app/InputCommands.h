@@ -79,6 +79,6 @@ private:
 
 // Whether a tapped word goes to the dictionary: only a run of letters does (Latin letters and
 // digits, such as "mp3"); Korean syllables, spaces and punctuation do not.
-bool IsDictionaryWord(const WordHit& hit);
+[[nodiscard]] bool IsDictionaryWord(const WordHit& hit);
 
 }  // namespace sorna

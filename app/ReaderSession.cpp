@@ -4,11 +4,20 @@
 
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
-#include "platform/FileSystem.h"
 #include "document/LoadDocument.h"
+#include "platform/FileSystem.h"
 #include "resources/AppStrings.h"
 
 namespace sorna {
+namespace {
+
+// A layout without memory for its line table leaves the page empty with the document still
+// open; the next change of size or settings tries again, and there is nothing else to do.
+void LayOut(TextView& view, ProgressText* progress) {
+    static_cast<void>(view.Layout(progress));
+}
+
+}  // namespace
 
 ReaderSession::ReaderSession(Settings& settings, ReaderShell& shell, ViewDevice& device,
                              IdleInhibitor& idleInhibitor)
@@ -46,7 +55,7 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
         shell_.Repaint();
         return false;
     }
-    view_.Layout(progress.get());
+    LayOut(view_, progress.get());
     if (position == -1) {
         position = settings_.recentFiles.FindRecentPosition(path).value_or(-1);
     }
@@ -107,7 +116,7 @@ void ReaderSession::ApplySettings() {
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     if (view_.LayoutNeeded()) {
         shell_.SetCaption(kCaptionLayingOut);
-        view_.Layout(progress.get());
+        LayOut(view_, progress.get());
         UpdateTitle();
     }
     view_.GoToOffset(position);
@@ -122,7 +131,7 @@ void ReaderSession::UpdateLayout() {
     }
     shell_.SetCaption(kCaptionLayingOut);
     const int32_t position = view_.TopOffset();
-    view_.Layout(nullptr);
+    LayOut(view_, nullptr);
     view_.GoToOffset(position);
     UpdateTitle();
 }

@@ -45,7 +45,7 @@ public:
     void OpenDroppedDocument(const std::u16string& path);
     // The start's reopen of the most recent file, when it still exists. False while another
     // document is being opened: the caller tries again later.
-    bool ReopenMostRecentFile();
+    [[nodiscard]] bool ReopenMostRecentFile();
 
     // Hands the settings to the view and lays the text out again where they change the lines,
     // staying at the same reading position.
@@ -61,7 +61,7 @@ public:
     // The window is closing: records the reading position and the full-screen state and saves
     // them. During a load nothing happens and false is returned: the close is posted again for
     // the load's end.
-    bool Close();
+    [[nodiscard]] bool Close();
 
     // One tick of the auto-scroll timer at tick count `now`.
     void AutoScrollTick(uint32_t now);
@@ -76,8 +76,8 @@ public:
 
     const TextView& View() const { return view_; }
     const std::u16string& DocumentTitle() const { return documentTitle_; }
-    bool AutoScrolling() const { return autoScroll_.Running(); }
-    bool FullScreen() const { return fullScreen_; }
+    [[nodiscard]] bool AutoScrolling() const { return autoScroll_.Running(); }
+    [[nodiscard]] bool FullScreen() const { return fullScreen_; }
 
 private:
     std::unique_ptr<ProgressText> MaybeShowProgress();

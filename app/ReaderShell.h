@@ -41,7 +41,7 @@ public:
     // Tells that a document could not be opened, in the loader's words.
     virtual void ShowOpenFailure(std::u16string_view message) = 0;
     // A question with Yes and No; true only for Yes.
-    virtual bool Confirm(std::u16string_view question) = 0;
+    [[nodiscard]] virtual bool Confirm(std::u16string_view question) = 0;
 
     // The document the user picked, or the empty string when none was.
     virtual std::u16string ChooseDocumentPath() = 0;
@@ -53,7 +53,7 @@ public:
     virtual void RunEditBookmarksDialog(Bookmarks& bookmarks) = 0;
     // Lets the user edit the proposed label, a buffer of `capacity` code units with its
     // terminator. True when the bookmark is to be added.
-    virtual bool RunAddBookmarkDialog(std::u16string& label, size_t capacity) = 0;
+    [[nodiscard]] virtual bool RunAddBookmarkDialog(std::u16string& label, size_t capacity) = 0;
     // Starts the dictionary program with the word; `stopAutoScroll` runs when it is found.
     virtual void LaunchDictionary(std::u16string_view programPath, std::u16string_view word,
                                   const std::function<void()>& stopAutoScroll) = 0;

@@ -23,7 +23,7 @@ public:
         WorkInProgress& work_;
     };
 
-    bool Busy() const { return depth_ > 0; }
+    [[nodiscard]] bool Busy() const { return depth_ > 0; }
 
     // Runs `task` now when no work is running, otherwise when the outermost scope ends.
     void RunWhenIdle(std::function<void()> task);

@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bench/RatioReporter.h"
+#include "bench/Require.h"
 #include "document/LoadDocument.h"
 #include "platform/MappedFile.h"
 #include "platform/Utf8Text.h"
@@ -152,9 +152,8 @@ void PrintPeakMemory(const DocumentKind& kind) {
     std::ofstream("/proc/self/clear_refs") << "5";
     const int64_t before = StatusKilobytes("VmRSS:");
     DocumentText document;
-    if (!LoadDocument(document, GetDocuments().Path(kind), nullptr)) {
-        throw std::runtime_error(std::string("cannot load the ") + kind.name + " document");
-    }
+    Require(LoadDocument(document, GetDocuments().Path(kind), nullptr),
+            std::string("load the ") + kind.name + " document");
     const double peak = (StatusKilobytes("VmHWM:") - before) / 1024.0;
     const double text = (document.length + 1) * 2 / 1048576.0;
     const double mapping = kDocumentBytes / 1048576.0;

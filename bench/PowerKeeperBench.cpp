@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "bench/RatioReporter.h"
+#include "bench/Require.h"
 #include "device/PowerKeeper.h"
 #include "platform/registry/Registry.h"
 
@@ -50,9 +50,7 @@ private:
                        std::initializer_list<std::u16string_view> values) {
         std::optional<RegistryKey> opened = RegistryKey::Create(root, key);
         for (const std::u16string_view value : values) {
-            if (!opened || !opened->SetDword(value, 60)) {
-                throw std::runtime_error("cannot set up the device values");
-            }
+            Require(opened && opened->SetDword(value, 60), "set up the device values");
         }
     }
 

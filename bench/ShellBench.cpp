@@ -16,6 +16,7 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
 #include "bench/RatioReporter.h"
+#include "bench/Require.h"
 #include "document/LoadDocument.h"
 #include "platform/registry/Registry.h"
 #include "resources/CommandIds.h"
@@ -107,7 +108,7 @@ void BM_LoadAndLayOut(benchmark::State& state) {
     window.show();
     const ViewRect area = window.Session().View().TextArea();
     PageCanvas canvas;
-    canvas.CreateBuffers(1080, 1920, 1.0);
+    Require(canvas.CreateBuffers(1080, 1920, 1.0), "make the page buffers");
     for (auto _ : state) {
         TextView view(canvas);
         view.SetFont(settings.sFontFaceName, settings.nFontSize, false, false);
@@ -116,7 +117,7 @@ void BM_LoadAndLayOut(benchmark::State& state) {
             state.SkipWithError("cannot load the document");
             break;
         }
-        view.Layout(nullptr);
+        Require(view.Layout(nullptr), "lay the document out");
         benchmark::DoNotOptimize(view.Lines().Count());
     }
 }

@@ -2,10 +2,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "bench/Require.h"
 #include "document/DocumentText.h"
 #include "document/LoadDocument.h"
 #include "resources/Format.h"
@@ -23,9 +23,7 @@ inline constexpr std::u16string_view kEndMarker = u"Sorna 끝 marker";
 inline std::u16string LoadCorpusText(const char* name) {
     DocumentText document;
     const std::string path = corpus::File(name).string();
-    if (!LoadDocument(document, Widen(path), nullptr)) {
-        throw std::runtime_error("cannot load " + path);
-    }
+    Require(LoadDocument(document, Widen(path), nullptr), "load " + path);
     return {document.text.get(), size_t(document.length)};
 }
 
@@ -74,7 +72,7 @@ struct BenchView {
     BenchView() {
         view.Document() = HundredMegabyteDocument();
         view.SetTextArea({10, 0, 1070, 1920}, false);
-        view.Layout(nullptr);
+        Require(view.Layout(nullptr), "lay the document out");
     }
 
     BenchMetrics device;

@@ -55,7 +55,7 @@ void BM_Layout(benchmark::State& state) {
     int32_t spacing = 4;
     for (auto _ : state) {
         view.SetLineSpacing(spacing ^= 1);  // asks for a new layout
-        view.Layout(nullptr);
+        benchmark::DoNotOptimize(view.Layout(nullptr));
     }
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
     state.counters["lines"] = view.Lines().Count() - 1;
@@ -66,7 +66,8 @@ void BM_FirstLayout(benchmark::State& state) {
     const CharMetrics& metrics = SharedBenchView().device.metrics;
     for (auto _ : state) {
         LineTable lines;
-        BreakLines(Document().text.get(), Document().length, metrics, {1057, true}, lines);
+        benchmark::DoNotOptimize(
+            BreakLines(Document().text.get(), Document().length, metrics, {1057, true}, lines));
         benchmark::DoNotOptimize(lines.Count());
     }
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);

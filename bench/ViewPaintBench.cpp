@@ -22,14 +22,14 @@ namespace {
 class PagePainting {
 public:
     PagePainting(int width, int height) : width_(width) {
-        canvas_.CreateBuffers(width, height, 1.0);
+        Require(canvas_.CreateBuffers(width, height, 1.0), "make the page buffers");
         view_.SetFont(u"NanumGothic", 15, false, false);
         view_.SetTextArea({10, 10, width - 10, height - 10}, false);
         const std::u16string text = LoadCorpusText("ko-cp949-novel-03.txt");
         view_.Document().text = std::make_unique<char16_t[]>(text.size() + 1);
         std::copy_n(text.c_str(), text.size() + 1, view_.Document().text.get());
         view_.Document().length = int32_t(text.size());
-        view_.Layout(nullptr);
+        Require(view_.Layout(nullptr), "lay the novel out");
         view_.SetTopLine(view_.Lines().Count() / 2);
     }
 
@@ -44,7 +44,7 @@ private:
 
 void BM_Fill(benchmark::State& state) {
     OffscreenBitmap page;
-    page.Create(int(state.range(0)), int(state.range(1)), 1.0);
+    Require(page.Create(int(state.range(0)), int(state.range(1)), 1.0), "make the bitmap");
     for (auto _ : state) {
         page.Fill(0x603010);
     }

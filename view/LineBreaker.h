@@ -16,7 +16,7 @@ struct BreakOptions {
 // line and finally `length`. Korean syllables, spaces and tabs are runs of their own; letters and
 // break marks form runs of their class; a run is never split. False when the table ran out of
 // memory; it then holds only the lines found so far.
-bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
-                BreakOptions options, LineTable& lines);
+[[nodiscard]] bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
+                              BreakOptions options, LineTable& lines);
 
 }  // namespace sorna

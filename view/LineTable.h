@@ -14,12 +14,12 @@ class LineTable {
 public:
     int32_t Count() const { return count_; }
     int32_t Capacity() const { return capacity_; }
-    bool Empty() const { return count_ == 0; }
+    [[nodiscard]] bool Empty() const { return count_ == 0; }
     int32_t operator[](int32_t n) const { return entries_[n]; }
     std::span<const int32_t> Entries() const { return {entries_.get(), size_t(count_)}; }
 
     // False, with the table unchanged, when there is no memory for another entry.
-    bool Append(int32_t offset) {
+    [[nodiscard]] bool Append(int32_t offset) {
         if (count_ == capacity_ && !Grow()) {
             return false;
         }
@@ -38,7 +38,7 @@ private:
         void operator()(int32_t* entries) const { std::free(entries); }
     };
 
-    bool Grow();
+    [[nodiscard]] bool Grow();
 
     std::unique_ptr<int32_t[], FreeStorage> entries_;
     int32_t count_ = 0;

@@ -34,15 +34,15 @@ public:
     void SetColors(uint32_t textColour, uint32_t backColour);
     void SetOptions(bool smooth, bool removeLineStartSpace);
     void SetLineSpacing(int32_t pixels);
-    bool LayoutNeeded() const { return layoutNeeded_; }
+    [[nodiscard]] bool LayoutNeeded() const { return layoutNeeded_; }
 
     // Measures the font and, when needed, breaks the whole text into lines. Nothing happens
     // without a document. False when the line table ran out of memory: it is then left empty.
-    bool Layout(ProgressText* progress);
+    [[nodiscard]] bool Layout(ProgressText* progress);
 
     const FontDescription& Font() const { return font_; }
     const ViewRect& TextArea() const { return textArea_; }
-    bool LeftBar() const { return leftBar_; }
+    [[nodiscard]] bool LeftBar() const { return leftBar_; }
     uint32_t TextColour() const { return textColour_; }
     uint32_t BackColour() const { return backColour_; }
     int32_t LineHeight() const { return lineHeight_; }

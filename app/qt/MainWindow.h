@@ -34,7 +34,7 @@ public:
     ReaderSession& Session() { return session_; }
     const ReaderSession& Session() const { return session_; }
     // The most recent file is still to be reopened: the start-up timer has not done it yet.
-    bool ReopenPending() const { return reopenTimer_.isActive(); }
+    [[nodiscard]] bool ReopenPending() const { return reopenTimer_.isActive(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -58,13 +58,13 @@ private:
     void SetFullScreen(bool on) override;
     std::unique_ptr<ProgressText> ShowProgress() override;
     void ShowOpenFailure(std::u16string_view message) override;
-    bool Confirm(std::u16string_view question) override;
+    [[nodiscard]] bool Confirm(std::u16string_view question) override;
     std::u16string ChooseDocumentPath() override;
     void RunAboutDialog() override;
     void RunSettingsDialog(Settings& settings) override;
     void RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) override;
     void RunEditBookmarksDialog(Bookmarks& bookmarks) override;
-    bool RunAddBookmarkDialog(std::u16string& label, size_t capacity) override;
+    [[nodiscard]] bool RunAddBookmarkDialog(std::u16string& label, size_t capacity) override;
     void LaunchDictionary(std::u16string_view programPath, std::u16string_view word,
                           const std::function<void()>& stopAutoScroll) override;
 
@@ -76,7 +76,7 @@ private:
     void DoubleTapped(QPoint position);
     void ClaimKeys();
     // True for a dialog or message box of this window, however deeply nested.
-    bool OwnsWindow(const QWidget* window) const;
+    [[nodiscard]] bool OwnsWindow(const QWidget* window) const;
 
     Settings& settings_;
     DesktopIdleInhibitor idleInhibitor_;

@@ -11,11 +11,12 @@ namespace sorna {
 // Shows the program's text resource `name` in `control`: the stored code page 949 text, with
 // every tab as four spaces when `expandTabs` is set. False, and the control left as it was, when
 // the program has no such resource.
-bool LoadTextResource(QPlainTextEdit& control, std::u16string_view name, bool expandTabs);
+[[nodiscard]] bool LoadTextResource(QPlainTextEdit& control, std::u16string_view name,
+                                    bool expandTabs);
 
 // Gives Qt's own texts (message-box buttons, file dialog) in Korean: Qt's Korean translation when
 // it is installed, and the message-box buttons "예", "아니요" and "확인" in any case. The
 // translators belong to the application. Returns whether Qt's translation was found.
-bool LoadKoreanTranslation(QCoreApplication& application);
+[[nodiscard]] bool LoadKoreanTranslation(QCoreApplication& application);
 
 }  // namespace sorna

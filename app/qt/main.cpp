@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopName)));
-    sorna::LoadKoreanTranslation(application);
+    // Without Qt's Korean translation installed, Qt's own dialogs simply speak English.
+    static_cast<void>(sorna::LoadKoreanTranslation(application));
 
     sorna::SingleInstance instance(sorna::ToQString(sorna::kInstanceName));
     if (instance.HandOverToRunning(sorna::CommandLineText(QApplication::arguments()))) {

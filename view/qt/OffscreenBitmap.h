@@ -13,8 +13,8 @@ class OffscreenBitmap {
 public:
     // False, keeping any previous page, for a dimension of 0 or below or when the memory is
     // not there.
-    bool Create(int width, int height, qreal devicePixelRatio);
-    bool IsValid() const { return !image_.isNull(); }
+    [[nodiscard]] bool Create(int width, int height, qreal devicePixelRatio);
+    [[nodiscard]] bool IsValid() const { return !image_.isNull(); }
     QImage& Image() { return image_; }
 
     // Every pixel in `colour` (0x00BBGGRR): one row is built and copied to all rows.

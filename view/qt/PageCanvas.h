@@ -23,7 +23,7 @@ class PageCanvas : public ViewDevice {
 public:
     // Makes the page bitmap the size of the whole screen (logical pixels, drawn at
     // `devicePixelRatio`). False, with no page to paint, for an empty size.
-    bool CreateBuffers(int screenWidth, int screenHeight, qreal devicePixelRatio);
+    [[nodiscard]] bool CreateBuffers(int screenWidth, int screenHeight, qreal devicePixelRatio);
     void OnRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
     // Renders `plan` into the page bitmap.
