@@ -157,6 +157,9 @@ std::filesystem::path RegistryFolder() {
 bool FlushRegistry(RegistryRoot root) {
     RegistryFileContents& contents = Loaded(root);
     const std::filesystem::path file = RootFile(root);
+    if (contents.mustLeaveOldFile) {
+        return false;
+    }
     if (contents.mustKeepOldFile) {
         if (!KeepBadRegistryFile(file)) {
             return false;

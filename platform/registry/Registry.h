@@ -95,7 +95,8 @@ std::filesystem::path DefaultRegistryFolder();
 
 // Points the registry at folder and reads both roots from its files, discarding what was in
 // memory. Without this call the roots are read from DefaultRegistryFolder() on first use.
-// A missing folder or file is an empty root; lines that cannot be read are skipped.
+// A missing folder or file is an empty root, and so is one that cannot be read; lines that cannot
+// be read are skipped.
 void LoadRegistry(const std::filesystem::path& folder);
 
 // The folder the roots are read from and written to.
@@ -103,7 +104,8 @@ std::filesystem::path RegistryFolder();
 
 // Writes the root's file: a temporary file in the same folder, flushed to disk, renamed over the
 // old one, so a crash leaves either the old or the new file. A file that did not load cleanly is
-// first kept beside it with a ".bad" suffix. False when the file could not be written.
+// first kept beside it with a ".bad" suffix. A file that could not be read at all (no regular
+// file, over 64 MiB, unreadable) is never replaced. False when the file was not written.
 [[nodiscard]] bool FlushRegistry(RegistryRoot root);
 
 }  // namespace sorna

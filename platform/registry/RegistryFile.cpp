@@ -1,6 +1,7 @@
 #include "platform/registry/RegistryFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,26 +16,44 @@ namespace {
 // Enough for anyone's hand-kept copies; past it the old file is never overwritten.
 constexpr int kMaxKeptCopies = 1000;
 
+// Far beyond any settings file; a larger one would only exhaust memory.
+constexpr off_t kMaxFileSize = off_t{64} << 20;
+
 enum class ReadResult { Read, Missing, Failed };
 
-ReadResult ReadWholeFile(const std::filesystem::path& file, std::string& text) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Failed;
-    }
+// A FIFO would block the start, a device or a huge sparse file would never end: only a regular
+// file of a settings file's size is read.
+bool IsSettingsSizedFile(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kMaxFileSize;
+}
+
+// Reads up to the end, failing past kMaxFileSize should the file grow meanwhile.
+ReadResult ReadUpToLimit(int fd, std::string& text) {
     char buffer[65536];
-    ReadResult result = ReadResult::Read;
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got > 0) {
             text.append(buffer, static_cast<size_t>(got));
+            if (text.size() > static_cast<size_t>(kMaxFileSize)) {
+                return ReadResult::Failed;
+            }
         } else if (got == 0) {
-            break;
+            return ReadResult::Read;
         } else if (errno != EINTR) {
-            result = ReadResult::Failed;
-            break;
+            return ReadResult::Failed;
         }
     }
+}
+
+ReadResult ReadWholeFile(const std::filesystem::path& file, std::string& text) {
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Failed;
+    }
+    const ReadResult result =
+        IsSettingsSizedFile(fd) ? ReadUpToLimit(fd, text) : ReadResult::Failed;
     ::close(fd);
     return result;
 }
@@ -97,7 +116,7 @@ RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
         case ReadResult::Missing:
             break;
         case ReadResult::Failed:
-            contents.mustKeepOldFile = true;
+            contents.mustLeaveOldFile = true;
             break;
         case ReadResult::Read:
             contents.mustKeepOldFile = !ParseRegistryText(text, contents.root);

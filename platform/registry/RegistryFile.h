@@ -11,9 +11,13 @@ struct RegistryFileContents {
     RegistryKeyNode root;
     // The file exists but did not load completely, so replacing it would lose what it holds.
     bool mustKeepOldFile = false;
+    // The file could not be read at all (no regular file, too large, unreadable), so no save may
+    // replace it.
+    bool mustLeaveOldFile = false;
 };
 
-// Reads the file of the root named rootName. A missing folder or file gives an empty root.
+// Reads the file of the root named rootName. A missing folder or file gives an empty root, and so
+// does one that cannot be read.
 RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
                                       std::u16string_view rootName);
 

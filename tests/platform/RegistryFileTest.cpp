@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
 
 #include "platform/registry/Registry.h"
 #include "tests/platform/RegistryTestFolder.h"
@@ -134,6 +137,28 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
     EXPECT_EQ(UserKey().ValueNames().size(), 3u);
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
+}
+
+// No read may block or exhaust memory; the defaults stand and the file stays what it was.
+TEST(RegistryFile, WhatIsNoSettingsFileIsReadAsEmptyAndNeverReplaced) {
+    RegistryTestFolder folder;
+    const std::filesystem::path file = folder.UserFile();
+    const std::vector<std::function<void()>> makers = {
+        [&] { std::filesystem::resize_file(folder.Write("user.reg", ""), (64 << 20) + 1); },
+        [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); },
+        [&] { std::filesystem::create_symlink("/dev/zero", file); },
+    };
+    for (const auto& make : makers) {
+        std::filesystem::remove(file);
+        make();
+        const std::filesystem::file_type type = std::filesystem::symlink_status(file).type();
+        LoadRegistry(folder.Path());
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kKey, RegistryAccess::Read));
+        ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
+        EXPECT_FALSE(FlushRegistry(HKEY_CURRENT_USER));
+        EXPECT_EQ(std::filesystem::symlink_status(file).type(), type);
+        EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));
+    }
 }
 
 TEST(RegistryFile, AMissingFolderIsAnEmptyRootCreatedByTheFirstFlush) {
