@@ -45,7 +45,8 @@ public:
     static std::optional<RegistryKey> Open(RegistryRoot root, std::u16string_view path,
                                            RegistryAccess access);
     // Opens a key for writing, creating it and every missing key above it; nullopt when a name on
-    // the path cannot be stored (a control character or a lone surrogate).
+    // the path cannot be stored (a control character, a lone surrogate, over 255 code units) or
+    // the path is more than 512 keys deep.
     static std::optional<RegistryKey> Create(RegistryRoot root, std::u16string_view path);
 
     RegistryKey(RegistryKey&&) noexcept = default;

@@ -7,8 +7,9 @@
 
 namespace sorna {
 
-// The regedit-style text that holds one root: a header line, then for every key a section
-// "[HKEY_CURRENT_USER\SOFTWARE\QARVEN\SORNA]" with one line per value:
+// The regedit-style text that holds one root: a header line, then for every key with values or
+// without sub-keys a section "[HKEY_CURRENT_USER\SOFTWARE\QARVEN\SORNA]" (a section creates the
+// keys above it too) with one line per value:
 //   "name"="text"          REG_SZ, with \\ and \" escapes
 //   "name"=dword:0000000f  REG_DWORD
 //   "name"=hex:01,02       REG_BINARY

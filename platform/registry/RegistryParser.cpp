@@ -170,12 +170,11 @@ private:
         if (names.empty() || FoldRegistryName(names.front()) != FoldRegistryName(root_.Name())) {
             return false;
         }
-        for (const std::u16string& name : names) {
-            if (!IsLiteralText(name)) {
-                return false;
-            }
+        const std::span<const std::u16string> keyPath = std::span(names).subspan(1);
+        if (!IsStorableKeyPath(keyPath)) {
+            return false;
         }
-        section_ = &root_.CreatePath(std::span(names).subspan(1));
+        section_ = &root_.CreatePath(keyPath);
         return true;
     }
 

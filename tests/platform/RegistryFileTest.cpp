@@ -25,9 +25,20 @@ std::vector<uint8_t> Utf16Data(std::u16string_view text) {
     return data;
 }
 
+// "\name\name..." with depth names.
+std::string KeyPath(int depth, const std::string& name) {
+    std::string path;
+    for (int level = 0; level < depth; ++level) {
+        path += "\\" + name;
+    }
+    return path;
+}
+
 TEST(RegistryFile, AHandWrittenFileLoads) {
     RegistryTestFolder folder;
-    folder.WriteUserFile(
+    // As deep and as long as a key may be.
+    const std::string deepPath = KeyPath(512, std::string(255, 'k'));
+    const std::string text =
         "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
         "\r\n"
         "; edited by hand\r\n"
@@ -40,7 +51,10 @@ TEST(RegistryFile, AHandWrittenFileLoads) {
         "  00,00\r\n"
         "\r\n"
         "[hkey_current_user\\software\\qarven]\r\n"
-        "\"blob\"=hex:de,AD,be,ef\r\n");
+        "\"blob\"=hex:de,AD,be,ef\r\n"
+        "[HKEY_CURRENT_USER" +
+        deepPath + "]\r\n\"deep\"=dword:00000001\r\n";
+    folder.WriteUserFile(text);
     RegistryKey key = UserKey();
     EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
     EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
@@ -48,9 +62,12 @@ TEST(RegistryFile, AHandWrittenFileLoads) {
     EXPECT_EQ(key.QueryValue(u"multi"), (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
     EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
               (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
-    // Nothing in it was unreadable, so nothing is kept aside when it is replaced.
+    EXPECT_EQ(UserKey(std::u16string(deepPath.begin(), deepPath.end())).QueryDword(u"deep"), 1u);
+    // Nothing in it was unreadable, so nothing is kept aside when it is replaced; and the deep key
+    // does not make the file grow.
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.bad"));
+    EXPECT_LT(std::filesystem::file_size(folder.UserFile()), 2 * text.size());
 }
 
 TEST(RegistryFile, EveryValueRoundTripsExactly) {
@@ -119,7 +136,10 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
         "[HKEY_LOCAL_MACHINE\\ControlPanel]\n"  // another root: its values go nowhere
         "\"ACTimeout\"=dword:00000000\n"
         "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
-        "\"bBold\"=dword:00000001\n";
+        "\"bBold\"=dword:00000001\n"
+        "[HKEY_CURRENT_USER" +
+        KeyPath(513, "k") + "]\n\"deep\"=dword:00000001\n[HKEY_CURRENT_USER" +
+        KeyPath(1, std::string(256, 'n')) + "]\n";  // deeper or longer than a key may be
     folder.WriteUserFile(original);
     RegistryKey key = UserKey();
     EXPECT_EQ(key.QueryDword(u"nLineSpace"), 5u);
@@ -127,7 +147,10 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
     EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
     EXPECT_EQ(key.ValueNames(),
               (std::vector<std::u16string>{u"nLineSpace", u"nFontSize", u"bBold"}));
-    EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, u"ControlPanel", RegistryAccess::Read));
+    for (const std::u16string& path :
+         {std::u16string(u"ControlPanel"), std::u16string(u"k"), std::u16string(256, u'n')}) {
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, path, RegistryAccess::Read));
+    }
 
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path("user.reg.bad")), "an earlier copy");
