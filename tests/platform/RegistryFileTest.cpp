@@ -39,7 +39,7 @@ TEST(RegistryFile, AHandWrittenFileLoads) {
     // As deep and as long as a key may be.
     const std::string deepPath = KeyPath(512, std::string(255, 'k'));
     const std::string text =
-        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+        "Windows Registry Editor Version 5.00\r\n"
         "\r\n"
         "; edited by hand\r\n"
         "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\r\n"
@@ -54,20 +54,29 @@ TEST(RegistryFile, AHandWrittenFileLoads) {
         "\"blob\"=hex:de,AD,be,ef\r\n"
         "[HKEY_CURRENT_USER" +
         deepPath + "]\r\n\"deep\"=dword:00000001\r\n";
-    folder.WriteUserFile(text);
-    RegistryKey key = UserKey();
-    EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
-    EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
-    EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
-    EXPECT_EQ(key.QueryValue(u"multi"), (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
-    EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
-              (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
-    EXPECT_EQ(UserKey(std::u16string(deepPath.begin(), deepPath.end())).QueryDword(u"deep"), 1u);
-    // Nothing in it was unreadable, so nothing is kept aside when it is replaced; and the deep key
-    // does not make the file grow.
-    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.bad"));
-    EXPECT_LT(std::filesystem::file_size(folder.UserFile()), 2 * text.size());
+    const std::vector<uint8_t> utf16 = Utf16Data(FromUtf8(text).value());
+    // As an editor saves it, and as the registry editor of Windows exports it.
+    for (const std::string& file :
+         {"\xEF\xBB\xBF" + text, "\xFF\xFE" + std::string(utf16.begin(), utf16.end())}) {
+        folder.WriteUserFile(file);
+        RegistryKey key = UserKey();
+        EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
+        EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
+        EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
+        EXPECT_EQ(key.QueryValue(u"multi"),
+                  (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
+        EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
+                  (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
+        EXPECT_EQ(UserKey(std::u16string(deepPath.begin(), deepPath.end())).QueryDword(u"deep"),
+                  1u);
+        // Nothing in it was unreadable, so nothing is kept aside when it is replaced, in UTF-8;
+        // and the deep key does not make the file grow.
+        ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.bad"));
+        const std::string written = RegistryTestFolder::ReadFile(folder.UserFile());
+        EXPECT_TRUE(written.starts_with("Windows Registry Editor Version 5.00\n"));
+        EXPECT_LT(written.size(), 2 * text.size());
+    }
 }
 
 TEST(RegistryFile, EveryValueRoundTripsExactly) {
@@ -160,6 +169,14 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
     EXPECT_EQ(UserKey().ValueNames().size(), 3u);
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
+
+    // A string with a UTF-16 unit that is no character loads changed, so its file is kept too.
+    const std::vector<uint8_t> units = Utf16Data(
+        u"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"lone\"=\"\xD800\"\n");
+    const std::string utf16 = "\xFF\xFE" + std::string(units.begin(), units.end());
+    folder.WriteUserFile(utf16);
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path("user.reg.2.bad")), utf16);
 }
 
 // No read may block or exhaust memory; the defaults stand and the file stays what it was.
