@@ -103,10 +103,11 @@ void LoadRegistry(const std::filesystem::path& folder);
 // The folder the roots are read from and written to.
 std::filesystem::path RegistryFolder();
 
-// Writes the root's file: a temporary file in the same folder, flushed to disk, renamed over the
-// old one, so a crash leaves either the old or the new file. A file that did not load cleanly is
-// first kept beside it with a ".bad" suffix. A file that could not be read at all (no regular
-// file, over 64 MiB, unreadable) is never replaced. False when the file was not written.
+// Writes the root's file: a temporary file beside it, flushed to disk, renamed over the old one,
+// so a crash leaves either the old or the new file. A linked file is replaced where its links
+// lead, with the permission bits it had. A file that did not load cleanly is first kept beside it
+// with a ".bad" suffix. A file that could not be read at all (no regular file, over 64 MiB,
+// unreadable) is never replaced. False when the file was not written.
 [[nodiscard]] bool FlushRegistry(RegistryRoot root);
 
 }  // namespace sorna

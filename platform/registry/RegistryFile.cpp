@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -15,6 +16,9 @@ namespace {
 
 // Enough for anyone's hand-kept copies; past it the old file is never overwritten.
 constexpr int kMaxKeptCopies = 1000;
+
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMaxLinkHops = 40;
 
 // Far beyond any settings file; a larger one would only exhaust memory.
 constexpr off_t kMaxFileSize = off_t{64} << 20;
@@ -72,6 +76,14 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
+// A replacement keeps the permission bits of the file it replaces; a new file is its owner's alone.
+void TakePermissions(int fd, const std::filesystem::path& target) {
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0) {
+        static_cast<void>(::fchmod(fd, status.st_mode & 07777));
+    }
+}
+
 // Writes text to a new file beside target and returns its name, or an empty string.
 std::string WriteTemporaryFile(const std::filesystem::path& target, std::string_view text) {
     std::string name = target.string() + ".XXXXXX";
@@ -79,6 +91,7 @@ std::string WriteTemporaryFile(const std::filesystem::path& target, std::string_
     if (fd < 0) {
         return {};
     }
+    TakePermissions(fd, target);
     bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
     written = (::close(fd) == 0) && written;
     if (!written) {
@@ -95,6 +108,20 @@ void SyncFolder(const std::filesystem::path& folder) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// Where a chain of symbolic links from file ends (there or in nothing yet), so that a save
+// replaces the file the links lead to instead of the first link; nullopt for a loop.
+std::optional<std::filesystem::path> LinkChainEnd(std::filesystem::path file) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+        if (error) {
+            return file;  // no link, or nothing there
+        }
+        file = file.parent_path() / target;  // an absolute target replaces the whole path
+    }
+    return std::nullopt;
 }
 
 std::filesystem::path KeptCopyName(const std::filesystem::path& file, int attempt) {
@@ -128,8 +155,9 @@ RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
 bool KeepBadRegistryFile(const std::filesystem::path& file) {
     for (int attempt = 0; attempt < kMaxKeptCopies; ++attempt) {
         const std::filesystem::path copy = KeptCopyName(file, attempt);
-        // A hard link keeps the old file without a moment in which file itself is missing.
-        if (::link(file.c_str(), copy.c_str()) == 0) {
+        // A hard link keeps the old file without a moment in which file itself is missing; of a
+        // linked file it keeps the file the save replaces, not the link.
+        if (::linkat(AT_FDCWD, file.c_str(), AT_FDCWD, copy.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             return true;
         }
         if (errno == ENOENT) {
@@ -150,18 +178,21 @@ bool KeepBadRegistryFile(const std::filesystem::path& file) {
 }
 
 bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view text) {
-    const std::filesystem::path folder = file.parent_path();
     std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    const std::string temporary = WriteTemporaryFile(file, text);
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    const std::optional<std::filesystem::path> target = LinkChainEnd(file);
+    if (!target) {
+        return false;
+    }
+    const std::string temporary = WriteTemporaryFile(*target, text);
     if (temporary.empty()) {
         return false;
     }
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target->c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    SyncFolder(folder);
+    SyncFolder(target->parent_path());
     return true;
 }
 

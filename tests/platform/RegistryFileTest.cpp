@@ -201,6 +201,27 @@ TEST(RegistryFile, WhatIsNoSettingsFileIsReadAsEmptyAndNeverReplaced) {
     }
 }
 
+// As a dotfile manager links it: the links stay and what they lead to is replaced, kept first.
+TEST(RegistryFile, ALinkedFileIsReplacedWhereItsLinksLead) {
+    RegistryTestFolder folder;
+    std::filesystem::create_directory(folder.Path("dotfiles"));
+    const std::string original = "Windows Registry Editor Version 5.00\nnonsense\n";
+    const std::filesystem::path target = folder.Write("dotfiles/sorna.reg", original);
+    const auto permissions = std::filesystem::perms(0640);
+    std::filesystem::permissions(target, permissions);
+    std::filesystem::create_symlink("sorna.reg", folder.Path("dotfiles/link"));
+    std::filesystem::create_symlink("dotfiles/link", folder.UserFile());
+    LoadRegistry(folder.Path());
+    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.UserFile()));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), permissions);
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path("user.reg.bad")), original);
+    LoadRegistry(folder.Path());
+    EXPECT_EQ(UserKey().QueryDword(u"nFontSize"), 20u);
+}
+
 TEST(RegistryFile, AMissingFolderIsAnEmptyRootCreatedByTheFirstFlush) {
     RegistryTestFolder folder;
     const std::filesystem::path nested = folder.Path() / "config" / "sorna";
