@@ -1,10 +1,12 @@
 #include "platform/registry/RegistryFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -19,6 +21,11 @@ constexpr int kMaxKeptCopies = 1000;
 
 // As many links as the system itself follows before it gives up on a loop.
 constexpr int kMaxLinkHops = 40;
+
+// A temporary file is named after the file it replaces, this mark, its writer's pid, '-' and six
+// characters of its own, so that a later save can tell when its writer is gone.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr size_t kTemporaryUniqueLength = 6;
 
 // Far beyond any settings file; a larger one would only exhaust memory.
 constexpr off_t kMaxFileSize = off_t{64} << 20;
@@ -84,9 +91,15 @@ void TakePermissions(int fd, const std::filesystem::path& target) {
     }
 }
 
+// How the names of the temporary files beside target start.
+std::string TemporaryNamePrefix(const std::filesystem::path& target) {
+    return target.filename().string() + std::string(kTemporaryMark);
+}
+
 // Writes text to a new file beside target and returns its name, or an empty string.
 std::string WriteTemporaryFile(const std::filesystem::path& target, std::string_view text) {
-    std::string name = target.string() + ".XXXXXX";
+    std::string name = (target.parent_path() / TemporaryNamePrefix(target)).string() +
+                       std::to_string(::getpid()) + '-' + std::string(kTemporaryUniqueLength, 'X');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
         return {};
@@ -99,6 +112,39 @@ std::string WriteTemporaryFile(const std::filesystem::path& target, std::string_
         return {};
     }
     return name;
+}
+
+// The pid of the writer of a temporary file named name, when name has prefix and the rest of a
+// temporary file's name; 0 otherwise.
+pid_t WriterOfTemporaryFile(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix)) {
+        return 0;
+    }
+    name.remove_prefix(prefix.size());
+    pid_t writer = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), writer);
+    const std::string_view unique(end, static_cast<size_t>(name.data() + name.size() - end));
+    const bool named = error == std::errc() && unique.size() == kTemporaryUniqueLength + 1 &&
+                       unique.front() == '-';
+    return named && writer > 0 ? writer : 0;
+}
+
+bool IsRunning(pid_t process) {
+    return ::kill(process, 0) == 0 || errno == EPERM;
+}
+
+// Removes the temporary files beside target that saves killed before their rename left behind.
+// The file of a writer that still runs may be its save in progress, so it stays.
+void RemoveLeftoverTemporaryFiles(const std::filesystem::path& target) {
+    const std::string prefix = TemporaryNamePrefix(target);
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(target.parent_path(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const pid_t writer = WriterOfTemporaryFile(entry->path().filename().string(), prefix);
+        if (writer > 0 && !IsRunning(writer)) {
+            ::unlink(entry->path().c_str());
+        }
+    }
 }
 
 // Makes a rename inside folder durable.
@@ -184,6 +230,7 @@ bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view tex
     if (!target) {
         return false;
     }
+    RemoveLeftoverTemporaryFiles(*target);
     const std::string temporary = WriteTemporaryFile(*target, text);
     if (temporary.empty()) {
         return false;

@@ -28,6 +28,7 @@ RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
 // Replaces file with text: a temporary file in the same folder (created when missing), flushed
 // to disk, then renamed over the old one, so a crash at any moment leaves the old or the new. A
 // symbolic link stays: the file at the end of its links is replaced. The permission bits stay.
+// Temporary files that saves of ended processes left there are removed first.
 [[nodiscard]] bool ReplaceRegistryFile(const std::filesystem::path& file, std::string_view text);
 
 }  // namespace sorna
