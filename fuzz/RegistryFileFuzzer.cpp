@@ -1,5 +1,6 @@
 // Registry files are edited by hand, so any bytes may arrive. Whatever loads must be written back
-// in a form that loads cleanly into the same keys and values.
+// in a form that loads cleanly into the same keys and values, and not much larger than it came:
+// every save writes the whole file again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static_cast<void>(
         ParseRegistryText(std::string_view(reinterpret_cast<const char*>(data), size), root));
     const std::string written = WriteRegistryText(root);
+    // Values written in full ("dword:1" as "dword:00000001") and names in their first spelling
+    // take at most about three times their input; the header and an empty root a little more.
+    if (written.size() > 4 * size + 4096) {
+        __builtin_trap();
+    }
     RegistryKeyNode reloaded(u"HKEY_CURRENT_USER");
     if (!ParseRegistryText(written, reloaded) || WriteRegistryText(reloaded) != written) {
         __builtin_trap();

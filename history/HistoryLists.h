@@ -36,8 +36,8 @@ protected:
     void InsertAtHead(T element) { entries_.insert(entries_.begin(), std::move(element)); }
 
     // Puts element at the head after removing every element that is the same as it, then drops
-    // the last element if the list has grown past limit. Only one is dropped per call, so a
-    // longer list loaded from the registry shrinks one step at a time.
+    // the last element if the list has grown past limit. Only one is dropped per call; loading
+    // never fills a list past its limit.
     template <typename Same>
     void InsertUniqueAtHead(T element, Same same, size_t limit) {
         std::erase_if(entries_, [&](const T& old) { return same(old, element); });

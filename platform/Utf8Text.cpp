@@ -20,15 +20,28 @@ bool IsLiteralText(std::u16string_view text) {
     return true;
 }
 
-std::string ToUtf8(std::u16string_view text) {
+namespace {
+
+// A lone surrogate becomes substitute, or fails the whole text when substitute is U_SENTINEL.
+std::string ConvertToUtf8(std::u16string_view text, UChar32 substitute, int32_t* replaced) {
     // Every UTF-16 code unit takes at most three UTF-8 bytes.
     std::string out(text.size() * 3, '\0');
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strToUTF8(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
-                static_cast<int32_t>(text.size()), &status);
+    u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+                       static_cast<int32_t>(text.size()), substitute, replaced, &status);
     out.resize(U_SUCCESS(status) ? static_cast<size_t>(length) : 0);
     return out;
+}
+
+}  // namespace
+
+std::string ToUtf8(std::u16string_view text) {
+    return ConvertToUtf8(text, U_SENTINEL, nullptr);
+}
+
+std::string ToUtf8Replacing(std::u16string_view text, int32_t& replaced) {
+    return ConvertToUtf8(text, 0xFFFD, &replaced);
 }
 
 std::optional<std::u16string> FromUtf8(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace sorna {
 
 // UTF-8 form of text that IsLiteralText accepts.
 std::string ToUtf8(std::u16string_view text);
+
+// UTF-8 form of any text, each lone surrogate written as U+FFFD and counted in replaced.
+std::string ToUtf8Replacing(std::u16string_view text, int32_t& replaced);
 
 // UTF-16 form of UTF-8 text; nullopt when the bytes are not well-formed UTF-8.
 std::optional<std::u16string> FromUtf8(std::string_view text);

@@ -37,9 +37,14 @@ std::vector<int32_t> StoredEntries(std::u16string_view countName, std::u16string
     return StoredNumbers(kSettingsRoot, kSettingsKey, prefix, ReadCount(countName));
 }
 
+// The lists with a limit take no more than it, however many a hand-edited file holds: every save
+// writes them whole.
 void LoadRecentFiles(RecentFiles& recentFiles) {
     recentFiles.ClearRecentFiles();
     for (const int32_t n : StoredEntries(kRecentFileCountValue, kRecentFileNamePrefix)) {
+        if (recentFiles.Entries().size() == RecentFiles::kLimit) {
+            break;
+        }
         const int32_t position = ReadPosition(kRecentFilePositionPrefix, n);
         std::u16string path = ReadNumberedString(kRecentFileNamePrefix, n);
         if (!path.empty()) {
@@ -63,6 +68,9 @@ void LoadBookmarks(Bookmarks& bookmarks) {
 void LoadRecentSearches(RecentSearches& recentSearches) {
     recentSearches.ClearSearches();
     for (const int32_t n : StoredEntries(kRecentSearchCountValue, kRecentSearchPrefix)) {
+        if (recentSearches.Entries().size() == RecentSearches::kLimit) {
+            break;
+        }
         std::u16string text;
         if (ReadString(NumberedValueName(kRecentSearchPrefix, n), text)) {
             recentSearches.Append(std::move(text));

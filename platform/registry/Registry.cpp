@@ -59,10 +59,8 @@ std::optional<RegistryKey> RegistryKey::Open(RegistryRoot root, std::u16string_v
 
 std::optional<RegistryKey> RegistryKey::Create(RegistryRoot root, std::u16string_view path) {
     std::vector<std::u16string> names = SplitKeyPath(path);
-    for (const std::u16string& name : names) {
-        if (!IsLiteralText(name)) {
-            return std::nullopt;
-        }
+    if (!IsStorableKeyPath(names)) {
+        return std::nullopt;
     }
     Loaded(root).root.CreatePath(names);
     return RegistryKey(root, std::move(names), RegistryAccess::Write);
@@ -157,6 +155,9 @@ std::filesystem::path RegistryFolder() {
 bool FlushRegistry(RegistryRoot root) {
     RegistryFileContents& contents = Loaded(root);
     const std::filesystem::path file = RootFile(root);
+    if (contents.mustLeaveOldFile) {
+        return false;
+    }
     if (contents.mustKeepOldFile) {
         if (!KeepBadRegistryFile(file)) {
             return false;

@@ -45,7 +45,8 @@ public:
     static std::optional<RegistryKey> Open(RegistryRoot root, std::u16string_view path,
                                            RegistryAccess access);
     // Opens a key for writing, creating it and every missing key above it; nullopt when a name on
-    // the path cannot be stored (a control character or a lone surrogate).
+    // the path cannot be stored (a control character, a lone surrogate, over 255 code units) or
+    // the path is more than 512 keys deep.
     static std::optional<RegistryKey> Create(RegistryRoot root, std::u16string_view path);
 
     RegistryKey(RegistryKey&&) noexcept = default;
@@ -95,15 +96,18 @@ std::filesystem::path DefaultRegistryFolder();
 
 // Points the registry at folder and reads both roots from its files, discarding what was in
 // memory. Without this call the roots are read from DefaultRegistryFolder() on first use.
-// A missing folder or file is an empty root; lines that cannot be read are skipped.
+// A missing folder or file is an empty root, and so is one that cannot be read; lines that cannot
+// be read are skipped.
 void LoadRegistry(const std::filesystem::path& folder);
 
 // The folder the roots are read from and written to.
 std::filesystem::path RegistryFolder();
 
-// Writes the root's file: a temporary file in the same folder, flushed to disk, renamed over the
-// old one, so a crash leaves either the old or the new file. A file that did not load cleanly is
-// first kept beside it with a ".bad" suffix. False when the file could not be written.
+// Writes the root's file: a temporary file beside it, flushed to disk, renamed over the old one,
+// so a crash leaves either the old or the new file. A linked file is replaced where its links
+// lead, with the permission bits it had. A file that did not load cleanly is first kept beside it
+// with a ".bad" suffix. A file that could not be read at all (no regular file, over 64 MiB,
+// unreadable) is never replaced. False when the file was not written.
 [[nodiscard]] bool FlushRegistry(RegistryRoot root);
 
 }  // namespace sorna

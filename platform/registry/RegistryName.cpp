@@ -3,8 +3,13 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
+#include "platform/Utf8Text.h"
+
 namespace sorna {
 namespace {
+
+constexpr size_t kMaxKeyDepth = 512;
+constexpr size_t kMaxKeyNameLength = 255;
 
 char16_t FoldUnit(char16_t unit) {
     if (unit < 0x80) {
@@ -41,6 +46,18 @@ std::vector<std::u16string> SplitKeyPath(std::u16string_view path) {
         start = end + 1;
     }
     return names;
+}
+
+bool IsStorableKeyPath(std::span<const std::u16string> names) {
+    if (names.size() > kMaxKeyDepth) {
+        return false;
+    }
+    for (const std::u16string& name : names) {
+        if (name.size() > kMaxKeyNameLength || !IsLiteralText(name)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace sorna

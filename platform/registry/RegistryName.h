@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,5 +14,10 @@ std::u16string FoldRegistryName(std::u16string_view name);
 // The sub-key names of a backslash-separated key path. Empty names (from doubled, leading or
 // trailing backslashes) are dropped, so the empty path names the root itself.
 std::vector<std::u16string> SplitKeyPath(std::u16string_view path);
+
+// Whether the key path below a root can be stored: within the registry's own limits of 512 levels
+// and 255 code units a name, which also keep every save of the file small, and each name literal
+// text of the file.
+[[nodiscard]] bool IsStorableKeyPath(std::span<const std::u16string> names);
 
 }  // namespace sorna

@@ -11,6 +11,22 @@ namespace sorna {
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// The registry editor of Windows exports UTF-16LE text with this mark.
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+
+// The UTF-8 form of UTF-16LE bytes. A unit that is no character (a lone surrogate, a final odd
+// byte) is replaced or dropped, and exact turns false.
+std::string Utf8OfUtf16(std::string_view bytes, bool& exact) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+        units[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) |
+                                         static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
+    }
+    int32_t replaced = 0;
+    std::string text = ToUtf8Replacing(units, replaced);
+    exact = replaced == 0 && bytes.size() % 2 == 0;
+    return text;
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
@@ -170,12 +186,11 @@ private:
         if (names.empty() || FoldRegistryName(names.front()) != FoldRegistryName(root_.Name())) {
             return false;
         }
-        for (const std::u16string& name : names) {
-            if (!IsLiteralText(name)) {
-                return false;
-            }
+        const std::span<const std::u16string> keyPath = std::span(names).subspan(1);
+        if (!IsStorableKeyPath(keyPath)) {
+            return false;
         }
-        section_ = &root_.CreatePath(std::span(names).subspan(1));
+        section_ = &root_.CreatePath(keyPath);
         return true;
     }
 
@@ -272,6 +287,11 @@ private:
 }  // namespace
 
 bool ParseRegistryText(std::string_view text, RegistryKeyNode& root) {
+    if (text.starts_with(kUtf16Mark)) {
+        bool exact = false;
+        const std::string utf8 = Utf8OfUtf16(text.substr(kUtf16Mark.size()), exact);
+        return Parser(utf8, root).Run() && exact;
+    }
     if (text.starts_with(kUtf8Mark)) {
         text.remove_prefix(kUtf8Mark.size());
     }

@@ -64,14 +64,22 @@ void AppendValue(const NamedRegistryValue& entry, std::string& out) {
     AppendHexBytes(value.data, out.size() - lineStart, out);
 }
 
-void AppendKey(const RegistryKeyNode& key, const std::string& path, std::string& out) {
-    out += "\n[" + path + "]\n";
-    for (const NamedRegistryValue& entry : key.Values()) {
-        AppendValue(entry, out);
-        out.push_back('\n');
+// path is the key's own on entry and again on return.
+void AppendKey(const RegistryKeyNode& key, std::string& path, std::string& out) {
+    // A key that only leads to sub-keys is created by their sections; a section of its own would
+    // repeat the path above once more for every level of a deep key.
+    if (!key.Values().empty() || key.Subkeys().empty()) {
+        out += "\n[" + path + "]\n";
+        for (const NamedRegistryValue& entry : key.Values()) {
+            AppendValue(entry, out);
+            out.push_back('\n');
+        }
     }
     for (const auto& [folded, subkey] : key.Subkeys()) {
-        AppendKey(*subkey, path + "\\" + ToUtf8(subkey->Name()), out);
+        const size_t length = path.size();
+        path += '\\' + ToUtf8(subkey->Name());
+        AppendKey(*subkey, path, out);
+        path.resize(length);
     }
 }
 
@@ -80,7 +88,8 @@ void AppendKey(const RegistryKeyNode& key, const std::string& path, std::string&
 std::string WriteRegistryText(const RegistryKeyNode& root) {
     std::string out(kRegistryFileHeader);
     out.push_back('\n');
-    AppendKey(root, ToUtf8(root.Name()), out);
+    std::string path = ToUtf8(root.Name());
+    AppendKey(root, path, out);
     return out;
 }
 

@@ -59,8 +59,9 @@ void ExpectOneWholeGeneration(const std::filesystem::path& folder) {
 TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
     RegistryTestFolder folder;
     std::mt19937 random(12345);
+    pid_t child = 0;
     for (int round = 0; round < 12; ++round) {
-        const pid_t child = ::fork();
+        child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             SaveForever(folder.Path());
@@ -76,6 +77,15 @@ TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
         ASSERT_TRUE(WIFSIGNALED(status));
         ExpectOneWholeGeneration(folder.Path());
     }
+    // The next save removes what killed writers left, but not a running writer's file.
+    const auto ownedBy = [&](pid_t writer) {
+        return folder.Write("user.reg.tmp-" + std::to_string(writer) + "-a1B2c3", "");
+    };
+    ownedBy(child);
+    const std::filesystem::path running = ownedBy(::getpid());
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+    EXPECT_TRUE(std::filesystem::exists(running));
 }
 
 }  // namespace

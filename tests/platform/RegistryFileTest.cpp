@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
 
 #include "platform/registry/Registry.h"
 #include "tests/platform/RegistryTestFolder.h"
@@ -22,10 +25,21 @@ std::vector<uint8_t> Utf16Data(std::u16string_view text) {
     return data;
 }
 
+// "\name\name..." with depth names.
+std::string KeyPath(int depth, const std::string& name) {
+    std::string path;
+    for (int level = 0; level < depth; ++level) {
+        path += "\\" + name;
+    }
+    return path;
+}
+
 TEST(RegistryFile, AHandWrittenFileLoads) {
     RegistryTestFolder folder;
-    folder.WriteUserFile(
-        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+    // As deep and as long as a key may be.
+    const std::string deepPath = KeyPath(512, std::string(255, 'k'));
+    const std::string text =
+        "Windows Registry Editor Version 5.00\r\n"
         "\r\n"
         "; edited by hand\r\n"
         "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\r\n"
@@ -37,17 +51,32 @@ TEST(RegistryFile, AHandWrittenFileLoads) {
         "  00,00\r\n"
         "\r\n"
         "[hkey_current_user\\software\\qarven]\r\n"
-        "\"blob\"=hex:de,AD,be,ef\r\n");
-    RegistryKey key = UserKey();
-    EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
-    EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
-    EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
-    EXPECT_EQ(key.QueryValue(u"multi"), (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
-    EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
-              (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
-    // Nothing in it was unreadable, so nothing is kept aside when it is replaced.
-    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.bad"));
+        "\"blob\"=hex:de,AD,be,ef\r\n"
+        "[HKEY_CURRENT_USER" +
+        deepPath + "]\r\n\"deep\"=dword:00000001\r\n";
+    const std::vector<uint8_t> utf16 = Utf16Data(FromUtf8(text).value());
+    // As an editor saves it, and as the registry editor of Windows exports it.
+    for (const std::string& file :
+         {"\xEF\xBB\xBF" + text, "\xFF\xFE" + std::string(utf16.begin(), utf16.end())}) {
+        folder.WriteUserFile(file);
+        RegistryKey key = UserKey();
+        EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
+        EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
+        EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
+        EXPECT_EQ(key.QueryValue(u"multi"),
+                  (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
+        EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
+                  (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
+        EXPECT_EQ(UserKey(std::u16string(deepPath.begin(), deepPath.end())).QueryDword(u"deep"),
+                  1u);
+        // Nothing in it was unreadable, so nothing is kept aside when it is replaced, in UTF-8;
+        // and the deep key does not make the file grow.
+        ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / "user.reg.bad"));
+        const std::string written = RegistryTestFolder::ReadFile(folder.UserFile());
+        EXPECT_TRUE(written.starts_with("Windows Registry Editor Version 5.00\n"));
+        EXPECT_LT(written.size(), 2 * text.size());
+    }
 }
 
 TEST(RegistryFile, EveryValueRoundTripsExactly) {
@@ -116,7 +145,10 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
         "[HKEY_LOCAL_MACHINE\\ControlPanel]\n"  // another root: its values go nowhere
         "\"ACTimeout\"=dword:00000000\n"
         "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
-        "\"bBold\"=dword:00000001\n";
+        "\"bBold\"=dword:00000001\n"
+        "[HKEY_CURRENT_USER" +
+        KeyPath(513, "k") + "]\n\"deep\"=dword:00000001\n[HKEY_CURRENT_USER" +
+        KeyPath(1, std::string(256, 'n')) + "]\n";  // deeper or longer than a key may be
     folder.WriteUserFile(original);
     RegistryKey key = UserKey();
     EXPECT_EQ(key.QueryDword(u"nLineSpace"), 5u);
@@ -124,7 +156,10 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
     EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
     EXPECT_EQ(key.ValueNames(),
               (std::vector<std::u16string>{u"nLineSpace", u"nFontSize", u"bBold"}));
-    EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, u"ControlPanel", RegistryAccess::Read));
+    for (const std::u16string& path :
+         {std::u16string(u"ControlPanel"), std::u16string(u"k"), std::u16string(256, u'n')}) {
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, path, RegistryAccess::Read));
+    }
 
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path("user.reg.bad")), "an earlier copy");
@@ -134,6 +169,57 @@ TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) 
     EXPECT_EQ(UserKey().ValueNames().size(), 3u);
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
+
+    // A string with a UTF-16 unit that is no character loads changed, so its file is kept too.
+    const std::vector<uint8_t> units = Utf16Data(
+        u"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"lone\"=\"\xD800\"\n");
+    const std::string utf16 = "\xFF\xFE" + std::string(units.begin(), units.end());
+    folder.WriteUserFile(utf16);
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path("user.reg.2.bad")), utf16);
+}
+
+// No read may block or exhaust memory; the defaults stand and the file stays what it was.
+TEST(RegistryFile, WhatIsNoSettingsFileIsReadAsEmptyAndNeverReplaced) {
+    RegistryTestFolder folder;
+    const std::filesystem::path file = folder.UserFile();
+    const std::vector<std::function<void()>> makers = {
+        [&] { std::filesystem::resize_file(folder.Write("user.reg", ""), (64 << 20) + 1); },
+        [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); },
+        [&] { std::filesystem::create_symlink("/dev/zero", file); },
+    };
+    for (const auto& make : makers) {
+        std::filesystem::remove(file);
+        make();
+        const std::filesystem::file_type type = std::filesystem::symlink_status(file).type();
+        LoadRegistry(folder.Path());
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kKey, RegistryAccess::Read));
+        ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
+        EXPECT_FALSE(FlushRegistry(HKEY_CURRENT_USER));
+        EXPECT_EQ(std::filesystem::symlink_status(file).type(), type);
+        EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));
+    }
+}
+
+// As a dotfile manager links it: the links stay and what they lead to is replaced, kept first.
+TEST(RegistryFile, ALinkedFileIsReplacedWhereItsLinksLead) {
+    RegistryTestFolder folder;
+    std::filesystem::create_directory(folder.Path("dotfiles"));
+    const std::string original = "Windows Registry Editor Version 5.00\nnonsense\n";
+    const std::filesystem::path target = folder.Write("dotfiles/sorna.reg", original);
+    const auto permissions = std::filesystem::perms(0640);
+    std::filesystem::permissions(target, permissions);
+    std::filesystem::create_symlink("sorna.reg", folder.Path("dotfiles/link"));
+    std::filesystem::create_symlink("dotfiles/link", folder.UserFile());
+    LoadRegistry(folder.Path());
+    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.UserFile()));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), permissions);
+    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.Path("user.reg.bad")), original);
+    LoadRegistry(folder.Path());
+    EXPECT_EQ(UserKey().QueryDword(u"nFontSize"), 20u);
 }
 
 TEST(RegistryFile, AMissingFolderIsAnEmptyRootCreatedByTheFirstFlush) {

@@ -26,6 +26,8 @@ TEST(Registry, KeysOpenOnlyOnceCreatedAndIgnoreLetterCase) {
     // A name the file could not carry is refused rather than stored damaged.
     EXPECT_FALSE(RegistryKey::Create(HKEY_CURRENT_USER, u"SOFTWARE\\line\nbreak"));
     EXPECT_FALSE(RegistryKey::Create(HKEY_CURRENT_USER, std::u16string(u"lone") + u'\xD800'));
+    // Nor is one beyond the registry's limits, which the file's reading keeps as well.
+    EXPECT_FALSE(RegistryKey::Create(HKEY_CURRENT_USER, std::u16string(256, u'k')));
 }
 
 TEST(Registry, ValueNamesIgnoreLetterCaseAndKeepTheirFirstSpelling) {

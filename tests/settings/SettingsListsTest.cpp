@@ -46,6 +46,26 @@ TEST(SettingsLists, AShrunkenListLoadsOnlyItsCount) {
               (std::vector<HistoryEntry>{{PathOf(8), 80, {}}, {PathOf(7), 70, {}}}));
 }
 
+// A hand-edited file may hold any number; bookmarks have no limit.
+TEST(SettingsLists, ListsLoadNoMoreThanTheirLimit) {
+    RegistryTestFolder folder;
+    Settings saved;
+    for (int n = 0; n < 40; ++n) {
+        saved.recentFiles.Append({PathOf(n), n, {}});
+        saved.recentSearches.Append(PathOf(n));
+        saved.bookmarks.Append({PathOf(n), n, u"mark"});
+    }
+    saved.SaveSettings();
+    const Settings loaded = LoadedSettings();
+    const auto& files = saved.recentFiles.Entries();
+    EXPECT_EQ(loaded.recentFiles.Entries(),
+              std::vector<HistoryEntry>(files.begin(), files.begin() + 30));
+    const auto& searches = saved.recentSearches.Entries();
+    EXPECT_EQ(loaded.recentSearches.Entries(),
+              std::vector<std::u16string>(searches.begin(), searches.begin() + 20));
+    EXPECT_EQ(loaded.bookmarks, saved.bookmarks);
+}
+
 TEST(SettingsLists, EntriesWithoutAPathOrLabelAreDropped) {
     RegistryTestFolder folder;
     folder.WriteUserFile(kHeader +
