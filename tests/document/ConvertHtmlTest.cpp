@@ -62,15 +62,12 @@ TEST(ConvertHtmlTest, TheConversionRules) {
     }
 }
 
-TEST(ConvertHtmlTest, TheLoadersCapacityHoldsTheWorstCasesAndLessEndsAtAChunk) {
+TEST(ConvertHtmlTest, TheLoadersCapacityHoldsTheWorstCaseAndLessEndsAtAChunk) {
     std::string pre = "<pre>";
     for (int i = 0; i < 500; ++i) {
         pre += "a ";
     }
-    EXPECT_EQ(Convert(pre).size(), 2 + 500 * 3);
-    const std::string longRun(2000, 'x');
-    EXPECT_EQ(Convert("<b>" + longRun + "</b>"),
-              std::u16string(longRun.begin(), longRun.end()) + u" ");
+    EXPECT_EQ(Convert(pre).size(), 2 + 500 * 3);  // two units become three
 
     std::u16string out(12, u'#');
     const HtmlConversion result = ConvertHtml(Bytes("Hello world"), TextEncoding::CodePage949, out);

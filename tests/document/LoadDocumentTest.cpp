@@ -106,15 +106,12 @@ TEST_F(LoadDocumentTest, ConvertsHtmlByTheNameAlone) {
     }
 }
 
+// The corpus holds whole files in each encoding; these are the edges it lacks.
 TEST_F(LoadDocumentTest, ReadsTheEncodingTheFileDeclaresOrPlainlyIs) {
     const std::pair<std::string_view, std::u16string_view> cases[] = {
-        {"\xC7\xD1\xB1\xDB\r\nA", u"한글\r\nA"},
-        {"\xEF\xBB\xBF\xED\x95\x9C\xEA\xB8\x80", u"한글"},
-        {"\xED\x95\x9C\xEA\xB8\x80\n", u"한글\n"},
         {"\xEF\xBB\xBF\x61\xFF\xF0\x9F\x98\x80\xEA\xB0", u"a\uFFFD😀\uFFFD"},
-        {"\xFF\xFE\x00\xAC\x41\x00"sv, u"가A"},
         {"\xFF\xFE\x00\xAC\x41"sv, u"가"},  // the odd byte is dropped
-        {"\xFE\xFF\xAC\x00\x00\x41"sv, u"가A"},
+        // Too short for a mark: code page 949.
         {"\xFF\xFE", u"\uF8F7\uFFFD"},
         {"\xFF\xFE\x41", u"\uF8F7\uFFFDA"},
         {"\xFE\xFF\x41", u"\uFFFD\uF8F7A"},

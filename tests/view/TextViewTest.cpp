@@ -36,14 +36,14 @@ TEST_F(TextViewTest, OnlyWhatTheWrappingDependsOnNeedsALayout) {
     view.SetTextArea({10, 0, 250, 200}, false);  // same width, other height
     view.SetOptions(true, true);                 // smooth scrolling
     EXPECT_FALSE(view.LayoutNeeded());
+    // Each a change of its own; once the font is rotated, the height wraps.
+    const ViewRect taller{10, 0, 250, 300};
     const std::function<void()> changes[] = {
         [&] { view.SetFont(u"Tahoma", 15, false, false); },
         [&] { view.SetFont(u"Tahoma", 16, false, false); },
         [&] { view.SetFont(u"Tahoma", 16, false, true); },
         [&] { view.SetFont(u"Tahoma", 16, true, true); },
-        [&] {
-            view.SetTextArea({10, 0, 250, 300}, false);
-        },  // rotated, the height wraps
+        [&] { view.SetTextArea(taller, false); },
         [&] { view.SetOptions(true, false); },
         [&] { view.SetLineSpacing(9); },
     };
@@ -53,14 +53,6 @@ TEST_F(TextViewTest, OnlyWhatTheWrappingDependsOnNeedsALayout) {
         ASSERT_TRUE(view.Layout(nullptr));
         ASSERT_FALSE(view.LayoutNeeded());
     }
-}
-
-TEST_F(TextViewTest, LineTextIsTrimmedAndEmptyOutsideTheTable) {
-    LayOut(u"  first line \t\r\n\u3000둘째 줄\n");
-    EXPECT_EQ(view.LineText(0), u"first line");
-    EXPECT_EQ(view.LineText(1), u"둘째 줄");
-    EXPECT_EQ(view.LineText(2), u"");
-    EXPECT_EQ(view.LineText(-1), u"");
 }
 
 TEST_F(TextViewTest, ARelayoutKeepsTheTopLineInsideTheTable) {
@@ -110,18 +102,23 @@ TEST_F(TextViewTest, ScrollsAndJumpsStayInsideTheTableAndRepaintOncePerStep) {
     EXPECT_EQ(view.TopLine(), 42);
 }
 
-TEST_F(TextViewTest, WordUnderATapInBothOrientations) {
-    LayOut(u"hello, world\n가나다 라\n");
-    EXPECT_EQ(view.WordAt(25, 5).word, u"hello");  // the first l, 20 to 30 pixels in
+// Two spaces, then letters from 20 pixels on; syllables, then a wide ideographic space.
+TEST_F(TextViewTest, LineTextAndTheWordUnderATapInBothOrientations) {
+    LayOut(u"  hello, world \t\r\n가나다 라\u3000\n");
+    EXPECT_EQ(view.LineText(0), u"hello, world");
+    EXPECT_EQ(view.LineText(1), u"가나다 라");
+    EXPECT_EQ(view.LineText(2), u"");
+    EXPECT_EQ(view.LineText(-1), u"");
+    EXPECT_EQ(view.WordAt(45, 5).word, u"hello");  // the first l, 40 to 50 pixels in
     EXPECT_EQ(view.WordAt(30, 25).word, u"가나다");
-    EXPECT_EQ(view.WordAt(65, 5).wordClass, CharClass::Space);  // the space after the comma
+    EXPECT_EQ(view.WordAt(85, 5).wordClass, CharClass::Space);  // the space after the comma
     EXPECT_EQ(view.WordAt(200, 5).word, u"");                   // past the end of the line
     EXPECT_EQ(view.WordAt(25, 45).word, u"");                   // no third line
 
     // Rotated: the row from x, the position upward from the bottom.
     view.SetFont(u"굴림", 15, true, false);
     ASSERT_TRUE(view.Layout(nullptr));
-    EXPECT_EQ(view.WordAt(5, 320 - 25).word, u"hello");
+    EXPECT_EQ(view.WordAt(5, 320 - 45).word, u"hello");
     EXPECT_EQ(view.WordAt(25, 320 - 30).word, u"가나다");
 }
 
