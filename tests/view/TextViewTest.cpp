@@ -109,7 +109,7 @@ TEST_F(TextViewTest, LineTextAndTheWordUnderATapInBothOrientations) {
     EXPECT_EQ(view.LineText(1), u"가나다 라");
     EXPECT_EQ(view.LineText(2), u"");
     EXPECT_EQ(view.LineText(-1), u"");
-    EXPECT_EQ(view.WordAt(45, 5).word, u"hello");  // the first l, 40 to 50 pixels in
+    EXPECT_EQ(view.WordAt(70, 5).word, u"hello");  // the o's right edge, the comma's left
     EXPECT_EQ(view.WordAt(30, 25).word, u"가나다");
     EXPECT_EQ(view.WordAt(85, 5).wordClass, CharClass::Space);  // the space after the comma
     EXPECT_EQ(view.WordAt(200, 5).word, u"");                   // past the end of the line
@@ -203,6 +203,7 @@ TEST_F(TextViewTest, ThePageAndItsBarFromNoLinesToTheLast) {
     EXPECT_FALSE(view.GoToOffset(0));
     EXPECT_FALSE(view.FindNext(u"a", false));
     view.ScrollLines(3);
+    EXPECT_EQ(view.TopLine(), 0);
     view.JumpToBar(100);
     EXPECT_EQ(view.TopOffset(), -1);
     EXPECT_EQ(view.CountLetters(), std::nullopt);
