@@ -4,34 +4,36 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "document/TextEncoding.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
+#include "tests/platform/IcuDecode.h"
 #include "tests/platform/TempFolder.h"
+#include "tests/support/Corpus.h"
 
 namespace sorna {
 namespace {
 
 using namespace std::string_view_literals;
 
-// Remembers the stages, and can do something to the file when one is reached.
+// Remembers the stages, and can do something to the file when the conversion begins.
 class RecordingProgress : public ProgressText {
 public:
     void SetProgressText(std::u16string_view text) override {
         stages.emplace_back(text);
-        if (onStage && text == onStage->first) {
-            onStage->second();
+        if (text == kConvertingProgress && onConverting) {
+            onConverting();
         }
     }
     std::vector<std::u16string> stages;
-    std::optional<std::pair<std::u16string_view, std::function<void()>>> onStage;
+    std::function<void()> onConverting;
 };
 
 class LoadDocumentTest : public ::testing::Test {
@@ -42,64 +44,74 @@ protected:
     }
     std::u16string Text() const { return {document.text.get(), size_t(document.length)}; }
 
-    void ExpectFailure(std::u16string_view message) {
-        EXPECT_EQ(document.loadError, message);
-        EXPECT_FALSE(document.HasDocument());
-        EXPECT_EQ(document.length, 0);
-        EXPECT_TRUE(document.documentPath.empty());
-    }
-
     TempFolder folder;
     DocumentText document;
     RecordingProgress progress;
     std::u16string path;
 };
 
+// Each failure replaces a document loaded before it.
 TEST_F(LoadDocumentTest, FailsWithTheMessageOfTheStepAndHoldsNoDocument) {
-    ASSERT_TRUE(Load("previous.txt", "previous document"));
-    const std::u16string missing = TempFolder::Wide(folder.Path("없는 파일.txt"));
-    EXPECT_FALSE(LoadDocument(document, missing, &progress));
-    ExpectFailure(FormatText(kFileMissingMessage, {missing}));
-    const std::u16string directory = TempFolder::Wide(folder.Path(""));
-    EXPECT_FALSE(LoadDocument(document, directory, nullptr));
-    ExpectFailure(FormatText(kFileMissingMessage, {directory}));
-    EXPECT_FALSE(Load("empty.txt", ""));
-    ExpectFailure(kMappingFailedMessage);
+    const auto wide = [](const std::filesystem::path& file) { return TempFolder::Wide(file); };
+    const std::u16string missing = wide(folder.Path("없는 파일.txt"));
+    const std::u16string directory = wide(folder.Path(""));
+    // The system would read a path only up to a NUL, and find another file.
+    const std::u16string beforeNul = wide(folder.Write("real", "x")) + u'\0' + u"more";
     ASSERT_EQ(mkfifo(folder.Path("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(LoadDocument(document, TempFolder::Wide(folder.Path("pipe")), nullptr));
-    ExpectFailure(kMappingFailedMessage);
-    // A mark with nothing after it leaves nothing to convert.
-    EXPECT_FALSE(Load("mark.txt", "\xEF\xBB\xBF"));
-    ExpectFailure(FormatText(kConversionFailedMessage, {int64_t{0}, int64_t{3}}));
+    const auto huge = folder.Write("huge.txt", "x");
+    ASSERT_EQ(truncate(huge.c_str(), off_t{1} << 31), 0);  // sparse
+    std::vector<std::pair<std::u16string, std::u16string>> failures = {
+        {missing, FormatText(kFileMissingMessage, {missing})},
+        {directory, FormatText(kFileMissingMessage, {directory})},
+        {beforeNul, FormatText(kFileMissingMessage, {beforeNul})},
+        {wide(folder.Write("empty.txt", "")), std::u16string(kMappingFailedMessage)},
+        {wide(folder.Path("pipe")), std::u16string(kMappingFailedMessage)},
+        {wide(huge), FormatText(kOutOfMemoryMessage, {int64_t{1} << 31})},
+        // A mark with nothing after it leaves nothing to convert.
+        {wide(folder.Write("mark.txt", "\xEF\xBB\xBF")),
+         FormatText(kConversionFailedMessage, {int64_t{0}, int64_t{3}})},
+    };
     if (geteuid() != 0) {  // permissions do not stop the superuser
-        ASSERT_TRUE(Load("locked.txt", "x"));
-        chmod(folder.Path("locked.txt").c_str(), 0);
-        EXPECT_FALSE(LoadDocument(document, path, nullptr));
-        ExpectFailure(FormatText(kOpenFailedMessage, {path}));
+        const auto locked = folder.Write("locked.txt", "x");
+        chmod(locked.c_str(), 0);
+        failures.push_back({wide(locked), FormatText(kOpenFailedMessage, {wide(locked)})});
     }
+    for (const auto& [failing, message] : failures) {
+        ASSERT_TRUE(Load("previous.txt", "previous document"));
+        EXPECT_FALSE(LoadDocument(document, failing, nullptr));
+        EXPECT_EQ(document.loadError, message);
+        EXPECT_FALSE(document.HasDocument());
+        EXPECT_EQ(document.length, 0);
+        EXPECT_TRUE(document.documentPath.empty());
+    }
+}
+
+TEST_F(LoadDocumentTest, FailsWithoutCrashingWhenTheFileShrinksWhileRead) {
+    const auto file = folder.Path("shrinking.txt");
+    progress.onConverting = [&] { ASSERT_EQ(truncate(file.c_str(), 4096), 0); };
+    EXPECT_FALSE(Load("shrinking.txt", std::string(1 << 20, '\xB0')));
+    EXPECT_EQ(document.loadError, FormatText(kViewFailedMessage, {int64_t{EIO}}));
+    EXPECT_FALSE(document.HasDocument());
 }
 
 TEST_F(LoadDocumentTest, ConvertsHtmlByTheNameAlone) {
-    const std::pair<const char*, bool> names[] = {{"b.HTM", true},
-                                                  {"c.Html", true},
-                                                  {"e.htm.txt", false},
-                                                  {"f.xhtml", false},
-                                                  {"html", false}};
-    for (const auto& [name, isHtml] : names) {
+    for (const auto& [name, isHtml] : {std::pair{"b.HTM", true},
+                                       {"c.Html", true},
+                                       {"e.htm.txt", false},
+                                       {"f.xhtml", false},
+                                       {"html", false}}) {
         ASSERT_TRUE(Load(name, "<b>bold</b>text"));
         EXPECT_EQ(Text(), isHtml ? u"bold text " : u"<b>bold</b>text") << name;
+        EXPECT_EQ(document.documentPath, path);
     }
 }
 
+// The corpus holds whole files in each encoding; these are the edges it lacks.
 TEST_F(LoadDocumentTest, ReadsTheEncodingTheFileDeclaresOrPlainlyIs) {
-    const std::vector<std::pair<std::string_view, std::u16string_view>> cases = {
-        {"\xC7\xD1\xB1\xDB\r\nA", u"한글\r\nA"},
-        {"\xEF\xBB\xBF\xED\x95\x9C\xEA\xB8\x80", u"한글"},
-        {"\xED\x95\x9C\xEA\xB8\x80\n", u"한글\n"},
+    const std::pair<std::string_view, std::u16string_view> cases[] = {
         {"\xEF\xBB\xBF\x61\xFF\xF0\x9F\x98\x80\xEA\xB0", u"a\uFFFD😀\uFFFD"},
-        {"\xFF\xFE\x00\xAC\x41\x00"sv, u"가A"},
         {"\xFF\xFE\x00\xAC\x41"sv, u"가"},  // the odd byte is dropped
-        {"\xFE\xFF\xAC\x00\x00\x41"sv, u"가A"},
+        // Too short for a mark: code page 949.
         {"\xFF\xFE", u"\uF8F7\uFFFD"},
         {"\xFF\xFE\x41", u"\uF8F7\uFFFDA"},
         {"\xFE\xFF\x41", u"\uFFFD\uF8F7A"},
@@ -109,57 +121,98 @@ TEST_F(LoadDocumentTest, ReadsTheEncodingTheFileDeclaresOrPlainlyIs) {
         EXPECT_EQ(Text(), text);
         EXPECT_EQ(document.text[document.length], u'\0');
     }
-    const std::string_view page = "\xFF\xFE<\0p\0>\0\x5C\xD5\x00\xAE"sv;
-    ASSERT_TRUE(Load("page.html", page));
+    ASSERT_TRUE(Load("page.html", "\xFF\xFE<\0p\0>\0\x5C\xD5\x00\xAE"sv));
     EXPECT_EQ(Text(), u"\n\n한글 ");
 }
 
-TEST_F(LoadDocumentTest, ReportsItsStagesInOrder) {
+// Unmarked UTF-8 only when it is well formed and goes beyond ASCII.
+TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {
+    const auto detect = [](std::string_view bytes) {
+        return DetectEncoding({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()})
+            .encoding;
+    };
+    EXPECT_EQ(detect("\xF0\x9F\x98\x80"), TextEncoding::Utf8);
+    for (const std::string_view other : {"", "only ascii", "\xC0\xAF", "\xED\xA0\x80",
+                                         "\xF4\x90\x80\x80", "ok \xEA\xB0", "\xEA\xB0\x80\x80"}) {
+        EXPECT_EQ(detect(other), TextEncoding::CodePage949) << other;
+    }
+}
+
+// The file is open from the first stage on; a page is converted without stages of its own.
+TEST_F(LoadDocumentTest, ReportsItsStagesInOrderAndClosesEveryFileItOpens) {
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto before = openFiles();
     ASSERT_TRUE(Load("korean.txt", "\xC7\xD1"));
     EXPECT_EQ(progress.stages, (std::vector<std::u16string>{u"파일 열기", u"ALLOC", u"변환"}));
     progress.stages.clear();
     ASSERT_TRUE(Load("page.htm", "<p>x"));
     EXPECT_EQ(progress.stages, std::vector<std::u16string>{u"파일 열기"});
     progress.stages.clear();
+    EXPECT_FALSE(Load("empty.txt", ""));
     EXPECT_FALSE(LoadDocument(document, u"", &progress));
-    EXPECT_TRUE(progress.stages.empty());
-}
-
-TEST_F(LoadDocumentTest, ClosesEveryFileItOpens) {
-    const auto openFiles = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-    };
-    const auto before = openFiles();
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_TRUE(Load("a.txt", "text"));
-        EXPECT_TRUE(Load("a.html", "<p>text"));
-        EXPECT_FALSE(Load("b.txt", ""));
-    }
+    EXPECT_EQ(progress.stages, std::vector<std::u16string>{u"파일 열기"});
     EXPECT_EQ(openFiles(), before);
 }
 
-TEST_F(LoadDocumentTest, RefusesFilesTooLargeFor32BitPositions) {
-    ASSERT_TRUE(Load("huge.txt", "x"));
-    ASSERT_EQ(truncate(folder.Path("huge.txt").c_str(), off_t{1} << 31), 0);  // sparse
-    EXPECT_FALSE(LoadDocument(document, path, &progress));
-    ExpectFailure(FormatText(kOutOfMemoryMessage, {int64_t{1} << 31}));
+// Every text file decodes to what ICU's own converter makes of it, by the file's known encoding
+// (ASCII reads the same as code page 949 and UTF-8); the odd ones and the rest need only load.
+TEST(CorpusTest, EveryTextFileDecodesAsIcuDecodesItsEncoding) {
+    const std::pair<const char*, const char*> converters[] = {
+        {"odd-", nullptr},   {"cp949", "windows-949"}, {"euckr", "windows-949"},
+        {"utf16", "UTF-16"}, {"utf8", "UTF-8"},        {"gutenberg", "UTF-8"}};
+    for (const auto& file : corpus::Documents()) {
+        const std::string name = file.filename().string();
+        DocumentText document;
+        ASSERT_TRUE(LoadDocument(document, TempFolder::Wide(file), nullptr)) << name;
+        if (document.isHtml) {
+            continue;
+        }
+        const auto known =
+            std::find_if(std::begin(converters), std::end(converters),
+                         [&](const auto& c) { return name.find(c.first) != name.npos; });
+        if (known == std::end(converters) || known->second == nullptr) {
+            EXPECT_GT(document.length, 0) << name;
+            continue;
+        }
+        std::u16string expected = IcuDecode(TempFolder::ReadFile(file), known->second);
+        if (expected.starts_with(u'\uFEFF')) {
+            expected.erase(0, 1);
+        }
+        EXPECT_TRUE(expected == std::u16string_view(document.text.get(), document.length)) << name;
+    }
 }
 
-TEST_F(LoadDocumentTest, FailsWithoutCrashingWhenTheFileShrinksWhileRead) {
-    const std::string korean(1 << 20, '\xB0');
-    const auto file = folder.Path("shrinking.txt");
-    progress.onStage.emplace(u"변환", [&] { ASSERT_EQ(truncate(file.c_str(), 4096), 0); });
-    EXPECT_FALSE(Load("shrinking.txt", korean));
-    ExpectFailure(FormatText(kViewFailedMessage, {int64_t{EIO}}));
-}
-
-TEST(FileExistsTest, IsTrueForFilesOnly) {
-    TempFolder folder;
-    EXPECT_TRUE(FileExists(TempFolder::Wide(folder.Write("문서.txt", "x"))));
-    EXPECT_FALSE(FileExists(TempFolder::Wide(folder.Path(""))));
-    // The system would read a path only up to a NUL, and find another file.
-    const std::u16string real = TempFolder::Wide(folder.Write("real", "x"));
-    EXPECT_FALSE(FileExists(real + u'\0' + u"more"));
+TEST(CorpusTest, PagesComeOutWithTheirTitlesAndWithoutMarkupScriptOrStyle) {
+    const std::pair<const char*, std::u16string_view> titles[] = {
+        {"en-page-bbc.html", u"BBC - Homepage"},
+        {"en-page-google.html", u"india population - Google Search"},
+        {"en-page-hackernews.html", u"Hacker News"},
+        {"en-page-wikipedia.html", u"Ebola virus epidemic in West Africa"},
+        {"ko-euckr-page-02.htm", u"windows-949 한나라당은 2월 임시국회에서"},
+        {"ko-euckr-page-03-perftuning.html", u"아파치 성능향상 - Apache HTTP Server"},
+        {"ko-euckr-page-04-negotiation.html", u"내용협상 (Content Negotiation)"},
+        {"ko-euckr-page-05-quickref.html", u"지시어 빠른참조"},
+        {"ko-utf8-page-01-debianfaq.html", u"3장. 데비안 배포판 선택"},
+        {"ko-utf8-page-02-lohelp.html", u"바로 가기(LibreOffice 접근성 향상 도구)"},
+    };
+    // Markup, and pieces of the pages' scripts and style sheets.
+    const std::u16string_view neverShown[] = {
+        u"<script",       u"<style",        u"<p>",          u"<br>",
+        u"<div",          u"CDATA[//",      u"prettyPrint",  u"window.bbcredirection",
+        u"window.google", u"function byId", u"mw.loader",    u"Use filters for IE6",
+        u"[dir='ltr']",   u"a:lang(ar)",    u"langnames.js",
+    };
+    for (const auto& [name, title] : titles) {
+        DocumentText document;
+        ASSERT_TRUE(LoadDocument(document, TempFolder::Wide(corpus::File(name)), nullptr));
+        const std::u16string_view text(document.text.get(), document.length);
+        EXPECT_NE(text.find(title), text.npos) << name;
+        for (const auto& markup : neverShown) {
+            EXPECT_EQ(text.find(markup), text.npos) << name;
+        }
+    }
 }
 
 }  // namespace

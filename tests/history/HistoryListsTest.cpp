@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "history/SelectString.h"
 #include "resources/Format.h"
 
 namespace sorna {
@@ -21,6 +22,7 @@ TEST(RecentFiles, ReadingAFileAgainMovesItToTheHeadAndPathsCompareExactly) {
     files.RememberFile(u"", 99);
     EXPECT_EQ(files.Entries(), (std::vector<HistoryEntry>{{u"/books/소설.txt", -1, {}},
                                                           {u"/BOOKS/소설.txt", 20, {}}}));
+    EXPECT_EQ(files.FindRecentPosition(u"/BOOKS/소설.txt"), 20);
     EXPECT_EQ(files.FindRecentPosition(u"/books/소설"), std::nullopt);
 }
 
@@ -51,16 +53,12 @@ TEST(RecentSearches, TheListKeepsTwentyDistinctStringsNewestFirst) {
         searches.RememberSearch(FormatText(u"검색 %d", {int64_t{n}}));
     }
     searches.RememberSearch(u"검색 5");
-    searches.RememberSearch(u"검색 20");
-    ASSERT_EQ(searches.Entries().size(), 20u);
-    EXPECT_EQ(searches.Entries()[1], u"검색 5");
-    EXPECT_EQ(std::count(searches.Entries().begin(), searches.Entries().end(), u"검색 5"), 1);
-    EXPECT_EQ(searches.Entries().back(), u"검색 1");
-    // Strings compare exactly.
     searches.RememberSearch(u"Sorna");
-    searches.RememberSearch(u"sorna");
-    EXPECT_EQ(searches.Entries().size(), 20u);
-    EXPECT_EQ(searches.Entries()[1], u"Sorna");
+    searches.RememberSearch(u"sorna");  // strings compare exactly
+    ASSERT_EQ(searches.Entries().size(), 20u);
+    EXPECT_EQ(searches.Entries()[2], u"검색 5");
+    EXPECT_EQ(std::count(searches.Entries().begin(), searches.Entries().end(), u"검색 5"), 1);
+    EXPECT_EQ(searches.Entries().back(), u"검색 3");
 }
 
 TEST(Bookmarks, NewestFirstTheSamePlaceTwiceAndDeletionOnlyInsideTheList) {
@@ -79,6 +77,15 @@ TEST(Bookmarks, NewestFirstTheSamePlaceTwiceAndDeletionOnlyInsideTheList) {
     EXPECT_EQ(bookmarks.Entries().size(), 3u);
     bookmarks.DeleteBookmark(0);
     EXPECT_EQ(bookmarks.Entries().front().position, 100);
+}
+
+TEST(SelectString, SearchesOnFromAfterTheGivenEntryAndWrapsRound) {
+    const std::vector<std::u16string> searches = {u"ab", u"abc", u"xyz", u"ABD"};
+    EXPECT_EQ(SelectString(searches, u"ab", 1), 3u);
+    EXPECT_EQ(SelectString(searches, u"xyz", 2), 2u);  // the entry it began after comes last
+    EXPECT_EQ(SelectString(searches, u"abcd", 0), std::nullopt);
+    EXPECT_EQ(SelectString(std::vector<std::u16string>{}, u"a", 0), std::nullopt);
+    EXPECT_EQ(SelectString(searches, u"나눔", std::nullopt), std::nullopt);
 }
 
 }  // namespace

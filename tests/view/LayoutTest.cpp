@@ -1,30 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ViewTestSupport.h"
+#include "document/LoadDocument.h"
+#include "resources/Format.h"
+#include "tests/support/Corpus.h"
+#include "view/CharClass.h"
 #include "view/LineBreaker.h"
-#include "view/TextView.h"
 
 namespace sorna {
 namespace {
 
-using test::EntriesOf;
-using test::FixedMetricsDevice;
-using test::SetText;
 using Entries = std::vector<int32_t>;
 
-// Lays `text` out on `available` pixels, by default with narrow letters 10 and wide ones 20
-// pixels wide.
-Entries LayOut(std::u16string_view text, int32_t available, bool removeLineStartSpace = true,
-               FixedMetricsDevice device = FixedMetricsDevice()) {
+Entries EntriesOf(const LineTable& lines) {
+    return {lines.Entries().begin(), lines.Entries().end()};
+}
+
+// Lays `text` out on `available` pixels with letters 10 pixels wide (i only 5) and wide code
+// units 20.
+Entries LayOut(std::u16string_view text, int32_t available, bool removeLineStartSpace = true) {
+    test::FixedMetricsDevice device;
+    device.metrics.charWidths[u'i'] = 5;
     TextView view(device);
     view.SetTextArea({0, 0, available + 3, 320}, false);  // the bar takes 3 pixels
     view.SetOptions(false, removeLineStartSpace);
-    SetText(view.Document(), text);
+    test::SetText(view.Document(), text);
     EXPECT_TRUE(view.Layout(nullptr));
     return EntriesOf(view.Lines());
 }
@@ -52,6 +58,11 @@ TEST(Layout, TheBreakingRules) {
         {"spaces past the edge hang", u"aaaa   bb", 50, true, {0, 7, 9, 9}},
         {"a space after an overflowing line feed hangs", u"aaaaa\n b", 50, true, {0, 7, 8, 8}},
         {"a carriage return hangs too", u"aaaaa  \r\nb", 50, false, {0, 9, 10, 10}},
+        // A run that would fit beside a hanging space would be drawn past the edge, and behind
+        // a line feed it would never be shown.
+        {"a run after a hanging space starts a line", u"aaaa i", 45, true, {0, 5, 6, 6}},
+        {"so does one after a line feed", u"aaaa\n i", 45, true, {0, 6, 7, 7}},
+        {"with leading spaces kept too", u"aaaa\n i", 45, false, {0, 6, 7, 7}},
         {"leading spaces collapse", u"a\n    x", 1000, true, {0, 5, 7, 7}},
         {"leading spaces kept", u"a\n    x", 1000, false, {0, 2, 7, 7}},
         {"the collapsed space counts on its line", u"a\n   bcd", 35, true, {0, 4, 5, 8, 8}},
@@ -83,32 +94,87 @@ TEST(Layout, AnExactFitFitsWhereverTheLineEnds) {
     }
 }
 
-TEST(Layout, ARunAfterAHangingSpaceStartsTheNextLine) {
-    FixedMetricsDevice narrowI;
-    narrowI.metrics.charWidths[u'i'] = 5;
-    // It would fit beside the space's edge, but would be drawn past it.
-    EXPECT_EQ(LayOut(u"aaaa i", 45, true, narrowI), (Entries{0, 5, 6, 6}));
-    // Behind the line feed it would never be shown.
-    for (const bool removeLineStartSpace : {true, false}) {
-        EXPECT_EQ(LayOut(u"aaaa\n i", 45, removeLineStartSpace, narrowI), (Entries{0, 6, 7, 7}));
-    }
-}
-
 // Lines far wider than any screen: widths add up past 32 bits, and line feeds still end lines.
-TEST(LineBreaker, HugeWidthsAndLines) {
+TEST(Layout, HugeWidthsAndLines) {
     CharMetrics metrics;
     metrics.charWidths.fill(std::numeric_limits<int32_t>::max());
     metrics.charWidths[u'\n'] = 0;
-    const auto breakAt = [&metrics](std::u16string_view text, int64_t available) {
-        LineTable lines;
-        EXPECT_TRUE(
-            BreakLines(text.data(), int32_t(text.size()), metrics, {available, true}, lines));
-        return EntriesOf(lines);
-    };
     const std::u16string text =
         std::u16string(2000, u'a') + u' ' + std::u16string(2000, u'b') + u"\nc";
-    EXPECT_EQ(breakAt(text, int64_t{1} << 50), (Entries{0, 4002, 4003, 4003}));
-    EXPECT_EQ(breakAt(text, int64_t{1} << 42), (Entries{0, 2001, 4002, 4003, 4003}));
+    for (const auto& [available, entries] :
+         {std::pair{int64_t{1} << 50, Entries{0, 4002, 4003, 4003}},
+          {int64_t{1} << 42, Entries{0, 2001, 4002, 4003, 4003}}}) {
+        LineTable lines;
+        EXPECT_TRUE(BreakLines(text.data(), int32_t(text.size()), metrics, {available}, lines));
+        EXPECT_EQ(EntriesOf(lines), entries);
+    }
+}
+
+bool Grows(CharClass k) {
+    return k == CharClass::Letter || k == CharClass::BreakMark || k == CharClass::End;
+}
+
+// The table runs from 0 to the length, no line starts inside a run, and a line wider than the
+// area is a single run once the spaces and line ends that hang at its end are left off.
+void CheckLines(const TextView& view, const CharMetrics& widths, int64_t available) {
+    const LineTable& lines = view.Lines();
+    const std::u16string_view text(view.Document().text.get(), view.Document().length);
+    ASSERT_GE(lines.Count(), 2);
+    EXPECT_EQ(lines[0], 0);
+    EXPECT_EQ(lines[lines.Count() - 1], int32_t(text.size()));
+    for (int32_t n = 0; n + 1 < lines.Count(); ++n) {
+        ASSERT_LE(lines[n], lines[n + 1]) << n;
+        const int32_t start = lines[n];
+        if (start > 0 && start < int32_t(text.size())) {
+            const CharClass at = ClassifyChar(text[start]);
+            EXPECT_TRUE(ClassifyChar(text[start - 1]) != at || !Grows(at))
+                << "line " << n << " starts inside a run at " << start;
+        }
+        std::u16string_view content = view.LineChars(n);
+        while (!content.empty() &&
+               (ClassifyChar(content.back()) == CharClass::Space || content.back() == u'\n')) {
+            content.remove_suffix(1);
+        }
+        int64_t width = 0;
+        for (char16_t c : content) {
+            width += c == u'\r' ? 0 : widths.Width(c);
+        }
+        if (width > available && content.size() > 1) {
+            const CharClass first = ClassifyChar(content[0]);
+            EXPECT_TRUE(Grows(first) &&
+                        std::all_of(content.begin(), content.end(),
+                                    [&](char16_t c) { return ClassifyChar(c) == first; }))
+                << "line " << n << " is " << width << " wide";
+        }
+    }
+}
+
+// Every real document at several widths and both ways with leading spaces, in uneven letter
+// widths so that lines fill up differently from character to character.
+TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
+    test::FixedMetricsDevice device(0, 15, 17);
+    for (int c = 0; c < 256; ++c) {
+        device.metrics.charWidths[c] = 4 + c % 9;
+    }
+    int documents = 0;
+    for (const auto& file : corpus::Documents()) {
+        SCOPED_TRACE(file.filename().string());
+        TextView view(device);
+        ASSERT_TRUE(LoadDocument(view.Document(), Widen(file.string()), nullptr));
+        if (view.Document().length == 0) {
+            continue;  // a page whose text ends at once has nothing to lay out
+        }
+        ++documents;
+        for (const int32_t available : {37, 240, 1077}) {
+            for (const bool removeLineStartSpace : {true, false}) {
+                view.SetTextArea({0, 0, available + 3, 320}, false);
+                view.SetOptions(false, removeLineStartSpace);
+                ASSERT_TRUE(view.Layout(nullptr));
+                CheckLines(view, device.metrics, available);
+            }
+        }
+    }
+    EXPECT_GE(documents, 40);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -59,23 +61,6 @@ protected:
         return target;
     }
 
-    // Ink of a one-line text drawn on an area far wider than it, against its measured width.
-    void ExpectDrawnWithinMeasuredWidth(std::u16string_view text, qreal devicePixelRatio) {
-        ASSERT_TRUE(canvas.CreateBuffers(240, 320, devicePixelRatio));
-        view.SetTextArea({0, 20, 4000, 300}, false);
-        Show(text);
-        const CharMetrics metrics = MeasureChars(MakeViewFont(view.Font()));
-        int64_t measured = 0;
-        for (char16_t c : text) {
-            measured += metrics.Width(c);
-        }
-        ASSERT_LT(measured, 236);
-        const QImage page = Render(devicePixelRatio);
-        const QRect ink = InkBounds(page, QRect(0, 0, int(236 * devicePixelRatio), page.height()));
-        EXPECT_LE(ink.right() / devicePixelRatio, measured) << "drawn wider than measured";
-        EXPECT_GE(ink.right() / devicePixelRatio, measured - metrics.Width(text.back()) - 1);
-    }
-
     PageCanvas canvas;
     TextView view{canvas};
 };
@@ -90,12 +75,25 @@ TEST_F(PaintTest, FillsAndTextStayInsideTheirRectangles) {
     EXPECT_EQ(page.pixelColor(238, 113), QColor(0x50, 0x50, 0x50));
 }
 
-using RealFontTest = PaintTest;
-
-TEST_F(RealFontTest, TextIsDrawnNoWiderThanItIsMeasured) {
+// Ink of a one-line text drawn on an area far wider than it, against its measured width.
+TEST_F(PaintTest, TextIsDrawnNoWiderThanItIsMeasured) {
+    view.SetTextArea({0, 20, 4000, 300}, false);
+    const CharMetrics metrics = MeasureChars(MakeViewFont(view.Font()));
     for (const qreal ratio : {1.0, 2.0}) {
-        ExpectDrawnWithinMeasuredWidth(u"가나다라마바사아자차카타", ratio);
-        ExpectDrawnWithinMeasuredWidth(u"Sorna 한글 mixed 문장", ratio);
+        ASSERT_TRUE(canvas.CreateBuffers(240, 320, ratio));
+        for (const std::u16string_view text :
+             {u"가나다라마바사아자차카타", u"Sorna 한글 mixed 문장"}) {
+            Show(text);
+            int64_t measured = 0;
+            for (char16_t c : text) {
+                measured += metrics.Width(c);
+            }
+            ASSERT_LT(measured, 236);
+            const QImage page = Render(ratio);
+            const QRect ink = InkBounds(page, QRect(0, 0, int(236 * ratio), page.height()));
+            EXPECT_LE(ink.right() / ratio, measured) << "drawn wider than measured";
+            EXPECT_GE(ink.right() / ratio, measured - metrics.Width(text.back()) - 1);
+        }
     }
 }
 
@@ -128,11 +126,28 @@ TEST(PageCanvas, WithoutAPageNothingIsPainted) {
     EXPECT_FALSE(canvas.CreateBuffers(240, -1, 1.0));
     QImage target(240, 320, QImage::Format_RGB32);
     target.fill(Qt::magenta);
-    const QImage untouched = target;
-    QPainter painter(&target);
-    canvas.PaintTo(painter, PagePlan{});  // a page would be black
-    painter.end();
-    EXPECT_EQ(target, untouched);
+    {
+        QPainter painter(&target);
+        canvas.PaintTo(painter, PagePlan{});  // a page would be black
+    }
+    EXPECT_EQ(target.pixelColor(120, 160), QColor(Qt::magenta));
+}
+
+TEST(ViewFont, FacesWithoutHangulAreDrawnInAKoreanFamily) {
+    const QStringList korean = QFontDatabase::families(QFontDatabase::Korean);
+    ASSERT_FALSE(korean.isEmpty()) << "fonts-nanum is not installed";
+    for (const std::u16string face : {u"Tahoma", u"굴림", u"DejaVu Sans", u""}) {
+        EXPECT_TRUE(korean.contains(QFontInfo(MakeViewFont({face, 15, false, false})).family()))
+            << QString::fromStdU16String(face).toStdString();
+    }
+    EXPECT_EQ(QFontInfo(MakeViewFont({u"NanumMyeongjo", 15, false, false})).family(),
+              QStringLiteral("NanumMyeongjo"));
+    // Hand-edited sizes of zero or below still measure.
+    for (const int32_t size : {0, -15}) {
+        const QFont font = MakeViewFont({u"NanumGothic", size, false, false});
+        EXPECT_EQ(font.pixelSize(), 1);
+        EXPECT_GT(MeasureChars(font).wideHeight, 0);
+    }
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <algorithm>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "view/TextView.h"
-#include "view/ViewDevice.h"
 
 namespace sorna::test {
 
@@ -26,15 +24,11 @@ public:
     int repaints = 0;
 };
 
+// The buffer comes zeroed, so the text is terminated.
 inline void SetText(DocumentText& document, std::u16string_view text) {
     document.text = std::make_unique<char16_t[]>(text.size() + 1);
-    std::copy(text.begin(), text.end(), document.text.get());
-    document.text[text.size()] = 0;
+    text.copy(document.text.get(), text.size());
     document.length = int32_t(text.size());
-}
-
-inline std::vector<int32_t> EntriesOf(const LineTable& lines) {
-    return {lines.Entries().begin(), lines.Entries().end()};
 }
 
 }  // namespace sorna::test

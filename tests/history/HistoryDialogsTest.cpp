@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "history/qt/AddBookmarkDialog.h"
+#include "history/qt/EditBookmarksDialog.h"
+#include "history/qt/FindDialog.h"
+#include "settings/Settings.h"
+#include "tests/app/DialogControls.h"
+#include "tests/app/ModalAnswer.h"
+#include "tests/view/ViewTestSupport.h"
+
+namespace sorna {
+namespace {
+
+using test::ClickButton;
+using test::ControlOf;
+using test::ModalAnswer;
+
+// One display line per text line: the area is wide enough for every line.
+class FindDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        test::SetText(view.Document(),
+                      u"needle on top\nhay\nhay needle\nhay\nneedle and needle\nNEEDLE\nhay\n");
+        view.SetTextArea({0, 0, 400, 320}, false);
+        ASSERT_TRUE(view.Layout(nullptr));
+        owner.show();
+    }
+
+    test::FixedMetricsDevice device;
+    TextView view{device};
+    Settings settings;
+    QWidget owner;
+};
+
+// A message box would be modal inside the search and answered before the search returned.
+TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheCheckBox) {
+    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
+    dialog.show();
+    auto& field = *ControlOf<QComboBox>(dialog, kIdFindText).lineEdit();
+    const auto search = [&](const QString& text, bool byEnter) {
+        field.clear();
+        QTest::keyClicks(&field, text);
+        byEnter ? QTest::keyClick(&field, Qt::Key_Return) : ClickButton(dialog, kIdFindButton);
+    };
+    {
+        ModalAnswer<QMessageBox> noMessage([](QMessageBox& box) { box.close(); });
+        // The top line's own hit is passed over, as is the second hit on a line already shown;
+        // a miss stays and says nothing.
+        for (const int32_t expected : {2, 4, 4}) {
+            search(QStringLiteral("needle"), expected == 2);
+            EXPECT_EQ(view.TopLine(), expected);
+        }
+        ClickButton(dialog, kIdFindIgnoreCase);
+        search(QStringLiteral("needle"), false);
+        EXPECT_EQ(view.TopLine(), 5);  // NEEDLE, with case ignored
+        EXPECT_EQ(settings.bSearchIgnoreCase, 1);
+        EXPECT_FALSE(noMessage.Answered());
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"needle"});
+
+    ClickButton(dialog, kIdFindIgnoreCase);
+    test::SeenMessage seen;
+    ModalAnswer<QMessageBox> answer(test::Press(QMessageBox::Ok, seen));
+    search(QString(), false);
+    EXPECT_EQ(seen.text, QStringLiteral("단어를 입력해 주세요"));
+    EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
+    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"needle"});
+    // Closing does not store the box.
+    ClickButton(dialog, kIdFindIgnoreCase);
+    ClickButton(dialog, kIdCancel);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+}
+
+TEST_F(FindDialogTest, OpensOnTheOlderSearchTheNewestBeginsAndClearsOnlyTheStoredList) {
+    settings.recentSearches.RememberSearch(u"abc");
+    settings.recentSearches.RememberSearch(u"ab");
+    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
+    auto& list = ControlOf<QComboBox>(dialog, kIdFindText);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
+    EXPECT_EQ(list.currentText(), QStringLiteral("abc"));
+
+    dialog.show();
+    ClickButton(dialog, kIdFindClearList);
+    EXPECT_TRUE(settings.recentSearches.Entries().empty());
+    EXPECT_EQ(list.count(), 2);  // until the dialog opens again
+}
+
+// A tap on each row, as the user chooses it; the labels left in the list, which must be the
+// bookmarks' own row for row.
+QStringList DeleteRows(QDialog& dialog, QTreeWidget& list, const Bookmarks& bookmarks,
+                       std::initializer_list<int> rows) {
+    for (const int row : rows) {
+        const QRect rect = list.visualItemRect(list.topLevelItem(row));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    ClickButton(dialog, kIdDeleteBookmarks);
+    QStringList labels;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        labels.push_back(list.topLevelItem(row)->text(1));
+        EXPECT_EQ(labels.back().toStdU16String(), bookmarks.Entries().at(row).label);
+    }
+    EXPECT_EQ(size_t(labels.size()), bookmarks.Entries().size());
+    return labels;
+}
+
+TEST(EditBookmarksDialog, DeletesTheSelectedRowsWithTheirBookmarks) {
+    Bookmarks bookmarks;
+    for (const char16_t* label : {u"다섯", u"넷", u"셋", u"둘", u"하나"}) {
+        bookmarks.AddBookmark(u"/home/reader/books/소설.txt", 10, label);
+    }
+    QWidget owner;
+    EditBookmarksDialog dialog(owner, bookmarks);
+    dialog.resize(420, 400);
+    dialog.show();
+    auto& list = ControlOf<QTreeWidget>(dialog, kIdBookmarkList);
+    EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("/home/reader/books/소설.txt"));
+    EXPECT_EQ(DeleteRows(dialog, list, bookmarks, {}).size(), 5);  // nothing selected
+    EXPECT_EQ(DeleteRows(dialog, list, bookmarks, {0, 2}), (QStringList{"둘", "넷", "다섯"}));
+    EXPECT_TRUE(DeleteRows(dialog, list, bookmarks, {0, 1, 2}).isEmpty());
+}
+
+// The label comes back however the dialog ends, but only Add confirms; it fits the caller's
+// buffer of 1024 units with its terminator.
+TEST(AddBookmarkDialog, TheLabelComesBackHoweverItEndsButOnlyAddConfirms) {
+    QWidget owner;
+    owner.show();
+    for (const auto& [button, confirmed] : {std::pair{kIdCancel, false}, {kIdOk, true}}) {
+        std::u16string label(1020, u'가');
+        ModalAnswer<AddBookmarkDialog> add([id = button](AddBookmarkDialog& dialog) {
+            auto& edit = ControlOf<QLineEdit>(dialog, kIdBookmarkLabel);
+            edit.end(false);
+            QTest::keyClicks(&edit, QStringLiteral("more"));
+            ClickButton(dialog, id);
+        });
+        EXPECT_EQ(RunAddBookmarkDialog(owner, label, 1024), confirmed);
+        EXPECT_EQ(label, std::u16string(1020, u'가') + u"mor");
+    }
+}
+
+}  // namespace
+}  // namespace sorna
