@@ -1,0 +1,161 @@
+// The window's parts on their own: the menu bar, the page, the progress window, the translation.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <vector>
+
+#include "app/qt/MenuBar.h"
+#include "app/qt/PageWidget.h"
+#include "app/qt/ProgressWindow.h"
+#include "app/qt/Translations.h"
+#include "tests/app/DialogControls.h"
+#include "tests/view/ViewTestSupport.h"
+
+namespace sorna {
+namespace {
+
+// The popup of the bar button with this text, opened as a tap on it would, so it is prepared.
+QMenu& OpenPopup(MenuBar& bar, const char16_t* text) {
+    for (QToolButton* button : bar.findChildren<QToolButton*>()) {
+        QAction* action = button->defaultAction();
+        if (button->text() == QString::fromUtf16(text) && action && action->menu()) {
+            action->menu()->popup(QPoint(0, 0));
+            action->menu()->hide();
+            return *action->menu();
+        }
+    }
+    throw std::runtime_error("no popup");
+}
+
+// The items as "id text", a checked one with " *" after it, a separator as "-".
+QStringList ItemsOf(const QMenu& menu) {
+    QStringList items;
+    for (const QAction* action : menu.actions()) {
+        items.append(action->isSeparator() ? QStringLiteral("-")
+                                           : QStringLiteral("%1 %2%3").arg(
+                                                 action->data().toString(), action->text(),
+                                                 action->isChecked() ? " *" : ""));
+    }
+    return items;
+}
+
+TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
+    Settings settings;
+    for (int n = 0; n < 14; ++n) {
+        settings.recentFiles.RememberFile(u"/books/" + std::u16string(1, u'a' + n) + u"&.txt", 0);
+        settings.bookmarks.AddBookmark(u"/books/a.txt", n, u"R&D");
+    }
+    settings.bUseEngDic = 1;
+    QWidget owner;
+    MenuBar bar(settings, owner);
+    std::vector<CommandId> chosen;
+    QObject::connect(&bar, &MenuBar::CommandChosen,
+                     [&chosen](CommandId id) { chosen.push_back(id); });
+
+    // The thirteen most recent files by name, their '&' shown as it is, then the clearing command.
+    QMenu* recent = OpenPopup(bar, u"메뉴").actions()[2]->menu();
+    ASSERT_NE(recent, nullptr);
+    QStringList items = ItemsOf(*recent);
+    ASSERT_EQ(items.size(), 15);
+    EXPECT_EQ(items[0], QStringLiteral("40050 n&&.txt"));  // IDM_RECENT_00
+    EXPECT_EQ(items.mid(12), QStringList({"40062 b&&.txt", "-", "40024 최근 파일 목록 지우기"}));
+    recent->actions()[1]->trigger();
+    EXPECT_EQ(chosen, std::vector<CommandId>{IDM_RECENT_00 + 1});
+    settings.recentFiles.ClearRecentFiles();
+    OpenPopup(bar, u"메뉴");
+    EXPECT_EQ(ItemsOf(*recent).size(), 2);
+
+    items = ItemsOf(OpenPopup(bar, u"책"));
+    ASSERT_EQ(items.size(), 4 + 13);
+    EXPECT_EQ(items.mid(3, 2), QStringList({"-", "40100 R&&D"}));  // IDM_BOOKMARK_00
+    EXPECT_EQ(items.back(), QStringLiteral("40112 R&&D"));
+    settings.bookmarks.ClearBookmarks();
+    EXPECT_EQ(ItemsOf(OpenPopup(bar, u"책")).size(), 4);
+
+    items = ItemsOf(OpenPopup(bar, u"보기"));
+    EXPECT_TRUE(items.contains("40028 영어사전사용 *") && items.contains("40033 돌려보기"));
+    settings.bUseEngDic = 0;
+    settings.bRotate = 1;
+    items = ItemsOf(OpenPopup(bar, u"보기"));
+    EXPECT_TRUE(items.contains("40028 영어사전사용") && items.contains("40033 돌려보기 *"));
+}
+
+// Counts the paint events of the widget it watches.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST(PageWidget, EverySmoothStepReachesTheScreenAtOnce) {
+    PageCanvas canvas;
+    TextView view(canvas);
+    QWidget window;
+    PageWidget page(canvas, view, window);
+    page.resize(240, 320);
+    window.show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(canvas.CreateBuffers(240, 320, 1.0));
+    test::SetText(view.Document(), std::u16string(40, u'\n'));
+    ASSERT_TRUE(view.Layout(nullptr));
+    view.SetOptions(true, true);
+    PaintCount count(page);
+    view.ScrollLines(7);
+    EXPECT_EQ(count.paints, 7);
+}
+
+// Posts itself again for every event it gets, as a handler that keeps posting would.
+struct Reposter : QObject {
+    bool event(QEvent*) override {
+        ++handled;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        return true;
+    }
+    int handled = 0;
+};
+
+TEST(ProgressWindow, ShowsEachStageAtOnceOverTheCentreOfItsOwner) {
+    QWidget owner;
+    owner.setGeometry(100, 80, 480, 640);
+    owner.show();
+    QCoreApplication::processEvents();
+    Reposter reposter;
+    {
+        ProgressWindow progress(owner);
+        const QLabel& label = test::ControlOf<QLabel>(progress, kIdProgressText);
+        EXPECT_TRUE(progress.isVisible());
+        EXPECT_EQ(label.text(), QStringLiteral("처리중"));
+        const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2);
+        // What is pending is handled, and what that posts anew does not hold the load up.
+        QCoreApplication::postEvent(&reposter, new QEvent(QEvent::User));
+        progress.SetProgressText(u"파일 열기");
+        EXPECT_EQ(label.text(), QStringLiteral("파일 열기"));
+        EXPECT_GE(reposter.handled, 1);
+    }
+    QCoreApplication::removePostedEvents(&reposter);
+}
+
+TEST(Translations, MessageBoxesSpeakKorean) {
+    // Debian's qt6-translations-l10n is part of the set-up, so Qt's file is there.
+    EXPECT_TRUE(LoadKoreanTranslation(*QCoreApplication::instance()));
+    const QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Sorna"), QStringLiteral("?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("예"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("아니요"));
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("확인"));
+    // Texts the reader does not set itself come from Qt's translation.
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("취소"));
+}
+
+}  // namespace
+}  // namespace sorna
