@@ -54,7 +54,7 @@ AboutDialog::AboutDialog(QWidget& owner) : QDialog(&owner) {
     close->setObjectName(ControlName(kIdOk));
     layout->addWidget(close, 6, 0, 1, 2, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    LoadTextResource(*text, kAboutTextResource, false);
+    LoadTextResource(*text, kAboutTextResource);
 }
 
 void RunAboutDialog(QWidget& owner) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -103,6 +104,12 @@ protected:
     void Start() {
         session.Start();
         EXPECT_TRUE(session.ReopenMostRecentFile());
+    }
+
+    void Run(std::initializer_list<CommandId> ids) {
+        for (const CommandId id : ids) {
+            session.RunCommand(id);
+        }
     }
 
     // Carries out what the session posted, as the window's event loop would, until none is left.

@@ -1,23 +1,35 @@
-// The window's parts on their own: the menu bar, the page, the progress window, the translation.
+// The window's parts on their own: the menu bar, the page, the progress window, the translation,
+// the about box and the dictionary's launch.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTimer>
 #include <QToolButton>
+#include <utility>
 #include <vector>
 
+#include "app/qt/AboutDialog.h"
+#include "app/qt/LaunchDictionary.h"
 #include "app/qt/MenuBar.h"
 #include "app/qt/PageWidget.h"
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/Translations.h"
 #include "tests/app/DialogControls.h"
+#include "tests/app/ModalAnswer.h"
+#include "tests/platform/TempFolder.h"
 #include "tests/view/ViewTestSupport.h"
 
 namespace sorna {
 namespace {
+
+using test::ControlOf;
 
 // The popup of the bar button with this text, opened as a tap on it would, so it is prepared.
 QMenu& OpenPopup(MenuBar& bar, const char16_t* text) {
@@ -36,10 +48,10 @@ QMenu& OpenPopup(MenuBar& bar, const char16_t* text) {
 QStringList ItemsOf(const QMenu& menu) {
     QStringList items;
     for (const QAction* action : menu.actions()) {
-        items.append(action->isSeparator() ? QStringLiteral("-")
-                                           : QStringLiteral("%1 %2%3").arg(
-                                                 action->data().toString(), action->text(),
-                                                 action->isChecked() ? " *" : ""));
+        items.append(action->isSeparator()
+                         ? QStringLiteral("-")
+                         : QStringLiteral("%1 %2%3").arg(action->data().toString(), action->text(),
+                                                         action->isChecked() ? " *" : ""));
     }
     return items;
 }
@@ -112,36 +124,25 @@ TEST(PageWidget, EverySmoothStepReachesTheScreenAtOnce) {
     EXPECT_EQ(count.paints, 7);
 }
 
-// Posts itself again for every event it gets, as a handler that keeps posting would.
-struct Reposter : QObject {
-    bool event(QEvent*) override {
-        ++handled;
-        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-        return true;
-    }
-    int handled = 0;
-};
-
 TEST(ProgressWindow, ShowsEachStageAtOnceOverTheCentreOfItsOwner) {
     QWidget owner;
     owner.setGeometry(100, 80, 480, 640);
     owner.show();
     QCoreApplication::processEvents();
-    Reposter reposter;
-    {
-        ProgressWindow progress(owner);
-        const QLabel& label = test::ControlOf<QLabel>(progress, kIdProgressText);
-        EXPECT_TRUE(progress.isVisible());
-        EXPECT_EQ(label.text(), QStringLiteral("처리중"));
-        const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
-        EXPECT_LE(offset.manhattanLength(), 2);
-        // What is pending is handled, and what that posts anew does not hold the load up.
-        QCoreApplication::postEvent(&reposter, new QEvent(QEvent::User));
-        progress.SetProgressText(u"파일 열기");
-        EXPECT_EQ(label.text(), QStringLiteral("파일 열기"));
-        EXPECT_GE(reposter.handled, 1);
-    }
-    QCoreApplication::removePostedEvents(&reposter);
+    ProgressWindow progress(owner);
+    const QLabel& label = ControlOf<QLabel>(progress, kIdProgressText);
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(label.text(), QStringLiteral("처리중"));
+    const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+    // What is pending is handled; a timer that is always due does not hold the load up.
+    int ticks = 0;
+    QTimer ticking;
+    QObject::connect(&ticking, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticking.start(0);
+    progress.SetProgressText(u"파일 열기");
+    EXPECT_EQ(label.text(), QStringLiteral("파일 열기"));
+    EXPECT_GE(ticks, 1);
 }
 
 TEST(Translations, MessageBoxesSpeakKorean) {
@@ -150,11 +151,54 @@ TEST(Translations, MessageBoxesSpeakKorean) {
     const QMessageBox box(
         QMessageBox::Question, QStringLiteral("Sorna"), QStringLiteral("?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("예"));
-    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("아니요"));
-    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("확인"));
+    QStringList texts;
+    for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}) {
+        texts.append(box.button(button)->text());
+    }
     // Texts the reader does not set itself come from Qt's translation.
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("취소"));
+    texts.append(box.button(QMessageBox::Cancel)->text());
+    EXPECT_EQ(texts, QStringList({"예", "아니요", "확인", "취소"}));
+}
+
+TEST(AboutBox, ShowsNameVersionBuildDateAndTextMaximisedOverAFullScreenWindow) {
+    QWidget owner;
+    owner.showFullScreen();
+    test::ModalAnswer<AboutDialog> close([](AboutDialog& about) {
+        EXPECT_TRUE(about.windowState().testFlag(Qt::WindowMaximized));
+        EXPECT_EQ(ControlOf<QLabel>(about, kIdAboutVersion).text(), QStringLiteral("Sorna 1.71"));
+        const QString date = ControlOf<QLabel>(about, kIdAboutDate).text();
+        const QRegularExpression pattern(
+            QStringLiteral("^\\( [A-Z][a-z]{2} [ 1-3][0-9] 20[0-9]{2} \\)$"));
+        EXPECT_TRUE(pattern.match(date).hasMatch()) << date.toStdString();
+        // The stored CR LF pairs break the lines and leave no carriage return behind.
+        const QTextDocument& text = *ControlOf<QPlainTextEdit>(about, kIdAboutText).document();
+        EXPECT_TRUE(text.firstBlock().text().startsWith(QStringLiteral("Sorna는 긴 텍스트")));
+        EXPECT_GT(text.blockCount(), 10);
+        EXPECT_FALSE(text.toPlainText().contains(QLatin1Char('\r')));
+        test::ClickButton(about, kIdOk);
+    });
+    RunAboutDialog(owner);
+    EXPECT_TRUE(close.Answered());
+}
+
+// A folder, a missing file and a file that cannot be run are all a wrong path. Auto-scroll stops
+// only for a program that is there.
+TEST(LaunchDictionary, AWrongPathIsReported) {
+    QWidget owner;
+    owner.show();
+    TempFolder folder;
+    int autoScrollStops = 0;
+    const std::pair<std::filesystem::path, int> wrongPaths[] = {
+        {folder.Path(), 0}, {folder.Path("missing"), 0}, {folder.Write("notes.txt", "hi\n"), 1}};
+    for (const auto& [wrong, stops] : wrongPaths) {
+        test::SeenMessage seen;
+        test::ModalAnswer<QMessageBox> answer(test::Press(QMessageBox::Ok, seen));
+        LaunchDictionary(owner, TempFolder::Wide(wrong), u"hello", [&] { ++autoScrollStops; });
+        EXPECT_EQ(seen.text,
+                  QStringLiteral("사전(Lexo)이 설치되지 않았거나 경로가 바르지 않습니다."));
+        EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
+        EXPECT_EQ(autoScrollStops, stops);
+    }
 }
 
 }  // namespace

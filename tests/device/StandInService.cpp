@@ -49,9 +49,8 @@ bool StandInService::IsReady() const {
 QStringList StandInService::Calls() const {
     const QDBusMessage reply = QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
         kRecordService, QStringLiteral("/Record"), kRecordService, QStringLiteral("Calls")));
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    return reply.arguments().constFirst().toStringList();
+    return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toStringList()
+                                                      : QStringList();
 }
 
 QString StandInService::InhibitReason() {

@@ -20,8 +20,6 @@ public:
     explicit StandInService(Serves serves);
     // Stops the service and waits until its names have left the bus.
     ~StandInService();
-    StandInService(const StandInService&) = delete;
-    StandInService& operator=(const StandInService&) = delete;
 
     // True once every name of the service is on the bus.
     bool IsReady() const;
