@@ -101,6 +101,11 @@ TEST_F(MainWindowTest, ADropTakesTheFirstLocalFileAsACopyAndOpensItOnceTheDropIs
                   QUrl::fromLocalFile(QString::fromStdU16String(first)),
                   QUrl::fromLocalFile(QStringLiteral("/b.txt"))});
     const Qt::DropActions copyOrMove = Qt::CopyAction | Qt::MoveAction;
+    QMimeData remote;
+    remote.setUrls({QUrl("https://example.org/book.txt")});
+    QDragEnterEvent refused(QPoint(10, 10), copyOrMove, &remote, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &refused);
+    EXPECT_FALSE(refused.isAccepted());
     QDragEnterEvent enter(QPoint(10, 10), copyOrMove, &data, Qt::LeftButton, {});
     QDropEvent drop(QPointF(10, 10), copyOrMove, &data, Qt::LeftButton, {});
     QApplication::sendEvent(&window, &enter);

@@ -47,7 +47,8 @@ constexpr Tap kTaps[] = {
     {kPortrait, 120, 201, kNothing, kNextPage, kNothing},
     {kPortrait, 234, 250, kJumpToBar, kNothing, kNothing},
     {kPortrait, 233, 250, kNothing, kNextPage, kNothing},
-    {kPortrait, 3, 150, kNothing, kNothing, kNothing},  // a double tap at the left edge never counts
+    {kPortrait, 3, 150, kNothing, kNothing,
+     kNothing},  // a double tap at the left edge never counts
     {kPortrait, 120, -1, kNothing, kNothing, kNothing},  // releases dragged off the page
     {kPortrait, 120, 300, kNothing, kNothing, kNothing},
     {kRotated, 79, 319, kNothing, kPreviousPage, kNothing},
@@ -63,8 +64,8 @@ constexpr Tap kTaps[] = {
 
 TEST(TapDecision, ThirdsTurnPagesOrToggleFullScreenAndTheBarStripJumps) {
     for (const Tap& tap : kTaps) {
-        SCOPED_TRACE(testing::Message() << tap.x << ", " << tap.y << " rotated "
-                                        << tap.area.rotated << " left bar " << tap.area.barOnLeft);
+        SCOPED_TRACE(testing::Message() << tap.x << ", " << tap.y << " rotated " << tap.area.rotated
+                                        << " left bar " << tap.area.barOnLeft);
         EXPECT_EQ(PressAction(tap.area, tap.x), tap.press);
         EXPECT_EQ(ReleaseAction(tap.area, tap.x, tap.y), tap.release);
         EXPECT_EQ(DoubleTapAction(tap.area, tap.x, tap.y), tap.doubleTap);
