@@ -1,7 +1,7 @@
 // The window's decisions that need no window: taps, keys, the wheel, captions and the margins.
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,9 +20,6 @@ namespace sorna {
 namespace {
 
 using enum TapAction;
-
-constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
-constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 struct Tap {
     TapArea area;
@@ -64,8 +61,7 @@ constexpr Tap kTaps[] = {
 
 TEST(TapDecision, ThirdsTurnPagesOrToggleFullScreenAndTheBarStripJumps) {
     for (const Tap& tap : kTaps) {
-        SCOPED_TRACE(testing::Message() << tap.x << ", " << tap.y << " rotated " << tap.area.rotated
-                                        << " left bar " << tap.area.barOnLeft);
+        SCOPED_TRACE(testing::Message() << "row " << &tap - kTaps);
         EXPECT_EQ(PressAction(tap.area, tap.x), tap.press);
         EXPECT_EQ(ReleaseAction(tap.area, tap.x, tap.y), tap.release);
         EXPECT_EQ(DoubleTapAction(tap.area, tap.x, tap.y), tap.doubleTap);
@@ -117,7 +113,7 @@ TEST(WheelLineSteps, NotchesAndTheirPartsStepTheDesktopsLinesTowardsTheUserForwa
     EXPECT_EQ(Turn({-100, 40, -20, -20}, 3), (Lines{2, -1, 0, 1}));
     // A broken line count still moves the wheel, and no turn runs away.
     EXPECT_EQ(Turn({-120, 120}, 0), (Lines{1, -1}));
-    EXPECT_EQ(Turn({kMin, kMax}, kMax), (Lines{100, -100}));
+    EXPECT_EQ(Turn({INT32_MIN, INT32_MAX}, INT32_MAX), (Lines{100, -100}));
 }
 
 TEST(WorkInProgress, WaitingTasksRunInOrderOnceTheOutermostWorkEnds) {
@@ -148,10 +144,10 @@ TEST(TextAreaRect, MarginsComeOffEachSideAndNeverTurnTheAreaInsideOut) {
     EXPECT_EQ(TextAreaRect(page, 4, 6), (ViewRect{4, 6, 236, 294}));
     // Hand-edited margins wider than the page leave an empty area in its middle.
     EXPECT_EQ(TextAreaRect(page, 500, 151), (ViewRect{120, 150, 120, 150}));
-    EXPECT_EQ(TextAreaRect(page, kMax, kMax), (ViewRect{120, 150, 120, 150}));
+    EXPECT_EQ(TextAreaRect(page, INT32_MAX, INT32_MAX), (ViewRect{120, 150, 120, 150}));
     // Negative margins widen the area past the page, as they say.
     EXPECT_EQ(TextAreaRect(page, -10, 0), (ViewRect{-10, 0, 250, 300}));
-    EXPECT_EQ(TextAreaRect(page, kMin, 0), (ViewRect{kMin, 0, kMax, 300}));
+    EXPECT_EQ(TextAreaRect(page, INT32_MIN, 0), (ViewRect{INT32_MIN, 0, INT32_MAX, 300}));
 }
 
 TEST(Captions, TheFileIsNamedAfterTheLastSeparatorUnlessThatIsTheFirstCharacter) {

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
@@ -65,9 +66,7 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
     settings.bUseEngDic = 1;
     QWidget owner;
     MenuBar bar(settings, owner);
-    std::vector<CommandId> chosen;
-    QObject::connect(&bar, &MenuBar::CommandChosen,
-                     [&chosen](CommandId id) { chosen.push_back(id); });
+    QSignalSpy chosen(&bar, &MenuBar::CommandChosen);
 
     // The thirteen most recent files by name, their '&' shown as it is, then the clearing command.
     QMenu* recent = OpenPopup(bar, u"메뉴").actions()[2]->menu();
@@ -77,7 +76,8 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
     EXPECT_EQ(items[0], QStringLiteral("40050 n&&.txt"));  // IDM_RECENT_00
     EXPECT_EQ(items.mid(12), QStringList({"40062 b&&.txt", "-", "40024 최근 파일 목록 지우기"}));
     recent->actions()[1]->trigger();
-    EXPECT_EQ(chosen, std::vector<CommandId>{IDM_RECENT_00 + 1});
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].value<CommandId>(), IDM_RECENT_00 + 1);
     settings.recentFiles.ClearRecentFiles();
     OpenPopup(bar, u"메뉴");
     EXPECT_EQ(ItemsOf(*recent).size(), 2);

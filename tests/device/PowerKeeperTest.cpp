@@ -104,7 +104,7 @@ protected:
 };
 
 // A hive of data/ (or none at all, as on a desktop), and the rows of kValues that it holds as
-// DWORDs, which the keeper can give back: an 'x' for each.
+// DWORDs, or a killed run's mirror holds, which the keeper can give back: an 'x' for each.
 struct Hive {
     const char* name;
     const char* restorable;
@@ -122,32 +122,34 @@ TEST_P(EveryHive, OverridesOnlyWhatItCanGiveBackAndGivesItBackWhenSwitchedOff) {
     if (*hive.name != 0) {
         LoadHive(hive.name);
     }
-    std::vector<std::optional<RegistryValue>> on = Values();
-    std::vector<std::optional<RegistryValue>> off = on;
+    std::vector<std::optional<RegistryValue>> whileOn = Values();
+    std::vector<std::optional<RegistryValue>> whileOff = whileOn;
     for (size_t row = 0; row < std::size(kValues); ++row) {
+        whileOff[2 * row + 1] = std::nullopt;
         if (hive.restorable[row] == 'x') {
-            on[2 * row] = Dword(kValues[row].override);
-            on[2 * row + 1] = off[2 * row] = Dword(kValues[row].prior);
+            whileOn[2 * row] = Dword(kValues[row].override);
+            whileOn[2 * row + 1] = whileOff[2 * row] = Dword(kValues[row].prior);
         }
     }
     const auto [backlightEvents, powerManagerEvents] = Events();
     PowerKeeper keeper(inhibitor);
-    keeper.Switch(true);
-    keeper.Switch(true);
-    Reload();
-    EXPECT_EQ(Values(), on);
-    keeper.Switch(false);
-    keeper.Switch(false);
-    Reload();
-    EXPECT_EQ(Values(), off);
-    EXPECT_EQ(Events(), std::pair(backlightEvents + 2, powerManagerEvents + hive.events));
+    // The first switch-off gives back what a killed run left; repeating a switch does nothing.
+    for (const bool on : {false, true, true, false, false}) {
+        keeper.Switch(on);
+        Reload();
+        EXPECT_EQ(Values(), on ? whileOn : whileOff);
+    }
+    EXPECT_EQ(Events(), std::pair(backlightEvents + 3, powerManagerEvents + hive.events));
     // Without a change no file is written.
     EXPECT_EQ(std::filesystem::is_empty(folder.Path()), *hive.name == 0);
 }
 
-// data/unrestorable: one value missing, one text, one of the wrong size.
+// data/unrestorable: one value missing, one text, one of the wrong size. data/after-killed-run:
+// the overrides still in force and the mirror of data/device, but the user has since set the
+// display's timeout to 300 seconds.
 const Hive kHives[] = {
-    {"device", "xxxxxxxxxxxx", 2},
+    {"device", "xxxxxxxxxxxx", 3},
+    {"after-killed-run", "xxxxxxxxxxxx", 3},
     {"no-power-manager", "xxxxxx......", 0},
     {"unrestorable", "xx...x......", 0},
     {"", "............", 0},
@@ -155,24 +157,17 @@ const Hive kHives[] = {
 
 INSTANTIATE_TEST_SUITE_P(PowerKeeper, EveryHive, testing::ValuesIn(kHives));
 
-// The hive of a run killed while auto-scroll ran holds the overrides and the mirror; since then
-// the user has set the display timeout to 300 seconds.
-TEST_F(PowerKeeperTest, TheMirrorOfAKilledRunIsRestoredAtTheFirstOffAndKeptAtTheFirstOn) {
+// While its override holds, a value's mirror already holds the true prior value.
+TEST_F(PowerKeeperTest, AFirstSwitchOnKeepsTheMirrorOfAKilledRunWhereTheOverrideHolds) {
     LoadHive("device");
-    const std::vector<std::optional<RegistryValue>> prior = Values();
-    LoadHive("after-killed-run");
-    PowerKeeper(inhibitor).Switch(false);
-    Reload();
-    EXPECT_EQ(Values(), prior);
-
+    std::vector<std::optional<RegistryValue>> expected = Values();
+    expected[2 * 3] = Dword(300);  // the display's, no override, was taken for its prior value
     LoadHive("after-killed-run");
     {
         PowerKeeper keeper(inhibitor);
         keeper.Switch(true);
     }  // and off as it goes
     Reload();
-    std::vector<std::optional<RegistryValue>> expected = prior;
-    expected[2 * 3] = Dword(300);  // the display's, no override, was taken for its prior value
     EXPECT_EQ(Values(), expected);
 }
 
