@@ -3,30 +3,27 @@
 namespace sorna::test {
 namespace {
 
-class ReadingState : public SessionTest {
-protected:
+class ReadingState : public SessionTest {};
+
+TEST_F(ReadingState, StartReopensTheLastFileWhereItWasLeftWhateverTheLayout) {
     // A new layout keeps the character that began the top line on the top line.
-    template <typename Change>
-    void ExpectPlaceKept(Change change) {
+    const auto expectPlaceKept = [this](const std::function<void()>& change) {
         const int32_t before = TopOffset();
         change();
         EXPECT_EQ(session.View().FindLine(before), TopLine());
         EXPECT_LE(TopOffset(), before);
-    }
-};
-
-TEST_F(ReadingState, StartReopensTheLastFileWhereItWasLeftWhateverTheLayout) {
+    };
     settings.recentFiles.RememberFile(CorpusPath("ko-cp949-novel-03.txt"), 20000);
     Start();
     EXPECT_LE(TopOffset(), 20000);
     EXPECT_GT(TopOffset(), 20000 - 100);
     const int32_t narrowLine = TopLine();
-    ExpectPlaceKept([&] {
+    expectPlaceKept([&] {
         shell.page = {0, 0, 480, 320};
         session.PageResized();
     });
     EXPECT_LT(TopLine(), narrowLine);
-    ExpectPlaceKept([&] {
+    expectPlaceKept([&] {
         settings.nFontSize = 24;
         device.metrics.wideWidth = 30;
         session.ApplySettings();
