@@ -37,8 +37,8 @@ std::u16string ProposedBookmarkLabel(std::u16string_view topLineText,
 std::u16string AboutDateText(std::string_view buildDate);
 
 // The text a text resource holds: its code page 949 bytes decoded as documents are. Line ends
-// stay as they are stored; with `expandTabs` every tab becomes four spaces.
-std::u16string TextResourceText(std::span<const uint8_t> bytes, bool expandTabs);
+// stay as they are stored.
+std::u16string TextResourceText(std::span<const uint8_t> bytes);
 
 // At most this many recent files or bookmarks are listed in a menu.
 inline constexpr size_t kMaxRunTimeMenuItems = 13;

@@ -53,8 +53,7 @@ AboutDialog::AboutDialog(QWidget& owner) : QDialog(&owner) {
     close->setObjectName(ControlName(kIdOk));
     layout->addWidget(close, 6, 0, 1, 2, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    // The text is built into the program; were it missing, the box would still show the rest.
-    static_cast<void>(LoadTextResource(*text, kAboutTextResource, false));
+    LoadTextResource(*text, kAboutTextResource);
 }
 
 void RunAboutDialog(QWidget& owner) {

@@ -21,20 +21,16 @@ const QString kTextResourceFolder = QStringLiteral(":/TXT/");
 
 }  // namespace
 
-bool LoadTextResource(QPlainTextEdit& control, std::u16string_view name, bool expandTabs) {
+void LoadTextResource(QPlainTextEdit& control, std::u16string_view name) {
     QFile resource(kTextResourceFolder + ToQString(name));
-    if (!resource.exists()) {
-        return false;
-    }
-    // A resource that cannot be read leaves the control as it was.
+    // A resource that is missing or cannot be read leaves the control as it was.
     if (!resource.open(QIODevice::ReadOnly)) {
-        return true;
+        return;
     }
     const QByteArray bytes = resource.readAll();
     const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                         static_cast<size_t>(bytes.size()));
-    control.setPlainText(ToQString(TextResourceText(data, expandTabs)));
-    return true;
+    control.setPlainText(ToQString(TextResourceText(data)));
 }
 
 namespace {

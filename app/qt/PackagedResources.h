@@ -8,11 +8,9 @@ class QPlainTextEdit;
 // What ships with the program besides its code: text resources and Qt's Korean translation.
 namespace sorna {
 
-// Shows the program's text resource `name` in `control`: the stored code page 949 text, with
-// every tab as four spaces when `expandTabs` is set. False, and the control left as it was, when
-// the program has no such resource.
-[[nodiscard]] bool LoadTextResource(QPlainTextEdit& control, std::u16string_view name,
-                                    bool expandTabs);
+// Shows the program's text resource `name` in `control`: the stored code page 949 text. Without
+// such a resource the control is left as it was.
+void LoadTextResource(QPlainTextEdit& control, std::u16string_view name);
 
 // Gives Qt's own texts (message-box buttons, file dialog) in Korean: Qt's Korean translation when
 // it is installed, and the message-box buttons "예", "아니요" and "확인" in any case. The

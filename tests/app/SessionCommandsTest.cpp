@@ -3,168 +3,128 @@
 namespace sorna::test {
 namespace {
 
-using Texts = std::vector<std::u16string>;
-
-class Captions : public SessionTest {};
-
-TEST_F(Captions, NameTheOpenFileAndStayAfterClosingIt) {
-    const std::u16string path = WriteFile("a&b.txt", "첫 줄\n둘째 줄\n");
-    Start();
-    EXPECT_EQ(shell.caption, u"Sorna 1.71");
-    ASSERT_TRUE(session.OpenDocument(path, -1));
-    EXPECT_EQ(shell.caption, u"a&b.txt - Sorna 1.71");
-    EXPECT_EQ(session.DocumentTitle(), u"a&b.txt");
-
-    session.RunCommand(IDM_CLOSE);
-    EXPECT_FALSE(session.View().Document().HasDocument());
-    EXPECT_EQ(shell.caption, u"a&b.txt - Sorna 1.71");
-    EXPECT_EQ(settings.recentFiles.Entries().front(), (HistoryEntry{path, 0, u""}));
-}
-
-TEST_F(Captions, AFileThatCannotBeOpenedIsToldInTheLoadersWords) {
-    const std::u16string path = WriteFile("a.txt", "글\n");
-    Start();
-    ASSERT_TRUE(session.OpenDocument(path, -1));
-    EXPECT_FALSE(session.OpenDocument(path + u".missing", -1));
-    EXPECT_EQ(shell.failures, Texts{u"파일이 존재하지 않습니다. : " + path + u".missing"});
-    EXPECT_EQ(shell.caption, u"Sorna 1.71");
-    EXPECT_FALSE(session.View().Document().HasDocument());
-    // The document it replaced was remembered first.
-    EXPECT_EQ(settings.recentFiles.MostRecentFile(), path);
-    // An empty path is no file at all: nothing is told.
-    EXPECT_FALSE(session.OpenDocument(u"", -1));
-    // Nor is the test document here.
-    session.RunCommand(IDM_OPEN_TEST);
-    EXPECT_EQ(shell.failures, (Texts{u"파일이 존재하지 않습니다. : " + path + u".missing",
-                                     u"파일이 존재하지 않습니다. : /temp/test.txt"}));
-}
-
-class Places : public SessionTest {
+class Commands : public SessionTest {
 protected:
-    // The reading position lies on the top line.
-    void ExpectShown(const std::u16string& path, int32_t at) const {
-        EXPECT_EQ(OpenPath(), path);
-        EXPECT_LE(TopOffset(), at);
-        EXPECT_EQ(session.View().FindLine(at), TopLine());
+    void OpenNovel() {
+        settings.recentFiles.RememberFile(CorpusPath("ko-cp949-novel-02.txt"), 0);
+        Start();
+        ASSERT_GT(session.View().Lines().Count(), 100);
     }
 };
 
-TEST_F(Places, BookmarksAndRecentFilesGoWhereTheyWereLeft) {
+TEST_F(Commands, OpenTakesTheChosenDocumentAndCloseLeavesItsNameInTheCaption) {
+    Start();
+    EXPECT_EQ(shell.caption, u"Sorna 1.71");
+    const std::u16string path = shell.chosenPath = WriteFile("a&b.txt", "첫 줄\n둘째 줄\n");
+    session.RunCommand(IDM_OPEN);
+    EXPECT_EQ(shell.caption, u"a&b.txt - Sorna 1.71");
+    // A cancel leaves the open one.
+    shell.chosenPath.clear();
+    Run({IDM_OPEN, IDM_CLOSE});
+    EXPECT_EQ(shell.dialogs, (Texts{u"open", u"open"}));
+    EXPECT_FALSE(session.View().Document().HasDocument());
+    EXPECT_EQ(shell.caption, u"a&b.txt - Sorna 1.71");
+    EXPECT_EQ(settings.recentFiles.Entries(), (std::vector{HistoryEntry{path, 0, u""}}));
+}
+
+TEST_F(Commands, AFileThatCannotBeOpenedIsToldInTheLoadersWordsOnceTheOpenOneIsRemembered) {
+    const std::u16string path = WriteFile("a.txt", "글\n");
+    Start();
+    ASSERT_TRUE(session.OpenDocument(path, -1));
+    EXPECT_FALSE(session.OpenDocument(u"", -1));  // no file at all: nothing is told
+    EXPECT_FALSE(session.OpenDocument(path + u".missing", -1));
+    session.RunCommand(IDM_OPEN_TEST);
+    EXPECT_EQ(shell.failures, (Texts{u"파일이 존재하지 않습니다. : " + path + u".missing",
+                                     u"파일이 존재하지 않습니다. : /temp/test.txt"}));
+    EXPECT_EQ(shell.caption, u"Sorna 1.71");
+    EXPECT_EQ(settings.recentFiles.MostRecentFile(), path);
+}
+
+TEST_F(Commands, BookmarksAndRecentFilesGoWhereTheyWereLeft) {
     const std::u16string novel = CorpusPath("ko-cp949-novel-02.txt");
     const std::u16string other = CorpusPath("ko-utf8-novel-01.txt");
     settings.recentFiles.RememberFile(novel, 3000);
     settings.bookmarks.AddBookmark(other, 2000, u"다른 책");
     settings.bookmarks.AddBookmark(novel, 9000, u"이 책");
+    // The reading position lies on the top line.
+    const auto expectShown = [this](const std::u16string& path, int32_t at) {
+        EXPECT_EQ(OpenPath(), path);
+        EXPECT_LE(TopOffset(), at);
+        EXPECT_EQ(session.View().FindLine(at), TopLine());
+    };
     Start();
-    ExpectShown(novel, 3000);
-
+    expectShown(novel, 3000);
     // A bookmark of the open document moves within it without loading it again.
     const char16_t* text = session.View().Document().text.get();
     session.RunCommand(IDM_BOOKMARK_00);
-    ExpectShown(novel, 9000);
+    expectShown(novel, 9000);
     EXPECT_EQ(session.View().Document().text.get(), text);
     session.RunCommand(IDM_BOOKMARK_00 + 1);
-    ExpectShown(other, 2000);
-    session.RunCommand(IDM_BOOKMARK_00 + 2);
-    ExpectShown(other, 2000);
-
+    expectShown(other, 2000);
     // Leaving the novel put it in the recent files where it was left.
     session.RunCommand(IDM_RECENT_00);
-    ExpectShown(novel, 9000);
+    expectShown(novel, 9000);
     // Chosen while open, it comes back where the list had it, not where it was being read.
-    session.RunCommand(IDM_PAGE_DOWN);
-    session.RunCommand(IDM_PAGE_DOWN);
-    ASSERT_EQ(settings.recentFiles.Entries()[1].path, novel);
-    session.RunCommand(IDM_RECENT_00 + 1);
-    ExpectShown(novel, 9000);
+    Run({IDM_PAGE_DOWN, IDM_RECENT_00 + 1});
+    expectShown(novel, 9000);
 }
 
-TEST_F(Places, EveryRecentFileOpensEvenPastWhatTheMenuShows) {
+TEST_F(Commands, EveryRecentFileOpensEvenPastWhatTheMenuShowsAndNothingPastTheLists) {
     for (int n = 14; n >= 0; --n) {
-        settings.recentFiles.RememberFile(WriteFile("book" + std::to_string(n) + ".txt", "책\n"),
-                                          0);
+        const std::u16string path = WriteFile("book" + std::to_string(n) + ".txt", "책\n");
+        settings.recentFiles.RememberFile(path, 0);
     }
     Start();
-    EXPECT_EQ(session.DocumentTitle(), u"book0.txt");
     session.RunCommand(IDM_RECENT_00 + 14);
     EXPECT_EQ(session.DocumentTitle(), u"book14.txt");
-    // Past the end of either list nothing happens.
-    session.RunCommand(IDM_RECENT_LAST);
-    session.RunCommand(IDM_BOOKMARK_00);
+    Run({IDM_RECENT_LAST, IDM_BOOKMARK_00});
     EXPECT_EQ(session.DocumentTitle(), u"book14.txt");
 }
 
-TEST_F(Places, ANewBookmarkProposesTheTopLineAndItsPercentage) {
-    std::string text(249, '.');
-    for (size_t n = 20; n < text.size(); n += 21) {
-        text[n] = '\n';
-    }
-    text += "\nOnce upon a time there was\n";
-    text += std::string(1000 - text.size(), '-');
-    const std::u16string path = WriteFile("story.txt", text);
-    settings.recentFiles.RememberFile(path, 250);
-    shell.page = {0, 0, 400, 300};
+TEST_F(Commands, ANewBookmarkProposesTheTopLineAndItsPercentage) {
+    const std::u16string path =
+        WriteFile("story.txt", "abc\nOnce upon a time\n0123456789012345678");
+    settings.recentFiles.RememberFile(path, 4);
     Start();
-    ASSERT_EQ(TopOffset(), 250);
-
+    ASSERT_EQ(TopOffset(), 4);
     shell.bookmarkLabel = u"옛날 옛적";
     session.RunCommand(IDM_BOOKMARK_ADD);
-    EXPECT_EQ(shell.dialogs, Texts{u"add Once upon a tim [25.0%]"});
-    ASSERT_EQ(settings.bookmarks.Entries().size(), 1u);
-    EXPECT_EQ(settings.bookmarks.Entries()[0], (HistoryEntry{path, 250, u"옛날 옛적"}));
-
+    EXPECT_EQ(shell.dialogs, Texts{u"add Once upon a tim [10.0%]"});
+    EXPECT_EQ(settings.bookmarks.Entries(), (std::vector{HistoryEntry{path, 4, u"옛날 옛적"}}));
     // Without a document there is nothing to mark.
-    session.RunCommand(IDM_CLOSE);
-    session.RunCommand(IDM_BOOKMARK_ADD);
+    Run({IDM_CLOSE, IDM_BOOKMARK_ADD});
     EXPECT_EQ(shell.dialogs.size(), 1u);
 }
 
-TEST_F(Places, ClearingAListAsksFirstAndActsOnlyOnYes) {
+TEST_F(Commands, ClearingAListAsksFirstAndActsOnlyOnYes) {
     settings.recentFiles.RememberFile(u"/books/a.txt", 1);
     settings.bookmarks.AddBookmark(u"/books/a.txt", 1, u"장");
+    const Settings kept = settings;
     Start();
     shell.yes = false;
-    session.RunCommand(IDM_RECENT_CLEAR);
-    session.RunCommand(IDM_BOOKMARK_CLEAR);
-    EXPECT_EQ(settings.recentFiles.Entries().size(), 1u);
-    EXPECT_EQ(settings.bookmarks.Entries().size(), 1u);
+    Run({IDM_RECENT_CLEAR, IDM_BOOKMARK_CLEAR});
     EXPECT_EQ(shell.dialogs,
               (Texts{u"최근 파일 목록을 다 지우시겠습니까?", u"책갈피를 전부 지우시겠습니까?"}));
-
+    EXPECT_EQ(settings.recentFiles, kept.recentFiles);
+    EXPECT_EQ(settings.bookmarks, kept.bookmarks);
     shell.yes = true;
     session.RunCommand(IDM_RECENT_CLEAR);
     EXPECT_TRUE(settings.recentFiles.Entries().empty());
-    EXPECT_EQ(settings.bookmarks.Entries().size(), 1u);
+    EXPECT_EQ(settings.bookmarks, kept.bookmarks);
     session.RunCommand(IDM_BOOKMARK_CLEAR);
     EXPECT_TRUE(settings.bookmarks.Entries().empty());
 }
-
-class Commands : public SessionTest {
-protected:
-    void OpenNovel() {
-        settings.recentFiles.RememberFile(CorpusPath(kNovel), 0);
-        Start();
-        ASSERT_GT(session.View().Lines().Count(), 100);
-    }
-
-    static constexpr const char* kNovel = "ko-cp949-novel-02.txt";
-};
 
 TEST_F(Commands, PagesKeepTheSharedLinesAndArrowsPostTheStepOfTheirOrientation) {
     settings.nShareLine = 2;
     OpenNovel();
     const int32_t page = session.View().LinesPerPage() - 2;
     ASSERT_GT(page, 0);
-    session.RunCommand(IDM_PAGE_DOWN);
-    session.RunCommand(IDM_LINE_DOWN);
+    Run({IDM_PAGE_DOWN, IDM_LINE_DOWN});
     EXPECT_EQ(TopLine(), page + 1);
-    session.RunCommand(IDM_LINE_UP);
-    session.RunCommand(IDM_PAGE_UP);
+    Run({IDM_LINE_UP, IDM_PAGE_UP});
     EXPECT_EQ(TopLine(), 0);
-
-    session.RunCommand(IDM_KEY_DOWN);
-    session.RunCommand(IDM_ROTATE);
-    session.RunCommand(IDM_KEY_DOWN);
+    Run({IDM_KEY_DOWN, IDM_ROTATE, IDM_KEY_DOWN});
     EXPECT_EQ(shell.posted, (Ids{IDM_PAGE_DOWN, IDM_LINE_UP}));
 }
 
@@ -172,26 +132,11 @@ TEST_F(Commands, ExitPostsTheCloseAndIdsWithoutAHandlerDoNothing) {
     OpenNovel();
     session.RunCommand(IDM_PAGE_DOWN);
     const int32_t top = TopLine();
-    for (const CommandId id : {IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, CommandId{0}}) {
-        session.RunCommand(id);
-    }
+    Run({IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, CommandId{0}});
     EXPECT_EQ(TopLine(), top);
-    EXPECT_EQ(OpenPath(), CorpusPath(kNovel));
-    EXPECT_EQ(shell.posted, Ids{});
-    EXPECT_EQ(shell.dialogs, Texts{});
-    EXPECT_EQ(shell.closesPosted, 0);
+    EXPECT_TRUE(shell.posted.empty() && shell.dialogs.empty() && shell.closesPosted == 0);
     session.RunCommand(IDM_EXIT);
     EXPECT_EQ(shell.closesPosted, 1);
-}
-
-TEST_F(Commands, OpenTakesTheChosenDocumentAndACancelLeavesTheOpenOne) {
-    OpenNovel();
-    session.RunCommand(IDM_OPEN);
-    EXPECT_EQ(OpenPath(), CorpusPath(kNovel));
-    shell.chosenPath = WriteFile("story.txt", "이야기\n");
-    session.RunCommand(IDM_OPEN);
-    EXPECT_EQ(shell.caption, u"story.txt - Sorna 1.71");
-    EXPECT_EQ(shell.dialogs, (Texts{u"open", u"open"}));
 }
 
 TEST_F(Commands, OnlyALetterWordUnderATapGoesToTheDictionary) {

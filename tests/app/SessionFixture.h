@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -20,6 +21,7 @@
 namespace sorna::test {
 
 using Ids = std::vector<CommandId>;
+using Texts = std::vector<std::u16string>;
 
 // The window as the session sees it, recording what it is shown and asked. Every dialog and
 // box runs `duringDialog` while it is "up"; questions get `yes`.
@@ -40,10 +42,7 @@ public:
         return nullptr;
     }
     void ShowOpenFailure(std::u16string_view message) override { failures.emplace_back(message); }
-    bool Confirm(std::u16string_view question) override {
-        Dialog(question);
-        return yes;
-    }
+    bool Confirm(std::u16string_view question) override { return Dialog(question); }
     std::u16string ChooseDocumentPath() override {
         Dialog(u"open");
         return chosenPath;
@@ -68,8 +67,8 @@ public:
     Ids posted;
     int closesPosted = 0;
     bool fullScreen = false;
-    std::vector<std::u16string> failures;
-    std::vector<std::u16string> dialogs;  // and questions, as they came
+    Texts failures;
+    Texts dialogs;  // and questions, as they came
     std::function<void()> duringLoad;
     std::function<void()> duringDialog = [] {};
     bool yes = true;
@@ -77,9 +76,10 @@ public:
     std::u16string bookmarkLabel;
 
 private:
-    void Dialog(std::u16string_view name) {
+    bool Dialog(std::u16string_view name) {
         dialogs.emplace_back(name);
         duringDialog();
+        return yes;
     }
 };
 
@@ -104,6 +104,12 @@ protected:
     void Start() {
         session.Start();
         EXPECT_TRUE(session.ReopenMostRecentFile());
+    }
+
+    void Run(std::initializer_list<CommandId> ids) {
+        for (const CommandId id : ids) {
+            session.RunCommand(id);
+        }
     }
 
     // Carries out what the session posted, as the window's event loop would, until none is left.

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <optional>
-#include <span>
+#include <ostream>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "device/PowerKeeper.h"
@@ -16,8 +16,8 @@
 namespace sorna {
 namespace {
 
-// A device value of the hive in data/device, written out here on its own, so that a slip in the
-// keeper's table shows.
+// The device values, written out here on their own so that a slip in the keeper's table shows:
+// where each one is, its value in data/device, its value while the keeper is on, and its mirror.
 struct DeviceValue {
     RegistryRoot root;
     std::u16string_view key;
@@ -29,199 +29,146 @@ struct DeviceValue {
 
 constexpr std::u16string_view kBacklight = u"ControlPanel\\Backlight";
 constexpr std::u16string_view kTimeouts = u"SYSTEM\\CurrentControlSet\\Control\\Power\\Timeouts";
+constexpr RegistryRoot kUser = HKEY_CURRENT_USER;
+constexpr RegistryRoot kMachine = HKEY_LOCAL_MACHINE;
 
-constexpr DeviceValue kBacklightValues[] = {
-    {HKEY_CURRENT_USER, u"ControlPanel\\ScreenSaver", u"Mode", 0, 1, 8194},
-    {HKEY_CURRENT_USER, kBacklight, u"BatteryTimeout", 30, 0, 8192},
-    {HKEY_CURRENT_USER, kBacklight, u"ACTimeout", 60, 0, 8193},
-    {HKEY_CURRENT_USER, u"ControlPanel\\Power", u"Display", 180, 0xFFFFFFFF, 8195},
-    {HKEY_LOCAL_MACHINE, kBacklight, u"BatteryTimeout", 45, 0, 8202},
-    {HKEY_LOCAL_MACHINE, kBacklight, u"ACTimeout", 90, 0, 8203},
+// The backlight's six, then the power manager's six.
+constexpr DeviceValue kValues[] = {
+    {kUser, u"ControlPanel\\ScreenSaver", u"Mode", 0, 1, 8194},
+    {kUser, kBacklight, u"BatteryTimeout", 30, 0, 8192},
+    {kUser, kBacklight, u"ACTimeout", 60, 0, 8193},
+    {kUser, u"ControlPanel\\Power", u"Display", 180, 0xFFFFFFFF, 8195},
+    {kMachine, kBacklight, u"BatteryTimeout", 45, 0, 8202},
+    {kMachine, kBacklight, u"ACTimeout", 90, 0, 8203},
+    {kMachine, kTimeouts, u"ACUserIdle", 300, 0, 8198},
+    {kMachine, kTimeouts, u"BattUserIdle", 120, 0, 8199},
+    {kMachine, kTimeouts, u"ACSystemIdle", 600, 0, 8200},
+    {kMachine, kTimeouts, u"BattSystemIdle", 240, 0, 8201},
+    {kMachine, kTimeouts, u"ACSuspend", 900, 0, 8196},
+    {kMachine, kTimeouts, u"BattSuspend", 480, 0, 8197},
 };
-constexpr DeviceValue kPowerManagerValues[] = {
-    {HKEY_LOCAL_MACHINE, kTimeouts, u"ACUserIdle", 300, 0, 8198},
-    {HKEY_LOCAL_MACHINE, kTimeouts, u"BattUserIdle", 120, 0, 8199},
-    {HKEY_LOCAL_MACHINE, kTimeouts, u"ACSystemIdle", 600, 0, 8200},
-    {HKEY_LOCAL_MACHINE, kTimeouts, u"BattSystemIdle", 240, 0, 8201},
-    {HKEY_LOCAL_MACHINE, kTimeouts, u"ACSuspend", 900, 0, 8196},
-    {HKEY_LOCAL_MACHINE, kTimeouts, u"BattSuspend", 480, 0, 8197},
-};
-
-constexpr std::u16string_view kBacklightEvent = u"BackLightChangeEvent";
-constexpr std::u16string_view kPowerManagerEvent = u"PowerManager/ReloadActivityTimeouts";
 
 std::optional<RegistryValue> Value(RegistryRoot root, std::u16string_view key,
-                                   std::u16string_view value) {
+                                   std::u16string_view name) {
     const std::optional<RegistryKey> opened = RegistryKey::Open(root, key, RegistryAccess::Read);
-    return opened ? opened->QueryValue(value) : std::nullopt;
+    return opened ? opened->QueryValue(name) : std::nullopt;
 }
 
-std::optional<uint32_t> Dword(RegistryRoot root, std::u16string_view key,
-                              std::u16string_view value) {
-    const std::optional<RegistryKey> opened = RegistryKey::Open(root, key, RegistryAccess::Read);
-    return opened ? opened->QueryDword(value) : std::nullopt;
+std::optional<RegistryValue> Dword(uint32_t value) {
+    return RegistryValue{
+        REG_DWORD,
+        {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)}};
 }
 
-std::optional<uint32_t> Mirrored(const DeviceValue& device) {
-    return Dword(HKEY_LOCAL_MACHINE, u"", Widen(std::to_string(device.mirrorId)));
-}
-
-std::vector<std::u16string> MirrorNames() {
-    return RegistryKey::Open(HKEY_LOCAL_MACHINE, u"", RegistryAccess::Read)->ValueNames();
-}
-
-void ExpectPriorValues(std::span<const DeviceValue> values) {
-    for (const DeviceValue& device : values)
-        EXPECT_EQ(Dword(device.root, device.key, device.value), device.prior) << device.mirrorId;
-}
-
-void ExpectOverridden(std::span<const DeviceValue> values) {
-    for (const DeviceValue& device : values) {
-        EXPECT_EQ(Dword(device.root, device.key, device.value), device.override) << device.mirrorId;
-        EXPECT_EQ(Mirrored(device), device.prior) << device.mirrorId;
+// Each row's value, then its mirror's.
+std::vector<std::optional<RegistryValue>> Values() {
+    std::vector<std::optional<RegistryValue>> values;
+    for (const DeviceValue& device : kValues) {
+        values.push_back(Value(device.root, device.key, device.value));
+        values.push_back(Value(kMachine, u"", Widen(std::to_string(device.mirrorId))));
     }
+    return values;
 }
 
-class CountingIdleInhibitor final : public IdleInhibitor {
+// The keeper's calls of the desktop are the session's and the session bus's tests to see.
+class NoInhibitor final : public IdleInhibitor {
 public:
-    void Inhibit() override { ++inhibits; }
-    void UnInhibit() override { ++uninhibits; }
+    void Inhibit() override {}
+    void UnInhibit() override {}
     void SimulateUserActivity() override {}
-
-    int inhibits = 0;
-    int uninhibits = 0;
 };
+
+// Times the backlight's and the power manager's events have been set.
+std::pair<uint32_t, uint32_t> Events() {
+    return {NamedEventSetCount(u"BackLightChangeEvent"),
+            NamedEventSetCount(u"PowerManager/ReloadActivityTimeouts")};
+}
 
 class PowerKeeperTest : public testing::Test {
 protected:
-    // Puts the hive files of a data folder in place and reads them, as a run starting would.
+    // Puts the files of a hive in data/ in place and reads them, as a run starting would.
     void LoadHive(std::string_view name) {
         const std::filesystem::path hive = std::filesystem::path(SORNA_TEST_DATA_DIR) / name;
-        for (const auto& file : std::filesystem::directory_iterator(hive))
-            std::filesystem::copy_file(file.path(), folder.Path() / file.path().filename());
+        for (const auto& file : std::filesystem::directory_iterator(hive)) {
+            std::filesystem::copy_file(file.path(), folder.Path() / file.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
         Reload();
     }
 
     // Reads both roots from their files again: what the next run finds, even after a kill.
     void Reload() const { LoadRegistry(folder.Path()); }
 
-    // Times each event has been set since the test began.
-    uint32_t BacklightEvents() const { return NamedEventSetCount(kBacklightEvent) - backlightBase; }
-    uint32_t PowerManagerEvents() const {
-        return NamedEventSetCount(kPowerManagerEvent) - powerManagerBase;
-    }
-
     RegistryTestFolder folder;
-    CountingIdleInhibitor inhibitor;
-    const uint32_t backlightBase = NamedEventSetCount(kBacklightEvent);
-    const uint32_t powerManagerBase = NamedEventSetCount(kPowerManagerEvent);
+    NoInhibitor inhibitor;
 };
 
-TEST_F(PowerKeeperTest, OnTwiceThenOffRestoresTheTruePriorValues) {
+// A hive of data/ (or none at all, as on a desktop), and the rows of kValues that it holds as
+// DWORDs, or a killed run's mirror holds, which the keeper can give back: an 'x' for each.
+struct Hive {
+    const char* name;
+    const char* restorable;
+    uint32_t events;  // of the power manager, set at each switch when its key is there
+};
+
+void PrintTo(const Hive& hive, std::ostream* out) {
+    *out << (*hive.name != 0 ? hive.name : "none");
+}
+
+class EveryHive : public PowerKeeperTest, public testing::WithParamInterface<Hive> {};
+
+TEST_P(EveryHive, OverridesOnlyWhatItCanGiveBackAndGivesItBackWhenSwitchedOff) {
+    const Hive& hive = GetParam();
+    if (*hive.name != 0) {
+        LoadHive(hive.name);
+    }
+    std::vector<std::optional<RegistryValue>> whileOn = Values();
+    std::vector<std::optional<RegistryValue>> whileOff = whileOn;
+    for (size_t row = 0; row < std::size(kValues); ++row) {
+        whileOff[2 * row + 1] = std::nullopt;
+        if (hive.restorable[row] == 'x') {
+            whileOn[2 * row] = Dword(kValues[row].override);
+            whileOn[2 * row + 1] = whileOff[2 * row] = Dword(kValues[row].prior);
+        }
+    }
+    const auto [backlightEvents, powerManagerEvents] = Events();
+    PowerKeeper keeper(inhibitor);
+    // The first switch-off gives back what a killed run left; repeating a switch does nothing.
+    for (const bool on : {false, true, true, false, false}) {
+        keeper.Switch(on);
+        Reload();
+        EXPECT_EQ(Values(), on ? whileOn : whileOff);
+    }
+    EXPECT_EQ(Events(), std::pair(backlightEvents + 3, powerManagerEvents + hive.events));
+    // Without a change no file is written.
+    EXPECT_EQ(std::filesystem::is_empty(folder.Path()), *hive.name == 0);
+}
+
+// data/unrestorable: one value missing, one text, one of the wrong size. data/after-killed-run:
+// the overrides still in force and the mirror of data/device, but the user has since set the
+// display's timeout to 300 seconds.
+const Hive kHives[] = {
+    {"device", "xxxxxxxxxxxx", 3},
+    {"after-killed-run", "xxxxxxxxxxxx", 3},
+    {"no-power-manager", "xxxxxx......", 0},
+    {"unrestorable", "xx...x......", 0},
+    {"", "............", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(PowerKeeper, EveryHive, testing::ValuesIn(kHives));
+
+// While its override holds, a value's mirror already holds the true prior value.
+TEST_F(PowerKeeperTest, AFirstSwitchOnKeepsTheMirrorOfAKilledRunWhereTheOverrideHolds) {
     LoadHive("device");
-    PowerKeeper keeper(inhibitor);
-    keeper.Switch(true);
-    keeper.Switch(true);
-    Reload();
-    ExpectOverridden(kBacklightValues);
-    ExpectOverridden(kPowerManagerValues);
-    EXPECT_EQ(BacklightEvents(), 1u);
-    EXPECT_EQ(PowerManagerEvents(), 1u);
-
-    keeper.Switch(false);
-    keeper.Switch(false);
-    Reload();
-    ExpectPriorValues(kBacklightValues);
-    ExpectPriorValues(kPowerManagerValues);
-    EXPECT_EQ(Dword(HKEY_CURRENT_USER, kBacklight, u"Brightness"), 80u);
-    EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
-    EXPECT_EQ(BacklightEvents(), 2u);
-    EXPECT_EQ(PowerManagerEvents(), 2u);
-    EXPECT_EQ(inhibitor.inhibits, 1);
-    EXPECT_EQ(inhibitor.uninhibits, 1);
-}
-
-TEST_F(PowerKeeperTest, WithoutThePowerManagerKeyOnlyTheBacklightRowsRun) {
-    LoadHive("no-power-manager");
-    PowerKeeper keeper(inhibitor);
-    keeper.Switch(true);
-    Reload();
-    ExpectOverridden(kBacklightValues);
-    EXPECT_EQ(MirrorNames().size(), std::size(kBacklightValues));
-    EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kTimeouts, RegistryAccess::Read));
-
-    keeper.Switch(false);
-    Reload();
-    ExpectPriorValues(kBacklightValues);
-    EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
-    EXPECT_EQ(BacklightEvents(), 2u);
-    EXPECT_EQ(PowerManagerEvents(), 0u);
-}
-
-// The hive of a run killed while auto-scroll ran holds the overrides and the mirror; since then
-// the user has set the display timeout to 300 seconds.
-TEST_F(PowerKeeperTest, TheFirstSwitchOffRestoresWhatAKilledRunLeft) {
+    std::vector<std::optional<RegistryValue>> expected = Values();
+    expected[2 * 3] = Dword(300);  // the display's, no override, was taken for its prior value
     LoadHive("after-killed-run");
-    PowerKeeper keeper(inhibitor);
-    keeper.Switch(false);
+    {
+        PowerKeeper keeper(inhibitor);
+        keeper.Switch(true);
+    }  // and off as it goes
     Reload();
-    ExpectPriorValues(kBacklightValues);
-    ExpectPriorValues(kPowerManagerValues);
-    EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
-}
-
-TEST_F(PowerKeeperTest, AFirstSwitchOnNeverMirrorsTheOverridesAKilledRunLeft) {
-    LoadHive("after-killed-run");
-    const DeviceValue& display = kBacklightValues[3];
-    PowerKeeper keeper(inhibitor);
-    keeper.Switch(true);
-    Reload();
-    ExpectOverridden(kPowerManagerValues);
-    EXPECT_EQ(Mirrored(display), 300u);  // not the override, so it is the prior value now
-
-    keeper.Switch(false);
-    Reload();
-    ExpectPriorValues(std::span(kBacklightValues).first(3));
-    ExpectPriorValues(std::span(kBacklightValues).last(2));
-    ExpectPriorValues(kPowerManagerValues);
-    EXPECT_EQ(Dword(display.root, display.key, display.value), 300u);
-    EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
-}
-
-// A value that is missing, or is not a DWORD, could not be given back; it is left alone.
-TEST_F(PowerKeeperTest, ValuesThatCouldNotBeRestoredAreNeverOverridden) {
-    LoadHive("unrestorable");
-    const std::optional<RegistryValue> display =
-        Value(HKEY_CURRENT_USER, u"ControlPanel\\Power", u"Display");
-    const std::optional<RegistryValue> machineBattery =
-        Value(HKEY_LOCAL_MACHINE, kBacklight, u"BatteryTimeout");
-    const DeviceValue restorable[] = {kBacklightValues[0], kBacklightValues[1],
-                                      kBacklightValues[5]};
-    PowerKeeper keeper(inhibitor);
-    keeper.Switch(true);
-    Reload();
-    ExpectOverridden(restorable);
-    EXPECT_EQ(Value(HKEY_CURRENT_USER, kBacklight, u"ACTimeout"), std::nullopt);
-    EXPECT_EQ(Value(HKEY_CURRENT_USER, u"ControlPanel\\Power", u"Display"), display);
-    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kBacklight, u"BatteryTimeout"), machineBattery);
-    EXPECT_EQ(MirrorNames().size(), std::size(restorable));
-
-    keeper.Switch(false);
-    Reload();
-    ExpectPriorValues(restorable);
-    EXPECT_EQ(Value(HKEY_CURRENT_USER, kBacklight, u"ACTimeout"), std::nullopt);
-    EXPECT_EQ(MirrorNames(), std::vector<std::u16string>());
-}
-
-// A desktop has none of the device keys: the keeper holds only the desktop's inhibition and never
-// writes a registry file.
-TEST_F(PowerKeeperTest, WithoutDeviceKeysNoFileIsWritten) {
-    PowerKeeper keeper(inhibitor);
-    keeper.Switch(true);
-    keeper.Switch(false);
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
-    EXPECT_EQ(inhibitor.inhibits, 1);
-    EXPECT_EQ(inhibitor.uninhibits, 1);
+    EXPECT_EQ(Values(), expected);
 }
 
 }  // namespace

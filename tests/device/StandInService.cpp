@@ -15,18 +15,6 @@ namespace {
 const QString kRecordService = QStringLiteral("org.sorna.StandIn");
 constexpr int kWaitMs = 5000;
 
-QString ModeArgument(StandInService::Serves serves) {
-    switch (serves) {
-        case StandInService::Serves::ScreenSaver:
-            return QStringLiteral("screensaver");
-        case StandInService::Serves::Portal:
-            return QStringLiteral("portal");
-        case StandInService::Serves::Both:
-            return QStringLiteral("both");
-    }
-    return {};
-}
-
 bool StandInOnBus() {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(kRecordService);
 }
@@ -42,7 +30,8 @@ void WaitUntil(const std::function<bool()>& done) {
 
 StandInService::StandInService(Serves serves) {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral(SORNA_STAND_IN_SCRIPT), {ModeArgument(serves)});
+    const char* const modes[] = {"screensaver", "portal", "both"};
+    process.start(QStringLiteral(SORNA_STAND_IN_SCRIPT), {QString::fromLatin1(modes[int(serves)])});
     process.waitForStarted(kWaitMs);
     WaitUntil([this] { return StandInOnBus() || process.state() == QProcess::NotRunning; });
 }
@@ -60,18 +49,8 @@ bool StandInService::IsReady() const {
 QStringList StandInService::Calls() const {
     const QDBusMessage reply = QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
         kRecordService, QStringLiteral("/Record"), kRecordService, QStringLiteral("Calls")));
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    return reply.arguments().constFirst().toStringList();
-}
-
-QStringList StandInService::WaitForCalls(qsizetype count) const {
-    QStringList calls;
-    WaitUntil([&] {
-        calls = Calls();
-        return calls.size() >= count;
-    });
-    return calls;
+    return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toStringList()
+                                                      : QStringList();
 }
 
 QString StandInService::InhibitReason() {

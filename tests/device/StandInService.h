@@ -20,16 +20,13 @@ public:
     explicit StandInService(Serves serves);
     // Stops the service and waits until its names have left the bus.
     ~StandInService();
-    StandInService(const StandInService&) = delete;
-    StandInService& operator=(const StandInService&) = delete;
 
     // True once every name of the service is on the bus.
     bool IsReady() const;
 
-    // The calls the service has seen, in order; see the script for the lines it writes.
+    // The calls the service has seen, in order; see the script for the lines it writes. A call
+    // answered (or sent before one answered) on the same connection is there.
     QStringList Calls() const;
-    // Calls(), waiting up to a few seconds until at least count lines are there.
-    QStringList WaitForCalls(qsizetype count) const;
 
     // The reason the reader gives for keeping the desktop awake.
     static QString InhibitReason();

@@ -1,0 +1,173 @@
+// The window's decisions that need no window: taps, keys, the wheel, captions and the margins.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/InputCommands.h"
+#include "app/ShellTexts.h"
+#include "app/TextAreaRect.h"
+#include "app/WorkInProgress.h"
+#include "platform/DialogPresentation.h"
+
+namespace sorna {
+namespace {
+
+using enum TapAction;
+
+struct Tap {
+    TapArea area;
+    int32_t x;
+    int32_t y;
+    TapAction press;
+    TapAction release;
+    TapAction doubleTap;
+};
+
+// Portrait: the thirds run down 300 pixels. Turned: across 240. The bar strip is 6 pixels wide.
+constexpr TapArea kPortrait{240, 300, false, false, false};
+constexpr TapArea kRotated{240, 320, true, false, false};
+constexpr TapArea kLeftBar{240, 300, false, true, false};
+constexpr TapArea kDictionary{240, 300, false, false, true};
+
+constexpr Tap kTaps[] = {
+    {kPortrait, 120, 99, kNothing, kPreviousPage, kNothing},
+    {kPortrait, 120, 100, kNothing, kNothing, kNothing},
+    {kPortrait, 120, 101, kNothing, kNothing, kToggleFullScreen},
+    {kPortrait, 120, 200, kNothing, kNothing, kNothing},
+    {kPortrait, 120, 201, kNothing, kNextPage, kNothing},
+    {kPortrait, 234, 250, kJumpToBar, kNothing, kNothing},
+    {kPortrait, 233, 250, kNothing, kNextPage, kNothing},
+    {kPortrait, 3, 150, kNothing, kNothing,
+     kNothing},  // a double tap at the left edge never counts
+    {kPortrait, 120, -1, kNothing, kNothing, kNothing},  // releases dragged off the page
+    {kPortrait, 120, 300, kNothing, kNothing, kNothing},
+    {kRotated, 79, 319, kNothing, kPreviousPage, kNothing},
+    {kRotated, 81, 10, kNothing, kNothing, kToggleFullScreen},
+    {kRotated, 161, 10, kNothing, kNextPage, kNothing},
+    {kRotated, 240, 10, kJumpToBar, kNothing, kNothing},
+    {kLeftBar, 5, 10, kJumpToBar, kNothing, kNothing},
+    {kLeftBar, 6, 10, kNothing, kPreviousPage, kNothing},
+    {kLeftBar, 236, 10, kNothing, kPreviousPage, kNothing},
+    {kDictionary, 120, 250, kNothing, kLookUpWord, kNothing},
+    {kDictionary, 236, 250, kJumpToBar, kNothing, kNothing},
+};
+
+TEST(TapDecision, ThirdsTurnPagesOrToggleFullScreenAndTheBarStripJumps) {
+    for (const Tap& tap : kTaps) {
+        SCOPED_TRACE(testing::Message() << "row " << &tap - kTaps);
+        EXPECT_EQ(PressAction(tap.area, tap.x), tap.press);
+        EXPECT_EQ(ReleaseAction(tap.area, tap.x, tap.y), tap.release);
+        EXPECT_EQ(DoubleTapAction(tap.area, tap.x, tap.y), tap.doubleTap);
+    }
+}
+
+TEST(HardwareKeyCommand, TheFirstSlotHoldingTheCodeDecidesWithinTheFunctionTable) {
+    Settings settings;
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDC_NONE);  // the defaults do nothing
+    settings.keyCodes = {0xC1, 0xC9, 0xC3, 0xC9, 0x41, 0xC3};
+    settings.keyFunctions = {11, 3, 12, 5, 2, 2};
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDM_EXIT);  // the table's last function
+    EXPECT_EQ(HardwareKeyCommand(0xC9, settings), IDM_LINE_DOWN);
+    // Only a hand-edited registry stores a function outside the table; it does nothing.
+    EXPECT_EQ(HardwareKeyCommand(0xC3, settings), std::nullopt);
+    settings.keyFunctions[0] = -1;
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), std::nullopt);
+    EXPECT_EQ(HardwareKeyCommand(0xCF, settings), std::nullopt);
+    // Only the hardware range is looked up, whatever a slot holds.
+    EXPECT_EQ(HardwareKeyCommand(0x41, settings), std::nullopt);
+}
+
+TEST(DesktopPagingCommand, PageKeysAndSpaceTurnPagesOnlyWithoutModifiers) {
+    // The end-to-end tests page with all three.
+    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyPrior}), IDM_PAGE_UP);
+    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyNext, .shift = true}), std::nullopt);
+    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeySpace, .control = true}),
+              std::nullopt);
+    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyPrior, .alt = true}), std::nullopt);
+    // The arrows stay with the accelerators.
+    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyDown}), std::nullopt);
+}
+
+std::vector<int32_t> Turn(const std::vector<int32_t>& deltas, int32_t linesPerNotch) {
+    WheelLineSteps steps;
+    std::vector<int32_t> lines;
+    for (const int32_t delta : deltas) {
+        lines.push_back(steps.Add(delta, linesPerNotch));
+    }
+    return lines;
+}
+
+TEST(WheelLineSteps, NotchesAndTheirPartsStepTheDesktopsLinesTowardsTheUserForward) {
+    using Lines = std::vector<int32_t>;
+    EXPECT_EQ(Turn({-120, -240, 120}, 3), (Lines{3, 6, -3}));
+    // Ten touchpad deltas of a tenth of a notch make one notch: three lines, one at a time.
+    EXPECT_EQ(Turn(Lines(10, -12), 3), (Lines{0, 0, 0, 1, 0, 0, 1, 0, 0, 1}));
+    // Turning back drops the part line left over from the other way.
+    EXPECT_EQ(Turn({-100, 40, -20, -20}, 3), (Lines{2, -1, 0, 1}));
+    // A broken line count still moves the wheel, and no turn runs away.
+    EXPECT_EQ(Turn({-120, 120}, 0), (Lines{1, -1}));
+    EXPECT_EQ(Turn({INT32_MIN, INT32_MAX}, INT32_MAX), (Lines{100, -100}));
+}
+
+TEST(WorkInProgress, WaitingTasksRunInOrderOnceTheOutermostWorkEnds) {
+    WorkInProgress work;
+    std::string ran;
+    work.RunWhenIdle([&ran] { ran += 'a'; });
+    {
+        WorkInProgress::Scope outer(work);
+        // A task that starts work of its own runs what that work held back at its end.
+        work.RunWhenIdle([&] {
+            WorkInProgress::Scope again(work);
+            work.RunWhenIdle([&ran] { ran += 'x'; });
+            ran += 'b';
+        });
+        {
+            WorkInProgress::Scope inner(work);
+            work.RunWhenIdle([&ran] { ran += 'c'; });
+        }
+        EXPECT_EQ(ran, "a");
+        EXPECT_TRUE(work.Busy());
+    }
+    EXPECT_EQ(ran, "abxc");
+    EXPECT_FALSE(work.Busy());
+}
+
+TEST(TextAreaRect, MarginsComeOffEachSideAndNeverTurnTheAreaInsideOut) {
+    const ViewRect page{0, 0, 240, 300};
+    EXPECT_EQ(TextAreaRect(page, 4, 6), (ViewRect{4, 6, 236, 294}));
+    // Hand-edited margins wider than the page leave an empty area in its middle.
+    EXPECT_EQ(TextAreaRect(page, 500, 151), (ViewRect{120, 150, 120, 150}));
+    EXPECT_EQ(TextAreaRect(page, INT32_MAX, INT32_MAX), (ViewRect{120, 150, 120, 150}));
+    // Negative margins widen the area past the page, as they say.
+    EXPECT_EQ(TextAreaRect(page, -10, 0), (ViewRect{-10, 0, 250, 300}));
+    EXPECT_EQ(TextAreaRect(page, INT32_MIN, 0), (ViewRect{INT32_MIN, 0, INT32_MAX, 300}));
+}
+
+TEST(Captions, TheFileIsNamedAfterTheLastSeparatorUnlessThatIsTheFirstCharacter) {
+    EXPECT_EQ(TitleText(FileTitle(u"/media/card/books/a&b.txt")), u"a&b.txt - Sorna 1.71");
+    EXPECT_EQ(TitleText(u"%s.txt"), u"%s.txt - Sorna 1.71");
+    EXPECT_EQ(FileTitle(u"/a.txt"), u"/a.txt");
+    EXPECT_EQ(FileTitle(u"books/"), u"");
+}
+
+TEST(ProposedBookmarkLabel, TheStartOfTheTopLineOrElseTheNextAndThePercentage) {
+    EXPECT_EQ(ProposedBookmarkLabel(u"", u"다음 줄", 1, 3), u"다음 줄 [33.3%]");
+    EXPECT_EQ(ProposedBookmarkLabel(u"x", u"", 0, 0), u"x [0.0%]");
+    // Fourteen letters, then a character of two code units: it is not cut in half.
+    EXPECT_EQ(ProposedBookmarkLabel(u"abcdefghijklmn\U0001F4D6 more", u"", 5, 10),
+              u"abcdefghijklmn [50.0%]");
+    EXPECT_EQ(ProposedBookmarkLabel(u"abcdefghijklm\U0001F4D6", u"", 5, 10),
+              u"abcdefghijklm\U0001F4D6 [50.0%]");
+}
+
+TEST(DialogPresentation, FullScreenOverAFullScreenWindowOrOnAPocketScreen) {
+    EXPECT_TRUE(OpensFullScreen(true, 1920, 1080));
+    EXPECT_FALSE(OpensFullScreen(false, 800, 600));
+    EXPECT_TRUE(OpensFullScreen(false, 360, 720));
+    EXPECT_TRUE(OpensFullScreen(false, 720, 360));
+}
+
+}  // namespace
+}  // namespace sorna
