@@ -1,12 +1,10 @@
 """Where reading resumes: at the stored position of the document read last, and after a close
 at the page the reader was on."""
 
-from RegistryFile import recent_files
-from ReaderTestCase import ReaderTestCase, corpus_file
-from TestDocuments import copy_name, decoded, paragraph_start, units, write_text
+from EndToEnd import ReaderTestCase, corpus_file
+from ReaderSession import decoded, paragraph_start, recent_files, units
 
 BOOK = corpus_file("ko-utf8-novel-01.txt")
-PAGES_READ = 3
 
 
 class ReadingPositionTest(ReaderTestCase):
@@ -15,7 +13,7 @@ class ReadingPositionTest(ReaderTestCase):
         start = paragraph_start(text, len(text) // 3, minimum_length=40)
         # The same text from that paragraph on, opened at its beginning, is what the page
         # must show; a position a few characters into the line still means that line.
-        rest = write_text(text[start:], copy_name(self.home.books, BOOK, "-rest"), "utf-16")
+        rest = self.home.write_book(BOOK, "-rest", text[start:], "utf-16")
         expected = self.start_on_document(rest).text_picture()
         self.readers[-1].close()
 
@@ -24,15 +22,10 @@ class ReadingPositionTest(ReaderTestCase):
 
     def test_a_close_after_paging_stores_the_position_and_the_next_start_returns_there(self):
         reader = self.start_on_document(BOOK)
-        first = reader.settled_picture()
-        for _ in range(PAGES_READ):
-            reader.press_keys("Down")
-        reading = reader.picture_after(lambda: None, first)
-        self.assertNotEqual(reading, first)
+        reading = reader.picture_after(lambda: reader.press_keys("Down", "Down", "Down"))
         self.assertEqual(reader.close(), 0)
 
         [(path, position)] = recent_files(self.home.settings())
         self.assertEqual(path, BOOK)
         self.assertGreater(position, 0)
-        again = self.start_showing(BOOK)
-        self.assertEqual(again.settled_picture(), reading)
+        self.assertEqual(self.start_showing(BOOK).settled_picture(), reading)
