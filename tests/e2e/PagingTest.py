@@ -1,50 +1,55 @@
-"""Turning pages as a reader does: taps on the page, the bar's buttons, the arrow keys and Return,
-and a hardware key given a reading function in the settings file."""
+"""Turning pages as a reader does: taps on the page, the bar's buttons, the arrow keys, Page Down,
+Page Up and Space, the mouse wheel and a key given a reading function in the settings file; and
+full screen by a double tap in the middle or Return."""
 
 from EndToEnd import ReaderTestCase, corpus_file
 from VirtualDesktop import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
 
 BOOK = corpus_file("ko-utf8-novel-01.txt")
 NEXT_PAGE_FUNCTION = 2  # "다음 페이지" in the list of functions a key can carry
-
-
-def act(reader, action):
-    """Presses the key action names, or does action."""
-    return reader.press_keys(action) if isinstance(action, str) else action()
+LINES_PER_NOTCH = 3  # the toolkit's own number where the desktop sets none
+WHEEL_AWAY, WHEEL_TOWARDS = "4", "5"  # the X buttons a wheel notch gives
 
 
 class PagingTest(ReaderTestCase):
-    def assert_pages_forward_and_back(self, reader, forward, back):
-        """forward turns from the page shown to another, which stays; back returns. Gives the
-        page turned to."""
+    def step(self, reader, forward, back):
+        """forward (a key's name or an action) turns from the page shown to another, which
+        stays; back returns. Gives the page turned to."""
+        def act(action):
+            return reader.press_keys(action) if isinstance(action, str) else action()
         first = reader.settled_picture()
-        second = reader.picture_after(lambda: act(reader, forward), first)
-        self.assertTrue(reader.stays(second), "the page went on moving")
-        act(reader, back)
-        self.assertTrue(reader.wait_for_picture(first), "going back did not show the first page")
-        return second
+        turned = reader.picture_after(lambda: act(forward), first)
+        self.assertTrue(reader.stays(turned), "the page went on moving")
+        act(back)
+        self.assertTrue(reader.wait_for_picture(first), "going back did not show the page before")
+        return turned
 
-    def test_taps_in_the_outer_thirds_turn_pages_and_the_middle_third_does_not(self):
-        reader = self.start_on_document(BOOK)
+    def assert_a_notch_steps_the_lines(self, reader, line_key):
+        notch = self.step(reader, lambda: reader.tap(1, 1, button=WHEEL_TOWARDS),
+                          lambda: reader.tap(1, 1, button=WHEEL_AWAY))
+        reader.press_keys(*[line_key] * LINES_PER_NOTCH)
+        self.assertTrue(reader.wait_for_picture(notch), "a notch steps other lines than %d %s"
+                        % (LINES_PER_NOTCH, line_key))
+
+    def test_taps_buttons_keys_and_the_wheel_turn_the_same_pages_and_toggle_full_screen(self):
+        # Pages share a line, which Page Down must do too. F5 is the fifth application button;
+        # slot 0 carries "다음 페이지", slot 1 nothing.
+        reader = self.start_on_document(BOOK, nShareLine=1, KeyCode0=0xC5,
+                                        KeyFunc0=NEXT_PAGE_FUNCTION, KeyCode1=0xC6, KeyFunc1=0)
         first = reader.settled_picture()
-        reader.tap(1, 1)
-        self.assertTrue(reader.stays(first))
-        # Back from the first page stays there.
-        reader.tap(1, 0)
-        self.assertTrue(reader.stays(first))
-        self.assert_pages_forward_and_back(reader, lambda: reader.tap(1, 2),
-                                           lambda: reader.tap(1, 0))
+        # A tap in the middle third, back from the first page, and a key doing nothing.
+        for nothing in (lambda: reader.tap(1, 1), lambda: reader.tap(1, 0),
+                        lambda: reader.press_keys("F6")):
+            nothing()
+            self.assertTrue(reader.stays(first))
+        next_page = self.step(reader, lambda: reader.tap(1, 2), lambda: reader.tap(1, 0))
+        for forward, back in ((lambda: reader.press_button(0), lambda: reader.press_button(1)),
+                              ("Down", "Up"), ("F5", "Up"), ("Next", "Prior"), ("space", "Prior")):
+            self.assertEqual(self.step(reader, forward, back), next_page,
+                             "not the page a tap in the lower third turns to")
+        self.assertNotEqual(self.step(reader, "Right", "Left"), next_page, "Right turned a page")
+        self.assert_a_notch_steps_the_lines(reader, "Right")
 
-    def test_the_bar_buttons_turn_the_same_pages_as_the_taps(self):
-        reader = self.start_on_document(BOOK)
-        by_tap = self.assert_pages_forward_and_back(reader, lambda: reader.tap(1, 2),
-                                                    lambda: reader.tap(1, 0))
-        by_button = self.assert_pages_forward_and_back(reader, lambda: reader.press_button(0),
-                                                       lambda: reader.press_button(1))
-        self.assertEqual(by_button, by_tap)
-
-    def test_a_double_tap_in_the_middle_and_return_toggle_full_screen(self):
-        reader = self.start_on_document(BOOK)
         normal, full = reader.geometry(), (0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
         self.assertNotEqual(normal, full)
         for toggle in (lambda: reader.tap(1, 1, repeat=2), lambda: reader.press_keys("Return")):
@@ -56,30 +61,11 @@ class PagingTest(ReaderTestCase):
                 self.assertEqual(reader.bar.height > 0, bar,
                                  "the menu bar shows, and only out of full screen")
 
-    def test_the_arrow_keys_step_by_lines_and_pages(self):
-        reader = self.start_on_document(BOOK)
-        next_page = self.assert_pages_forward_and_back(reader, "Down", "Up")
-        next_line = self.assert_pages_forward_and_back(reader, "Right", "Left")
-        self.assertNotEqual(next_line, next_page)
-        by_tap = reader.picture_after(lambda: reader.tap(1, 2))
-        self.assertEqual(by_tap, next_page, "Down did not turn a page")
-
     def test_turned_view_steps_with_up_and_down_by_lines_and_left_and_right_by_pages(self):
         reader = self.start_on_document(BOOK, bRotate=1)
-        next_line = self.assert_pages_forward_and_back(reader, "Up", "Down")
-        next_page = self.assert_pages_forward_and_back(reader, "Right", "Left")
+        next_line = self.step(reader, "Up", "Down")
+        next_page = self.step(reader, "Right", "Left")
         self.assertNotEqual(next_line, next_page)
-        by_tap = self.assert_pages_forward_and_back(reader, lambda: reader.tap(2, 1),
-                                                    lambda: reader.tap(0, 1))
-        self.assertEqual(by_tap, next_page, "Right did not turn a page")
-
-    def test_a_key_given_next_page_in_the_settings_turns_a_page(self):
-        # F5 is the fifth application button; slot 0 carries "다음 페이지", slot 1 nothing.
-        reader = self.start_on_document(BOOK, KeyCode0=0xC5, KeyFunc0=NEXT_PAGE_FUNCTION,
-                                        KeyCode1=0xC6, KeyFunc1=0)
-        first = reader.settled_picture()
-        reader.press_keys("F6")
-        self.assertTrue(reader.stays(first))
-        by_key = self.assert_pages_forward_and_back(reader, "F5", "Up")
-        by_tap = reader.picture_after(lambda: reader.tap(1, 2), first)
-        self.assertEqual(by_key, by_tap)
+        self.assertEqual(self.step(reader, lambda: reader.tap(2, 1), lambda: reader.tap(0, 1)),
+                         next_page, "a tap in the right third did not turn as Right")
+        self.assert_a_notch_steps_the_lines(reader, "Up")

@@ -1,5 +1,6 @@
-"""What a desktop user does without reading a manual: the mouse wheel, Page Down, Page Up and
-Space, and dropping a file from another program onto the window."""
+"""Files dropped from another program onto the reader's window: a file opens as a copy where the
+place in the book read before is kept, a move is refused, and a folder gets the open failure
+message."""
 
 import os
 import shutil
@@ -15,8 +16,6 @@ from VirtualDesktop import wait_until
 
 BOOK = corpus_file("ko-utf8-novel-01.txt")
 OTHER_BOOK = corpus_file("ko-cp949-novel-02.txt")
-LINES_PER_NOTCH = 3  # the toolkit's own number where the desktop sets none
-WHEEL_AWAY, WHEEL_TOWARDS = "4", "5"  # the X buttons a wheel notch gives
 OPEN_FAILED_CAPTION = "파일 열기 실패"
 URI_LIST = "text/uri-list"
 ANSWER_TIMEOUT = 10  # seconds for the window to answer a step of a drag
@@ -103,40 +102,7 @@ class FileDragSource:
         return self._display.get_atom_name(finished[2]) if finished[1] & 1 else None
 
 
-class DesktopHabitsTest(ReaderTestCase):
-    def assert_same_step(self, reader, step, back, reference):
-        """step changes the first page, back returns to it, and reference (from the first page)
-        shows the same as step did."""
-        first = reader.settled_picture()
-        stepped = reader.picture_after(step, first)
-        back()
-        self.assertTrue(reader.wait_for_picture(first), "going back did not show the first page")
-        reference()
-        self.assertTrue(reader.wait_for_picture(stepped), "not the page the reference shows")
-
-    def wheel(self, reader, button):
-        return lambda: reader.tap(1, 1, button=button)
-
-    def test_a_wheel_notch_steps_the_lines_that_right_and_left_step(self):
-        reader = self.start_on_document(BOOK)
-        self.assert_same_step(reader, self.wheel(reader, WHEEL_TOWARDS),
-                              self.wheel(reader, WHEEL_AWAY),
-                              lambda: reader.press_keys(*["Right"] * LINES_PER_NOTCH))
-
-    def test_turned_the_wheel_steps_the_lines_that_up_and_down_step_there(self):
-        reader = self.start_on_document(BOOK, bRotate=1)
-        self.assert_same_step(reader, self.wheel(reader, WHEEL_TOWARDS),
-                              self.wheel(reader, WHEEL_AWAY),
-                              lambda: reader.press_keys(*["Up"] * LINES_PER_NOTCH))
-
-    def test_page_down_and_space_turn_the_page_that_down_turns_and_page_up_goes_back(self):
-        reader = self.start_on_document(BOOK, nShareLine=1)
-        for forward in ("Next", "space"):
-            self.assert_same_step(reader, lambda: reader.press_keys(forward),
-                                  lambda: reader.press_keys("Prior"),
-                                  lambda: reader.press_keys("Down"))
-            reader.press_keys("Up")
-
+class FileDropTest(ReaderTestCase):
     def drop(self, reader, paths, action="XdndActionCopy"):
         """Drops the files from another program onto the middle of the page."""
         x, y, _, _ = reader.geometry()
@@ -147,12 +113,11 @@ class DesktopHabitsTest(ReaderTestCase):
         finally:
             source.close()
 
-    def test_a_file_dropped_from_another_program_opens_and_stays_where_it_is(self):
+    def test_a_dropped_file_opens_a_moved_one_is_refused_and_a_folder_fails_to_open(self):
         dropped = os.path.join(self.home.books, "두 번째 소설 & 메모.txt")
         shutil.copy(OTHER_BOOK, dropped)
         reader = self.start_on_document(BOOK)
         reading = reader.picture_after(lambda: reader.press_keys("Down"))
-
         with self.assertRaises(DragRefused):
             self.drop(reader, [dropped], action="XdndActionMove")
         self.assertTrue(reader.stays(reading))
@@ -160,13 +125,7 @@ class DesktopHabitsTest(ReaderTestCase):
         self.assertEqual(self.drop(reader, [dropped, BOOK]), "XdndActionCopy")
         reader.wait_for_window(document_title(dropped))
         self.assertTrue(os.path.exists(dropped))
-        self.assertEqual(reader.close(), 0)
-        [(newest, _), (path, position)] = recent_files(self.home.settings())
-        self.assertEqual((newest, path), (dropped, BOOK))
-        self.assertGreater(position, 0, "the place in the book read before was not kept")
 
-    def test_a_dropped_folder_is_refused_with_the_open_failure_message(self):
-        reader = self.start_on_document(BOOK)
         self.assertEqual(self.drop(reader, [self.home.books]), "XdndActionCopy")
         message = wait_until(lambda: [window for window in reader.windows()
                                       if reader.desktop.window_title(window)
@@ -176,3 +135,8 @@ class DesktopHabitsTest(ReaderTestCase):
         reader.desktop.run_input("key", "Return")
         self.assertTrue(wait_until(lambda: len(reader.windows()) == 1, 10))
         self.assertEqual(reader.title(), PRODUCT_TITLE)
+
+        self.assertEqual(reader.close(), 0)
+        [(newest, _), (path, position)] = recent_files(self.home.settings())
+        self.assertEqual((newest, path), (dropped, BOOK))
+        self.assertGreater(position, 0, "the place in the book read before was not kept")
