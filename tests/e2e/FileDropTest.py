@@ -1,6 +1,5 @@
-"""Files dropped from another program onto the reader's window: a file opens as a copy where the
-place in the book read before is kept, a move is refused, and a folder gets the open failure
-message."""
+"""Files dropped from another program: a file opens as a copy and the place in the book read before
+is kept, a move is refused, and a folder gets the open failure message."""
 
 import os
 import shutil
@@ -25,108 +24,87 @@ class DragRefused(Exception):
     pass
 
 
-class FileDragSource:
-    """Another program dragging files onto a window, as a file manager does, over the X
-    drag-and-drop protocol on a connection of its own (xdotool's clicks are no drag)."""
+def drop(reader, paths, action="XdndActionCopy"):
+    """Drags the files from another program onto the middle of the page, offering only action,
+    over the X drag-and-drop protocol (xdotool's clicks are no drag). Gives the action the window
+    performed; raises DragRefused when it does not take the drag."""
+    display = xdisplay.Display(reader.desktop.name)
+    atom, screen = display.intern_atom, display.screen()
+    source = screen.root.create_window(0, 0, 1, 1, 0, screen.root_depth,
+                                       event_mask=X.PropertyChangeMask)
+    target = display.create_resource_object("window", reader.window)
+    uris = "".join("file://%s\r\n" % quote(path) for path in paths).encode()
 
-    def __init__(self, display_name):
-        self._display = xdisplay.Display(display_name)
-        screen = self._display.screen()
-        self._window = screen.root.create_window(0, 0, 1, 1, 0, screen.root_depth,
-                                                 event_mask=X.PropertyChangeMask)
+    def send(message, *values):
+        target.send_event(event.ClientMessage(
+            window=target, client_type=atom(message),
+            data=(32, [source.id, *values] + [0] * (4 - len(values)))), event_mask=X.NoEventMask)
+        display.flush()
 
-    def close(self):
-        # A round trip first: a busy server may otherwise drop the last requests, such as the
-        # XdndLeave of a refused drag, when it sees the connection close, and the window would
-        # then take the next drag for the same one.
-        self._display.sync()
-        self._display.close()
-
-    def _atom(self, name):
-        return self._display.intern_atom(name)
-
-    def _send(self, target, message, *values):
-        data = [self._window.id, *values] + [0] * (4 - len(values))
-        target.send_event(event.ClientMessage(window=target, client_type=self._atom(message),
-                                              data=(32, data)), event_mask=X.NoEventMask)
-        self._display.flush()
-
-    def _serve(self, request):
-        """Hands the file list to the window that asks for the dragged data."""
-        wanted = self._display.get_atom_name(request.target)
-        stored = request.property or request.target
+    def serve(request):
+        wanted, stored = display.get_atom_name(request.target), request.property or request.target
         if wanted == URI_LIST:
-            request.requestor.change_property(stored, request.target, 8, self._uris)
+            request.requestor.change_property(stored, request.target, 8, uris)
         elif wanted == "TARGETS":
-            request.requestor.change_property(stored, Xatom.ATOM, 32, [self._atom(URI_LIST)])
+            request.requestor.change_property(stored, Xatom.ATOM, 32, [atom(URI_LIST)])
         else:
             stored = X.NONE
         request.requestor.send_event(event.SelectionNotify(
             time=request.time, requestor=request.requestor, selection=request.selection,
             target=request.target, property=stored), event_mask=X.NoEventMask)
-        self._display.flush()
+        display.flush()
 
-    def _wait_for(self, message):
-        """Serves requests for the data until the window sends message; gives its values, the
-        window's id first."""
+    def wait_for(message):
+        """Serves requests for the data until the window sends message; gives its values."""
         deadline = time.monotonic() + ANSWER_TIMEOUT
         while time.monotonic() < deadline:
-            if not self._display.pending_events():
+            if not display.pending_events():
                 time.sleep(0.01)
-                continue
-            answer = self._display.next_event()
-            if answer.type == X.SelectionRequest:
-                self._serve(answer)
-            elif answer.type == X.ClientMessage and answer.client_type == self._atom(message):
-                return answer.data[1]  # the format comes first
+            elif (answer := display.next_event()).type == X.SelectionRequest:
+                serve(answer)
+            elif answer.type == X.ClientMessage and answer.client_type == atom(message):
+                return answer.data[1]  # the format comes first, then the window's id
         raise DragRefused("no %s from the window" % message)
 
-    def drop(self, window_id, x, y, paths, action):
-        """Drags the files onto the window, offering only action, and drops them at the screen
-        point x, y. Gives the action the window says it performed; raises DragRefused when the
-        window does not take the drag."""
-        self._uris = "".join("file://%s\r\n" % quote(path) for path in paths).encode()
-        target = self._display.create_resource_object("window", window_id)
+    try:
         # A timestamp from the server, as a press of the drag's button would carry.
-        self._window.change_property(self._atom("SORNA_DRAG_TIME"), Xatom.STRING, 8, b"")
-        while (answer := self._display.next_event()).type != X.PropertyNotify:
+        source.change_property(atom("SORNA_DRAG_TIME"), Xatom.STRING, 8, b"")
+        while (moment := display.next_event()).type != X.PropertyNotify:
             pass
-        self._window.set_selection_owner(self._atom("XdndSelection"), answer.time)
-        self._send(target, "XdndEnter", 5 << 24, self._atom(URI_LIST))  # protocol version 5
-        self._send(target, "XdndPosition", 0, (x << 16) | y, answer.time, self._atom(action))
-        if not self._wait_for("XdndStatus")[1] & 1:
-            self._send(target, "XdndLeave")
+        source.set_selection_owner(atom("XdndSelection"), moment.time)
+        send("XdndEnter", 5 << 24, atom(URI_LIST))  # protocol version 5
+        x, y, _, _ = reader.geometry()
+        point = (x + reader.width // 2) << 16 | (y + reader.page_height // 2)
+        send("XdndPosition", 0, point, moment.time, atom(action))
+        if not wait_for("XdndStatus")[1] & 1:
+            send("XdndLeave")
             raise DragRefused("the window refused the drag")
-        self._send(target, "XdndDrop", 0, answer.time)
-        finished = self._wait_for("XdndFinished")
-        return self._display.get_atom_name(finished[2]) if finished[1] & 1 else None
+        send("XdndDrop", 0, moment.time)
+        finished = wait_for("XdndFinished")
+        return display.get_atom_name(finished[2]) if finished[1] & 1 else None
+    finally:
+        # A round trip first: a busy server may otherwise drop the last requests, such as the
+        # XdndLeave of a refused drag, when it sees the connection close, and the window would
+        # then take the next drag for the same one.
+        display.sync()
+        display.close()
 
 
 class FileDropTest(ReaderTestCase):
-    def drop(self, reader, paths, action="XdndActionCopy"):
-        """Drops the files from another program onto the middle of the page."""
-        x, y, _, _ = reader.geometry()
-        source = FileDragSource(reader.desktop.name)
-        try:
-            return source.drop(reader.window, x + reader.width // 2,
-                               y + reader.page_height // 2, paths, action)
-        finally:
-            source.close()
-
     def test_a_dropped_file_opens_a_moved_one_is_refused_and_a_folder_fails_to_open(self):
         dropped = os.path.join(self.home.books, "두 번째 소설 & 메모.txt")
         shutil.copy(OTHER_BOOK, dropped)
         reader = self.start_on_document(BOOK)
         reading = reader.picture_after(lambda: reader.press_keys("Down"))
         with self.assertRaises(DragRefused):
-            self.drop(reader, [dropped], action="XdndActionMove")
+            drop(reader, [dropped], action="XdndActionMove")
         self.assertTrue(reader.stays(reading))
 
-        self.assertEqual(self.drop(reader, [dropped, BOOK]), "XdndActionCopy")
+        self.assertEqual(drop(reader, [dropped, BOOK]), "XdndActionCopy")
         reader.wait_for_window(document_title(dropped))
         self.assertTrue(os.path.exists(dropped))
 
-        self.assertEqual(self.drop(reader, [self.home.books]), "XdndActionCopy")
+        self.assertEqual(drop(reader, [self.home.books]), "XdndActionCopy")
         message = wait_until(lambda: [window for window in reader.windows()
                                       if reader.desktop.window_title(window)
                                       == OPEN_FAILED_CAPTION], 10)

@@ -34,8 +34,7 @@ class KeepAwakeTest(ReaderTestCase):
                         "the stand-in screen saver did not start")
 
     def calls(self):
-        """The calls the service has seen, in order, as lines ("Inhibit Sorna <reason> -> 4101",
-        "UnInhibit 4101", "SimulateUserActivity", "Vanished 4101")."""
+        # As lines: "Inhibit Sorna <reason> -> 4101", "UnInhibit 4101", "Vanished 4101"...
         record = self.record.get_object(RECORD, "/Record")
         return [str(line) for line in record.Calls(dbus_interface=RECORD)]
 

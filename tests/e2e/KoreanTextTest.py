@@ -1,9 +1,6 @@
-"""Korean documents in each encoding the reader takes show their text.
-
-Each document's first page is compared with that of a reference made in the same run: the same
-text, decoded here by Python's own codec and stored in another encoding. A page of the same text
-with every Hangul syllable replaced by a character no font draws must look different: Hangul shown
-as boxes would look the same."""
+"""Korean documents in each encoding the reader takes show the page of their text decoded here and
+stored in another encoding, and not that of the text with every Hangul syllable replaced by a
+character no font draws, which Hangul shown as boxes would look like."""
 
 import re
 

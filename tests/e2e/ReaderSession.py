@@ -1,7 +1,8 @@
-"""One user's reader: its settings file, its folders and documents, the installed binary started on
-the test desktop, and what a person does with its window (look, tap, press keys, close it)."""
+"""One user's reader: its folders, settings file and documents, and the installed binary on the
+test desktop, used as a person does: look, tap, press keys, close."""
 
 import os
+import pathlib
 import re
 import subprocess
 import tempfile
@@ -21,7 +22,8 @@ BUTTON_GAP = 6  # glyphs of one button's text stand closer together than two but
 HEADER = "Windows Registry Editor Version 5.00"
 READER_KEY = "HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA"
 QUOTED = r'"((?:[^"\\]|\\.)*)"'
-VALUE_LINE = re.compile(QUOTED + r"=(?:" + QUOTED + r"|dword:([0-9a-f]{8})|hex(\(1\))?:([0-9a-f,]*))")
+VALUE_LINE = re.compile(QUOTED + "=(?:" + QUOTED +
+                        r"|dword:([0-9a-f]{8})|hex(\(1\))?:([0-9a-f,]*))")
 # What a first save writes when nothing was stored before.
 DEFAULT_VALUES = {
     "nLineSpace": 3, "nLRSpace": 4, "nTBSpace": 4, "nFontSize": 15, "bBold": 0, "bRotate": 0,
@@ -29,54 +31,13 @@ DEFAULT_VALUES = {
     "clrBkgnd": 0, "bSearchIgnoreCase": 0, "bFullscreen": 0, "bLeftScroolbar": 0,
     "bShowProgress": 0, "bSmoothScroll": 0, "nAutoScrollSpeed": 100,
     "sFontFaceName": "Tahoma", "sEngDicPath": "\\Program Files\\Lexo\\Lexo.exe",
-    "KeyFunc0": 0, "KeyCode0": 0xC1, "KeyFunc1": 0, "KeyCode1": 0xC2,
-    "KeyFunc2": 0, "KeyCode2": 0xC3, "KeyFunc3": 0, "KeyCode3": 0xC4,
-    "KeyFunc4": 0, "KeyCode4": 0xC5, "KeyFunc5": 0, "KeyCode5": 0xC6,
     "nRecentFileCount": 0, "nBookmarkCount": 0, "nRecentSearchCount": 0,
+    **{"KeyFunc%d" % n: 0 for n in range(6)}, **{"KeyCode%d" % n: 0xC1 + n for n in range(6)},
 }
 
 
 def unquote(text):
     return re.sub(r"\\(.)", r"\1", text)
-
-
-def read_settings(path):
-    """The values under the reader's key. Strict on purpose: a line that does not read back is a
-    failed save, so it raises instead of being skipped."""
-    with open(path, encoding="utf-8") as file:
-        text = re.sub(r"\\\n\s*", "", file.read().lstrip("\ufeff"))  # regedit's wrapped lines
-    lines = [line.strip() for line in text.splitlines() if line.strip()]
-    if lines[:1] != [HEADER] or "[%s]" % READER_KEY not in lines:
-        raise ValueError("no header or no key of the reader in " + path)
-    keys, values = {}, None
-    for line in lines[1:]:
-        if line.startswith("[") and line.endswith("]"):
-            values = keys.setdefault(line[1:-1], {})
-            continue
-        match = VALUE_LINE.fullmatch(line)
-        if values is None or not match:
-            raise ValueError("unreadable line: " + line)
-        name, quoted, dword, string, data = match.groups()
-        if quoted is not None:
-            values[unquote(name)] = unquote(quoted)
-        elif dword is not None:  # a position is a signed number stored with the same bits
-            values[unquote(name)] = int(dword, 16) - (int(dword, 16) >> 31 << 32)
-        else:
-            raw = bytes.fromhex(data.replace(",", ""))
-            values[unquote(name)] = raw.decode("utf-16-le").split("\0")[0] if string else raw
-    return keys[READER_KEY]
-
-
-def write_settings(path, values):
-    """Writes a settings file holding only the given values, as a hand-made file would."""
-    def quote(text):
-        return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
-    lines = [quote(name) + "=" + (quote(value) if isinstance(value, str)
-                                  else "dword:%08x" % (value & 0xFFFFFFFF))
-             for name, value in values.items()]
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w", encoding="utf-8") as file:
-        file.write("\n".join([HEADER, "", "[%s]" % READER_KEY, *lines, ""]))
 
 
 def recent_files(values):
@@ -94,8 +55,7 @@ def recent_file_values(entries):
 
 
 def decoded(path, codec):
-    with open(path, "rb") as file:
-        return file.read().decode(codec)
+    return pathlib.Path(path).read_bytes().decode(codec)
 
 
 def units(text):
@@ -104,8 +64,7 @@ def units(text):
 
 
 def paragraph_start(text, minimum_offset, minimum_length):
-    """Where the first paragraph at or after minimum_offset whose line holds at least
-    minimum_length characters starts; a paragraph always starts a display line."""
+    """Where the first paragraph from minimum_offset on with minimum_length characters starts."""
     start = text.index("\n", minimum_offset) + 1
     while len(text[start:].split("\n", 1)[0].strip()) < minimum_length:
         start = text.index("\n", start) + 1
@@ -121,15 +80,44 @@ class ReaderHome:
             os.makedirs(getattr(self, name), mode=0o700)  # as the runtime folder must be
         self.user_reg = os.path.join(self.config, "sorna", "user.reg")
 
-    def write_settings(self, values):
-        write_settings(self.user_reg, values)
-
     def settings(self):
-        return read_settings(self.user_reg)
+        """The reader's values; raises on a line that does not read back, as a failed save."""
+        with open(self.user_reg, encoding="utf-8") as file:
+            text = re.sub(r"\\\n\s*", "", file.read().lstrip("\ufeff"))  # regedit's wrapped lines
+        lines = [line.strip() for line in text.splitlines() if line.strip()]
+        if lines[:1] != [HEADER] or "[%s]" % READER_KEY not in lines:
+            raise ValueError("no header or no key of the reader in " + self.user_reg)
+        keys, values = {}, None
+        for line in lines[1:]:
+            if line.startswith("[") and line.endswith("]"):
+                values = keys.setdefault(line[1:-1], {})
+                continue
+            match = VALUE_LINE.fullmatch(line)
+            if values is None or not match:
+                raise ValueError("unreadable line: " + line)
+            name, quoted, dword, string, data = match.groups()
+            if quoted is not None:
+                values[unquote(name)] = unquote(quoted)
+            elif dword is not None:  # a position is a signed number stored with the same bits
+                values[unquote(name)] = int(dword, 16) - (int(dword, 16) >> 31 << 32)
+            else:
+                raw = bytes.fromhex(data.replace(",", ""))
+                values[unquote(name)] = raw.decode("utf-16-le").split("\0")[0] if string else raw
+        return keys[READER_KEY]
+
+    def write_settings(self, values):
+        """Writes a file with only these values, as a hand-made one."""
+        def quote(text):
+            return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+        lines = [quote(name) + "=" + (quote(value) if isinstance(value, str)
+                                      else "dword:%08x" % (value & 0xFFFFFFFF))
+                 for name, value in values.items()]
+        os.makedirs(os.path.dirname(self.user_reg), exist_ok=True)
+        with open(self.user_reg, "w", encoding="utf-8") as file:
+            file.write("\n".join([HEADER, "", "[%s]" % READER_KEY, *lines, ""]))
 
     def write_book(self, like, suffix, text, codec):
-        """Writes text in codec ("utf-16" with the byte-order mark FF FE) to the books folder,
-        named as the file like with suffix added; gives its path."""
+        """Writes text in codec ("utf-16" with FF FE first), named as like with suffix."""
         name, extension = os.path.splitext(os.path.basename(like))
         path = os.path.join(self.books, name + suffix + extension)
         with open(path, "wb") as file:
@@ -139,8 +127,6 @@ class ReaderHome:
 
 
 class Reader:
-    """A started reader process and its main window."""
-
     def __init__(self, binary, home, desktop, bus, arguments=()):
         self.desktop = desktop
         environment = {name: value for name, value in os.environ.items()
@@ -156,12 +142,11 @@ class Reader:
         self.window = self.area = None
 
     def windows(self):
-        """The managed windows of this process: the main window and any dialog or message."""
+        """The main window and any dialog or message."""
         return [window for window in self.desktop.client_windows()
                 if self.desktop.window_pid(window) == self.process.pid]
 
     def wait_for_window(self, title):
-        """Waits for the process's window and then for its title to be title."""
         found = wait_until(lambda: self.process.poll() is None and self.windows(),
                            WINDOW_TIMEOUT)
         if not found:
@@ -177,7 +162,7 @@ class Reader:
         return self.desktop.window_geometry(self.window)
 
     def picture(self):
-        """The window's picture; after measure() only the page's."""
+        """After measure() only the page's."""
         picture = self.desktop.picture(self.window)
         return picture if self.area is None else picture.crop(*self.area)
 
@@ -193,8 +178,7 @@ class Reader:
         return last
 
     def picture_after(self, action, before=None):
-        """Does action and gives the settled picture once it differs from the one before;
-        fails when it stays the same."""
+        """The settled picture once action has changed it from before."""
         before = self.settled_picture() if before is None else before
         action()
         if not wait_until(lambda: self.picture() != before, PICTURE_TIMEOUT):
@@ -202,26 +186,20 @@ class Reader:
         return self.settled_picture()
 
     def stays(self, picture):
-        """Whether the window keeps showing picture for a while; the time is what is tested."""
-        deadline = time.monotonic() + QUIET_TIME
-        while time.monotonic() < deadline:
-            if self.picture() != picture:
-                return False
-            time.sleep(0.1)
-        return True
+        # Unchanged for a while: the time is what is tested.
+        return not wait_until(lambda: self.picture() != picture, QUIET_TIME, interval=0.1)
 
     def wait_for_picture(self, expected):
         return wait_until(lambda: self.picture() == expected, PICTURE_TIMEOUT)
 
     def text_picture(self):
-        """The settled page without the position bar at its right edge, which shows different
-        progress in two documents of the same text."""
+        """Without the position bar, which differs in two documents of the same text."""
         page = self.settled_picture()
         return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
 
     def measure(self):
-        """Finds the page and the menu bar below it, by their colours; from then on pictures
-        show the page alone, since the bar's buttons light up under the pointer."""
+        """Finds the page and the bar below it; pictures then show the page alone, since the bar's
+        buttons light up under the pointer."""
         self.area = None
         self.park_mouse()
         whole = self.settled_picture()
@@ -231,24 +209,21 @@ class Reader:
         self.bar = whole.crop(0, self.page_height, whole.width, whole.height - self.page_height)
         self.area = (0, 0, self.width, self.page_height)
 
-    def bar_buttons(self):
-        """The horizontal centres of the bar's buttons, left to right: groups of ink on the bar
-        between its top and bottom edge lines."""
-        groups = []
-        for x, inked in enumerate(self.bar.crop(0, 2, self.width, self.bar.height - 4)
-                                  .ink_columns()):
-            if inked and groups and x - groups[-1][1] <= BUTTON_GAP:
-                groups[-1][1] = x
-            elif inked:
-                groups.append([x, x])
-        return [(left + right + 1) // 2 for left, right in groups]
-
     def press_button(self, from_right):
         """Clicks a button of the bar, counted from its right end (0 is the last)."""
-        buttons = self.bar_buttons()
-        if len(buttons) < 8:
-            raise AssertionError("the bar's buttons were not found: %r" % buttons)
-        self.click(buttons[-1 - from_right], self.page_height + self.bar.height // 2)
+        # Buttons are groups of ink between the bar's top and bottom edge lines.
+        background, groups = self.bar.colour(self.width - 1, self.bar.height // 2), []
+        for x in range(self.width):
+            if not self.bar.crop(x, 2, 1, self.bar.height - 4).ink(background):
+                continue
+            if groups and x - groups[-1][1] <= BUTTON_GAP:
+                groups[-1][1] = x
+            else:
+                groups.append([x, x])
+        if len(groups) < 8:
+            raise AssertionError("the bar's buttons were not found: %r" % groups)
+        left, right = groups[-1 - from_right]
+        self.click((left + right + 1) // 2, self.page_height + self.bar.height // 2)
 
     def activate(self):
         self.desktop.run_input("windowactivate", "--sync", str(self.window))
@@ -259,7 +234,7 @@ class Reader:
                                "click", "--repeat", str(repeat), "--delay", "60", button)
 
     def tap(self, column, row, repeat=1, button="1"):
-        """A click in the middle of a third of the page: column and row 0, 1 or 2."""
+        """A click amid a third of the page: column and row 0, 1 or 2."""
         self.click(self.width * (2 * column + 1) // 6, self.page_height * (2 * row + 1) // 6,
                    repeat, button)
 
@@ -268,22 +243,16 @@ class Reader:
         self.desktop.run_input("key", "--delay", "40", *keys)
 
     def park_mouse(self):
-        """Moves the pointer off the window, so that no button shows a hover highlight."""
+        # Off the window, so that no button shows a hover highlight.
         self.desktop.run_input("mousemove", "0", "0")
 
     def close(self):
-        """Closes the window as the window manager's close button does; gives the exit code."""
+        """As the window manager's close button does; gives the exit code."""
         self.desktop.send_close_request(self.window)
-        return self.wait_for_exit()
-
-    def wait_for_exit(self):
-        try:
-            return self.process.wait(timeout=EXIT_TIMEOUT)
-        except subprocess.TimeoutExpired:
-            return None
+        return self.process.wait(timeout=EXIT_TIMEOUT)
 
     def stop(self):
-        """Kills the process (SIGKILL) unless it has ended, and waits until it has."""
+        """SIGKILL unless the process has ended."""
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=EXIT_TIMEOUT)

@@ -4,7 +4,7 @@ a second time, which hands over to the running reader and ends."""
 import os
 
 from EndToEnd import ReaderTestCase, corpus_file, document_title
-from ReaderSession import DEFAULT_VALUES, PRODUCT_TITLE, recent_file_values
+from ReaderSession import DEFAULT_VALUES, EXIT_TIMEOUT, PRODUCT_TITLE, recent_file_values
 from VirtualDesktop import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
 
 BOOK = corpus_file("ko-utf8-novel-03.txt")
@@ -12,21 +12,7 @@ OTHER_BOOK = corpus_file("ko-cp949-novel-01.txt")
 
 
 class StartUpTest(ReaderTestCase):
-    def test_first_start_shows_an_empty_window_and_its_close_saves_the_defaults(self):
-        reader = self.start_reader()
-        reader.wait_for_window(PRODUCT_TITLE)
-        reader.measure()
-        self.assertEqual(reader.picture().ink(), 0, "the page is not empty")
-        self.assertFalse(os.path.exists(self.home.user_reg), "settings written before the close")
-
-        self.assertEqual(reader.close(), 0)
-        self.assertEqual(self.home.settings(), DEFAULT_VALUES)
-
-    def test_a_document_that_has_vanished_leaves_the_window_empty_without_a_message(self):
-        path = self.home.write_book("gone.txt", "", "잠깐 있다가 사라질 글\n", "utf-8")
-        self.home.write_settings(recent_file_values([(path, 0)]))
-        os.remove(path)
-
+    def start_empty(self):
         reader = self.start_reader()
         reader.wait_for_window(PRODUCT_TITLE)
         reader.measure()
@@ -35,6 +21,17 @@ class StartUpTest(ReaderTestCase):
         self.assertEqual(reader.title(), PRODUCT_TITLE)
         self.assertEqual(reader.windows(), [reader.window], "a message or dialog opened")
         self.assertEqual(reader.picture().ink(), 0, "the page is not empty")
+        return reader
+
+    def test_without_settings_or_document_the_window_is_empty_and_a_close_saves_defaults(self):
+        reader = self.start_empty()
+        self.assertFalse(os.path.exists(self.home.user_reg), "settings written before the close")
+        self.assertEqual(reader.close(), 0)
+        self.assertEqual(self.home.settings(), DEFAULT_VALUES)
+
+        gone = os.path.join(self.home.books, "gone.txt")  # read last, and gone since
+        self.home.write_settings(recent_file_values([(gone, 0)]))
+        self.start_empty()
 
     def test_a_second_start_ends_with_0_and_brings_the_first_to_the_front_unchanged(self):
         first = self.start_on_document(BOOK)
@@ -53,7 +50,7 @@ class StartUpTest(ReaderTestCase):
 
         # The command line names another document, which the running reader must not open.
         second = self.start_reader(OTHER_BOOK)
-        self.assertEqual(second.wait_for_exit(), 0, second.failure_output())
+        self.assertEqual(second.process.wait(timeout=EXIT_TIMEOUT), 0, second.failure_output())
         self.assertEqual(second.windows(), [])
         self.assertTrue(wait_until(lambda: self.desktop.client_windows()[-1] == first.window,
                                    10), "the first reader did not come to the front")

@@ -1,6 +1,5 @@
-"""The tests' own desktop: an Xvfb server, a window manager (so that a close goes through the
-window's close handler, as a click on its close button does), pictures of windows, and private
-session buses."""
+"""The tests' own desktop: Xvfb, a window manager (so that a close goes through the window's close
+handler, as a click on its close button does), pictures of windows, and private session buses."""
 
 import dataclasses
 import os
@@ -22,12 +21,19 @@ START_TIMEOUT = 15  # seconds for the server, the window manager or a bus to com
 
 
 class DesktopUnavailable(Exception):
-    """No X server can be had here; the suite is skipped, not failed."""
+    pass
+
+
+class Closing:
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
 
 
 def wait_until(condition, timeout, interval=0.05):
-    """Polls condition until it gives something true or timeout seconds pass; gives its last
-    result."""
+    """Polls condition until it gives something true or timeout seconds pass; gives its result."""
     deadline = time.monotonic() + timeout
     while True:
         result = condition()
@@ -52,11 +58,6 @@ def first_line(stream):
     return stream.readline().strip() if ready else ""
 
 
-def unlike(pixels, start, colour, tolerance=48):
-    blue, green, red = pixels[start:start + 3]
-    return max(abs(red - colour[0]), abs(green - colour[1]), abs(blue - colour[2])) > tolerance
-
-
 @dataclasses.dataclass(frozen=True)
 class WindowPicture:
     """Pixels in rows from the top, four bytes each (blue, green, red, unused)."""
@@ -74,20 +75,15 @@ class WindowPicture:
         return WindowPicture(width, height,
                              b"".join(self.pixels[start:start + width * 4] for start in starts))
 
-    def ink(self):
-        """How many pixels stand out from the background at the top-left: 0 for a blank page."""
-        background = self.colour(1, 1)
-        return sum(unlike(self.pixels, start, background) for start in range(0, len(self.pixels), 4))
-
-    def ink_columns(self):
-        """For each column, whether some pixel in it stands out from the background at the
-        right end of the middle row."""
-        background = self.colour(self.width - 1, self.height // 2)
-        return [any(unlike(self.pixels, (y * self.width + x) * 4, background)
-                    for y in range(self.height)) for x in range(self.width)]
+    def ink(self, background=None):
+        """How many pixels stand out from background, by default the colour at the top left."""
+        red, green, blue = background or self.colour(1, 1)
+        pixels = self.pixels
+        return sum(max(abs(pixels[i + 2] - red), abs(pixels[i + 1] - green), abs(pixels[i] - blue))
+                   > 48 for i in range(0, len(pixels), 4))
 
     def save_png(self, path):
-        """Writes the picture as an RGB PNG file, so that a person can look at it."""
+        """As an RGB PNG file, for a person to look at."""
         rgb = bytearray(self.width * self.height * 3)
         for channel in range(3):
             rgb[channel::3] = self.pixels[2 - channel::4]
@@ -104,13 +100,13 @@ class WindowPicture:
                        chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
 
 
-class VirtualDesktop:
+class VirtualDesktop(Closing):
     def __init__(self, scratch):
         missing = [name for name in ("Xvfb", "openbox", "xdotool", "dbus-daemon")
                    if shutil.which(name) is None] + ["python3-xlib"] * (xdisplay is None)
         if missing:
             raise DesktopUnavailable("missing: " + ", ".join(missing))
-        self._processes = []
+        self._processes, self.connection = [], None
         try:
             self._start(scratch)
         except BaseException:
@@ -132,14 +128,11 @@ class VirtualDesktop:
             raise DesktopUnavailable("Xvfb did not start")
         self.name = ":" + number.decode()
         self.connection = xdisplay.Display(self.name)
-        # New windows open where an empty screen puts them, focused, and without animations, so
-        # pictures settle at once; the file keeps out the settings of whoever runs the tests.
+        # The manager's own defaults (new windows focused, placed where an empty screen puts
+        # them), not the settings of whoever runs the tests.
         config = os.path.join(scratch, "openbox-rc.xml")
         with open(config, "w") as file:
-            file.write('<openbox_config xmlns="http://openbox.org/3.4/rc">'
-                       '<placement><policy>Smart</policy></placement>'
-                       '<theme><animateIconify>no</animateIconify></theme>'
-                       '<focus><focusNew>yes</focusNew></focus></openbox_config>\n')
+            file.write('<openbox_config xmlns="http://openbox.org/3.4/rc"/>\n')
         self._processes.append(subprocess.Popen(
             ["openbox", "--sm-disable", "--config-file", config],
             env=dict(os.environ, DISPLAY=self.name),
@@ -148,16 +141,10 @@ class VirtualDesktop:
             raise DesktopUnavailable("the window manager did not start")
 
     def close(self):
-        if getattr(self, "connection", None) is not None:
+        if self.connection is not None:
             self.connection.close()
         for process in reversed(self._processes):
             stop_process(process)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exception):
-        self.close()
 
     def atom(self, name):
         return self.connection.intern_atom(name)
@@ -225,9 +212,8 @@ class VirtualDesktop:
                        check=True, timeout=20, stdout=subprocess.DEVNULL)
 
 
-class SessionBus:
-    """A private session bus: the reader never meets the desktop services of whoever runs the
-    tests, and its names vanish with the bus."""
+class SessionBus(Closing):
+    """Keeps the reader from the desktop services of whoever runs the tests."""
 
     def __init__(self):
         self._daemon = subprocess.Popen(
@@ -241,9 +227,3 @@ class SessionBus:
     def close(self):
         stop_process(self._daemon)
         self._daemon.stdout.close()
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exception):
-        self.close()
