@@ -42,13 +42,10 @@ def drop(reader, paths, action="XdndActionCopy"):
         display.flush()
 
     def serve(request):
-        wanted, stored = display.get_atom_name(request.target), request.property or request.target
-        if wanted == URI_LIST:
+        # The window asks for the data in the one type the drag offers.
+        stored = request.property if display.get_atom_name(request.target) == URI_LIST else X.NONE
+        if stored:
             request.requestor.change_property(stored, request.target, 8, uris)
-        elif wanted == "TARGETS":
-            request.requestor.change_property(stored, Xatom.ATOM, 32, [atom(URI_LIST)])
-        else:
-            stored = X.NONE
         request.requestor.send_event(event.SelectionNotify(
             time=request.time, requestor=request.requestor, selection=request.selection,
             target=request.target, property=stored), event_mask=X.NoEventMask)

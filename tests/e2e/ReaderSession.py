@@ -87,23 +87,24 @@ class ReaderHome:
         lines = [line.strip() for line in text.splitlines() if line.strip()]
         if lines[:1] != [HEADER] or "[%s]" % READER_KEY not in lines:
             raise ValueError("no header or no key of the reader in " + self.user_reg)
-        keys, values = {}, None
+        key, values = None, {}
         for line in lines[1:]:
-            if line.startswith("[") and line.endswith("]"):
-                values = keys.setdefault(line[1:-1], {})
-                continue
             match = VALUE_LINE.fullmatch(line)
-            if values is None or not match:
+            if line.startswith("[") and line.endswith("]"):
+                key = line[1:-1]
+            elif key is None or not match:
                 raise ValueError("unreadable line: " + line)
-            name, quoted, dword, string, data = match.groups()
-            if quoted is not None:
-                values[unquote(name)] = unquote(quoted)
-            elif dword is not None:  # a position is a signed number stored with the same bits
-                values[unquote(name)] = int(dword, 16) - (int(dword, 16) >> 31 << 32)
-            else:
-                raw = bytes.fromhex(data.replace(",", ""))
-                values[unquote(name)] = raw.decode("utf-16-le").split("\0")[0] if string else raw
-        return keys[READER_KEY]
+            elif key == READER_KEY:
+                name, quoted, dword, string, data = match.groups()
+                name = unquote(name)
+                if quoted is not None:
+                    values[name] = unquote(quoted)
+                elif dword is not None:  # a position is a signed number stored with the same bits
+                    values[name] = int(dword, 16) - (int(dword, 16) >> 31 << 32)
+                else:
+                    raw = bytes.fromhex(data.replace(",", ""))
+                    values[name] = raw.decode("utf-16-le").split("\0")[0] if string else raw
+        return values
 
     def write_settings(self, values):
         """Writes a file with only these values, as a hand-made one."""

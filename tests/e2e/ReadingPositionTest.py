@@ -28,7 +28,7 @@ class ReadingPositionTest(ReaderTestCase):
     def test_a_kill_after_the_minute_save_and_a_close_resume_where_reading_stopped(self):
         # Stored at its start, so a position beyond it can only come from the save.
         reader = self.start_on_document(BOOK)
-        reading = reader.picture_after(lambda: reader.press_keys("Down", "Down"))
+        reading = reader.picture_after(lambda: reader.press_keys("Down"))
         saved = wait_until(lambda: recent_files(self.home.settings())[0][1], SAVE_TIMEOUT,
                            interval=0.5)
         self.assertGreater(saved, 0, "no save within %d seconds" % SAVE_TIMEOUT)
