@@ -10,11 +10,9 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from ReaderSession import Reader, ReaderHome  # noqa: E402
-from RegistryFile import recent_file_values  # noqa: E402
-from SessionBus import SessionBus  # noqa: E402
-from TestDocuments import decoded, paragraph_start, units  # noqa: E402
-from VirtualDesktop import VirtualDesktop, wait_until  # noqa: E402
+from ReaderSession import (Reader, ReaderHome, decoded, paragraph_start,  # noqa: E402
+                           recent_file_values, units)
+from VirtualDesktop import SessionBus, VirtualDesktop, wait_until  # noqa: E402
 
 NOVEL = "ko-utf8-novel-01.txt"
 SETTINGS_FUNCTION = 10  # "설정": the key that carries it opens the settings dialog
@@ -30,9 +28,7 @@ def show_novel(desktop, bus, scratch, binary, corpus, **settings):
     values.update(settings)
     home.write_settings(values)
     reader = Reader(binary, home, desktop, bus)
-    reader.wait_for_window()
-    if not reader.wait_for_title(NOVEL + " - Sorna 1.71"):
-        raise SystemExit("the novel did not open: " + reader.failure_output())
+    reader.wait_for_window(NOVEL + " - Sorna 1.71")
     reader.park_mouse()
     reader.settled_picture()
     return reader

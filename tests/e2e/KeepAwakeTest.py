@@ -2,10 +2,20 @@
 while the text scrolls by itself, gives it back when it ends, and a killed reader holds nothing,
 since the bus tells the desktop that its name has gone."""
 
-from ReaderTestCase import ReaderTestCase, corpus_file
-from StandInDesktop import StandInDesktop
+import os
+import subprocess
+
+import dbus
+
+from EndToEnd import ReaderTestCase, corpus_file
+from VirtualDesktop import stop_process, wait_until
 
 BOOK = corpus_file("ko-cp949-novel-01.txt")
+# The screen saver of tests/device, which records the calls it gets under this name.
+STAND_IN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "device",
+                        "ScreenSaverStandIn.py")
+RECORD = "org.sorna.StandIn"
+CALL_TIMEOUT = 10  # seconds for the service to start or for a call to show in its record
 INHIBIT = "Inhibit Sorna 자동읽기 중 -> 4101"  # the stand-in's first cookie is 4101
 FAST_PACE = 10  # milliseconds a letter, so that a line steps within a second or two
 AUTO_SCROLL_FROM_RIGHT = 3  # "자동", before "열기", " ▲ " and " ▼ " at the bar's right end
@@ -14,33 +24,43 @@ AUTO_SCROLL_FROM_RIGHT = 3  # "자동", before "열기", " ▲ " and " ▼ " at 
 class KeepAwakeTest(ReaderTestCase):
     def setUp(self):
         super().setUp()
-        self.desktop_service = StandInDesktop(self.bus)
-        self.addCleanup(self.desktop_service.stop)
+        service = subprocess.Popen(["/usr/bin/python3", STAND_IN, "screensaver"],
+                                   env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus.address))
+        self.addCleanup(stop_process, service)
+        self.record = dbus.bus.BusConnection(self.bus.address)
+        self.addCleanup(self.record.close)
+        # The record's name is taken last, once every service is on the bus.
+        self.assertTrue(wait_until(lambda: self.record.name_has_owner(RECORD), CALL_TIMEOUT),
+                        "the stand-in screen saver did not start")
+
+    def calls(self):
+        # As lines: "Inhibit Sorna <reason> -> 4101", "UnInhibit 4101", "Vanished 4101"...
+        record = self.record.get_object(RECORD, "/Record")
+        return [str(line) for line in record.Calls(dbus_interface=RECORD)]
+
+    def assert_call_comes(self, line):
+        self.assertTrue(wait_until(lambda: line in self.calls(), CALL_TIMEOUT),
+                        "no %r in %r" % (line, self.calls()))
+        return self.calls()
 
     def start_auto_scroll(self, reader):
-        """A click on the bar's "자동" button; returns the calls once the inhibition is taken."""
-        buttons = reader.regions.bar_buttons()
-        self.assertGreaterEqual(len(buttons), 8, "the bar's buttons were not found")
+        """A click on the bar's "자동" button; gives the calls once the inhibition is taken."""
         # Activated first: the activation itself would stop auto-scroll again.
         reader.activate()
-        reader.click(buttons[-1 - AUTO_SCROLL_FROM_RIGHT], reader.regions.bar_centre_y())
-        calls = self.desktop_service.wait_for_call(INHIBIT)
-        self.assertIsNotNone(calls, "no inhibition: %r" % self.desktop_service.calls())
-        return calls
+        reader.press_button(AUTO_SCROLL_FROM_RIGHT)
+        return self.assert_call_comes(INHIBIT)
 
     def test_a_reader_killed_while_scrolling_leaves_nothing_held(self):
         reader = self.start_on_document(BOOK, nAutoScrollSpeed=FAST_PACE)
-        self.assertEqual(self.desktop_service.calls(), [], "a call before auto-scroll")
+        self.assertEqual(self.calls(), [], "a call before auto-scroll")
         first = reader.settled_picture()
         self.assertEqual(self.start_auto_scroll(reader)[0], INHIBIT)
         # The text moves by itself, and each step counts as the user's activity.
-        self.assertIsNotNone(self.desktop_service.wait_for_call("SimulateUserActivity"))
-        self.assertNotEqual(reader.picture_after(lambda: None, first), first, "no line stepped")
+        self.assert_call_comes("SimulateUserActivity")
+        reader.picture_after(lambda: None, first)
 
-        reader.kill()
-        calls = self.desktop_service.wait_for_call("Vanished 4101")
-        self.assertIsNotNone(calls, "the inhibition outlived the reader: %r"
-                             % self.desktop_service.calls())
+        reader.stop()
+        calls = self.assert_call_comes("Vanished 4101")
         steps = len(calls) - 2
         self.assertEqual(calls, [INHIBIT] + ["SimulateUserActivity"] * steps + ["Vanished 4101"])
 
@@ -48,7 +68,6 @@ class KeepAwakeTest(ReaderTestCase):
         reader = self.start_on_document(BOOK)
         self.start_auto_scroll(reader)
         self.assertEqual(reader.close(), 0)
-        calls = self.desktop_service.wait_for_call("UnInhibit 4101")
-        self.assertIsNotNone(calls, "not given back: %r" % self.desktop_service.calls())
+        calls = self.assert_call_comes("UnInhibit 4101")
         self.assertEqual([line for line in calls if line != "SimulateUserActivity"],
                          [INHIBIT, "UnInhibit 4101"])

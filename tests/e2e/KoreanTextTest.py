@@ -1,14 +1,11 @@
-"""Korean documents in each encoding the reader takes show their text.
-
-Each document's first page is compared with the page of a reference made in the same run: the
-same text, decoded here by Python's own codec and stored in another encoding, shown by the same
-reader. A second page, of the same text with every Hangul syllable replaced by a character no
-font draws, must look different: Hangul shown as boxes would look the same."""
+"""Korean documents in each encoding the reader takes show the page of their text decoded here and
+stored in another encoding, and not that of the text with every Hangul syllable replaced by a
+character no font draws, which Hangul shown as boxes would look like."""
 
 import re
 
-from ReaderTestCase import ReaderTestCase, corpus_file
-from TestDocuments import copy_name, decoded, write_text
+from EndToEnd import ReaderTestCase, corpus_file
+from ReaderSession import decoded
 
 HANGUL_SYLLABLE = re.compile("[\uac00-\ud7a3]")
 UNDRAWABLE = "\u0378"  # unassigned; like a syllable it is a wide character to the layout
@@ -21,23 +18,16 @@ class KoreanTextTest(ReaderTestCase):
         self.assertEqual(reader.close(), 0)
         return picture
 
-    def reference(self, path, codec, reference_codec, replace=False):
-        text = decoded(path, codec)
-        if replace:
-            text = HANGUL_SYLLABLE.sub(UNDRAWABLE, text)
-        suffix = "-boxes" if replace else "-reference"
-        return write_text(text, copy_name(self.home.books, path, suffix), reference_codec)
-
     def assert_shows_korean(self, name, codec, reference_codec="utf-16"):
         path = corpus_file(name)
+        text = decoded(path, codec)
         shown = self.first_page(path)
-        self.assertGreater(shown.count_pixels_unlike(shown.colour(0, 0)), 1000,
-                           "the page is blank")
-        self.assertEqual(shown, self.first_page(self.reference(path, codec, reference_codec)),
-                         "the text differs from its reference")
-        self.assertNotEqual(
-            shown, self.first_page(self.reference(path, codec, reference_codec, replace=True)),
-            "Hangul shows as boxes")
+        self.assertGreater(shown.ink(), 1000, "the page is blank")
+        reference = self.home.write_book(path, "-reference", text, reference_codec)
+        self.assertEqual(shown, self.first_page(reference), "the text differs from its reference")
+        boxes = self.home.write_book(path, "-boxes", HANGUL_SYLLABLE.sub(UNDRAWABLE, text),
+                                     reference_codec)
+        self.assertNotEqual(shown, self.first_page(boxes), "Hangul shows as boxes")
 
     def test_code_page_949_text(self):
         self.assert_shows_korean("ko-cp949-novel-02.txt", "cp949")

@@ -1,194 +1,259 @@
-"""One user's reader: its own settings and runtime folders and session bus, the installed binary
-started on the test desktop, and what a person does with its window (look, tap, press keys,
-close it or have it killed)."""
+"""One user's reader: its folders, settings file and documents, and the installed binary on the
+test desktop, used as a person does: look, tap, press keys, close."""
 
 import os
-import signal
+import pathlib
+import re
 import subprocess
+import tempfile
 import time
 
-import RegistryFile
 from VirtualDesktop import wait_until
-from WindowRegions import WindowRegions
 
-WINDOW_TIMEOUT = 60      # seconds for a start to show its window on a loaded machine
-PICTURE_TIMEOUT = 10     # seconds for the window to show what an input asks for
-EXIT_TIMEOUT = 15        # seconds for a closed or handed-over reader to end
-QUIET_TIME = 1.0         # seconds a picture must stay the same to count as unchanged
+WINDOW_TIMEOUT = 60   # seconds for a start to show its window on a loaded machine
+PICTURE_TIMEOUT = 10  # seconds for the window to show what an input asks for
+EXIT_TIMEOUT = 15     # seconds for a closed or handed-over reader to end
+QUIET_TIME = 1.0      # seconds a picture must stay the same to count as unchanged
 PRODUCT_TITLE = "Sorna 1.71"
 POSITION_BAR_STRIP = 6  # pixels at the page's right edge that may show the reading progress
+BUTTON_GAP = 6  # glyphs of one button's text stand closer together than two buttons' texts
+
+# The settings file is regedit text; the reader's values are under one key.
+HEADER = "Windows Registry Editor Version 5.00"
+READER_KEY = "HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA"
+QUOTED = r'"((?:[^"\\]|\\.)*)"'
+VALUE_LINE = re.compile(QUOTED + "=(?:" + QUOTED +
+                        r"|dword:([0-9a-f]{8})|hex(\(1\))?:([0-9a-f,]*))")
+# What a first save writes when nothing was stored before.
+DEFAULT_VALUES = {
+    "nLineSpace": 3, "nLRSpace": 4, "nTBSpace": 4, "nFontSize": 15, "bBold": 0, "bRotate": 0,
+    "bRemoveLineStartSpace": 1, "bUseEngDic": 0, "nShareLine": 0, "clrText": 0xFFFFFF,
+    "clrBkgnd": 0, "bSearchIgnoreCase": 0, "bFullscreen": 0, "bLeftScroolbar": 0,
+    "bShowProgress": 0, "bSmoothScroll": 0, "nAutoScrollSpeed": 100,
+    "sFontFaceName": "Tahoma", "sEngDicPath": "\\Program Files\\Lexo\\Lexo.exe",
+    "nRecentFileCount": 0, "nBookmarkCount": 0, "nRecentSearchCount": 0,
+    **{"KeyFunc%d" % n: 0 for n in range(6)}, **{"KeyCode%d" % n: 0xC1 + n for n in range(6)},
+}
+
+
+def unquote(text):
+    return re.sub(r"\\(.)", r"\1", text)
+
+
+def recent_files(values):
+    """The recent files, newest first, as (path, position) pairs."""
+    return [(values["RFNAME%02d" % n], values["RFPOS%02d" % n])
+            for n in range(values["nRecentFileCount"])]
+
+
+def recent_file_values(entries):
+    """The values naming entries [(path, position), ...] as the recent files, newest first."""
+    values = {"nRecentFileCount": len(entries)}
+    for n, (path, position) in enumerate(entries):
+        values.update({"RFNAME%02d" % n: path, "RFPOS%02d" % n: position})
+    return values
+
+
+def decoded(path, codec):
+    return pathlib.Path(path).read_bytes().decode(codec)
+
+
+def units(text):
+    """The length of text in UTF-16 code units, the reader's measure of positions."""
+    return len(text.encode("utf-16-le")) // 2
+
+
+def paragraph_start(text, minimum_offset, minimum_length):
+    """Where the first paragraph from minimum_offset on with minimum_length characters starts."""
+    start = text.index("\n", minimum_offset) + 1
+    while len(text[start:].split("\n", 1)[0].strip()) < minimum_length:
+        start = text.index("\n", start) + 1
+    return start
 
 
 class ReaderHome:
-    """The folders a reader of one test uses; nothing outside them is read or written."""
+    """The folders of one user's readers; nothing outside them is read or written."""
 
     def __init__(self, scratch):
-        self.config = os.path.join(scratch, "config")
-        self.runtime = os.path.join(scratch, "runtime")
-        self.home = os.path.join(scratch, "home")
-        self.books = os.path.join(scratch, "books")
-        for folder in (self.config, self.runtime, self.home, self.books):
-            os.makedirs(folder, exist_ok=True)
-        os.chmod(self.runtime, 0o700)  # as the base-directory rules ask
-        self._starts = 0
-
-    def next_output_path(self):
-        self._starts += 1
-        return os.path.join(self.home, "output-%d.txt" % self._starts)
-
-    @property
-    def user_reg(self):
-        return os.path.join(self.config, "sorna", "user.reg")
-
-    def write_settings(self, values):
-        os.makedirs(os.path.dirname(self.user_reg), exist_ok=True)
-        RegistryFile.write_reader_values(self.user_reg, values)
+        for name in ("config", "runtime", "home", "books"):
+            setattr(self, name, os.path.join(scratch, name))
+            os.makedirs(getattr(self, name), mode=0o700)  # as the runtime folder must be
+        self.user_reg = os.path.join(self.config, "sorna", "user.reg")
 
     def settings(self):
-        return RegistryFile.read_reader_values(self.user_reg)
+        """The reader's values; raises on a line that does not read back, as a failed save."""
+        with open(self.user_reg, encoding="utf-8") as file:
+            text = re.sub(r"\\\n\s*", "", file.read().lstrip("\ufeff"))  # regedit's wrapped lines
+        lines = [line.strip() for line in text.splitlines() if line.strip()]
+        if lines[:1] != [HEADER] or "[%s]" % READER_KEY not in lines:
+            raise ValueError("no header or no key of the reader in " + self.user_reg)
+        key, values = None, {}
+        for line in lines[1:]:
+            match = VALUE_LINE.fullmatch(line)
+            if line.startswith("[") and line.endswith("]"):
+                key = line[1:-1]
+            elif key is None or not match:
+                raise ValueError("unreadable line: " + line)
+            elif key == READER_KEY:
+                name, quoted, dword, string, data = match.groups()
+                name = unquote(name)
+                if quoted is not None:
+                    values[name] = unquote(quoted)
+                elif dword is not None:  # a position is a signed number stored with the same bits
+                    values[name] = int(dword, 16) - (int(dword, 16) >> 31 << 32)
+                else:
+                    raw = bytes.fromhex(data.replace(",", ""))
+                    values[name] = raw.decode("utf-16-le").split("\0")[0] if string else raw
+        return values
 
-    def environment(self, desktop, bus):
-        environment = {name: value for name, value in os.environ.items()
-                       if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
-        environment.update(
-            DISPLAY=desktop.name, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=self.runtime,
-            HOME=self.home, DBUS_SESSION_BUS_ADDRESS=bus.address, QT_QPA_PLATFORM="xcb",
-            LC_ALL="C.UTF-8")
-        return environment
+    def write_settings(self, values):
+        """Writes a file with only these values, as a hand-made one."""
+        def quote(text):
+            return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+        lines = [quote(name) + "=" + (quote(value) if isinstance(value, str)
+                                      else "dword:%08x" % (value & 0xFFFFFFFF))
+                 for name, value in values.items()]
+        os.makedirs(os.path.dirname(self.user_reg), exist_ok=True)
+        with open(self.user_reg, "w", encoding="utf-8") as file:
+            file.write("\n".join([HEADER, "", "[%s]" % READER_KEY, *lines, ""]))
+
+    def write_book(self, like, suffix, text, codec):
+        """Writes text in codec ("utf-16" with FF FE first), named as like with suffix."""
+        name, extension = os.path.splitext(os.path.basename(like))
+        path = os.path.join(self.books, name + suffix + extension)
+        with open(path, "wb") as file:
+            file.write(b"\xff\xfe" + text.encode("utf-16-le") if codec == "utf-16"
+                       else text.encode(codec))
+        return path
 
 
 class Reader:
-    """A started reader process and its main window."""
-
     def __init__(self, binary, home, desktop, bus, arguments=()):
         self.desktop = desktop
-        self.home = home
+        environment = {name: value for name, value in os.environ.items()
+                       if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
+        environment.update(
+            DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
+            HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus.address, QT_QPA_PLATFORM="xcb",
+            LC_ALL="C.UTF-8")
         # Messages go to a file: a pipe nobody reads could fill up and stall the reader.
-        self._output = open(home.next_output_path(), "w+b")
-        self.process = subprocess.Popen([binary, *arguments],
-                                        env=home.environment(desktop, bus),
+        self._output = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([binary, *arguments], env=environment,
                                         stdout=self._output, stderr=subprocess.STDOUT)
-        self.window = None
-        self.area = None
-        self.regions = None
-
-    # Windows and titles
+        self.window = self.area = None
 
     def windows(self):
-        """The managed windows of this process: the main window and any dialog or message."""
+        """The main window and any dialog or message."""
         return [window for window in self.desktop.client_windows()
                 if self.desktop.window_pid(window) == self.process.pid]
 
-    def wait_for_window(self):
+    def wait_for_window(self, title):
         found = wait_until(lambda: self.process.poll() is None and self.windows(),
                            WINDOW_TIMEOUT)
         if not found:
             raise AssertionError("the reader showed no window: " + self.failure_output())
         self.window = found[0]
-        return self.window
+        if not wait_until(lambda: self.title() == title, WINDOW_TIMEOUT):
+            raise AssertionError("the title stayed %r, not %r" % (self.title(), title))
 
     def title(self):
         return self.desktop.window_title(self.window)
 
-    def wait_for_title(self, title, timeout=WINDOW_TIMEOUT):
-        """True once the window's title is title; false when it is not within timeout."""
-        return wait_until(lambda: self.title() == title, timeout)
-
     def geometry(self):
         return self.desktop.window_geometry(self.window)
 
-    # Pictures
-
     def picture(self):
-        """The window's picture, or only the part of it that area (x, y, width, height) names."""
+        """After measure() only the page's."""
         picture = self.desktop.picture(self.window)
         return picture if self.area is None else picture.crop(*self.area)
 
     def settled_picture(self):
         """The picture once it has stopped changing (painting after an input is queued)."""
-        last = self.picture()
-        deadline = time.monotonic() + PICTURE_TIMEOUT
+        last, deadline = self.picture(), time.monotonic() + PICTURE_TIMEOUT
         while time.monotonic() < deadline:
-            time.sleep(0.25)
+            time.sleep(0.25)  # still for this long counts as settled
             current = self.picture()
             if current == last:
-                return current
+                break
             last = current
         return last
 
-    def picture_after(self, action, before):
-        """Does action and returns the settled picture once it differs from before (or before,
-        when nothing changed within the time allowed)."""
+    def picture_after(self, action, before=None):
+        """The settled picture once action has changed it from before."""
+        before = self.settled_picture() if before is None else before
         action()
-        changed = wait_until(lambda: self.picture() != before, PICTURE_TIMEOUT)
-        return self.settled_picture() if changed else before
+        if not wait_until(lambda: self.picture() != before, PICTURE_TIMEOUT):
+            raise AssertionError("the picture did not change")
+        return self.settled_picture()
 
-    def picture_unchanged_after(self, action, before):
-        """Does action and tells whether the picture stayed before for a while."""
-        action()
-        deadline = time.monotonic() + QUIET_TIME
-        while time.monotonic() < deadline:
-            if self.picture() != before:
-                return False
-            time.sleep(0.1)
-        return True
-
-    def measure(self):
-        """Finds the page and the menu bar in the settled window; from then on pictures show
-        the page alone, since the bar's buttons light up under the pointer."""
-        self.area = None
-        self.park_mouse()
-        self.regions = WindowRegions(self.settled_picture())
-        self.area = (0, 0, self.regions.picture.width, self.regions.page_height)
-        return self.regions
-
-    def text_picture(self):
-        """The settled page without the position bar at its right edge, for comparing the
-        text of two documents whose bars show different progress."""
-        page = self.settled_picture()
-        return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
+    def stays(self, picture):
+        # Unchanged for a while: the time is what is tested.
+        return not wait_until(lambda: self.picture() != picture, QUIET_TIME, interval=0.1)
 
     def wait_for_picture(self, expected):
         return wait_until(lambda: self.picture() == expected, PICTURE_TIMEOUT)
 
-    # Input, as a person gives it
+    def text_picture(self):
+        """Without the position bar, which differs in two documents of the same text."""
+        page = self.settled_picture()
+        return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
+
+    def measure(self):
+        """Finds the page and the bar below it; pictures then show the page alone, since the bar's
+        buttons light up under the pointer."""
+        self.area = None
+        self.park_mouse()
+        whole = self.settled_picture()
+        self.width = whole.width
+        self.page_height = next((y for y in range(whole.height)
+                                 if whole.colour(1, y) != whole.colour(1, 1)), whole.height)
+        self.bar = whole.crop(0, self.page_height, whole.width, whole.height - self.page_height)
+        self.area = (0, 0, self.width, self.page_height)
+
+    def press_button(self, from_right):
+        """Clicks a button of the bar, counted from its right end (0 is the last)."""
+        # Buttons are groups of ink between the bar's top and bottom edge lines.
+        background, groups = self.bar.colour(self.width - 1, self.bar.height // 2), []
+        for x in range(self.width):
+            if not self.bar.crop(x, 2, 1, self.bar.height - 4).ink(background):
+                continue
+            if groups and x - groups[-1][1] <= BUTTON_GAP:
+                groups[-1][1] = x
+            else:
+                groups.append([x, x])
+        if len(groups) < 8:
+            raise AssertionError("the bar's buttons were not found: %r" % groups)
+        left, right = groups[-1 - from_right]
+        self.click((left + right + 1) // 2, self.page_height + self.bar.height // 2)
 
     def activate(self):
         self.desktop.run_input("windowactivate", "--sync", str(self.window))
         wait_until(lambda: self.desktop.active_window() == self.window, PICTURE_TIMEOUT)
 
-    def click(self, x, y, repeat=1):
-        """A tap at x, y inside the window (a double tap with repeat=2)."""
+    def click(self, x, y, repeat=1, button="1"):
         self.desktop.run_input("mousemove", "--window", str(self.window), str(x), str(y),
-                               "click", "--repeat", str(repeat), "--delay", "60", "1")
+                               "click", "--repeat", str(repeat), "--delay", "60", button)
+
+    def tap(self, column, row, repeat=1, button="1"):
+        """A click amid a third of the page: column and row 0, 1 or 2."""
+        self.click(self.width * (2 * column + 1) // 6, self.page_height * (2 * row + 1) // 6,
+                   repeat, button)
 
     def press_keys(self, *keys):
         self.activate()
         self.desktop.run_input("key", "--delay", "40", *keys)
 
     def park_mouse(self):
-        """Moves the pointer off the window, so no button shows a hover highlight."""
+        # Off the window, so that no button shows a hover highlight.
         self.desktop.run_input("mousemove", "0", "0")
 
-    # Ending
-
     def close(self):
-        """Closes the window as the window manager's close button does; returns the exit code."""
+        """As the window manager's close button does; gives the exit code."""
         self.desktop.send_close_request(self.window)
-        return self.wait_for_exit()
-
-    def kill(self):
-        self.process.send_signal(signal.SIGKILL)
-        return self.wait_for_exit()
-
-    def wait_for_exit(self):
-        try:
-            return self.process.wait(timeout=EXIT_TIMEOUT)
-        except subprocess.TimeoutExpired:
-            return None
+        return self.process.wait(timeout=EXIT_TIMEOUT)
 
     def stop(self):
-        """Makes sure the process is gone at the end of a test, whatever the test did."""
+        """SIGKILL unless the process has ended."""
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=EXIT_TIMEOUT)
@@ -200,4 +265,3 @@ class Reader:
         self._output.seek(0)
         return "exit code %s, %s" % (self.process.returncode,
                                      self._output.read().decode(errors="replace"))
-

@@ -1,12 +1,15 @@
-"""Where reading resumes: at the stored position of the document read last, and after a close
-at the page the reader was on."""
+"""Where reading resumes: at the stored position of the document read last; after a kill at the
+position the save that runs every minute stored, in a file that loads completely; and after a
+close at the page the reader was on."""
 
-from RegistryFile import recent_files
-from ReaderTestCase import ReaderTestCase, corpus_file
-from TestDocuments import copy_name, decoded, paragraph_start, units, write_text
+import os
+
+from EndToEnd import ReaderTestCase, corpus_file
+from ReaderSession import DEFAULT_VALUES, decoded, paragraph_start, recent_files, units
+from VirtualDesktop import wait_until
 
 BOOK = corpus_file("ko-utf8-novel-01.txt")
-PAGES_READ = 3
+SAVE_TIMEOUT = 80  # seconds: the save runs a minute after the start
 
 
 class ReadingPositionTest(ReaderTestCase):
@@ -15,24 +18,31 @@ class ReadingPositionTest(ReaderTestCase):
         start = paragraph_start(text, len(text) // 3, minimum_length=40)
         # The same text from that paragraph on, opened at its beginning, is what the page
         # must show; a position a few characters into the line still means that line.
-        rest = write_text(text[start:], copy_name(self.home.books, BOOK, "-rest"), "utf-16")
+        rest = self.home.write_book(BOOK, "-rest", text[start:], "utf-16")
         expected = self.start_on_document(rest).text_picture()
         self.readers[-1].close()
 
         reader = self.start_on_document(BOOK, position=units(text[:start]) + 5)
         self.assertEqual(reader.text_picture(), expected)
 
-    def test_a_close_after_paging_stores_the_position_and_the_next_start_returns_there(self):
+    def test_a_kill_after_the_minute_save_and_a_close_resume_where_reading_stopped(self):
+        # Stored at its start, so a position beyond it can only come from the save.
         reader = self.start_on_document(BOOK)
-        first = reader.settled_picture()
-        for _ in range(PAGES_READ):
-            reader.press_keys("Down")
-        reading = reader.picture_after(lambda: None, first)
-        self.assertNotEqual(reading, first)
-        self.assertEqual(reader.close(), 0)
+        reading = reader.picture_after(lambda: reader.press_keys("Down"))
+        saved = wait_until(lambda: recent_files(self.home.settings())[0][1], SAVE_TIMEOUT,
+                           interval=0.5)
+        self.assertGreater(saved, 0, "no save within %d seconds" % SAVE_TIMEOUT)
+        reader.stop()
+        values = self.home.settings()  # raises on any line that does not read back
+        self.assertLessEqual(DEFAULT_VALUES.keys(), values.keys())
+        self.assertEqual(os.listdir(os.path.dirname(self.home.user_reg)), ["user.reg"],
+                         "a save left something beside the settings")
 
+        reader = self.start_showing(BOOK)
+        self.assertEqual(reader.settled_picture(), reading)
+        reading = reader.picture_after(lambda: reader.press_keys("Down"))
+        self.assertEqual(reader.close(), 0)
         [(path, position)] = recent_files(self.home.settings())
         self.assertEqual(path, BOOK)
-        self.assertGreater(position, 0)
-        again = self.start_showing(BOOK)
-        self.assertEqual(again.settled_picture(), reading)
+        self.assertGreater(position, saved)
+        self.assertEqual(self.start_showing(BOOK).settled_picture(), reading)

@@ -1,33 +1,60 @@
-"""Starting the reader: with no settings at all, on the document read last, and after that
-document has gone."""
+"""Starting the reader: with no settings at all, on the document read last after it has gone, and
+a second time, which hands over to the running reader and ends."""
 
 import os
 
-from ReaderSession import PRODUCT_TITLE
-from ReaderTestCase import ReaderTestCase
-from RegistryFile import DEFAULT_VALUES, recent_file_values
+from EndToEnd import ReaderTestCase, corpus_file, document_title
+from ReaderSession import DEFAULT_VALUES, EXIT_TIMEOUT, PRODUCT_TITLE, recent_file_values
+from VirtualDesktop import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
+
+BOOK = corpus_file("ko-utf8-novel-03.txt")
+OTHER_BOOK = corpus_file("ko-cp949-novel-01.txt")
 
 
 class StartUpTest(ReaderTestCase):
-    def test_first_start_shows_an_empty_window_and_its_close_saves_the_defaults(self):
+    def start_empty(self):
         reader = self.start_reader()
-        self.assertTrue(reader.wait_for_title(PRODUCT_TITLE), "title %r" % reader.title())
-        self.assertEqual(reader.measure().text_pixels(), 0, "the page is not empty")
-        self.assertFalse(os.path.exists(self.home.user_reg), "settings written before the close")
+        reader.wait_for_window(PRODUCT_TITLE)
+        reader.measure()
+        # The start-up timer has long fired once the picture is still after a second.
+        self.assertTrue(reader.stays(reader.settled_picture()))
+        self.assertEqual(reader.title(), PRODUCT_TITLE)
+        self.assertEqual(reader.windows(), [reader.window], "a message or dialog opened")
+        self.assertEqual(reader.picture().ink(), 0, "the page is not empty")
+        return reader
 
+    def test_without_settings_or_document_the_window_is_empty_and_a_close_saves_defaults(self):
+        reader = self.start_empty()
+        self.assertFalse(os.path.exists(self.home.user_reg), "settings written before the close")
         self.assertEqual(reader.close(), 0)
         self.assertEqual(self.home.settings(), DEFAULT_VALUES)
 
-    def test_a_document_that_has_vanished_leaves_the_window_empty_without_a_message(self):
-        path = os.path.join(self.home.books, "gone.txt")
-        with open(path, "w", encoding="utf-8") as file:
-            file.write("잠깐 있다가 사라질 글\n")
-        self.home.write_settings(recent_file_values([(path, 0)]))
-        os.remove(path)
+        gone = os.path.join(self.home.books, "gone.txt")  # read last, and gone since
+        self.home.write_settings(recent_file_values([(gone, 0)]))
+        self.start_empty()
 
-        reader = self.start_reader()
-        # The start-up timer has long fired once the picture is still after a second.
-        self.assertTrue(reader.picture_unchanged_after(lambda: None, reader.settled_picture()))
-        self.assertEqual(reader.title(), PRODUCT_TITLE)
-        self.assertEqual(reader.windows(), [reader.window], "a message or dialog opened")
-        self.assertEqual(reader.measure().text_pixels(), 0, "the page is not empty")
+    def test_a_second_start_ends_with_0_and_brings_the_first_to_the_front_unchanged(self):
+        first = self.start_on_document(BOOK)
+        reading = first.picture_after(lambda: first.press_keys("Down"))
+        # Another program's window over the whole screen, made the active one.
+        screen = self.desktop.connection.screen()
+        other = screen.root.create_window(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, screen.root_depth,
+                                          background_pixel=screen.white_pixel)
+        other.set_wm_name("another program")
+        other.map()
+        self.addCleanup(lambda: other.destroy() or self.desktop.connection.flush())
+        self.assertTrue(wait_until(lambda: other.id in self.desktop.client_windows(), 10))
+        self.desktop.run_input("windowactivate", "--sync", str(other.id))
+        self.assertTrue(wait_until(lambda: self.desktop.active_window() == other.id, 10))
+        self.assertNotEqual(self.desktop.client_windows()[-1], first.window)
+
+        # The command line names another document, which the running reader must not open.
+        second = self.start_reader(OTHER_BOOK)
+        self.assertEqual(second.process.wait(timeout=EXIT_TIMEOUT), 0, second.failure_output())
+        self.assertEqual(second.windows(), [])
+        self.assertTrue(wait_until(lambda: self.desktop.client_windows()[-1] == first.window,
+                                   10), "the first reader did not come to the front")
+        self.assertTrue(wait_until(lambda: self.desktop.active_window() == first.window, 10),
+                        "the first reader did not become active")
+        self.assertEqual(first.title(), document_title(BOOK))
+        self.assertEqual(first.settled_picture(), reading)

@@ -1,30 +1,39 @@
-"""A desktop of its own for the tests: an Xvfb server on a free display, a window manager on it
-(so that closing a window goes through its close handler, as a person's click on the close
-button does) and a connection for looking at windows and pictures."""
+"""The tests' own desktop: Xvfb, a window manager (so that a close goes through the window's close
+handler, as a click on its close button does), pictures of windows, and private session buses."""
 
+import dataclasses
 import os
+import select
 import shutil
+import struct
 import subprocess
 import time
+import zlib
 
-from Xlib import X, Xatom, display as xdisplay, error as xerror
-from Xlib.protocol import event
+try:
+    from Xlib import X, Xatom, display as xdisplay, error as xerror
+    from Xlib.protocol import event
+except ImportError:  # python3-xlib is missing: no desktop can be had, as without Xvfb
+    xdisplay = None
 
-from WindowPicture import WindowPicture
-
-SCREEN_WIDTH = 480
-SCREEN_HEIGHT = 640
-
-REQUIRED_PROGRAMS = ("Xvfb", "openbox", "xdotool", "dbus-daemon")
+SCREEN_WIDTH, SCREEN_HEIGHT = 480, 640
+START_TIMEOUT = 15  # seconds for the server, the window manager or a bus to come up
 
 
 class DesktopUnavailable(Exception):
-    """No X server can be had here; the suite is skipped, not failed."""
+    pass
+
+
+class Closing:
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
 
 
 def wait_until(condition, timeout, interval=0.05):
-    """Polls condition until it returns something true or timeout seconds pass; returns the
-    last result."""
+    """Polls condition until it gives something true or timeout seconds pass; gives its result."""
     deadline = time.monotonic() + timeout
     while True:
         result = condition()
@@ -33,120 +42,140 @@ def wait_until(condition, timeout, interval=0.05):
         time.sleep(interval)
 
 
-class VirtualDesktop:
+def stop_process(process):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait(timeout=5)
+
+
+def first_line(stream):
+    """The first line a starting server writes to stream, or "" when none comes in time."""
+    ready, _, _ = select.select([stream], [], [], START_TIMEOUT)
+    return stream.readline().strip() if ready else ""
+
+
+@dataclasses.dataclass(frozen=True)
+class WindowPicture:
+    """Pixels in rows from the top, four bytes each (blue, green, red, unused)."""
+    width: int
+    height: int
+    pixels: bytes = dataclasses.field(repr=False)
+
+    def colour(self, x, y):
+        """(red, green, blue) at x, y."""
+        start = (y * self.width + x) * 4
+        return tuple(reversed(self.pixels[start:start + 3]))
+
+    def crop(self, left, top, width, height):
+        starts = (((top + y) * self.width + left) * 4 for y in range(height))
+        return WindowPicture(width, height,
+                             b"".join(self.pixels[start:start + width * 4] for start in starts))
+
+    def ink(self, background=None):
+        """How many pixels stand out from background, by default the colour at the top left."""
+        red, green, blue = background or self.colour(1, 1)
+        pixels = self.pixels
+        return sum(max(abs(pixels[i + 2] - red), abs(pixels[i + 1] - green), abs(pixels[i] - blue))
+                   > 48 for i in range(0, len(pixels), 4))
+
+    def save_png(self, path):
+        """As an RGB PNG file, for a person to look at."""
+        rgb = bytearray(self.width * self.height * 3)
+        for channel in range(3):
+            rgb[channel::3] = self.pixels[2 - channel::4]
+        row = self.width * 3
+        rows = b"".join(b"\0" + rgb[start:start + row] for start in range(0, len(rgb), row))
+
+        def chunk(kind, data):
+            return (struct.pack(">I", len(data)) + kind + data +
+                    struct.pack(">I", zlib.crc32(kind + data)))
+
+        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
+        with open(path, "wb") as file:
+            file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                       chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
+
+
+class VirtualDesktop(Closing):
     def __init__(self, scratch):
-        missing = [name for name in REQUIRED_PROGRAMS if shutil.which(name) is None]
+        missing = [name for name in ("Xvfb", "openbox", "xdotool", "dbus-daemon")
+                   if shutil.which(name) is None] + ["python3-xlib"] * (xdisplay is None)
         if missing:
-            raise DesktopUnavailable("missing programs: " + ", ".join(missing))
-        self._scratch = scratch
-        self._server = None
-        self._manager = None
-        self.connection = None
-        self.name = None
+            raise DesktopUnavailable("missing: " + ", ".join(missing))
+        self._processes, self.connection = [], None
+        try:
+            self._start(scratch)
+        except BaseException:
+            self.close()
+            raise
 
-    def __enter__(self):
-        self._start_server()
-        self.connection = xdisplay.Display(self.name)
-        self._start_manager()
-        return self
-
-    def __exit__(self, *exception):
-        if self.connection is not None:
-            self.connection.close()
-        for process in (self._manager, self._server):
-            if process is not None and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(timeout=5)
-
-    def _start_server(self):
-        # Xvfb picks a free display itself and writes its number to the pipe, so suites
-        # running side by side never race for one.
+    def _start(self, scratch):
+        # Xvfb picks a free display and writes its number to the pipe, so suites side by side
+        # never race for one.
         read_end, write_end = os.pipe()
-        self._server = subprocess.Popen(
+        self._processes.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-noreset",
              "-screen", "0", "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT)],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + 15
         with os.fdopen(read_end, "rb") as pipe:
-            os.set_blocking(pipe.fileno(), False)
-            while not number.endswith(b"\n") and time.monotonic() < deadline:
-                if self._server.poll() is not None:
-                    break
-                chunk = pipe.read()
-                if chunk:
-                    number += chunk
-                else:
-                    time.sleep(0.05)
-        if not number.strip().isdigit():
+            number = first_line(pipe)
+        if not number.isdigit():
             raise DesktopUnavailable("Xvfb did not start")
-        self.name = ":" + number.strip().decode()
-
-    def _start_manager(self):
-        self._manager = subprocess.Popen(
-            ["openbox", "--sm-disable", "--config-file", self._write_manager_config()],
+        self.name = ":" + number.decode()
+        self.connection = xdisplay.Display(self.name)
+        # The manager's own defaults (new windows focused, placed where an empty screen puts
+        # them), not the settings of whoever runs the tests.
+        config = os.path.join(scratch, "openbox-rc.xml")
+        with open(config, "w") as file:
+            file.write('<openbox_config xmlns="http://openbox.org/3.4/rc"/>\n')
+        self._processes.append(subprocess.Popen(
+            ["openbox", "--sm-disable", "--config-file", config],
             env=dict(os.environ, DISPLAY=self.name),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        supporting = self.connection.intern_atom("_NET_SUPPORTING_WM_CHECK")
-        if not wait_until(lambda: self._root_property(supporting) is not None, 15):
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        if not wait_until(lambda: self.root_property("_NET_SUPPORTING_WM_CHECK"), START_TIMEOUT):
             raise DesktopUnavailable("the window manager did not start")
 
-    def _write_manager_config(self):
-        # New windows open in the top-left corner, where the manager's default would put them
-        # anyway on an empty screen; no animations, so pictures settle at once.
-        path = os.path.join(self._scratch, "openbox-rc.xml")
-        with open(path, "w") as file:
-            file.write('<?xml version="1.0"?>\n'
-                       '<openbox_config xmlns="http://openbox.org/3.4/rc">'
-                       '<placement><policy>Smart</policy></placement>'
-                       '<theme><animateIconify>no</animateIconify></theme>'
-                       '<focus><focusNew>yes</focusNew></focus>'
-                       '</openbox_config>\n')
-        return path
+    def close(self):
+        if self.connection is not None:
+            self.connection.close()
+        for process in reversed(self._processes):
+            stop_process(process)
 
     def atom(self, name):
         return self.connection.intern_atom(name)
 
-    def _root_property(self, atom):
-        root = self.connection.screen().root
-        reply = root.get_full_property(atom, X.AnyPropertyType)
-        return None if reply is None else reply.value
-
-    def client_windows(self):
-        """Ids of the top-level windows the manager manages."""
-        value = self._root_property(self.atom("_NET_CLIENT_LIST"))
-        return [] if value is None else list(value)
-
-    def active_window(self):
-        value = self._root_property(self.atom("_NET_ACTIVE_WINDOW"))
-        return value[0] if value is not None and len(value) else None
-
     def window(self, window_id):
         return self.connection.create_resource_object("window", window_id)
 
-    def window_pid(self, window_id):
+    def root_property(self, name):
+        reply = self.connection.screen().root.get_full_property(self.atom(name), X.AnyPropertyType)
+        return [] if reply is None else list(reply.value)
+
+    def client_windows(self):
+        """The managed top-level windows, from the bottom of the stack to the front."""
+        return self.root_property("_NET_CLIENT_LIST_STACKING")
+
+    def active_window(self):
+        return (self.root_property("_NET_ACTIVE_WINDOW") or [None])[0]
+
+    def window_property(self, window_id, name, kind):
         try:
-            reply = self.window(window_id).get_full_property(self.atom("_NET_WM_PID"),
-                                                             Xatom.CARDINAL)
-        except xerror.XError:
+            reply = self.window(window_id).get_full_property(self.atom(name), kind)
+        except xerror.XError:  # the window has gone meanwhile
             return None
-        return None if reply is None else reply.value[0]
+        return None if reply is None else reply.value
+
+    def window_pid(self, window_id):
+        return (self.window_property(window_id, "_NET_WM_PID", Xatom.CARDINAL) or [None])[0]
 
     def window_title(self, window_id):
-        try:
-            reply = self.window(window_id).get_full_property(self.atom("_NET_WM_NAME"),
-                                                             self.atom("UTF8_STRING"))
-        except xerror.XError:
-            return None
-        if reply is None:
-            return None
-        value = reply.value
-        return value.decode("utf-8") if isinstance(value, bytes) else value
+        title = self.window_property(window_id, "_NET_WM_NAME", self.atom("UTF8_STRING"))
+        return title.decode("utf-8") if isinstance(title, bytes) else title
 
     def window_geometry(self, window_id):
         """(x, y, width, height) of the window's inside, in screen coordinates."""
@@ -156,58 +185,45 @@ class VirtualDesktop:
         return -origin.x, -origin.y, geometry.width, geometry.height
 
     def picture(self, window_id):
-        window = self.window(window_id)
-        geometry = window.get_geometry()
-        image = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
-        return WindowPicture(geometry.width, geometry.height, image.data)
+        geometry = self.window(window_id).get_geometry()
+        image = self.window(window_id).get_image(0, 0, geometry.width, geometry.height,
+                                                 X.ZPixmap, 0xFFFFFFFF)
+        return WindowPicture(geometry.width, geometry.height, bytes(image.data))
 
     def framed_picture(self, window_id):
-        """The window with the manager's frame around it, as a person sees it on screen."""
-        window = self.window(window_id)
-        root = self.connection.screen().root
-        while True:
-            parent = window.query_tree().parent
-            if parent.id == root.id:
-                return self.picture(window.id)
+        """The window within the manager's frame, as a person sees it on screen."""
+        window, root = self.window(window_id), self.connection.screen().root
+        while (parent := window.query_tree().parent).id != root.id:
             window = parent
+        return self.picture(window.id)
 
     def send_close_request(self, window_id):
         """Asks the window to close as the manager's close button does (WM_DELETE_WINDOW)."""
         window = self.window(window_id)
-        message = event.ClientMessage(
+        window.send_event(event.ClientMessage(
             window=window, client_type=self.atom("WM_PROTOCOLS"),
-            data=(32, [self.atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-        window.send_event(message, event_mask=X.NoEventMask)
+            data=(32, [self.atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])),
+            event_mask=X.NoEventMask)
         self.connection.flush()
-
-    def open_other_window(self, title):
-        """Opens a plain window of another program over the whole screen and waits until the
-        manager has made it the active one; returns its id."""
-        screen = self.connection.screen()
-        window = screen.root.create_window(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0,
-                                           screen.root_depth,
-                                           background_pixel=screen.white_pixel)
-        window.set_wm_name(title)
-        window.set_wm_protocols([self.atom("WM_DELETE_WINDOW")])
-        window.map()
-        self.connection.flush()
-        if not wait_until(lambda: window.id in self.client_windows(), 10):
-            raise AssertionError("the other window was not managed")
-        self.run_input("windowactivate", "--sync", str(window.id))
-        if not wait_until(lambda: self.active_window() == window.id, 10):
-            raise AssertionError("the other window did not become active")
-        return window.id
-
-    def destroy_window(self, window_id):
-        self.window(window_id).destroy()
-        self.connection.flush()
-
-    def stacking_order(self):
-        """Managed windows from the bottom to the front."""
-        value = self._root_property(self.atom("_NET_CLIENT_LIST_STACKING"))
-        return [] if value is None else list(value)
 
     def run_input(self, *arguments):
-        """Runs xdotool on this desktop; input goes through the XTEST extension, as real input."""
+        """Runs xdotool on this desktop; its input goes through XTEST, as real input does."""
         subprocess.run(["xdotool", *arguments], env=dict(os.environ, DISPLAY=self.name),
                        check=True, timeout=20, stdout=subprocess.DEVNULL)
+
+
+class SessionBus(Closing):
+    """Keeps the reader from the desktop services of whoever runs the tests."""
+
+    def __init__(self):
+        self._daemon = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.address = first_line(self._daemon.stdout)
+        if not self.address:
+            self.close()
+            raise RuntimeError("the session bus did not start")
+
+    def close(self):
+        stop_process(self._daemon)
+        self._daemon.stdout.close()

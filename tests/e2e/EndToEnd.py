@@ -1,0 +1,89 @@
+"""Runs end-to-end test modules against an installed reader, on one desktop for them all:
+    EndToEnd.py --binary PREFIX/bin/sorna --corpus FOLDER [--failures FOLDER] MODULE...
+Exits with 77 (skipped) when no X server can be had, unless SORNA_E2E_REQUIRED is set."""
+
+import argparse
+import contextlib
+import os
+import sys
+import tempfile
+import unittest
+
+from ReaderSession import PRODUCT_TITLE, Reader, ReaderHome, recent_file_values
+from VirtualDesktop import DesktopUnavailable, SessionBus, VirtualDesktop
+
+BINARY = CORPUS = FAILURES = SCRATCH = DESKTOP = None  # set by main
+
+
+def corpus_file(name):
+    return os.path.join(CORPUS, name)
+
+
+def document_title(path):
+    return os.path.basename(path) + " - " + PRODUCT_TITLE
+
+
+class ReaderTestCase(unittest.TestCase):
+    """Each test has a user of its own (folders, session bus); its readers end with it."""
+
+    def setUp(self):
+        self.desktop = DESKTOP
+        self.home = ReaderHome(tempfile.mkdtemp(dir=SCRATCH))
+        self.bus = SessionBus()
+        self.addCleanup(self.bus.close)
+        self.readers = []
+
+    def tearDown(self):
+        # A failure is on the result's lists by the time the test's tear-down runs.
+        result = self._outcome.result
+        if FAILURES and any(test is self for test, _ in result.failures + result.errors):
+            os.makedirs(FAILURES, exist_ok=True)
+            for number, reader in enumerate(self.readers):
+                with contextlib.suppress(Exception):  # the window may be gone by now
+                    reader.picture().save_png(os.path.join(
+                        FAILURES, "%s-%d.png" % (self.id().rsplit(".", 1)[-1], number)))
+        for reader in self.readers:
+            reader.stop()
+
+    def start_reader(self, *arguments):
+        reader = Reader(BINARY, self.home, self.desktop, self.bus, arguments)
+        self.readers.append(reader)
+        return reader
+
+    def start_showing(self, path):
+        """Starts a reader with the settings as they are, which must show path."""
+        reader = self.start_reader()
+        reader.wait_for_window(document_title(path))
+        reader.measure()
+        return reader
+
+    def start_on_document(self, path, position=0, **settings):
+        """Starts a reader whose settings name path, at position, as the document read last."""
+        self.home.write_settings({**recent_file_values([(path, position)]), **settings})
+        return self.start_showing(path)
+
+
+def main():
+    global BINARY, CORPUS, FAILURES, SCRATCH, DESKTOP
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", required=True)
+    parser.add_argument("--corpus", required=True)
+    parser.add_argument("--failures")
+    parser.add_argument("modules", nargs="+")
+    options = parser.parse_args()
+    BINARY, CORPUS, FAILURES = options.binary, options.corpus, options.failures
+    with tempfile.TemporaryDirectory(prefix="sorna-e2e-") as SCRATCH:
+        try:
+            DESKTOP = VirtualDesktop(SCRATCH)
+        except DesktopUnavailable as error:
+            print("no test desktop: %s" % error)
+            return 1 if os.environ.get("SORNA_E2E_REQUIRED") else 77
+        with DESKTOP:
+            suite = unittest.defaultTestLoader.loadTestsFromNames(options.modules)
+            return 0 if unittest.TextTestRunner(verbosity=2).run(suite).wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    import EndToEnd  # the copy the test modules import, which must see what main sets
+
+    sys.exit(EndToEnd.main())
