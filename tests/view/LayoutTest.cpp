@@ -130,11 +130,9 @@ void CheckLines(const TextView& view, const CharMetrics& widths, int64_t availab
             EXPECT_TRUE(ClassifyChar(text[start - 1]) != at || !Grows(at))
                 << "line " << n << " starts inside a run at " << start;
         }
-        std::u16string_view content = view.LineChars(n);
-        while (!content.empty() &&
-               (ClassifyChar(content.back()) == CharClass::Space || content.back() == u'\n')) {
-            content.remove_suffix(1);
-        }
+        // Without the spaces and line ends that hang at its end; carriage returns take no room.
+        const std::u16string_view line = view.LineChars(n);
+        const std::u16string_view content = line.substr(0, line.find_last_not_of(u" \t\r\n") + 1);
         int64_t width = 0;
         for (char16_t c : content) {
             width += c == u'\r' ? 0 : widths.Width(c);
