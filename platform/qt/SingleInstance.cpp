@@ -6,6 +6,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 #include <sys/file.h>
@@ -22,6 +23,8 @@ constexpr int kAnswerTimeoutMs = 10000;
 // machine its window may take seconds to appear.
 constexpr int kOpenTimeoutMs = 30000;
 constexpr int kRetryMs = 20;
+// A client that sends no whole record for this long is cut off, so it cannot hold memory.
+constexpr int kStallMs = 3000;
 
 // Made 0700 when missing. Only a folder of this user's that nobody else may write to will do:
 // whoever could write there could stand in for the running reader.
@@ -152,22 +155,43 @@ bool SingleInstance::Serve(QWidget& window) {
 void SingleInstance::Accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         auto reader = std::make_shared<HandOverReader>();
-        connect(socket, &QLocalSocket::readyRead, this,
-                [this, socket, reader] { Read(*socket, *reader); });
+        auto* stall = new QTimer(socket);
+        stall->setSingleShot(true);
+        stall->setInterval(kStallMs);
+        // When the reader was busy, what came in meanwhile is read before a stall is judged.
+        const auto read = [this, socket, reader, stall](bool stalled) {
+            if (Read(*socket, *reader)) {
+                stall->start();
+            } else if (stalled) {
+                socket->abort();
+            }
+        };
+        connect(socket, &QLocalSocket::readyRead, this, [read] { read(false); });
+        connect(stall, &QTimer::timeout, this, [read] { read(true); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        stall->start();
     }
 }
 
-void SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
+bool SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
     const QByteArray bytes = socket.readAll();
     reader.Append(reinterpret_cast<const uint8_t*>(bytes.constData()),
                   static_cast<size_t>(bytes.size()));
     HandOverRequest request;
     HandOverReader::Status status;
+    bool took = false;
     while ((status = reader.Next(request)) == HandOverReader::Status::kRequest) {
+        took = true;
         if (request.kind == HandOverKind::kBringToFront) {
-            if (window_) {
-                BringToFront(*window_);
+            // However many ask, the window comes to the front once a turn of the loop.
+            if (!raiseQueued_) {
+                raiseQueued_ = true;
+                QTimer::singleShot(0, this, [this] {
+                    raiseQueued_ = false;
+                    if (window_) {
+                        BringToFront(*window_);
+                    }
+                });
             }
             continue;
         }
@@ -176,7 +200,9 @@ void SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
     }
     if (status == HandOverReader::Status::kMalformed) {
         socket.abort();
+        return false;
     }
+    return took;
 }
 
 }  // namespace sorna

@@ -47,13 +47,15 @@ signals:
 private:
     [[nodiscard]] bool AnotherIsRunning();
     void Accept();
-    void Read(QLocalSocket& socket, HandOverReader& reader);
+    // Whether it took at least one whole record.
+    bool Read(QLocalSocket& socket, HandOverReader& reader);
 
     QString socketPath_;
     QFile lock_;
     bool locked_ = false;
     QLocalServer server_;
     QPointer<QWidget> window_;
+    bool raiseQueued_ = false;
 };
 
 }  // namespace sorna
