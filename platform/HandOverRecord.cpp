@@ -45,11 +45,20 @@ std::vector<uint8_t> EncodeAnswer(uint32_t result) {
 }
 
 void HandOverReader::Append(const uint8_t* bytes, size_t count) {
+    received_ += count;
+    if (received_ > kMaxHandOverBytes) {
+        malformed_ = true;
+        return;
+    }
+    // Dropped once here rather than with each request, which would cost a flood of small
+    // requests the square of its size.
+    buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(consumed_));
+    consumed_ = 0;
     buffer_.insert(buffer_.end(), bytes, bytes + count);
 }
 
 std::optional<uint32_t> HandOverReader::PeekNumber(size_t index) const {
-    const size_t offset = index * kNumberSize;
+    const size_t offset = consumed_ + index * kNumberSize;
     if (buffer_.size() < offset + kNumberSize) {
         return std::nullopt;
     }
@@ -90,20 +99,20 @@ HandOverReader::Status HandOverReader::NextCommandLine(HandOverRequest& request)
         return Status::kMalformed;
     }
     const size_t headerSize = 3 * kNumberSize;
-    if (buffer_.size() < headerSize + *byteCount) {
+    if (buffer_.size() - consumed_ < headerSize + *byteCount) {
         return Status::kNeedMore;
     }
     request.kind = HandOverKind::kCommandLine;
     request.tag = *PeekNumber(1);
     request.byteCount = *byteCount;
-    const auto dataBegin = buffer_.begin() + headerSize;
+    const auto dataBegin = buffer_.begin() + static_cast<std::ptrdiff_t>(consumed_ + headerSize);
     request.data.assign(dataBegin, dataBegin + *byteCount);
     Consume(headerSize + *byteCount);
     return Status::kRequest;
 }
 
 void HandOverReader::Consume(size_t count) {
-    buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(count));
+    consumed_ += count;
 }
 
 }  // namespace sorna

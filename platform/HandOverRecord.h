@@ -17,8 +17,10 @@ namespace sorna {
 
 inline constexpr uint32_t kHandOverTag = 123456;
 
-// Larger than any command line the system can pass, small enough to refuse a bogus count.
-inline constexpr uint32_t kMaxHandOverBytes = 8u << 20;
+// What one connection may send in all, and so the most a command line may take: far more than a
+// reader is started with (the system passes at most 128 KiB in one argument), little enough that
+// no client makes the reader hold much.
+inline constexpr uint32_t kMaxHandOverBytes = 1u << 20;
 
 enum class HandOverKind : uint32_t {
     kBringToFront = 1,
@@ -46,8 +48,8 @@ public:
 
     void Append(const uint8_t* bytes, size_t count);
 
-    // kRequest fills request and consumes it. kMalformed (an unknown kind, or a byte count over
-    // the limit) is final: the connection is of no use any more.
+    // kRequest fills request and consumes it. kMalformed (an unknown kind, a byte count over the
+    // limit, or more bytes in all than the limit) is final: the connection is of no use any more.
     Status Next(HandOverRequest& request);
 
 private:
@@ -56,6 +58,8 @@ private:
     void Consume(size_t count);
 
     std::vector<uint8_t> buffer_;
+    size_t consumed_ = 0;  // at the front of buffer_, dropped when more arrives
+    size_t received_ = 0;
     bool malformed_ = false;
 };
 

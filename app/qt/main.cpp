@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     // A command line handed over by a later start is answered and otherwise left alone. Where
-    // the channel cannot be set up this reader still works; later starts then run on their own.
+    // the channel cannot be set up this reader still works; later starts then wait a while and end.
     static_cast<void>(instance.Serve(window));
     return QApplication::exec();
 }

@@ -1,9 +1,17 @@
 #include "platform/qt/SingleInstance.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 #include <memory>
+
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sorna {
 namespace {
@@ -11,9 +19,41 @@ namespace {
 // How long a later start waits for the running reader, which may be busy opening a document.
 constexpr int kConnectTimeoutMs = 2000;
 constexpr int kAnswerTimeoutMs = 10000;
+// How long a later start waits for the reader holding the lock to open its socket; on a busy
+// machine its window may take seconds to appear.
+constexpr int kOpenTimeoutMs = 30000;
+constexpr int kRetryMs = 20;
+// A client that sends no whole record for this long is cut off, so it cannot hold memory.
+constexpr int kStallMs = 3000;
 
-QString RuntimePath(const QString& name, const QString& suffix) {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' + name + suffix;
+// Made 0700 when missing. Only a folder of this user's that nobody else may write to will do:
+// whoever could write there could stand in for the running reader.
+bool IsOwnFolder(const QString& path) {
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) {
+        return false;
+    }
+    const QByteArray native = QFile::encodeName(path);
+    ::mkdir(native.constData(), 0700);
+    struct stat status {};
+    return ::lstat(native.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid() && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0 &&
+           ::access(native.constData(), W_OK | X_OK) == 0;
+}
+
+// The runtime folder, or where it cannot be used one in the user's cache or temporary files:
+// every start, at any time, must come to the same folder. Empty when there is none.
+QString ChannelStem(const QString& name) {
+    const QString leaf = name.toLower();
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    for (const QString& folder :
+         {QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+          cache.isEmpty() ? cache : cache + u'/' + leaf,
+          QDir::tempPath() + u'/' + leaf + u'-' + QString::number(::geteuid())}) {
+        if (IsOwnFolder(folder)) {
+            return folder + u'/' + name;
+        }
+    }
+    return {};
 }
 
 bool Send(QLocalSocket& socket, const std::vector<uint8_t>& bytes) {
@@ -44,31 +84,43 @@ std::u16string CommandLineText(const QStringList& arguments) {
     return arguments.mid(1).join(u' ').toStdU16String();
 }
 
-SingleInstance::SingleInstance(const QString& name)
-    : socketPath_(RuntimePath(name, QStringLiteral(".socket"))),
-      lock_(RuntimePath(name, QStringLiteral(".lock"))) {
-    // A lock left by a reader that was killed is taken over at once.
-    lock_.setStaleLockTime(0);
+SingleInstance::SingleInstance(const QString& name) {
+    // Without a folder, every start runs as a reader of its own.
+    if (const QString stem = ChannelStem(name); !stem.isEmpty()) {
+        socketPath_ = stem + QStringLiteral(".socket");
+        lock_.setFileName(stem + QStringLiteral(".lock"));
+    }
 }
 
+// The system's lock on the open file is let go however its holder ends, so a killed reader's lock
+// is taken over at once and a lock held is always held by a live reader.
 bool SingleInstance::AnotherIsRunning() {
-    if (lock_.tryLock(0)) {
+    if (!lock_.isOpen() && (lock_.fileName().isEmpty() || !lock_.open(QIODevice::ReadWrite))) {
+        // No sign of another reader.
         return false;
     }
-    // Any other failure to take the lock is no sign of another reader.
-    return lock_.error() == QLockFile::LockFailedError ||
-           lock_.error() == QLockFile::PermissionError;
+    locked_ = ::flock(lock_.handle(), LOCK_EX | LOCK_NB) == 0;
+    return !locked_ && errno == EWOULDBLOCK;
 }
 
 bool SingleInstance::HandOverToRunning(std::u16string_view commandLine) {
-    if (!AnotherIsRunning()) {
-        return false;
-    }
     QLocalSocket socket;
-    socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(kConnectTimeoutMs)) {
-        // It has no window to find yet, or is closing: this start runs as a reader of its own.
-        return false;
+    const QDeadlineTimer deadline(kOpenTimeoutMs);
+    // The holder may still be on its way to its window, or a killed reader's socket may be
+    // left; a second reader beside the first would spoil what the first saves.
+    for (;;) {
+        if (!AnotherIsRunning()) {
+            return false;
+        }
+        socket.connectToServer(socketPath_);
+        if (socket.waitForConnected(kConnectTimeoutMs)) {
+            break;
+        }
+        if (deadline.hasExpired()) {
+            // It never answered, but it is the reader.
+            return true;
+        }
+        QThread::msleep(kRetryMs);
     }
     Send(socket, EncodeBringToFront());
     if (!commandLine.empty() && Send(socket, EncodeCommandLine(commandLine))) {
@@ -83,10 +135,15 @@ bool SingleInstance::HandOverToRunning(std::u16string_view commandLine) {
 
 bool SingleInstance::Serve(QWidget& window) {
     window_ = &window;
-    if (lock_.isLocked()) {
-        // Only the holder of the lock may clear a socket a killed reader left behind.
-        QLocalServer::removeServer(socketPath_);
+    if (!locked_) {
+        return false;
     }
+    // Only the holder of the lock may clear the socket's place, where a killed reader's socket or
+    // anything else may have been left.
+    if (const QFileInfo left(socketPath_); left.isDir() && !left.isSymLink()) {
+        QDir(socketPath_).removeRecursively();
+    }
+    QLocalServer::removeServer(socketPath_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(socketPath_)) {
         return false;
@@ -98,22 +155,43 @@ bool SingleInstance::Serve(QWidget& window) {
 void SingleInstance::Accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         auto reader = std::make_shared<HandOverReader>();
-        connect(socket, &QLocalSocket::readyRead, this,
-                [this, socket, reader] { Read(*socket, *reader); });
+        auto* stall = new QTimer(socket);
+        stall->setSingleShot(true);
+        stall->setInterval(kStallMs);
+        // When the reader was busy, what came in meanwhile is read before a stall is judged.
+        const auto read = [this, socket, reader, stall](bool stalled) {
+            if (Read(*socket, *reader)) {
+                stall->start();
+            } else if (stalled) {
+                socket->abort();
+            }
+        };
+        connect(socket, &QLocalSocket::readyRead, this, [read] { read(false); });
+        connect(stall, &QTimer::timeout, this, [read] { read(true); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        stall->start();
     }
 }
 
-void SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
+bool SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
     const QByteArray bytes = socket.readAll();
     reader.Append(reinterpret_cast<const uint8_t*>(bytes.constData()),
                   static_cast<size_t>(bytes.size()));
     HandOverRequest request;
     HandOverReader::Status status;
+    bool took = false;
     while ((status = reader.Next(request)) == HandOverReader::Status::kRequest) {
+        took = true;
         if (request.kind == HandOverKind::kBringToFront) {
-            if (window_) {
-                BringToFront(*window_);
+            // However many ask, the window comes to the front once a turn of the loop.
+            if (!raiseQueued_) {
+                raiseQueued_ = true;
+                QTimer::singleShot(0, this, [this] {
+                    raiseQueued_ = false;
+                    if (window_) {
+                        BringToFront(*window_);
+                    }
+                });
             }
             continue;
         }
@@ -122,7 +200,9 @@ void SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
     }
     if (status == HandOverReader::Status::kMalformed) {
         socket.abort();
+        return false;
     }
+    return took;
 }
 
 }  // namespace sorna

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QFile>
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -20,8 +20,9 @@ namespace sorna {
 // single spaces, since the system hands them over already split.
 std::u16string CommandLineText(const QStringList& arguments);
 
-// Keeps the reader to one running copy per user. A lock file in the user's runtime folder says
-// that a reader runs; a local socket beside it is how a later start finds that reader.
+// Keeps the reader to one running copy per user. A lock on a file in the user's runtime folder
+// (or, where that folder cannot be used, in a folder of the user's own) says that a reader runs;
+// a local socket beside it is how a later start finds that reader.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -29,12 +30,13 @@ public:
     // The lock file and the socket are named after `name`.
     explicit SingleInstance(const QString& name);
 
-    // For a start while another reader runs and answers: asks it to come to the front, hands it
-    // a non-empty command line, waits for its answer and returns true; the caller then exits
-    // with 0. Otherwise returns false and this start goes on as a reader.
+    // For a start while another reader runs: waits a while for it to answer, asks it to come to
+    // the front, hands it a non-empty command line, waits for its answer and returns true; the
+    // caller then exits with 0 (also when that reader never answered). Otherwise takes the lock,
+    // held from then on, and returns false: this start goes on as the reader.
     [[nodiscard]] bool HandOverToRunning(std::u16string_view commandLine);
 
-    // Lets later starts find this reader; they bring `window` to the front.
+    // Lets later starts find this reader, the holder of the lock; they bring `window` to the front.
     [[nodiscard]] bool Serve(QWidget& window);
 
 signals:
@@ -45,12 +47,15 @@ signals:
 private:
     [[nodiscard]] bool AnotherIsRunning();
     void Accept();
-    void Read(QLocalSocket& socket, HandOverReader& reader);
+    // Whether it took at least one whole record.
+    bool Read(QLocalSocket& socket, HandOverReader& reader);
 
     QString socketPath_;
-    QLockFile lock_;
+    QFile lock_;
+    bool locked_ = false;
     QLocalServer server_;
     QPointer<QWidget> window_;
+    bool raiseQueued_ = false;
 };
 
 }  // namespace sorna
