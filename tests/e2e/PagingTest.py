@@ -57,7 +57,7 @@ class PagingTest(ReaderTestCase):
                 toggle()
                 self.assertTrue(wait_until(lambda: reader.geometry() == geometry, 10),
                                 "the window is at %r, not %r" % (reader.geometry(), geometry))
-                reader.measure()
+                reader.measure(with_bar=bar)
                 self.assertEqual(reader.bar.height > 0, bar,
                                  "the menu bar shows, and only out of full screen")
 

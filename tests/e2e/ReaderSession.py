@@ -198,15 +198,23 @@ class Reader:
         page = self.settled_picture()
         return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
 
-    def measure(self):
+    def measure(self, with_bar=True):
         """Finds the page and the bar below it; pictures then show the page alone, since the bar's
         buttons light up under the pointer."""
         self.area = None
         self.park_mouse()
-        whole = self.settled_picture()
+
+        def page_and_bar():
+            # A busy machine may show the window before its bar is painted: wait for the bar.
+            whole = self.settled_picture()
+            height = next((y for y in range(whole.height)
+                           if whole.colour(1, y) != whole.colour(1, 1)), whole.height)
+            return (whole, height) if height < whole.height or not with_bar else None
+
+        whole, self.page_height = wait_until(page_and_bar, PICTURE_TIMEOUT) or (None, 0)
+        if whole is None:
+            raise AssertionError("no menu bar below the page")
         self.width = whole.width
-        self.page_height = next((y for y in range(whole.height)
-                                 if whole.colour(1, y) != whole.colour(1, 1)), whole.height)
         self.bar = whole.crop(0, self.page_height, whole.width, whole.height - self.page_height)
         self.area = (0, 0, self.width, self.page_height)
 
