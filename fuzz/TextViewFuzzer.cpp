@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/view/ViewTestSupport.h"
+#include "tests/support/ViewTestSupport.h"
 #include "view/PagePlan.h"
 #include "view/TextView.h"
 

@@ -13,7 +13,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
-#include "tests/app/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/platform/RegistryTestFolder.h"
 
 namespace sorna::test {

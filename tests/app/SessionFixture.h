@@ -16,7 +16,7 @@
 #include "tests/platform/RegistryTestFolder.h"
 #include "tests/settings/LoadedSettings.h"
 #include "tests/support/Corpus.h"
-#include "tests/view/ViewTestSupport.h"
+#include "tests/support/ViewTestSupport.h"
 
 namespace sorna::test {
 

@@ -22,10 +22,10 @@
 #include "app/qt/PageWidget.h"
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/PackagedResources.h"
-#include "tests/app/DialogControls.h"
-#include "tests/app/ModalAnswer.h"
+#include "tests/support/DialogControls.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/platform/TempFolder.h"
-#include "tests/view/ViewTestSupport.h"
+#include "tests/support/ViewTestSupport.h"
 
 namespace sorna {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "device/PowerKeeper.h"
 #include "platform/qt/DesktopIdleInhibitor.h"
-#include "tests/device/StandInService.h"
+#include "tests/support/StandInService.h"
 #include "tests/platform/RegistryTestFolder.h"
 
 namespace sorna {

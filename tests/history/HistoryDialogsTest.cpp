@@ -11,9 +11,9 @@
 #include "history/qt/EditBookmarksDialog.h"
 #include "history/qt/FindDialog.h"
 #include "settings/Settings.h"
-#include "tests/app/DialogControls.h"
-#include "tests/app/ModalAnswer.h"
-#include "tests/view/ViewTestSupport.h"
+#include "tests/support/DialogControls.h"
+#include "tests/support/ModalAnswer.h"
+#include "tests/support/ViewTestSupport.h"
 
 namespace sorna {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/DesktopIdleInhibitor.h"
-#include "tests/device/StandInService.h"
+#include "tests/support/StandInService.h"
 
 namespace sorna {
 namespace {

@@ -8,8 +8,8 @@
 #include "settings/qt/HardwareKeys.h"
 #include "settings/qt/KeyCaptureDialog.h"
 #include "settings/qt/KeyboardDialog.h"
-#include "tests/app/DialogControls.h"
-#include "tests/app/ModalAnswer.h"
+#include "tests/support/DialogControls.h"
+#include "tests/support/ModalAnswer.h"
 
 namespace sorna {
 namespace {

@@ -8,8 +8,8 @@
 #include <QToolButton>
 
 #include "settings/qt/SettingsDialog.h"
-#include "tests/app/DialogControls.h"
-#include "tests/app/ModalAnswer.h"
+#include "tests/support/DialogControls.h"
+#include "tests/support/ModalAnswer.h"
 
 namespace sorna {
 namespace {

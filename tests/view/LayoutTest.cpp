@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ViewTestSupport.h"
+#include "tests/support/ViewTestSupport.h"
 #include "document/LoadDocument.h"
 #include "resources/Format.h"
 #include "tests/support/Corpus.h"

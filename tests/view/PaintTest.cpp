@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "ViewTestSupport.h"
+#include "tests/support/ViewTestSupport.h"
 #include "view/PagePlan.h"
 #include "view/TextView.h"
 #include "view/qt/MeasureChars.h"

@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "ViewTestSupport.h"
+#include "tests/support/ViewTestSupport.h"
 #include "view/AutoScrollPace.h"
 #include "view/FindNoCase.h"
 #include "view/PagePlan.h"

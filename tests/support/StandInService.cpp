@@ -1,4 +1,4 @@
-#include "tests/device/StandInService.h"
+#include "tests/support/StandInService.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
