@@ -8,6 +8,7 @@ import subprocess
 import dbus
 
 from EndToEnd import ReaderTestCase, corpus_file
+from ReaderSession import PICTURE_TIMEOUT
 from VirtualDesktop import stop_process, wait_until
 
 BOOK = corpus_file("ko-cp949-novel-01.txt")
@@ -57,7 +58,8 @@ class KeepAwakeTest(ReaderTestCase):
         self.assertEqual(self.start_auto_scroll(reader)[0], INHIBIT)
         # The text moves by itself, and each step counts as the user's activity.
         self.assert_call_comes("SimulateUserActivity")
-        reader.picture_after(lambda: None, first)
+        self.assertTrue(wait_until(lambda: reader.picture() != first, PICTURE_TIMEOUT),
+                        "no line stepped")
 
         reader.stop()
         calls = self.assert_call_comes("Vanished 4101")

@@ -28,8 +28,7 @@ class PagingTest(ReaderTestCase):
         notch = self.step(reader, lambda: reader.tap(1, 1, button=WHEEL_TOWARDS),
                           lambda: reader.tap(1, 1, button=WHEEL_AWAY))
         reader.press_keys(*[line_key] * LINES_PER_NOTCH)
-        self.assertTrue(reader.wait_for_picture(notch), "a notch steps other lines than %d %s"
-                        % (LINES_PER_NOTCH, line_key))
+        self.assertTrue(reader.wait_for_picture(notch), "not %d lines a notch" % LINES_PER_NOTCH)
 
     def test_taps_buttons_keys_and_the_wheel_turn_the_same_pages_and_toggle_full_screen(self):
         # Pages share a line, which Page Down must do too. F5 is the fifth application button;
@@ -57,7 +56,7 @@ class PagingTest(ReaderTestCase):
                 toggle()
                 self.assertTrue(wait_until(lambda: reader.geometry() == geometry, 10),
                                 "the window is at %r, not %r" % (reader.geometry(), geometry))
-                reader.measure(with_bar=bar)
+                reader.measure(bar)
                 self.assertEqual(reader.bar.height > 0, bar,
                                  "the menu bar shows, and only out of full screen")
 

@@ -198,22 +198,21 @@ class Reader:
         page = self.settled_picture()
         return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
 
-    def measure(self, with_bar=True):
-        """Finds the page and the bar below it; pictures then show the page alone, since the bar's
-        buttons light up under the pointer."""
-        self.area = None
+    def measure(self, bar=True):
+        """Finds the page and the bar below it, once a bar shows (none, with bar false); pictures
+        then show the page alone, since the bar's buttons light up under the pointer."""
+        self.area, whole = None, None
         self.park_mouse()
 
-        def page_and_bar():
-            # A busy machine may show the window before its bar is painted: wait for the bar.
+        def split():
+            nonlocal whole
             whole = self.settled_picture()
-            height = next((y for y in range(whole.height)
-                           if whole.colour(1, y) != whole.colour(1, 1)), whole.height)
-            return (whole, height) if height < whole.height or not with_bar else None
+            self.page_height = next((y for y in range(whole.height)
+                                     if whole.colour(1, y) != whole.colour(1, 1)), whole.height)
+            return (self.page_height < whole.height) == bar
 
-        whole, self.page_height = wait_until(page_and_bar, PICTURE_TIMEOUT) or (None, 0)
-        if whole is None:
-            raise AssertionError("no menu bar below the page")
+        # A window that has not painted yet shows no bar either.
+        wait_until(split, WINDOW_TIMEOUT)
         self.width = whole.width
         self.bar = whole.crop(0, self.page_height, whole.width, whole.height - self.page_height)
         self.area = (0, 0, self.width, self.page_height)
@@ -261,10 +260,8 @@ class Reader:
         return self.process.wait(timeout=EXIT_TIMEOUT)
 
     def stop(self):
-        """SIGKILL unless the process has ended."""
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait(timeout=EXIT_TIMEOUT)
+        self.process.kill()  # SIGKILL, or nothing when the process has ended
+        self.process.wait(timeout=EXIT_TIMEOUT)
         self._output.close()
 
     def failure_output(self):

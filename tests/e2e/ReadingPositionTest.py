@@ -1,6 +1,5 @@
-"""Where reading resumes: at the stored position of the document read last; after a kill at the
-position the save that runs every minute stored, in a file that loads completely; and after a
-close at the page the reader was on."""
+"""Where reading resumes: at the stored position of the document read last, after a kill where the
+minute's save put it (in a file that loads completely), and after a close at the page left."""
 
 import os
 
