@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -11,49 +10,35 @@
 namespace sorna {
 namespace {
 
-std::u16string Decode(const std::vector<uint8_t>& bytes, size_t capacity) {
-    std::u16string out(capacity, u'\0');
+std::u16string Decode(const std::vector<uint8_t>& bytes, size_t capacity = SIZE_MAX) {
+    std::u16string out(std::min(capacity, bytes.size()), u'\0');
     out.resize(DecodeCodePage949(bytes, out));
     return out;
-}
-
-std::u16string Decode(const std::vector<uint8_t>& bytes) {
-    return Decode(bytes, bytes.size());
 }
 
 std::u16string DecodeWithIcu(const std::vector<uint8_t>& bytes) {
     return IcuDecode({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, "windows-949");
 }
 
-TEST(CodePage949Test, MatchesIcuOnEveryPairAndOnRandomBytesWithoutAscii) {
+// Where ICU maps a pair ending in an ASCII byte to no character, the reader keeps that byte.
+TEST(CodePage949Test, MatchesIcuOnEveryPairButKeepsTheAsciiByteAfterABadLeadByte) {
     std::vector<uint8_t> everyPair;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
-        for (int trail = 0x80; trail <= 0xFE; ++trail) {
-            everyPair.insert(everyPair.end(),
-                             {static_cast<uint8_t>(lead), static_cast<uint8_t>(trail), 0x80, 0xFF});
+        for (int trail = 0x00; trail <= 0xFF; ++trail) {
+            const std::vector<uint8_t> pair = {static_cast<uint8_t>(lead),
+                                               static_cast<uint8_t>(trail)};
+            if (trail >= 0x80) {
+                // Each pair followed by what is never a character, all of it compared at once.
+                everyPair.insert(everyPair.end(), {pair[0], pair[1], 0x80, 0xFF});
+                continue;
+            }
+            const std::u16string icu = DecodeWithIcu(pair);
+            const bool mapped = icu.size() == 1 && icu[0] != u'\uFFFD';
+            ASSERT_EQ(Decode(pair), mapped ? icu : std::u16string({u'\uFFFD', pair[1]}))
+                << lead << " " << trail;
         }
     }
     EXPECT_EQ(Decode(everyPair), DecodeWithIcu(everyPair));
-    std::mt19937 random(949);
-    std::vector<uint8_t> noise(1 << 16);
-    for (uint8_t& byte : noise) {
-        byte = static_cast<uint8_t>(0x80 | random());
-    }
-    EXPECT_EQ(Decode(noise), DecodeWithIcu(noise));
-}
-
-TEST(CodePage949Test, KeepsTheAsciiByteAfterEveryBadLeadByte) {
-    for (int lead = 0x81; lead <= 0xFE; ++lead) {
-        for (int trail = 0x00; trail < 0x80; ++trail) {
-            const std::vector<uint8_t> pair = {static_cast<uint8_t>(lead),
-                                               static_cast<uint8_t>(trail)};
-            const std::u16string icu = DecodeWithIcu(pair);
-            const bool mapped = icu.size() == 1 && icu[0] != u'\uFFFD';
-            const std::u16string expected =
-                mapped ? icu : std::u16string{u'\uFFFD', static_cast<char16_t>(trail)};
-            ASSERT_EQ(Decode(pair), expected) << lead << " " << trail;
-        }
-    }
 }
 
 TEST(CodePage949Test, StopsAtTheOutputCapacity) {

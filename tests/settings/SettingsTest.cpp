@@ -3,75 +3,69 @@
 #include <gtest/gtest.h>
 
 #include "platform/registry/Registry.h"
+#include "settings/KeySlots.h"
+#include "settings/NumberBox.h"
 #include "tests/platform/RegistryTestFolder.h"
 #include "tests/settings/LoadedSettings.h"
 
 namespace sorna {
 namespace {
 
-// The file of a first save is compared whole: it pins every value name (spelling included),
-// type, default and the order of writing.
+const std::string kHeader =
+    "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n";
+
+std::u16string PathOf(int n) {
+    const std::string path = "/books/" + std::to_string(n) + ".txt";
+    return {path.begin(), path.end()};
+}
+
+// A load starts from the defaults, whatever the settings held. The file of a first save is
+// compared whole: it pins every value name (spelling included), type, default and the order of
+// writing.
 TEST(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveWritesEveryValue) {
     RegistryTestFolder folder;
-    const Settings settings = LoadedSettings();
+    Settings settings;
+    settings.nFontSize = 40;
+    settings.sFontFaceName = u"";
+    settings.keyCodes[0] = 0;
+    settings.recentFiles.RememberFile(u"/books/A.txt", 1);
+    settings.LoadSettings();
     EXPECT_EQ(settings, Settings());
 
     settings.SaveSettings();
-    EXPECT_EQ(RegistryTestFolder::ReadFile(folder.UserFile()),
-              RegistryTestFolder::ReadFile(SORNA_TEST_DATA_DIR "/FirstSave.reg"));
+    EXPECT_EQ(TempFolder::ReadFile(folder.UserFile()),
+              TempFolder::ReadFile(SORNA_TEST_DATA_DIR "/FirstSave.reg"));
 }
 
-TEST(Settings, EveryFieldComesBackFromTheFile) {
+TEST(Settings, SavedFieldsComeBackFromTheFile) {
     RegistryTestFolder folder;
     Settings settings;
     settings.nLineSpace = -2;
-    settings.nLRSpace = 10;
-    settings.nTBSpace = 11;
-    settings.nFontSize = 24;
-    settings.nShareLine = 2;
-    settings.bBold = 1;
-    settings.bRotate = 1;
-    settings.bRemoveLineStartSpace = 0;
-    settings.bUseEngDic = 1;
-    settings.clrText = 0x00123456;
     settings.clrBkgnd = 0xFFEEDDCC;
-    settings.bSearchIgnoreCase = 1;
-    settings.bFullscreen = 1;
-    settings.bLeftScroolbar = 1;
-    settings.bShowProgress = 1;
     settings.bSmoothScroll = 1;
     settings.keyFunctions = {1, 2, 3, 11, 12, -1};
     settings.keyCodes = {0xCF, 0xC1, 0xC1, 0, 0xCD, 0xCE};
-    settings.nAutoScrollSpeed = 35;
     settings.sFontFaceName = u"나눔고딕";
     settings.sEngDicPath = u"/usr/bin/\"dict\" \\ 사전";
-    settings.recentFiles.RememberFile(u"/books/B.txt", -1);
-    settings.recentFiles.RememberFile(u"/books/한국어 😀.txt", 123456);
+    settings.recentFiles.RememberFile(u"/books/한국어 😀.txt", -1);
     settings.bookmarks.AddBookmark(u"/books/B.txt", 5, std::u16string(u"잘린 😀", 4));
-    settings.bookmarks.AddBookmark(u"/books/B.txt", 5, u"line\nfeed");
-    settings.recentSearches.RememberSearch(u"\"quoted\"");
-    settings.recentSearches.RememberSearch(u"사랑");
+    settings.recentSearches.RememberSearch(u"\"quoted\"\nline");
     settings.SaveSettings();
-
     LoadRegistry(folder.Path());
     EXPECT_EQ(LoadedSettings(), settings);
-    // A position of -1 is stored with the same bits.
-    EXPECT_EQ(SettingsKey().QueryDword(u"RFPOS01"), 0xFFFFFFFFu);
 }
 
 TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     RegistryTestFolder folder;
-    folder.WriteUserFile(
-        "Windows Registry Editor Version 5.00\n"
-        "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
-        "\"bShowProgress\"=dword:00000001\n"
-        "\"bBold\"=dword:00000005\n"
-        "\"nFontSize\"=dword:ffffffff\n"
-        "\"nLineSpace\"=\"twenty\"\n"
-        "\"nLRSpace\"=hex(4):09,00\n"
-        "\"ntbspace\"=hex:07,00,00,00\n"
-        "\"sFontFaceName\"=\"\"\n"
-        "\"sEngDicPath\"=hex(1):\n");
+    folder.WriteUserFile(kHeader +
+                         "\"bShowProgress\"=dword:00000001\n"
+                         "\"bBold\"=dword:00000005\n"
+                         "\"nFontSize\"=dword:ffffffff\n"
+                         "\"nLineSpace\"=\"twenty\"\n"
+                         "\"nLRSpace\"=hex(4):09,00\n"
+                         "\"ntbspace\"=hex:07,00,00,00\n"
+                         "\"sFontFaceName\"=\"\"\n"
+                         "\"sEngDicPath\"=hex(1):\n");
     const Settings settings = LoadedSettings();
     EXPECT_EQ(settings.bShowProgress, 1);
     EXPECT_EQ(settings.bBold, 5);
@@ -83,15 +77,103 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     EXPECT_EQ(settings.sEngDicPath, u"\\Program Files\\Lexo\\Lexo.exe");
 }
 
-TEST(Settings, LoadingStartsFromTheDefaultsEveryTime) {
+// Only stored entries below the count load (a shrunken list leaves its old values in the file), and
+// only they are visited: a count edited far beyond them must not make the start read billions of
+// values (an unmended loop does not finish within the test's time).
+TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
     RegistryTestFolder folder;
+    const std::string entries =
+        "\"rfname01\"=\"/books/B.txt\"\n"
+        "\"RFNAME2147483646\"=\"/books/last.txt\"\n"
+        "\"RFNAME2147483647\"=\"/books/beyond.txt\"\n"
+        "\"RFNAME5\"=\"/books/not an entry.txt\"\n"
+        "\"RFNAME007\"=\"/books/not an entry either.txt\"\n"
+        "\"RFNAME00\"=\"/books/A.txt\"\n\"RFPOS00\"=dword:00000010\n"
+        "\"BMNAME00\"=\"/books/A.txt\"\n\"BMCMT00\"=\"mark\"\n"
+        "\"RSEARCH00\"=\"word\"\n";
+    const std::vector<std::pair<std::string, std::vector<HistoryEntry>>> cases = {
+        {"00000000", {}},
+        {"ffffffff", {}},
+        {"80000000", {}},
+        {"00000002", {{u"/books/A.txt", 16, {}}, {u"/books/B.txt", 0, {}}}},
+        {"7fffffff",
+         {{u"/books/A.txt", 16, {}}, {u"/books/B.txt", 0, {}}, {u"/books/last.txt", 0, {}}}},
+    };
+    for (const auto& [count, files] : cases) {
+        folder.WriteUserFile(kHeader + entries + "\"nRecentFileCount\"=dword:" + count +
+                             "\n\"nBookmarkCount\"=dword:" + count +
+                             "\n\"nRecentSearchCount\"=dword:" + count + "\n");
+        const Settings settings = LoadedSettings();
+        EXPECT_EQ(settings.recentFiles.Entries(), files) << count;
+        EXPECT_EQ(settings.bookmarks.Entries().size(), files.empty() ? 0u : 1u) << count;
+        EXPECT_EQ(settings.recentSearches.Entries().size(), files.empty() ? 0u : 1u) << count;
+    }
+}
+
+// However many entries a hand-edited file holds; bookmarks have no limit.
+TEST(SettingsLists, ListsLoadNoMoreThanTheirLimit) {
+    RegistryTestFolder folder;
+    Settings saved;
+    for (int n = 0; n < 40; ++n) {
+        saved.recentFiles.Append({PathOf(n), n, {}});
+        saved.recentSearches.Append(PathOf(n));
+        saved.bookmarks.Append({PathOf(n), n, u"mark"});
+    }
+    saved.SaveSettings();
+    const Settings loaded = LoadedSettings();
+    const auto& files = saved.recentFiles.Entries();
+    EXPECT_EQ(loaded.recentFiles.Entries(),
+              std::vector<HistoryEntry>(files.begin(), files.begin() + 30));
+    const auto& searches = saved.recentSearches.Entries();
+    EXPECT_EQ(loaded.recentSearches.Entries(),
+              std::vector<std::u16string>(searches.begin(), searches.begin() + 20));
+    EXPECT_EQ(loaded.bookmarks, saved.bookmarks);
+}
+
+TEST(SettingsLists, EntriesWithoutAPathOrLabelAreDropped) {
+    RegistryTestFolder folder;
+    folder.WriteUserFile(kHeader +
+                         "\"nRecentFileCount\"=dword:00000004\n"
+                         "\"RFNAME00\"=\"\"\n"              // empty path
+                         "\"RFPOS01\"=dword:00000011\n"     // no path at all
+                         "\"RFNAME02\"=\"/books/C.txt\"\n"  // no position: 0
+                         "\"RFNAME03\"=hex(1):\n"           // no data
+                         "\"nBookmarkCount\"=dword:00000004\n"
+                         "\"BMNAME00\"=\"/books/A.txt\"\n\"BMPOS00\"=dword:00000001\n"
+                         "\"BMCMT00\"=\"\"\n"
+                         "\"BMNAME01\"=\"\"\n\"BMCMT01\"=\"label\"\n"
+                         "\"BMNAME02\"=\"/books/B.txt\"\n\"BMPOS02\"=dword:00000002\n"
+                         "\"BMNAME03\"=\"/books/D.txt\"\n\"BMPOS03\"=dword:00000003\n"
+                         "\"BMCMT03\"=\"kept\"\n"
+                         "\"nRecentSearchCount\"=dword:00000003\n"
+                         "\"RSEARCH00\"=\"first\"\n\"RSEARCH02\"=\"third\"\n");
+    const Settings settings = LoadedSettings();
+    EXPECT_EQ(settings.recentFiles.Entries(),
+              (std::vector<HistoryEntry>{{u"/books/C.txt", 0, {}}}));
+    EXPECT_EQ(settings.bookmarks.Entries(),
+              (std::vector<HistoryEntry>{{u"/books/D.txt", 3, u"kept"}}));
+    EXPECT_EQ(settings.recentSearches.Entries(), (std::vector<std::u16string>{u"first", u"third"}));
+}
+
+// What the dialog's own tests cannot type: signs and numbers beyond 32 bits.
+TEST(NumberBox, ReadsSignedNumbersAndStepsFromBeyondTheRange) {
+    EXPECT_EQ(ParseNumberBox(u"-3"), -3);  // a stored negative margin shows and reads back
+    EXPECT_EQ(ParseNumberBox(u"-2147483648"), -2147483647 - 1);
+    for (const char16_t* notANumber : {u"-", u"2147483648", u"99999999999999999999", u"1-"}) {
+        EXPECT_EQ(ParseNumberBox(notANumber), 0) << "for the text of a box";
+    }
+    EXPECT_EQ(StepNumberBox(-3, -1, {5, 40}), 5);
+    EXPECT_EQ(StepNumberBox(2147483647, 1, {0, 20}), 20);
+}
+
+TEST(KeySlots, TheMainWindowClaimsTheCodesOfSlotsWithAFunction) {
     Settings settings;
-    settings.nFontSize = 40;
-    settings.sFontFaceName = u"";
-    settings.keyCodes[0] = 0;
-    settings.recentFiles.RememberFile(u"/books/A.txt", 1);
-    settings.LoadSettings();
-    EXPECT_EQ(settings, Settings());
+    EXPECT_TRUE(SlotKeysToClaim(settings).empty());  // no slot carries a function by default
+    settings.keyFunctions = {2, 0, 1, 99, 3, 4};
+    // Slot 0 and slot 5 share a code; slot 2 holds a captured code away from its position;
+    // slot 3's function is outside the table and slot 4's code outside the hardware range.
+    settings.keyCodes = {0xC1, 0xC2, 0xCA, 0xC4, 0x41, 0xC1};
+    EXPECT_EQ(SlotKeysToClaim(settings), (std::vector<uint32_t>{0xC1, 0xCA}));
 }
 
 }  // namespace
