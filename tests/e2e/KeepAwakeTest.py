@@ -12,8 +12,8 @@ from ReaderSession import PICTURE_TIMEOUT
 from VirtualDesktop import stop_process, wait_until
 
 BOOK = corpus_file("ko-cp949-novel-01.txt")
-# The screen saver of tests/device, which records the calls it gets under this name.
-STAND_IN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "device",
+# The screen saver of tests/support, which records the calls it gets under this name.
+STAND_IN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support",
                         "ScreenSaverStandIn.py")
 RECORD = "org.sorna.StandIn"
 CALL_TIMEOUT = 10  # seconds for the service to start or for a call to show in its record
