@@ -88,7 +88,8 @@ TEST(RegistryFile, AHandEditedFileLoadsWhatCanBeReadAndIsKeptBeforeItIsReplaced)
     // As deep and as long as a key may be.
     const std::string deepPath = KeyPath(512, std::string(255, 'k'));
     const std::string original =
-        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+        "\xEF\xBB\xBF"  // the mark some editors write first
+        "Windows Registry Editor Version 5.00\r\n"
         "\r\n"
         "; edited by hand\r\n"
         "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\r\n"
