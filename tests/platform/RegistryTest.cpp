@@ -1,10 +1,16 @@
 #include "platform/registry/Registry.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <functional>
+#include <random>
+#include <thread>
 
 #include "tests/platform/RegistryTestFolder.h"
 
@@ -48,7 +54,8 @@ TEST(Registry, NamesIgnoreLetterCaseAndOnesTheFileCannotCarryAreRefused) {
     EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kKey, RegistryAccess::Read));
     EXPECT_TRUE(RegistryKey::Open(HKEY_LOCAL_MACHINE, u"", RegistryAccess::Read));
     // A name the file could not carry, or longer than its reading allows, is refused.
-    for (const std::u16string& name : {u"line\nbreak"s, u"lone \xD800"s, std::u16string(256, u'k')}) {
+    for (const std::u16string& name :
+         {u"line\nbreak"s, u"lone \xD800"s, std::u16string(256, u'k')}) {
         EXPECT_FALSE(RegistryKey::Create(HKEY_CURRENT_USER, name));
     }
 
@@ -73,11 +80,15 @@ TEST(Registry, DefaultFolderWithoutAUsableXdgConfigHome) {
     EXPECT_EQ(DefaultRegistryFolder(), "/home/reader/.config/sorna");
 }
 
-TEST(RegistryFile, AHandWrittenFileLoads) {
+// What cannot be read is skipped; the file is kept before it is replaced, an earlier kept copy
+// too.
+TEST(RegistryFile, AHandEditedFileLoadsWhatCanBeReadAndIsKeptBeforeItIsReplaced) {
     RegistryTestFolder folder;
+    folder.Write("user.reg.bad", "an earlier copy");
     // As deep and as long as a key may be.
     const std::string deepPath = KeyPath(512, std::string(255, 'k'));
-    const std::string text =
+    const std::string original =
+        "\xEF\xBB\xBF"  // the mark some editors write first
         "Windows Registry Editor Version 5.00\r\n"
         "\r\n"
         "; edited by hand\r\n"
@@ -88,33 +99,60 @@ TEST(RegistryFile, AHandWrittenFileLoads) {
         "\"multi\"=hex(7):61,00,00,00,\\\r\n"
         "    62,00,00,00,\\\r\n"
         "  00,00\r\n"
+        "\"nLRSpace\"=dword:123456789\n"  // too many digits
+        "\"nTBSpace\"=\"unterminated\n"
+        "\"bad escape\"=\"\\n\"\n"
+        "\"broken\"=hex:01,02,\\\n"  // the next line is no byte list: it stays a line
+        "\"nLineSpace\"=dword:00000011\n"
+        "nonsense\n"
+        "\"latin1\"=\"caf\xE9\"\n"              // not UTF-8
+        "[HKEY_LOCAL_MACHINE\\ControlPanel]\n"  // another root: its values go nowhere
+        "\"ACTimeout\"=dword:00000000\n"
         "[hkey_current_user\\software\\qarven]\r\n"
         "\"blob\"=hex:de,AD,be,ef\r\n"
         "[HKEY_CURRENT_USER" +
-        deepPath + "]\r\n\"deep\"=dword:00000001\r\n";
-    const std::vector<uint8_t> utf16 = Utf16Data(FromUtf8(text).value());
-    // As an editor saves it, and as the registry editor of Windows exports it.
-    for (const std::string& file :
-         {"\xEF\xBB\xBF" + text, "\xFF\xFE" + std::string(utf16.begin(), utf16.end())}) {
-        folder.WriteUserFile(file);
-        RegistryKey key = UserKey();
-        EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
-        EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
-        EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
-        EXPECT_EQ(key.QueryValue(u"multi"),
-                  (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
-        EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
-                  (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
-        EXPECT_EQ(UserKey(std::u16string(deepPath.begin(), deepPath.end())).QueryDword(u"deep"),
-                  1u);
-        // Nothing in it was unreadable, so nothing is kept aside when it is replaced, in UTF-8;
-        // and the deep key does not make the file grow.
-        ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-        EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));
-        const std::string written = TempFolder::ReadFile(folder.UserFile());
-        EXPECT_TRUE(written.starts_with("Windows Registry Editor Version 5.00\n"));
-        EXPECT_LT(written.size(), 2 * text.size());
+        deepPath + "]\r\n\"deep\"=dword:00000001\r\n[HKEY_CURRENT_USER" + KeyPath(513, "k") +
+        "]\n\"deep\"=dword:00000001\n[HKEY_CURRENT_USER" + KeyPath(1, std::string(256, 'n')) +
+        "]\n";  // deeper or longer than a key may be
+    folder.WriteUserFile(original);
+    const RegistryKey key = UserKey();
+    EXPECT_EQ(key.ValueNames(), (std::vector<std::u16string>{u"nFontSize", u"sFontFaceName",
+                                                             u"bBold", u"multi", u"nLineSpace"}));
+    EXPECT_EQ(key.QueryDword(u"nFontSize"), 15u);
+    EXPECT_EQ(key.QueryString(u"sFontFaceName"), u"나눔고딕");
+    EXPECT_EQ(key.QueryDword(u"bBold"), 1u);
+    EXPECT_EQ(key.QueryValue(u"multi"), (RegistryValue{7, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(key.QueryDword(u"nLineSpace"), 17u);
+    EXPECT_EQ(UserKey(u"Software\\Qarven").QueryValue(u"blob"),
+              (RegistryValue{REG_BINARY, {0xDE, 0xAD, 0xBE, 0xEF}}));
+    EXPECT_EQ(UserKey(std::u16string(deepPath.begin(), deepPath.end())).QueryDword(u"deep"), 1u);
+    for (const std::u16string& path : {u"ControlPanel"s, u"k"s, std::u16string(256, u'n')}) {
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, path, RegistryAccess::Read));
     }
+
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(TempFolder::ReadFile(folder.Path("user.reg.bad")), "an earlier copy");
+    EXPECT_EQ(TempFolder::ReadFile(folder.Path("user.reg.1.bad")), original);
+    // The replacement is UTF-8, not grown by the deep key, and reads cleanly, so the next save
+    // keeps nothing more.
+    const std::string written = TempFolder::ReadFile(folder.UserFile());
+    EXPECT_TRUE(written.starts_with("Windows Registry Editor Version 5.00\n"));
+    EXPECT_LT(written.size(), original.size());
+    LoadRegistry(folder.Path());
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+
+    // As the registry editor of Windows exports it: UTF-16LE, kept too when a unit is no character.
+    for (const std::u16string_view lone : {u""sv, u"\"lone\"=\"\xD800\"\r\n"sv}) {
+        EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
+        const std::vector<uint8_t> units = Utf16Data(
+            u"Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER]\r\n"
+            u"\"face\"=\"나눔 😀\"\r\n" +
+            std::u16string(lone));
+        folder.WriteUserFile("\xFF\xFE" + std::string(units.begin(), units.end()));
+        EXPECT_EQ(UserKey(u"").QueryString(u"face"), u"나눔 😀");
+        ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
 }
 
 TEST(RegistryFile, EveryValueRoundTripsExactly) {
@@ -137,8 +175,8 @@ TEST(RegistryFile, EveryValueRoundTripsExactly) {
     const std::u16string oddKey = u"키 [with] brackets]";
     for (const std::u16string& path : {std::u16string(kKey), oddKey}) {
         for (const auto& [name, value] : values) {
-            ASSERT_TRUE(
-                RegistryKey::Create(HKEY_CURRENT_USER, path)->SetValue(name, value.type, value.data));
+            ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, path)
+                            ->SetValue(name, value.type, value.data));
         }
     }
     // A key kept open across a reload reads the reloaded root, where only flushed values are.
@@ -169,54 +207,6 @@ TEST(RegistryFile, EveryValueRoundTripsExactly) {
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\키 [with] brackets]]\n"), std::string::npos);
 }
 
-// An earlier kept copy is not overwritten either.
-TEST(RegistryFile, UnreadableLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) {
-    RegistryTestFolder folder;
-    folder.Write("user.reg.bad", "an earlier copy");
-    const std::string original =
-        "Windows Registry Editor Version 5.00\n"
-        "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
-        "\"nLineSpace\"=dword:00000005\n"
-        "\"nLRSpace\"=dword:123456789\n"  // too many digits
-        "\"nTBSpace\"=\"unterminated\n"
-        "\"bad escape\"=\"\\n\"\n"
-        "\"broken\"=hex:01,02,\\\n"  // the next line is no byte list: it stays a line
-        "\"nFontSize\"=dword:00000011\n"
-        "nonsense\n"
-        "\"latin1\"=\"caf\xE9\"\n"              // not UTF-8
-        "[HKEY_LOCAL_MACHINE\\ControlPanel]\n"  // another root: its values go nowhere
-        "\"ACTimeout\"=dword:00000000\n"
-        "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"
-        "\"bBold\"=dword:00000001\n"
-        "[HKEY_CURRENT_USER" +
-        KeyPath(513, "k") + "]\n\"deep\"=dword:00000001\n[HKEY_CURRENT_USER" +
-        KeyPath(1, std::string(256, 'n')) + "]\n";  // deeper or longer than a key may be
-    folder.WriteUserFile(original);
-    EXPECT_EQ(UserKey().ValueNames(),
-              (std::vector<std::u16string>{u"nLineSpace", u"nFontSize", u"bBold"}));
-    EXPECT_EQ(UserKey().QueryDword(u"nFontSize"), 17u);
-    for (const std::u16string& path : {u"ControlPanel"s, u"k"s, std::u16string(256, u'n')}) {
-        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, path, RegistryAccess::Read));
-    }
-
-    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-    EXPECT_EQ(TempFolder::ReadFile(folder.Path("user.reg.bad")), "an earlier copy");
-    EXPECT_EQ(TempFolder::ReadFile(folder.Path("user.reg.1.bad")), original);
-    // The replacement reads cleanly, so the next save keeps nothing more.
-    LoadRegistry(folder.Path());
-    EXPECT_EQ(UserKey().ValueNames().size(), 3u);
-    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-    EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
-
-    // A string with a UTF-16 unit that is no character loads changed, so its file is kept too.
-    const std::vector<uint8_t> units = Utf16Data(
-        u"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"lone\"=\"\xD800\"\n");
-    const std::string utf16 = "\xFF\xFE" + std::string(units.begin(), units.end());
-    folder.WriteUserFile(utf16);
-    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
-    EXPECT_EQ(TempFolder::ReadFile(folder.Path("user.reg.2.bad")), utf16);
-}
-
 // No read may block or exhaust memory; the defaults stand and the file stays what it was.
 TEST(RegistryFile, WhatIsNoSettingsFileIsReadAsEmptyAndNeverReplaced) {
     RegistryTestFolder folder;
@@ -232,10 +222,13 @@ TEST(RegistryFile, WhatIsNoSettingsFileIsReadAsEmptyAndNeverReplaced) {
         const std::filesystem::file_type type = std::filesystem::symlink_status(file).type();
         LoadRegistry(folder.Path());
         EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kKey, RegistryAccess::Read));
-        ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
-        EXPECT_FALSE(FlushRegistry(HKEY_CURRENT_USER));
-        EXPECT_EQ(std::filesystem::symlink_status(file).type(), type);
-        EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));
+        // Not through the link: a save that wrongly went ahead would replace the device itself.
+        if (type != std::filesystem::file_type::symlink) {
+            ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
+            EXPECT_FALSE(FlushRegistry(HKEY_CURRENT_USER));
+            EXPECT_EQ(std::filesystem::symlink_status(file).type(), type);
+            EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));
+        }
     }
 }
 
@@ -273,6 +266,61 @@ TEST(RegistryFile, TheFirstFlushCreatesAMissingFolder) {
     }
     EXPECT_TRUE(std::filesystem::exists(folder.Path("config/sorna/machine.reg")));
     EXPECT_EQ(TempFolder::ReadFile(blocker), "x");
+}
+
+// Long enough that kills often land inside the write of the file.
+std::u16string TextOfGeneration(uint32_t generation) {
+    return std::u16string(30000, static_cast<char16_t>(u'가' + generation % 10));
+}
+
+// Saves generation after generation until it is killed. The parent judges what reached the file;
+// the child has no test to fail.
+[[noreturn]] void SaveForever(const std::filesystem::path& folder) {
+    LoadRegistry(folder);
+    auto key = RegistryKey::Create(HKEY_CURRENT_USER, kKey);
+    for (uint32_t generation = 1;; ++generation) {
+        static_cast<void>(key->SetDword(u"generation", generation));
+        static_cast<void>(key->SetString(u"text", TextOfGeneration(generation)));
+        static_cast<void>(FlushRegistry(HKEY_CURRENT_USER));
+    }
+}
+
+TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
+    RegistryTestFolder folder;
+    std::mt19937 random(12345);
+    pid_t child = 0;
+    for (int round = 0; round < 12; ++round) {
+        child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SaveForever(folder.Path());
+        }
+        while (!std::filesystem::exists(folder.UserFile())) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        // A random moment in the child's stream of saves is the point of the wait.
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        // One save's file, whole: the text of the generation it names, nothing kept as unreadable.
+        LoadRegistry(folder.Path());
+        const auto key = RegistryKey::Open(HKEY_CURRENT_USER, kKey, RegistryAccess::Read);
+        const auto generation = key ? key->QueryDword(u"generation") : std::nullopt;
+        ASSERT_TRUE(generation);
+        ASSERT_EQ(key->QueryString(u"text"), TextOfGeneration(*generation));
+        ASSERT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));
+    }
+    // The next save removes what killed writers left, but not a running writer's file.
+    const auto ownedBy = [&](pid_t writer) {
+        return folder.Write("user.reg.tmp-" + std::to_string(writer) + "-a1B2c3", "");
+    };
+    ownedBy(child);
+    const std::filesystem::path running = ownedBy(::getpid());
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+    EXPECT_TRUE(std::filesystem::exists(running));
 }
 
 }  // namespace

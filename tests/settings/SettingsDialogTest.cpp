@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
+#include "settings/qt/HardwareKeys.h"
+#include "settings/qt/KeyCaptureDialog.h"
+#include "settings/qt/KeyboardDialog.h"
 #include "settings/qt/SettingsDialog.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
@@ -15,59 +20,64 @@ namespace sorna {
 namespace {
 
 using test::ModalAnswer;
-using test::Press;
-using test::SeenMessage;
 
-class SettingsDialogTest : public testing::Test {
+// A key pressed and released on a window, delivered as the window system delivers it.
+void PressKey(QWidget& window, Qt::Key key) {
+    QTest::keyClick(window.windowHandle(), key);
+}
+
+template <typename Dialog>
+class DialogTest : public testing::Test {
 protected:
     void SetUp() override { owner.show(); }
 
+    void Open() {
+        dialog = std::make_unique<Dialog>(owner, settings);
+        dialog->show();
+    }
     template <typename Control>
     Control& Find(ControlId id) {
         return test::ControlOf<Control>(*dialog, id);
     }
-    void Open() {
-        dialog = std::make_unique<SettingsDialog>(owner, settings);
-        dialog->show();
-    }
     void Click(ControlId id) { test::ClickButton(*dialog, id); }
+    // Presses Reset and answers its question with `button`; returns the question.
+    QString Reset(QMessageBox::StandardButton button) {
+        test::SeenMessage seen;
+        ModalAnswer<QMessageBox> answer(test::Press(button, seen));
+        Click(kIdReset);
+        return seen.text;
+    }
+
+    QWidget owner;
+    Settings settings;
+    std::unique_ptr<Dialog> dialog;
+};
+
+class SettingsDialogTest : public DialogTest<SettingsDialog> {
+protected:
     void Type(ControlId id, const QString& text) {
         auto& box = Find<QLineEdit>(id);
         box.selectAll();
         QTest::keyClick(&box, Qt::Key_Backspace);
         QTest::keyClicks(&box, text);
     }
-    void Arrow(ControlId id, const char* direction) {
-        QTest::mouseClick(Find<QWidget>(id).findChild<QToolButton*>(direction), Qt::LeftButton);
-    }
     QString Text(ControlId id) { return Find<QLineEdit>(id).text(); }
     QRgb SwatchColour(ControlId id) {
         auto& swatch = Find<QWidget>(id);
         return swatch.grab().toImage().pixel(swatch.rect().center());
     }
-    // The boxes that a reset or a first start must show: numbers, a check box, a list, a colour.
-    void ExpectDefaultsShown() {
-        EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
-        EXPECT_EQ(Text(kIdLineGap), QStringLiteral("3"));
-        EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
-        EXPECT_FALSE(Find<QCheckBox>(kIdSmoothScroll).isChecked());
-        EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
-        EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
-    }
-
-    QWidget owner;
-    Settings settings;
-    std::unique_ptr<SettingsDialog> dialog;
 };
 
 TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
+    settings.sFontFaceName = u"nanumgothic";  // an installed face in other letter case
     Open();
-    ExpectDefaultsShown();
     Type(kIdFontSize, QStringLiteral("9x9"));  // the box takes digits only
     EXPECT_EQ(Text(kIdFontSize), QStringLiteral("99"));
     Type(kIdTopBottomMargin, QString());
     Type(kIdSharedLines, QStringLiteral("38"));
-    Arrow(kIdSharedLinesArrows, "up");  // 38 is beyond 0..9
+    // 38 is beyond 0..9.
+    QTest::mouseClick(Find<QWidget>(kIdSharedLinesArrows).findChild<QToolButton*>("up"),
+                      Qt::LeftButton);
     EXPECT_EQ(Text(kIdSharedLines), QStringLiteral("9"));
     Click(kIdSmoothScroll);
     Find<QComboBox>(kIdAutoScrollSpeed).setCurrentIndex(0);
@@ -84,56 +94,45 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     EXPECT_EQ(settings.nShareLine, 9);
     EXPECT_EQ(settings.bSmoothScroll, 1);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);
-}
-
-TEST_F(SettingsDialogTest, ListsWithoutAMatchKeepTheirStoredValue) {
-    settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
-    settings.sFontFaceName = u"No Such Face";
-    Open();
-    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentIndex(), -1);
-    Click(kIdOk);
-    EXPECT_EQ(settings.nAutoScrollSpeed, 10);
-    EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
-
-    settings.sFontFaceName = u"nanumgothic";
-    Open();
-    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), QStringLiteral("NanumGothic"));
-    Click(kIdOk);
     EXPECT_EQ(settings.sFontFaceName, u"NanumGothic");
 }
 
 TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLists) {
     settings.nFontSize = 30;
+    settings.bRemoveLineStartSpace = 0;
     settings.bSearchIgnoreCase = 1;
+    settings.nAutoScrollSpeed = 50;
     settings.clrText = 0x0000FF;
     settings.keyCodes[0] = 0xCA;
     settings.recentSearches.RememberSearch(u"word");
     Open();
-    SeenMessage seen;
-    {
-        ModalAnswer<QMessageBox> no(Press(QMessageBox::No, seen));
-        Click(kIdReset);
-    }
-    EXPECT_EQ(seen.text, QStringLiteral("환경설정을 초기화 하시겠습니까?"));
+    EXPECT_EQ(Reset(QMessageBox::No), QStringLiteral("환경설정을 초기화 하시겠습니까?"));
     EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
 
-    ModalAnswer<QMessageBox> yes(Press(QMessageBox::Yes, seen));
-    Click(kIdReset);
-    ExpectDefaultsShown();
+    Reset(QMessageBox::Yes);
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
+    EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
+    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
+    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
     EXPECT_EQ(settings.bSearchIgnoreCase, 0);
     EXPECT_EQ(settings.keyCodes[0], 0xCA);
     EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
 }
 
-TEST_F(SettingsDialogTest, AChosenColourIsStoredAtOnceAndACancelledOneNot) {
+// What the lists cannot show is kept: a face that is not installed, a speed that is not listed.
+TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
+    settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
+    settings.sFontFaceName = u"No Such Face";
+    settings.clrBkgnd = 0x123456;
     Open();
+    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentIndex(), -1);
     ModalAnswer<QColorDialog> cancel([](QColorDialog& chooser) {
         chooser.setCurrentColor(Qt::green);
         chooser.reject();
     });
     Click(kIdBackColour);
-    EXPECT_EQ(settings.clrBkgnd, 0x000000u);
+    EXPECT_EQ(settings.clrBkgnd, 0x123456u);
 
     ModalAnswer<QColorDialog> choose([](QColorDialog& chooser) {
         EXPECT_EQ(chooser.currentColor(), QColor(Qt::white));
@@ -143,6 +142,75 @@ TEST_F(SettingsDialogTest, AChosenColourIsStoredAtOnceAndACancelledOneNot) {
     Click(kIdTextColour);
     EXPECT_EQ(settings.clrText, 0x332211u);
     EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(0x11, 0x22, 0x33));
+    Click(kIdOk);
+    EXPECT_EQ(settings.nAutoScrollSpeed, 10);
+    EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
+}
+
+class KeyboardDialogTest : public DialogTest<KeyboardDialog> {
+protected:
+    QPushButton& Button(int slot) { return Find<QPushButton>(kIdFirstKeyButton + slot); }
+    QComboBox& List(int slot) { return Find<QComboBox>(kIdFirstFunctionList + slot); }
+    // Presses the slot's button and, in the capture dialog, the given keys in turn.
+    void Capture(int slot, std::vector<Qt::Key> keys) {
+        ModalAnswer<KeyCaptureDialog> answer([keys](KeyCaptureDialog& capture) {
+            for (const Qt::Key key : keys) {
+                ASSERT_TRUE(capture.isVisible()) << "the capture ended before key " << key;
+                PressKey(capture, key);
+            }
+        });
+        test::ClickButton(Button(slot));
+        EXPECT_TRUE(answer.Answered());
+    }
+};
+
+TEST_F(KeyboardDialogTest, KeysAreStoredAtOnceAndFunctionsOnClose) {
+    settings.keyFunctions[3] = 99;
+    Open();
+    EXPECT_EQ(List(3).currentIndex(), -1);  // outside the table: none shown
+    // The capture waits through an ordinary key for F10 (0xCA); Escape ends it without a key.
+    Capture(2, {Qt::Key_A, Qt::Key_F10});
+    EXPECT_EQ(Button(2).text(), QStringLiteral("버튼3(0xca)"));
+    Capture(2, {Qt::Key_Escape});
+    EXPECT_EQ(settings.keyCodes[2], 0xCA);
+    List(0).setCurrentIndex(2);  // 다음 페이지
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());  // only 닫기 leaves
+    EXPECT_EQ(settings.keyFunctions[0], 0);
+    Click(kIdOk);
+    EXPECT_EQ(settings.keyFunctions[0], 2);
+}
+
+TEST_F(KeyboardDialogTest, ResetAsksThenRestoresEverySlot) {
+    settings.keyFunctions = {1, 2, 3, 4, 5, 6};
+    settings.keyCodes = {0xCF, 0xCE, 0xCD, 0xCC, 0xCB, 0xCA};
+    Open();
+    EXPECT_EQ(Reset(QMessageBox::Yes), QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
+        EXPECT_EQ(Button(slot).text(), QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));
+    }
+    EXPECT_EQ(settings.keyCodes[5], 0xC6);
+    EXPECT_EQ(settings.keyFunctions[5], 0);
+}
+
+// Claimed keys reach the window as buttons rather than as shortcuts, until they are given back.
+TEST(HardwareKeys, AClaimedKeyPassesTheShortcutsBy) {
+    QWidget window;
+    QAction shortcut(&window);
+    shortcut.setShortcut(Qt::Key_F5);
+    window.addAction(&shortcut);
+    int shortcutRuns = 0;
+    QObject::connect(&shortcut, &QAction::triggered, [&shortcutRuns] { ++shortcutRuns; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::vector<uint32_t> codes = {0xC5, 0x41};
+    ClaimHardwareKeys(window, codes);
+    PressKey(window, Qt::Key_F5);
+    EXPECT_EQ(shortcutRuns, 0);
+    ReleaseHardwareKeys(window);
+    PressKey(window, Qt::Key_F5);
+    EXPECT_EQ(shortcutRuns, 1);
 }
 
 }  // namespace

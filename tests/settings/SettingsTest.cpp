@@ -37,24 +37,6 @@ TEST(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveWritesEveryValue) {
               TempFolder::ReadFile(SORNA_TEST_DATA_DIR "/FirstSave.reg"));
 }
 
-TEST(Settings, SavedFieldsComeBackFromTheFile) {
-    RegistryTestFolder folder;
-    Settings settings;
-    settings.nLineSpace = -2;
-    settings.clrBkgnd = 0xFFEEDDCC;
-    settings.bSmoothScroll = 1;
-    settings.keyFunctions = {1, 2, 3, 11, 12, -1};
-    settings.keyCodes = {0xCF, 0xC1, 0xC1, 0, 0xCD, 0xCE};
-    settings.sFontFaceName = u"나눔고딕";
-    settings.sEngDicPath = u"/usr/bin/\"dict\" \\ 사전";
-    settings.recentFiles.RememberFile(u"/books/한국어 😀.txt", -1);
-    settings.bookmarks.AddBookmark(u"/books/B.txt", 5, std::u16string(u"잘린 😀", 4));
-    settings.recentSearches.RememberSearch(u"\"quoted\"\nline");
-    settings.SaveSettings();
-    LoadRegistry(folder.Path());
-    EXPECT_EQ(LoadedSettings(), settings);
-}
-
 TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     RegistryTestFolder folder;
     folder.WriteUserFile(kHeader +
@@ -79,80 +61,80 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
 
 // Only stored entries below the count load (a shrunken list leaves its old values in the file), and
 // only they are visited: a count edited far beyond them must not make the start read billions of
-// values (an unmended loop does not finish within the test's time).
+// values (an unmended loop does not finish within the test's time). Entries without a path, or
+// a bookmark without a label, are dropped.
 TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
     RegistryTestFolder folder;
     const std::string entries =
-        "\"rfname01\"=\"/books/B.txt\"\n"
+        "\"RFNAME00\"=\"/books/A.txt\"\n\"RFPOS00\"=dword:00000010\n"
+        "\"rfname01\"=\"/books/B.txt\"\n"  // no position: 0
+        "\"RFNAME02\"=\"\"\n"              // an empty path
+        "\"RFPOS03\"=dword:00000011\n"     // no path at all
+        "\"RFNAME04\"=hex(1):\n"           // no data
+        "\"RFNAME1\"=\"/books/not an entry.txt\"\n"
+        "\"RFNAME007\"=\"/books/not an entry either.txt\"\n"
         "\"RFNAME2147483646\"=\"/books/last.txt\"\n"
         "\"RFNAME2147483647\"=\"/books/beyond.txt\"\n"
-        "\"RFNAME5\"=\"/books/not an entry.txt\"\n"
-        "\"RFNAME007\"=\"/books/not an entry either.txt\"\n"
-        "\"RFNAME00\"=\"/books/A.txt\"\n\"RFPOS00\"=dword:00000010\n"
-        "\"BMNAME00\"=\"/books/A.txt\"\n\"BMCMT00\"=\"mark\"\n"
-        "\"RSEARCH00\"=\"word\"\n";
-    const std::vector<std::pair<std::string, std::vector<HistoryEntry>>> cases = {
-        {"00000000", {}},
-        {"ffffffff", {}},
-        {"80000000", {}},
-        {"00000002", {{u"/books/A.txt", 16, {}}, {u"/books/B.txt", 0, {}}}},
-        {"7fffffff",
-         {{u"/books/A.txt", 16, {}}, {u"/books/B.txt", 0, {}}, {u"/books/last.txt", 0, {}}}},
-    };
-    for (const auto& [count, files] : cases) {
+        "\"BMNAME00\"=\"/books/D.txt\"\n\"BMPOS00\"=dword:00000003\n\"BMCMT00\"=\"kept\"\n"
+        "\"BMNAME01\"=\"/books/A.txt\"\n\"BMCMT01\"=\"\"\n"
+        "\"BMNAME02\"=\"\"\n\"BMCMT02\"=\"label\"\n"
+        "\"BMNAME03\"=\"/books/B.txt\"\n"
+        "\"RSEARCH00\"=\"first\"\n\"RSEARCH01\"=hex(1):\n\"RSEARCH02\"=\"third\"\n";
+    const HistoryEntry a{u"/books/A.txt", 16, {}};
+    const HistoryEntry b{u"/books/B.txt", 0, {}};
+    const HistoryEntry last{u"/books/last.txt", 0, {}};
+    const std::vector<HistoryEntry> none, kept = {{u"/books/D.txt", 3, u"kept"}};
+    const std::vector<
+        std::tuple<std::string, std::vector<HistoryEntry>, std::vector<std::u16string>>>
+        cases = {
+            {"00000000", {}, {}},
+            {"ffffffff", {}, {}},
+            {"80000000", {}, {}},
+            {"00000002", {a, b}, {u"first"}},
+            {"7fffffff", {a, b, last}, {u"first", u"third"}},
+        };
+    for (const auto& [count, files, searches] : cases) {
         folder.WriteUserFile(kHeader + entries + "\"nRecentFileCount\"=dword:" + count +
                              "\n\"nBookmarkCount\"=dword:" + count +
                              "\n\"nRecentSearchCount\"=dword:" + count + "\n");
         const Settings settings = LoadedSettings();
         EXPECT_EQ(settings.recentFiles.Entries(), files) << count;
-        EXPECT_EQ(settings.bookmarks.Entries().size(), files.empty() ? 0u : 1u) << count;
-        EXPECT_EQ(settings.recentSearches.Entries().size(), files.empty() ? 0u : 1u) << count;
+        EXPECT_EQ(settings.recentSearches.Entries(), searches) << count;
+        EXPECT_EQ(settings.bookmarks.Entries(), files.empty() ? none : kept) << count;
     }
 }
 
-// However many entries a hand-edited file holds; bookmarks have no limit.
-TEST(SettingsLists, ListsLoadNoMoreThanTheirLimit) {
+// The lists load no more than their limit, however many entries a hand-edited file holds;
+// bookmarks have none.
+TEST(Settings, SavedSettingsComeBackFromTheFileButNoLongerListsThanTheirLimit) {
     RegistryTestFolder folder;
     Settings saved;
+    saved.nLineSpace = -2;
+    saved.clrBkgnd = 0xFFEEDDCC;
+    saved.bSmoothScroll = 1;
+    saved.keyFunctions = {1, 2, 3, 11, 12, -1};
+    saved.keyCodes = {0xCF, 0xC1, 0xC1, 0, 0xCD, 0xCE};
+    saved.sFontFaceName = u"나눔고딕";
+    saved.sEngDicPath = u"/usr/bin/\"dict\" \\ 사전";
+    saved.bookmarks.AddBookmark(u"/books/B.txt", 5, std::u16string(u"잘린 😀", 4));
+    saved.recentSearches.RememberSearch(u"\"quoted\"\nline");
+    saved.recentFiles.RememberFile(u"/books/한국어 😀.txt", -1);
     for (int n = 0; n < 40; ++n) {
         saved.recentFiles.Append({PathOf(n), n, {}});
         saved.recentSearches.Append(PathOf(n));
         saved.bookmarks.Append({PathOf(n), n, u"mark"});
     }
     saved.SaveSettings();
-    const Settings loaded = LoadedSettings();
+    Settings loaded = LoadedSettings();
     const auto& files = saved.recentFiles.Entries();
     EXPECT_EQ(loaded.recentFiles.Entries(),
               std::vector<HistoryEntry>(files.begin(), files.begin() + 30));
     const auto& searches = saved.recentSearches.Entries();
     EXPECT_EQ(loaded.recentSearches.Entries(),
               std::vector<std::u16string>(searches.begin(), searches.begin() + 20));
-    EXPECT_EQ(loaded.bookmarks, saved.bookmarks);
-}
-
-TEST(SettingsLists, EntriesWithoutAPathOrLabelAreDropped) {
-    RegistryTestFolder folder;
-    folder.WriteUserFile(kHeader +
-                         "\"nRecentFileCount\"=dword:00000004\n"
-                         "\"RFNAME00\"=\"\"\n"              // empty path
-                         "\"RFPOS01\"=dword:00000011\n"     // no path at all
-                         "\"RFNAME02\"=\"/books/C.txt\"\n"  // no position: 0
-                         "\"RFNAME03\"=hex(1):\n"           // no data
-                         "\"nBookmarkCount\"=dword:00000004\n"
-                         "\"BMNAME00\"=\"/books/A.txt\"\n\"BMPOS00\"=dword:00000001\n"
-                         "\"BMCMT00\"=\"\"\n"
-                         "\"BMNAME01\"=\"\"\n\"BMCMT01\"=\"label\"\n"
-                         "\"BMNAME02\"=\"/books/B.txt\"\n\"BMPOS02\"=dword:00000002\n"
-                         "\"BMNAME03\"=\"/books/D.txt\"\n\"BMPOS03\"=dword:00000003\n"
-                         "\"BMCMT03\"=\"kept\"\n"
-                         "\"nRecentSearchCount\"=dword:00000003\n"
-                         "\"RSEARCH00\"=\"first\"\n\"RSEARCH02\"=\"third\"\n");
-    const Settings settings = LoadedSettings();
-    EXPECT_EQ(settings.recentFiles.Entries(),
-              (std::vector<HistoryEntry>{{u"/books/C.txt", 0, {}}}));
-    EXPECT_EQ(settings.bookmarks.Entries(),
-              (std::vector<HistoryEntry>{{u"/books/D.txt", 3, u"kept"}}));
-    EXPECT_EQ(settings.recentSearches.Entries(), (std::vector<std::u16string>{u"first", u"third"}));
+    loaded.recentFiles = saved.recentFiles;
+    loaded.recentSearches = saved.recentSearches;
+    EXPECT_EQ(loaded, saved);
 }
 
 // What the dialog's own tests cannot type: signs and numbers beyond 32 bits.
