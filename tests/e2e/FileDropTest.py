@@ -56,7 +56,7 @@ def drop(reader, paths, action="XdndActionCopy"):
         deadline = time.monotonic() + ANSWER_TIMEOUT
         while time.monotonic() < deadline:
             if not display.pending_events():
-                time.sleep(0.01)
+                time.sleep(0.01)  # fixed wait: the poll step of a bounded wait
             elif (answer := display.next_event()).type == X.SelectionRequest:
                 serve(answer)
             elif answer.type == X.ClientMessage and answer.client_type == atom(message):

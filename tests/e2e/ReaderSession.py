@@ -171,7 +171,7 @@ class Reader:
         """The picture once it has stopped changing (painting after an input is queued)."""
         last, deadline = self.picture(), time.monotonic() + PICTURE_TIMEOUT
         while time.monotonic() < deadline:
-            time.sleep(0.25)  # still for this long counts as settled
+            time.sleep(0.25)  # fixed wait on purpose: still this long counts as settled
             current = self.picture()
             if current == last:
                 break

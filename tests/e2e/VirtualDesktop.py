@@ -39,7 +39,7 @@ def wait_until(condition, timeout, interval=0.05):
         result = condition()
         if result or time.monotonic() >= deadline:
             return result
-        time.sleep(interval)
+        time.sleep(interval)  # fixed wait: the poll step of a bounded wait
 
 
 def stop_process(process):

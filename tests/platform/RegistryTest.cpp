@@ -295,10 +295,11 @@ TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
         if (child == 0) {
             SaveForever(folder.Path());
         }
+        // Polls for the child's first save, bounded by the test's time limit.
         while (!std::filesystem::exists(folder.UserFile())) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));  // fixed wait: poll step
         }
-        // A random moment in the child's stream of saves is the point of the wait.
+        // Fixed wait on purpose: a random moment in the child's stream of saves is the point.
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
         ::kill(child, SIGKILL);
         int status = 0;

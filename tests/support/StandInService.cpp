@@ -23,7 +23,7 @@ bool StandInOnBus() {
 void WaitUntil(const std::function<bool()>& done) {
     const QDeadlineTimer deadline(kWaitMs);
     while (!done() && !deadline.hasExpired())
-        QThread::msleep(10);
+        QThread::msleep(10);  // fixed wait: the poll step of a bounded wait
 }
 
 }  // namespace
