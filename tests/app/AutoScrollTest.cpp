@@ -1,5 +1,3 @@
-#include <ostream>
-
 #include "platform/TickCount.h"
 #include "tests/app/SessionFixture.h"
 
@@ -61,10 +59,6 @@ struct Stop {
     std::function<void(ReaderSession&)> stop;
 };
 
-void PrintTo(const Stop& stop, std::ostream* out) {
-    *out << stop.name;
-}
-
 class EveryStop : public KeepAwake, public testing::WithParamInterface<Stop> {};
 
 TEST_P(EveryStop, GivesTheDeviceBackAtOnceAndForGood) {
@@ -96,15 +90,6 @@ const Stop kStops[] = {
 
 INSTANTIATE_TEST_SUITE_P(AutoScroll, EveryStop, testing::ValuesIn(kStops),
                          [](const testing::TestParamInfo<Stop>& info) { return info.param.name; });
-
-TEST_F(KeepAwake, TheSessionsEndGivesTheDeviceBack) {
-    inhibitor.calls.clear();
-    {
-        ReaderSession other(settings, shell, device, inhibitor);
-        other.RunCommand(IDM_AUTOSCROLL);
-    }
-    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
-}
 
 }  // namespace
 }  // namespace sorna::test

@@ -8,13 +8,11 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
-#include <memory>
-#include <string>
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
-#include "tests/support/ModalAnswer.h"
 #include "tests/platform/RegistryTestFolder.h"
+#include "tests/support/ModalAnswer.h"
 
 namespace sorna::test {
 namespace {

@@ -2,13 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <initializer_list>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "app/ReaderSession.h"
 #include "app/ReaderShell.h"
 #include "platform/IdleInhibitor.h"

@@ -1,10 +1,6 @@
 // The window's decisions that need no window: taps, keys, the wheel, captions and the margins.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "app/InputCommands.h"
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"

@@ -2,8 +2,8 @@
 
 #include "device/PowerKeeper.h"
 #include "platform/qt/DesktopIdleInhibitor.h"
-#include "tests/support/StandInService.h"
 #include "tests/platform/RegistryTestFolder.h"
+#include "tests/support/StandInService.h"
 
 namespace sorna {
 namespace {

@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
-#include <ostream>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "device/PowerKeeper.h"
 #include "platform/NamedEvent.h"
