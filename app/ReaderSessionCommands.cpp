@@ -129,25 +129,21 @@ void ReaderSession::ChooseAndOpenDocument() {
 }
 
 void ReaderSession::OpenRecentFile(int32_t n) {
-    const auto& entries = settings_.recentFiles.Entries();
-    if (n < 0 || size_t(n) >= entries.size()) {
-        return;
+    // Closing the open document reorders the list; the entry is a copy.
+    if (const std::optional<HistoryEntry> entry = settings_.recentFiles.At(n)) {
+        OpenDocument(entry->path, entry->position);
     }
-    // Copied: closing the open document reorders the list.
-    const HistoryEntry entry = entries[size_t(n)];
-    OpenDocument(entry.path, entry.position);
 }
 
 void ReaderSession::GoToBookmark(int32_t n) {
-    const auto& entries = settings_.bookmarks.Entries();
-    if (n < 0 || size_t(n) >= entries.size()) {
+    const std::optional<HistoryEntry> entry = settings_.bookmarks.At(n);
+    if (!entry) {
         return;
     }
-    const HistoryEntry entry = entries[size_t(n)];
-    if (entry.path != view_.Document().documentPath) {
-        OpenDocument(entry.path, entry.position);
+    if (entry->path != view_.Document().documentPath) {
+        OpenDocument(entry->path, entry->position);
     } else {
-        view_.GoToOffset(entry.position);
+        view_.GoToOffset(entry->position);
     }
 }
 

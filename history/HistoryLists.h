@@ -29,6 +29,12 @@ public:
     // Adds an element at the end, as loading does: no check, no limit.
     void Append(T element) { entries_.push_back(std::move(element)); }
     const std::vector<T>& Entries() const { return entries_; }
+    // A copy of element n (0 = head), none for an index outside the list. A copy, because what
+    // the caller does next may reorder the list.
+    std::optional<T> At(int32_t n) const {
+        return n >= 0 && size_t(n) < entries_.size() ? std::optional<T>(entries_[size_t(n)])
+                                                     : std::nullopt;
+    }
 
     bool operator==(const HistoryList&) const = default;
 
