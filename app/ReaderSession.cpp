@@ -112,7 +112,7 @@ void ReaderSession::ApplySettings() {
     view_.SetColors(settings_.clrText, settings_.clrBkgnd);
     view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
     UpdateLayout();
-    const int32_t position = view_.TopOffset();
+    const int32_t position = view_.ReadingPosition();
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     if (view_.LayoutNeeded()) {
         shell_.SetCaption(kCaptionLayingOut);
@@ -130,7 +130,7 @@ void ReaderSession::UpdateLayout() {
         return;
     }
     shell_.SetCaption(kCaptionLayingOut);
-    const int32_t position = view_.TopOffset();
+    const int32_t position = view_.ReadingPosition();
     LayOut(view_, nullptr);
     view_.GoToOffset(position);
     UpdateTitle();

@@ -1,5 +1,7 @@
 // The command table: what each command does, the dialogs some of them run among them.
 
+#include <algorithm>
+
 #include "app/InputCommands.h"
 #include "app/ReaderSession.h"
 #include "app/ShellTexts.h"
@@ -17,6 +19,13 @@ constexpr size_t kBookmarkLabelCapacity = 1024;
 
 bool InRange(CommandId id, CommandId first, CommandId last) {
     return id >= first && id <= last;
+}
+
+// Lines a page step moves: the page less the lines it shares with the next one. Whatever was
+// stored, a step moves at least one line and shares at most all but one.
+int64_t PageStep(int32_t linesPerPage, int32_t shareLines) {
+    const int64_t shared = std::clamp<int64_t>(shareLines, 0, std::max(linesPerPage - 1, 0));
+    return std::max<int64_t>(linesPerPage - shared, 1);
 }
 
 }  // namespace
@@ -59,10 +68,10 @@ void ReaderSession::RunCommand(CommandId id) {
             ChooseAndOpenDocument();
             break;
         case IDM_PAGE_DOWN:
-            StepLines(int64_t{view_.LinesPerPage()} - settings_.nShareLine);
+            StepLines(PageStep(view_.LinesPerPage(), settings_.nShareLine));
             break;
         case IDM_PAGE_UP:
-            StepLines(int64_t{settings_.nShareLine} - view_.LinesPerPage());
+            StepLines(-PageStep(view_.LinesPerPage(), settings_.nShareLine));
             break;
         case IDM_ABOUT:
             ShowAbout();
@@ -129,9 +138,11 @@ void ReaderSession::ChooseAndOpenDocument() {
 }
 
 void ReaderSession::OpenRecentFile(int32_t n) {
-    // Closing the open document reorders the list; the entry is a copy.
+    // Closing the open document reorders the list; the entry is a copy. The open document's
+    // own entry is brought up to date by that close, so its place is taken after it.
     if (const std::optional<HistoryEntry> entry = settings_.recentFiles.At(n)) {
-        OpenDocument(entry->path, entry->position);
+        const bool open = entry->path == view_.Document().documentPath;
+        OpenDocument(entry->path, open ? -1 : entry->position);
     }
 }
 

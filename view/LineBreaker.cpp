@@ -243,7 +243,7 @@ private:
     // line ends may follow it on its line: a narrower run would be drawn past the edge, and
     // after a line feed it would sit behind the line end where painting never shows it.
     void PlaceSpace(int32_t start, int64_t width) {
-        if (lineWidth_ + width > options_.availableWidth || closed_ == kBySpace) {
+        if (lineWidth_ + width > options_.availableWidth || (closed_ & kBySpace) != 0) {
             closed_ |= kBySpace;
         } else {
             PlaceWord(start, width);

@@ -26,6 +26,7 @@ void TextView::ClearDocument() {
     document_.Clear();
     lines_.Free();
     topLine_ = 0;
+    anchor_ = -1;
     layoutNeeded_ = true;
 }
 
@@ -150,11 +151,13 @@ bool TextView::SetTopLine(int32_t n) {
         return false;
     }
     topLine_ = n;
+    anchor_ = -1;
     device_.Repaint();
     return true;
 }
 
 void TextView::ScrollLines(int32_t n) {
+    anchor_ = -1;
     if (smooth_) {
         SmoothScroll(n);
         return;
@@ -202,7 +205,11 @@ bool TextView::GoToOffset(int32_t offset) {
         return false;
     }
     const std::optional<int32_t> line = FindLine(offset);
-    return line && SetTopLine(*line);
+    if (!line || !SetTopLine(*line)) {
+        return false;
+    }
+    anchor_ = offset;
+    return true;
 }
 
 void TextView::JumpToBar(int32_t y) {
@@ -211,6 +218,7 @@ void TextView::JumpToBar(int32_t y) {
         return;  // no bar to tap on
     }
     topLine_ = Clamp((int64_t{y} - textArea_.top) * lines_.Count() / height);
+    anchor_ = -1;
     device_.Repaint();
 }
 

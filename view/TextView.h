@@ -60,6 +60,9 @@ public:
     bool SetTopLine(int32_t n);
     void ScrollLines(int32_t n);
     int32_t TopOffset() const;  // -1 when nothing is laid out
+    // What a new layout keeps in view: the offset last gone to, until the page is scrolled;
+    // then the top line's offset. So layouts at any widths come back to the same line.
+    int32_t ReadingPosition() const { return anchor_ >= 0 ? anchor_ : TopOffset(); }
     std::optional<int32_t> FindLine(int32_t offset) const;
     bool GoToOffset(int32_t offset);
     void JumpToBar(int32_t y);
@@ -91,6 +94,7 @@ private:
     bool smooth_ = false;
     bool layoutNeeded_ = true;
     int32_t topLine_ = 0;
+    int32_t anchor_ = -1;  // the offset GoToOffset was given; -1 once the page moved otherwise
 };
 
 }  // namespace sorna

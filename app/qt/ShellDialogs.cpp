@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 
-#include "platform/FileSystem.h"
+#include "platform/FindProgram.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
@@ -35,15 +35,14 @@ void ShowOpenFailure(QWidget& owner, std::u16string_view message) {
 
 void LaunchDictionary(QWidget& owner, std::u16string_view programPath, std::u16string_view word,
                       const std::function<void()>& stopAutoScroll) {
-    if (!FileExists(programPath)) {
+    const std::optional<std::string> program =
+        FindProgram(programPath, qgetenv("PATH").toStdString());
+    if (!program) {
         ShowMessage(owner, kDictionaryMissingMessage);
         return;
     }
     stopAutoScroll();
-    // Made absolute, a name without a folder runs the file checked above, not one found on the
-    // search path. A file that is there but cannot be run is as wrong a path as a missing one.
-    const QString program = QFileInfo(ToQString(programPath)).absoluteFilePath();
-    if (!QProcess::startDetached(program, {ToQString(word)})) {
+    if (!QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(*program)), {ToQString(word)})) {
         ShowMessage(owner, kDictionaryMissingMessage);
     }
 }

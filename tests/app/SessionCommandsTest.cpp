@@ -64,9 +64,12 @@ TEST_F(Commands, BookmarksAndRecentFilesGoWhereTheyWereLeft) {
     // Leaving the novel put it in the recent files where it was left.
     session.RunCommand(IDM_RECENT_00);
     expectShown(novel, 9000);
-    // Chosen while open, it comes back where the list had it, not where it was being read.
-    Run({IDM_PAGE_DOWN, IDM_RECENT_00 + 1});
-    expectShown(novel, 9000);
+    // Chosen while open, it stays where it is being read, not where the list last had it.
+    session.RunCommand(IDM_PAGE_DOWN);
+    const int32_t reading = TopOffset();
+    session.RunCommand(IDM_RECENT_00 + 1);
+    expectShown(novel, reading);
+    EXPECT_GT(reading, 9000);
 }
 
 TEST_F(Commands, EveryRecentFileOpensEvenPastWhatTheMenuShowsAndNothingPastTheLists) {
@@ -116,16 +119,44 @@ TEST_F(Commands, ClearingAListAsksFirstAndActsOnlyOnYes) {
 }
 
 TEST_F(Commands, PagesKeepTheSharedLinesAndArrowsPostTheStepOfTheirOrientation) {
-    settings.nShareLine = 2;
     OpenNovel();
-    const int32_t page = session.View().LinesPerPage() - 2;
-    ASSERT_GT(page, 0);
-    Run({IDM_PAGE_DOWN, IDM_LINE_DOWN});
-    EXPECT_EQ(TopLine(), page + 1);
-    Run({IDM_LINE_UP, IDM_PAGE_UP});
-    EXPECT_EQ(TopLine(), 0);
+    const int32_t perPage = session.View().LinesPerPage();
+    ASSERT_GT(perPage, 3);
+    // Shared lines as stored, and the step a page takes: never back, never past the page.
+    const std::vector<std::pair<int32_t, int32_t>> steps = {
+        {2, perPage - 2}, {0, perPage}, {perPage - 1, 1}, {perPage, 1}, {30, 1}, {-5, perPage}};
+    for (const auto& [share, step] : steps) {
+        settings.nShareLine = share;
+        session.RunCommand(IDM_PAGE_DOWN);
+        EXPECT_EQ(TopLine(), step) << share;
+        Run({IDM_LINE_DOWN, IDM_LINE_UP, IDM_PAGE_UP});
+        EXPECT_EQ(TopLine(), 0) << share;
+    }
+    EXPECT_EQ(settings.nShareLine, -5);
     Run({IDM_KEY_DOWN, IDM_ROTATE, IDM_KEY_DOWN});
     EXPECT_EQ(shell.posted, (Ids{IDM_PAGE_DOWN, IDM_LINE_UP}));
+}
+
+// The place given by a bookmark lies inside a line at either width; it is kept until scrolled.
+TEST_F(Commands, ResizesThereAndBackComeBackToTheSameLineUntilThePageIsScrolled) {
+    OpenNovel();
+    settings.bookmarks.AddBookmark(OpenPath(), 9003, u"장");
+    session.RunCommand(IDM_BOOKMARK_00);
+    const int32_t top = TopOffset();
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        shell.page.right = 170 + cycle;
+        session.UpdateLayout();
+        EXPECT_EQ(session.View().FindLine(9003), TopLine());
+        shell.page.right = 240;
+        session.UpdateLayout();
+    }
+    EXPECT_EQ(TopOffset(), top);
+    // Once scrolled, the top line is the place: a narrower page shows the line holding it.
+    session.RunCommand(IDM_LINE_DOWN);
+    const int32_t scrolled = TopOffset();
+    shell.page.right = 200;
+    session.UpdateLayout();
+    EXPECT_EQ(session.View().FindLine(scrolled), TopLine());
 }
 
 TEST_F(Commands, ExitPostsTheCloseAndIdsWithoutAHandlerDoNothing) {

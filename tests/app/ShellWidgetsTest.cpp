@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -179,24 +180,43 @@ TEST(AboutBox, ShowsNameVersionBuildDateAndTextMaximisedOverAFullScreenWindow) {
     EXPECT_TRUE(close.Answered());
 }
 
-// A folder, a missing file and a file that cannot be run are all a wrong path. Auto-scroll stops
-// only for a program that is there.
-TEST(LaunchDictionary, AWrongPathIsReported) {
+// A folder, a missing file, a file that cannot be run and anything from the working folder are
+// all a wrong path; auto-scroll goes on. A bare name is looked for on PATH's absolute folders.
+TEST(LaunchDictionary, RunsOnlyAnAbsoluteProgramOrOneOnPathAndReportsAnyOtherPath) {
     QWidget owner;
     owner.show();
     TempFolder folder;
+    const std::filesystem::path said = folder.Path("said.txt");
+    const std::filesystem::path program =
+        folder.Write("lexo", "#!/bin/sh\necho \"$1\" > '" + said.string() + "'\n");
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    const std::filesystem::path workingFolder = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const std::string relativePath = ":.:" + folder.Path().filename().string();
+    const std::tuple<std::u16string, std::string, bool> paths[] = {
+        {TempFolder::Wide(folder.Path()), "", false},
+        {TempFolder::Wide(folder.Path("missing")), "", false},
+        {TempFolder::Wide(folder.Write("notes.txt", "hi\n")), "", false},
+        {u"lexo", relativePath, false},
+        {u"./lexo", relativePath, false},
+        {u"\\Program Files\\Lexo\\Lexo.exe", relativePath, false},
+        {u"lexo", "/nonexistent:" + folder.Path().string(), true},
+    };
+    const QString kMissing = QStringLiteral("사전(Lexo)이 설치되지 않았거나 경로가 바르지 않습니다.");
+    const QByteArray searchPathBefore = qgetenv("PATH");
     int autoScrollStops = 0;
-    const std::pair<std::filesystem::path, int> wrongPaths[] = {
-        {folder.Path(), 0}, {folder.Path("missing"), 0}, {folder.Write("notes.txt", "hi\n"), 1}};
-    for (const auto& [wrong, stops] : wrongPaths) {
+    for (const auto& [path, searchPath, runs] : paths) {
+        qputenv("PATH", QByteArray::fromStdString(searchPath));
         test::SeenMessage seen;
         test::ModalAnswer<QMessageBox> answer(test::Press(QMessageBox::Ok, seen));
-        LaunchDictionary(owner, TempFolder::Wide(wrong), u"hello", [&] { ++autoScrollStops; });
-        EXPECT_EQ(seen.text,
-                  QStringLiteral("사전(Lexo)이 설치되지 않았거나 경로가 바르지 않습니다."));
-        EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
-        EXPECT_EQ(autoScrollStops, stops);
+        LaunchDictionary(owner, path, u"hello", [&] { ++autoScrollStops; });
+        EXPECT_EQ(seen.text, runs ? QString() : kMissing);
+        EXPECT_EQ(autoScrollStops, runs ? 1 : 0);
     }
+    qputenv("PATH", searchPathBefore);
+    std::filesystem::current_path(workingFolder);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !TempFolder::ReadFile(said).empty(); }, 10000));
+    EXPECT_EQ(TempFolder::ReadFile(said), "hello\n");
 }
 
 }  // namespace

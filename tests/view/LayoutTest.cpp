@@ -58,6 +58,7 @@ TEST(Layout, TheBreakingRules) {
         {"spaces past the edge hang", u"aaaa   bb", 50, true, {0, 7, 9, 9}},
         {"a space after an overflowing line feed hangs", u"aaaaa\n b", 50, true, {0, 7, 8, 8}},
         {"a carriage return hangs too", u"aaaaa  \r\nb", 50, false, {0, 9, 10, 10}},
+        {"spaces hang behind a line feed", u"abc\r\n \r\nxyz", 35, false, {0, 8, 11, 11}},
         // A run that would fit beside a hanging space would be drawn past the edge, and behind
         // a line feed it would never be shown.
         {"a run after a hanging space starts a line", u"aaaa i", 45, true, {0, 5, 6, 6}},
