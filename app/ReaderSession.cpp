@@ -7,6 +7,8 @@
 #include "document/LoadDocument.h"
 #include "platform/FileSystem.h"
 #include "resources/AppStrings.h"
+#include "resources/DocumentStrings.h"
+#include "resources/Format.h"
 
 namespace sorna {
 namespace {
@@ -98,6 +100,33 @@ bool ReaderSession::ReopenMostRecentFile() {
         OpenDocument(path, -1);
     }
     return true;
+}
+
+bool ReaderSession::OpenStartDocument(const std::u16string& namedPath) {
+    if (work_.Busy()) {
+        return false;
+    }
+    if (!FileExists(namedPath)) {
+        TellIfMissing(namedPath);
+        return ReopenMostRecentFile();
+    }
+    OpenDocument(namedPath, -1);
+    return true;
+}
+
+void ReaderSession::OpenHandedOverDocument(const std::u16string& path) {
+    if (FileExists(path)) {
+        OpenDroppedDocument(path);
+    } else {
+        TellIfMissing(path);
+    }
+}
+
+// In the loader's words, without closing what is open.
+void ReaderSession::TellIfMissing(const std::u16string& path) {
+    if (!path.empty() && !QueryFileAttributes(path)) {
+        shell_.ShowOpenFailure(FormatText(kFileMissingMessage, {path}));
+    }
 }
 
 void ReaderSession::UpdateTitle() {

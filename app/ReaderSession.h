@@ -46,6 +46,13 @@ public:
     // The start's reopen of the most recent file, when it still exists. False while another
     // document is being opened: the caller tries again later.
     [[nodiscard]] bool ReopenMostRecentFile();
+    // The start's document: the file the command line named, at the place the recent files
+    // remember or at its beginning; otherwise the most recent file, as above. A name of nothing
+    // is told first.
+    [[nodiscard]] bool OpenStartDocument(const std::u16string& namedPath);
+    // A file named by a later start: opened as a dropped one is. A name of nothing is told and
+    // the open document stays; a folder is passed over.
+    void OpenHandedOverDocument(const std::u16string& path);
 
     // Hands the settings to the view and lays the text out again where they change the lines,
     // staying at the same reading position.
@@ -82,6 +89,7 @@ public:
 private:
     std::unique_ptr<ProgressText> MaybeShowProgress();
     void UpdateTitle();
+    void TellIfMissing(const std::u16string& path);
     // Commands.
     void StepLines(int64_t lines);
     void ToggleFullScreen();

@@ -44,6 +44,18 @@ std::vector<uint8_t> EncodeAnswer(uint32_t result) {
     return out;
 }
 
+std::u16string CommandLineOf(const HandOverRequest& request) {
+    std::u16string text;
+    for (size_t i = 0; i + 1 < request.data.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(request.data[i] | request.data[i + 1] << 8);
+        if (unit == u'\0') {
+            break;
+        }
+        text.push_back(unit);
+    }
+    return text;
+}
+
 void HandOverReader::Append(const uint8_t* bytes, size_t count) {
     received_ += count;
     if (received_ > kMaxHandOverBytes) {

@@ -41,6 +41,9 @@ std::vector<uint8_t> EncodeCommandLine(std::u16string_view commandLine);
 
 std::vector<uint8_t> EncodeAnswer(uint32_t result);
 
+// The text a command-line request carries, up to its first NUL; a last odd byte is left out.
+std::u16string CommandLineOf(const HandOverRequest& request);
+
 // Takes the bytes of a connection as they arrive and gives back whole requests.
 class HandOverReader {
 public:

@@ -13,7 +13,8 @@ werror=OFF
 if [ "$mode" = test ]; then
     werror=ON
     packages="$packages clang-14 libclang-rt-14-dev xvfb xauth xdotool x11-utils openbox wmctrl
-        dbus python3 python3-dbus python3-gi python3-xlib desktop-file-utils"
+        dbus python3 python3-dbus python3-gi python3-xlib desktop-file-utils
+        libglib2.0-bin shared-mime-info"
 fi
 
 missing=""

@@ -19,11 +19,13 @@ namespace {
 constexpr int kReopenDelayMs = 1;
 constexpr int kSaveIntervalMs = 60000;
 constexpr int kAutoScrollTickMs = 100;
+constexpr int kDialogCheckMs = 200;
 
 }  // namespace
 
-MainWindow::MainWindow(Settings& settings)
+MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
     : settings_(settings),
+      startDocument_(std::move(startDocument)),
       session_(settings, *this, canvas_, idleInhibitor_),
       menuBar_(new MenuBar(settings, *this)),
       page_(new PageWidget(canvas_, session_.View(), *this)) {
@@ -53,7 +55,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::StartTimers() {
     // Tried again at the next tick while another document is still being opened.
     connect(&reopenTimer_, &QTimer::timeout, this, [this] {
-        if (session_.ReopenMostRecentFile()) {
+        if (session_.OpenStartDocument(startDocument_)) {
             reopenTimer_.stop();
         }
     });
@@ -63,6 +65,14 @@ void MainWindow::StartTimers() {
     reopenTimer_.start(kReopenDelayMs);
     saveTimer_.start(kSaveIntervalMs);
     autoScrollTimer_.start(kAutoScrollTickMs);
+}
+
+void MainWindow::OpenHandedOverDocument(const std::u16string& path) {
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kDialogCheckMs, this, [this, path] { OpenHandedOverDocument(path); });
+        return;
+    }
+    session_.OpenHandedOverDocument(path);
 }
 
 bool MainWindow::event(QEvent* event) {

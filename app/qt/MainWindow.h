@@ -26,10 +26,14 @@ class MainWindow : public QMainWindow, private ReaderShell {
 
 public:
     // Builds the bar, the page and its buffers, starts the session and the timers (the first of
-    // which reopens the most recent file) and claims the hardware keys. `settings` must outlive
-    // the window.
-    explicit MainWindow(Settings& settings);
+    // which opens `startDocument`, or else reopens the most recent file) and claims the hardware
+    // keys. `settings` must outlive the window.
+    explicit MainWindow(Settings& settings, std::u16string startDocument = {});
     ~MainWindow() override;
+
+    // A document a later start named: opened once no dialog of the reader's is up, since those
+    // work on the open document and the settings.
+    void OpenHandedOverDocument(const std::u16string& path);
 
     ReaderSession& Session() { return session_; }
     const ReaderSession& Session() const { return session_; }
@@ -79,6 +83,7 @@ private:
     [[nodiscard]] bool OwnsWindow(const QWidget* window) const;
 
     Settings& settings_;
+    std::u16string startDocument_;
     DesktopIdleInhibitor idleInhibitor_;
     PageCanvas canvas_;
     ReaderSession session_;

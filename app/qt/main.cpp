@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QWindow>
 
@@ -18,6 +19,16 @@ bool WindowCreated(const QWidget& window) {
     return window.windowHandle() != nullptr && window.windowHandle()->handle() != nullptr;
 }
 
+// The document the command line names, taken from this start's folder: a running reader it is
+// handed to has a folder of its own. Empty when none is named.
+std::u16string NamedDocument() {
+    const QString named = sorna::ToQString(sorna::CommandLineText(QApplication::arguments()));
+    if (named.isEmpty()) {
+        return {};
+    }
+    return QDir::cleanPath(QDir::current().absoluteFilePath(named)).toStdU16String();
+}
+
 }  // namespace
 
 // The settings were loaded during static initialisation, before this entry ran, and are
@@ -30,17 +41,22 @@ int main(int argc, char** argv) {
     static_cast<void>(sorna::LoadKoreanTranslation(application));
 
     sorna::SingleInstance instance(sorna::ToQString(sorna::kInstanceName));
-    if (instance.HandOverToRunning(sorna::CommandLineText(QApplication::arguments()))) {
+    const std::u16string namedDocument = NamedDocument();
+    if (instance.HandOverToRunning(namedDocument)) {
         return 0;
     }
-    sorna::MainWindow window(sorna::AppSettings());
+    sorna::MainWindow window(sorna::AppSettings(), namedDocument);
     window.show();
     // Without a window nothing would ever end the loop.
     if (!WindowCreated(window)) {
         return 0;
     }
-    // A command line handed over by a later start is answered and otherwise left alone. Where
-    // the channel cannot be set up this reader still works; later starts then wait a while and end.
+    // Where the channel cannot be set up this reader still works; later starts then wait a while
+    // and end.
+    QObject::connect(&instance, &sorna::SingleInstance::CommandLineReceived, &window,
+                     [&window](const sorna::HandOverRequest& request) {
+                         window.OpenHandedOverDocument(sorna::CommandLineOf(request));
+                     });
     static_cast<void>(instance.Serve(window));
     return QApplication::exec();
 }

@@ -40,8 +40,7 @@ public:
     [[nodiscard]] bool Serve(QWidget& window);
 
 signals:
-    // A command line handed over by a later start. It has been answered; nothing else is done
-    // with it.
+    // A command line handed over by a later start, once it has been answered.
     void CommandLineReceived(const sorna::HandOverRequest& request);
 
 private:

@@ -72,6 +72,41 @@ TEST_F(Commands, BookmarksAndRecentFilesGoWhereTheyWereLeft) {
     EXPECT_GT(reading, 9000);
 }
 
+// A file named at the start opens where it was left, or at its beginning; a folder or a name of
+// nothing leaves the start as it was, the latter told. A file named later opens as a drop does;
+// a name of nothing is told and leaves the open book where it is.
+TEST_F(Commands, FilesNamedByStartsOpenAndNamesOfNothingAreToldWithoutLosingThePlace) {
+    const std::u16string last = WriteFile("last.txt", "마지막\n");
+    const std::u16string named = WriteFile("named.txt", "첫 줄\n둘째 줄\n");
+    const std::u16string missing = named + u".missing";
+    const std::u16string folder = registry.Path().u16string();
+    const std::tuple<std::u16string, std::u16string, int32_t, Texts> starts[] = {
+        {u"", last, 0, {}},
+        {named, named, 0, {}},
+        {folder, last, 0, {}},
+        {missing, last, 0, {u"파일이 존재하지 않습니다. : " + missing}},
+    };
+    for (const auto& [path, opened, position, told] : starts) {
+        shell.failures.clear();
+        settings.recentFiles.RememberFile(last, 0);
+        ASSERT_TRUE(session.OpenStartDocument(path));
+        EXPECT_EQ(OpenPath(), opened);
+        EXPECT_EQ(shell.failures, told);
+    }
+    settings.recentFiles.RememberFile(named, 4);
+    ASSERT_TRUE(session.OpenStartDocument(named));
+    EXPECT_EQ(TopOffset(), 4);
+    shell.failures.clear();
+    for (const std::u16string& path : {missing, folder}) {
+        session.OpenHandedOverDocument(path);
+        EXPECT_EQ(OpenPath(), named);
+        EXPECT_EQ(TopOffset(), 4);
+    }
+    session.OpenHandedOverDocument(last);
+    EXPECT_EQ(OpenPath(), last);
+    EXPECT_EQ(shell.failures, (Texts{u"파일이 존재하지 않습니다. : " + missing}));
+}
+
 TEST_F(Commands, EveryRecentFileOpensEvenPastWhatTheMenuShowsAndNothingPastTheLists) {
     for (int n = 14; n >= 0; --n) {
         const std::u16string path = WriteFile("book" + std::to_string(n) + ".txt", "책\n");

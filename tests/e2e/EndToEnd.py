@@ -45,8 +45,8 @@ class ReaderTestCase(unittest.TestCase):
         for reader in self.readers:
             reader.stop()
 
-    def start_reader(self, *arguments):
-        reader = Reader(BINARY, self.home, self.desktop, self.bus, arguments)
+    def start_reader(self, *arguments, folder=None):
+        reader = Reader(BINARY, self.home, self.desktop, self.bus, arguments, folder)
         self.readers.append(reader)
         return reader
 

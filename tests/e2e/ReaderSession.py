@@ -127,18 +127,24 @@ class ReaderHome:
         return path
 
 
+def user_environment(home, desktop, bus):
+    """What a program this user starts on the test desktop gets, and nothing of the caller's."""
+    environment = {name: value for name, value in os.environ.items()
+                   if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
+    environment.update(
+        DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
+        HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus.address, QT_QPA_PLATFORM="xcb",
+        LC_ALL="C.UTF-8")
+    return environment
+
+
 class Reader:
-    def __init__(self, binary, home, desktop, bus, arguments=()):
+    def __init__(self, binary, home, desktop, bus, arguments=(), folder=None):
         self.desktop = desktop
-        environment = {name: value for name, value in os.environ.items()
-                       if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
-        environment.update(
-            DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
-            HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus.address, QT_QPA_PLATFORM="xcb",
-            LC_ALL="C.UTF-8")
         # Messages go to a file: a pipe nobody reads could fill up and stall the reader.
         self._output = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([binary, *arguments], env=environment,
+        self.process = subprocess.Popen([binary, *arguments], cwd=folder,
+                                        env=user_environment(home, desktop, bus),
                                         stdout=self._output, stderr=subprocess.STDOUT)
         self.window = self.area = None
 

@@ -1,10 +1,16 @@
-"""Starting the reader: with no settings at all, on the document read last after it has gone, and
-a second time, which hands over to the running reader and ends."""
+"""Starting the reader: with no settings at all, on the document read last after it has gone, on
+a file it is given, through the desktop's default handler too, and a second time, which hands its
+file over to the running reader and ends."""
 
 import os
+import shutil
+import signal
+import subprocess
 
+import EndToEnd
 from EndToEnd import ReaderTestCase, corpus_file, document_title
-from ReaderSession import DEFAULT_VALUES, EXIT_TIMEOUT, PRODUCT_TITLE, recent_file_values
+from ReaderSession import (DEFAULT_VALUES, EXIT_TIMEOUT, PRODUCT_TITLE, WINDOW_TIMEOUT,
+                           recent_file_values, user_environment)
 from VirtualDesktop import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
 
 BOOK = corpus_file("ko-utf8-novel-03.txt")
@@ -33,7 +39,34 @@ class StartUpTest(ReaderTestCase):
         self.home.write_settings(recent_file_values([(gone, 0)]))
         self.start_empty()
 
-    def test_a_second_start_ends_with_0_and_brings_the_first_to_the_front_unchanged(self):
+    def test_a_file_named_from_a_folder_opens_where_it_was_left_instead_of_the_last_one(self):
+        shutil.copy(BOOK, self.home.books)
+        self.home.write_settings(recent_file_values(
+            [(OTHER_BOOK, 0), (os.path.join(self.home.books, os.path.basename(BOOK)), 5000)]))
+        reader = self.start_reader(os.path.join("..", "books", os.path.basename(BOOK)),
+                                   folder=self.home.home)
+        reader.wait_for_window(document_title(BOOK))
+        self.assertEqual(reader.close(), 0)
+        values = self.home.settings()
+        self.assertEqual(values["RFNAME00"], os.path.join(self.home.books, os.path.basename(BOOK)))
+        self.assertTrue(4800 < values["RFPOS00"] <= 5000, values["RFPOS00"])
+
+    def test_the_desktops_default_handler_for_text_opens_the_file_in_the_reader(self):
+        prefix = os.path.dirname(os.path.dirname(EndToEnd.BINARY))
+        with open(os.path.join(self.home.config, "mimeapps.list"), "w") as file:
+            file.write("[Default Applications]\ntext/plain=sorna.desktop\n")
+        environment = user_environment(self.home, self.desktop, self.bus)
+        environment.update(PATH=os.path.join(prefix, "bin") + ":" + environment["PATH"],
+                           XDG_DATA_HOME=os.path.join(prefix, "share"),
+                           XDG_DATA_DIRS="/usr/share")
+        subprocess.run(["gio", "open", BOOK], env=environment, check=True, timeout=EXIT_TIMEOUT)
+        shown = wait_until(lambda: [window for window in self.desktop.client_windows()
+                                    if self.desktop.window_title(window) == document_title(BOOK)],
+                           WINDOW_TIMEOUT)
+        self.assertTrue(shown, "the default handler showed no reader with the file")
+        os.kill(self.desktop.window_pid(shown[0]), signal.SIGKILL)
+
+    def test_a_second_start_ends_with_0_and_the_first_comes_to_the_front_with_its_file(self):
         first = self.start_on_document(BOOK)
         reading = first.picture_after(lambda: first.press_keys("Down"))
         # Another program's window over the whole screen, made the active one.
@@ -48,7 +81,7 @@ class StartUpTest(ReaderTestCase):
         self.assertTrue(wait_until(lambda: self.desktop.active_window() == other.id, 10))
         self.assertNotEqual(self.desktop.client_windows()[-1], first.window)
 
-        # The command line names another document, which the running reader must not open.
+        # The command line names another document, which the running reader opens.
         second = self.start_reader(OTHER_BOOK)
         self.assertEqual(second.process.wait(timeout=EXIT_TIMEOUT), 0, second.failure_output())
         self.assertEqual(second.windows(), [])
@@ -56,5 +89,5 @@ class StartUpTest(ReaderTestCase):
                                    10), "the first reader did not come to the front")
         self.assertTrue(wait_until(lambda: self.desktop.active_window() == first.window, 10),
                         "the first reader did not become active")
-        self.assertEqual(first.title(), document_title(BOOK))
-        self.assertEqual(first.settled_picture(), reading)
+        self.assertTrue(wait_until(lambda: first.title() == document_title(OTHER_BOOK), 10))
+        self.assertNotEqual(first.settled_picture(), reading)

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop gets from it: a valid menu
-# entry that names no file types and passes no file, the icon in every size, and the README.
+# entry that opens plain text and HTML files it is given, the icon in every size, and the README.
 #   CheckDesktopInstall.sh BUILD_DIR SCRATCH_PREFIX
 set -eu
 build=$1
@@ -15,8 +15,8 @@ desktop-file-validate "$entry" || fail "desktop entry is not valid"
 grep -qx 'Name=Sorna' "$entry" || fail "entry is not named Sorna"
 grep -q '^Comment=' "$entry" || fail "no English comment"
 grep -q '^Comment\[ko\]=' "$entry" || fail "no Korean comment"
-grep -q '^MimeType=' "$entry" && fail "entry claims file types"
-grep -q '^Exec=.*%' "$entry" && fail "entry passes files on the command line"
+grep -qx 'MimeType=text/plain;text/html;' "$entry" || fail "entry does not claim text and HTML"
+grep -qx 'Exec=sorna %f' "$entry" || fail "entry does not pass the file on the command line"
 [ -x "$prefix/bin/sorna" ] || fail "no program"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/sorna.svg" ] || fail "no scalable icon"
 for size in 16 22 24 32 48 64 128 256; do
