@@ -1,6 +1,7 @@
 #include "app/InputCommands.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "resources/KeyFunctionTable.h"
 
@@ -34,25 +35,42 @@ std::optional<CommandId> ArrowKeyCommand(CommandId keyCommand, bool rotated) {
 
 namespace {
 
-struct PagingKey {
+// A key by its virtual-key code, or by the letter it is labelled with when the code is 0.
+struct DesktopKey {
     uint32_t virtualKey;
+    char32_t letter;
+    bool control;
     CommandId command;
 };
 
-constexpr PagingKey kPagingKeys[] = {
-    {kVirtualKeyNext, IDM_PAGE_DOWN},
-    {kVirtualKeySpace, IDM_PAGE_DOWN},
-    {kVirtualKeyPrior, IDM_PAGE_UP},
+constexpr DesktopKey kDesktopKeys[] = {
+    {kVirtualKeyNext, 0, false, IDM_PAGE_DOWN},
+    {kVirtualKeySpace, 0, false, IDM_PAGE_DOWN},
+    {kVirtualKeyPrior, 0, false, IDM_PAGE_UP},
+    {kVirtualKeyHome, 0, false, IDM_FIRST_PAGE},
+    {kVirtualKeyEnd, 0, false, IDM_LAST_PAGE},
+    {kVirtualKeyF11, 0, false, IDM_FULLSCREEN},
+    {kVirtualKeyEscape, 0, false, IDM_LEAVE_FULLSCREEN},
+    {0, U'O', true, IDM_OPEN},
+    {0, U'F', true, IDM_FIND},
+    {0, U'B', true, IDM_BOOKMARK_ADD},
+    {0, U'Q', true, IDM_EXIT},
 };
+
+bool Takes(const DesktopKey& key, const KeyPress& press) {
+    const bool same = key.virtualKey != 0 ? key.virtualKey == press.virtualKey
+                                          : key.letter == press.character;
+    return same && key.control == press.control;
+}
 
 }  // namespace
 
-std::optional<CommandId> DesktopPagingCommand(const KeyPress& press) {
-    if (press.shift || press.control || press.alt) {
+std::optional<CommandId> DesktopKeyCommand(const KeyPress& press) {
+    if (press.shift || press.alt) {
         return std::nullopt;
     }
-    for (const PagingKey& key : kPagingKeys) {
-        if (key.virtualKey == press.virtualKey) {
+    for (const DesktopKey& key : kDesktopKeys) {
+        if (Takes(key, press)) {
             return key.command;
         }
     }
@@ -119,6 +137,19 @@ TapAction ReleaseAction(const TapArea& area, int32_t x, int32_t y) {
         return TapAction::kNextPage;
     }
     return TapAction::kNothing;
+}
+
+std::optional<TapAction> SwipeAction(const TapArea& area, int32_t dx, int32_t dy,
+                                     int32_t dragDistance) {
+    const int64_t across = std::abs(int64_t{area.rotated ? dy : dx});
+    const int64_t along = area.rotated ? dx : dy;
+    if (std::abs(along) + across <= dragDistance) {
+        return std::nullopt;
+    }
+    if (std::abs(along) <= across) {
+        return TapAction::kNothing;
+    }
+    return along < 0 ? TapAction::kNextPage : TapAction::kPreviousPage;
 }
 
 TapAction DoubleTapAction(const TapArea& area, int32_t x, int32_t y) {

@@ -18,11 +18,13 @@ namespace sorna {
 // line back, Left a page back and Right a page forward. No value for other commands.
 std::optional<CommandId> ArrowKeyCommand(CommandId keyCommand, bool rotated);
 
-// The page command of the paging keys desktop users expect besides the arrows: Page Down and
-// Space page forward, Page Up back, in either orientation, since they name the page and not a
-// direction on the turned text. Only without Shift, Ctrl or Alt, which other habits claim
-// (Ctrl+Page Down changes tabs elsewhere). No value for every other key.
-std::optional<CommandId> DesktopPagingCommand(const KeyPress& press);
+// The command of the keys desktop users expect besides the device's: Page Down and Space page
+// forward, Page Up back, in either orientation, since they name the page and not a direction on
+// the turned text; Home and End go to the first and last page; F11 toggles full screen and
+// Escape leaves it; Ctrl+O opens, Ctrl+F finds, Ctrl+B adds a bookmark and Ctrl+Q closes the
+// reader. Never with Shift or Alt, and Ctrl only where listed (Ctrl+Page Down changes tabs
+// elsewhere). No value for every other key.
+std::optional<CommandId> DesktopKeyCommand(const KeyPress& press);
 
 // The command a released hardware button posts: the function of the first slot, in order 0..5,
 // whose key code is the button's. No value for a code outside the hardware range, for a code no
@@ -56,6 +58,13 @@ TapAction PressAction(const TapArea& area, int32_t x);
 // A release outside the client area does nothing: the press that began it may have been dragged
 // off the window.
 TapAction ReleaseAction(const TapArea& area, int32_t x, int32_t y);
+
+// A press and a release at `dx`, `dy` from it, farther apart (along both axes together) than
+// `dragDistance`, is a swipe and never a tap. Along the lines' progression it turns the page:
+// up, or left in the turned view, to the next page, the other way to the previous one. Mostly
+// across it does nothing. No value for a tap.
+std::optional<TapAction> SwipeAction(const TapArea& area, int32_t dx, int32_t dy,
+                                     int32_t dragDistance);
 
 // A double tap in the middle third toggles full screen; near the left edge it is always ignored.
 TapAction DoubleTapAction(const TapArea& area, int32_t x, int32_t y);

@@ -111,6 +111,18 @@ void ReaderSession::RunCommand(CommandId id) {
             CloseDocument();
             shell_.Repaint();
             break;
+        case IDM_FIRST_PAGE:
+            view_.SetTopLine(0);
+            break;
+        case IDM_LAST_PAGE:
+            // The page that ends with the last line; the table's closing entry is no line.
+            view_.SetTopLine(std::max(view_.Lines().Count() - 1 - view_.LinesPerPage(), 0));
+            break;
+        case IDM_LEAVE_FULLSCREEN:
+            if (fullScreen_) {
+                ToggleFullScreen();
+            }
+            break;
         default:
             // IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, the bar's divider and unknown ids.
             break;

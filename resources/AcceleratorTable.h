@@ -8,17 +8,21 @@
 namespace sorna {
 
 // Virtual-key codes of the keys the main window reads: those the accelerators name, and the
-// paging keys.
+// desktop keys.
 inline constexpr uint32_t kVirtualKeyReturn = 0x0D;
+inline constexpr uint32_t kVirtualKeyEscape = 0x1B;
 inline constexpr uint32_t kVirtualKeySpace = 0x20;
 inline constexpr uint32_t kVirtualKeyPrior = 0x21;  // Page Up
 inline constexpr uint32_t kVirtualKeyNext = 0x22;   // Page Down
+inline constexpr uint32_t kVirtualKeyEnd = 0x23;
+inline constexpr uint32_t kVirtualKeyHome = 0x24;
 inline constexpr uint32_t kVirtualKeyLeft = 0x25;
 inline constexpr uint32_t kVirtualKeyUp = 0x26;
 inline constexpr uint32_t kVirtualKeyRight = 0x27;
 inline constexpr uint32_t kVirtualKeyDown = 0x28;
 inline constexpr uint32_t kVirtualKeyF1 = 0x70;  // F1..F12 follow in order
 inline constexpr uint32_t kVirtualKeyF4 = 0x73;
+inline constexpr uint32_t kVirtualKeyF11 = 0x7A;
 
 enum class AcceleratorKind {
     kVirtualKey,  // compares the key code; Shift, Ctrl and Alt must be exactly as listed

@@ -39,5 +39,9 @@ inline constexpr CommandId IDM_BOOKMARK_00 = 40100;  // IDM_BOOKMARK_00 + n goes
 inline constexpr CommandId IDM_BOOKMARK_LAST = 40119;
 inline constexpr CommandId IDM_BOOKMARK_CLEAR = 40200;
 inline constexpr CommandId IDM_CLOSE = 40201;
+// Reached by desktop keys only.
+inline constexpr CommandId IDM_FIRST_PAGE = 40202;
+inline constexpr CommandId IDM_LAST_PAGE = 40203;
+inline constexpr CommandId IDM_LEAVE_FULLSCREEN = 40204;
 
 }  // namespace sorna

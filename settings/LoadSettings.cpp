@@ -1,3 +1,4 @@
+#include "resources/DictionaryStrings.h"
 #include "settings/NumberedValues.h"
 #include "settings/RegistryValues.h"
 #include "settings/Settings.h"
@@ -92,6 +93,9 @@ void Settings::LoadSettings() {
     }
     ReadString(kFontFaceNameValue, sFontFaceName);
     ReadString(kEngDicPathValue, sEngDicPath);
+    if (sEngDicPath == kWindowsDictionaryPath) {
+        sEngDicPath = kDefaultDictionaryProgram;
+    }
     LoadRecentFiles(recentFiles);
     LoadBookmarks(bookmarks);
     LoadRecentSearches(recentSearches);

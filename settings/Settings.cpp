@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "platform/HardwareKeyCodes.h"
+#include "resources/DictionaryStrings.h"
 
 namespace sorna {
 
@@ -28,7 +29,7 @@ void Settings::ApplyDisplayDefaults() {
     bSmoothScroll = 0;
     nAutoScrollSpeed = 100;
     sFontFaceName = u"Tahoma";
-    sEngDicPath = u"\\Program Files\\Lexo\\Lexo.exe";
+    sEngDicPath = kDefaultDictionaryProgram;
 }
 
 void Settings::ApplyKeyDefaults() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "resources/ViewStrings.h"
 #include "view/PositionBar.h"
 #include "view/Saturate.h"
 #include "view/TextView.h"
@@ -54,8 +55,15 @@ std::vector<PageFill> PlanPositionBar(const TextView& view, int32_t clientWidth)
 }  // namespace
 
 PagePlan PlanPage(const TextView& view, int32_t clientWidth) {
-    return {view.BackColour(),   view.TextColour(), view.Font(),
-            view.Font().rotated, PlanRows(view),    PlanPositionBar(view, clientWidth)};
+    const bool empty = !view.Document().HasDocument();
+    return {view.BackColour(),
+            view.TextColour(),
+            view.Font(),
+            view.Font().rotated,
+            PlanRows(view),
+            PlanPositionBar(view, clientWidth),
+            empty ? kOpenDocumentHint : std::u16string_view(),
+            empty ? view.TextArea() : ViewRect()};
 }
 
 }  // namespace sorna

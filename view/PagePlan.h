@@ -40,6 +40,9 @@ struct PagePlan {
     std::vector<PageRow> rows;
     // The gauge, then the share of it filled; none without lines.
     std::vector<PageFill> positionBar;
+    // While no document is open: how to open one, centred in `hintArea` and wrapped at spaces.
+    std::u16string_view hint;
+    ViewRect hintArea;
 };
 
 // The view's page from its top line, on a client area `clientWidth` pixels wide.

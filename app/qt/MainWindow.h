@@ -92,6 +92,7 @@ private:
     QSize bufferSize_;
     qreal bufferRatio_ = 0;
     WheelLineSteps wheelSteps_;
+    QPoint pressedAt_;  // where the last tap on the page began
     QTimer reopenTimer_;
     QTimer saveTimer_;
     QTimer autoScrollTimer_;

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/InputCommands.h"
@@ -13,6 +14,7 @@
 #include "app/qt/PageWidget.h"
 #include "platform/qt/KeyCodes.h"
 #include "resources/AcceleratorTable.h"
+#include "settings/KeySlots.h"
 
 namespace sorna {
 namespace {
@@ -47,13 +49,13 @@ std::u16string AcceptDroppedDocument(QDropEvent& event) {
 
 }  // namespace
 
-// The paging keys come after the accelerators; they share no key with them, nor with the
-// hardware buttons, which act on release.
+// The desktop keys come after the accelerators, and a function key that a hardware-button slot
+// claims keeps the slot's function, which acts on its release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const KeyPress press = KeyPressOf(*event);
     std::optional<CommandId> id = FindAccelerator(press);
-    if (!id) {
-        id = DesktopPagingCommand(press);
+    if (!id && !std::ranges::count(SlotKeysToClaim(settings_), HardwareKeyCode(event->key()))) {
+        id = DesktopKeyCommand(press);
     }
     if (id) {
         PostCommand(*id);
@@ -113,13 +115,18 @@ TapArea MainWindow::CurrentTapArea() const {
 }
 
 void MainWindow::TapPressed(QPoint position) {
+    pressedAt_ = position;
     if (PressAction(CurrentTapArea(), position.x()) == TapAction::kJumpToBar) {
         session_.JumpToBar(position.y());
     }
 }
 
 void MainWindow::TapReleased(QPoint position) {
-    switch (ReleaseAction(CurrentTapArea(), position.x(), position.y())) {
+    const TapArea area = CurrentTapArea();
+    const QPoint moved = position - pressedAt_;
+    const std::optional<TapAction> swipe =
+        SwipeAction(area, moved.x(), moved.y(), QApplication::startDragDistance());
+    switch (swipe.value_or(ReleaseAction(area, position.x(), position.y()))) {
         case TapAction::kPreviousPage:
             PostCommand(IDM_PAGE_UP);
             break;

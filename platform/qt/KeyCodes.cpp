@@ -24,7 +24,8 @@ constexpr KeyCode kVirtualKeys[] = {
     {Qt::Key_Left, kVirtualKeyLeft},     {Qt::Key_Up, kVirtualKeyUp},
     {Qt::Key_Right, kVirtualKeyRight},   {Qt::Key_Down, kVirtualKeyDown},
     {Qt::Key_Space, kVirtualKeySpace},   {Qt::Key_PageUp, kVirtualKeyPrior},
-    {Qt::Key_PageDown, kVirtualKeyNext},
+    {Qt::Key_PageDown, kVirtualKeyNext}, {Qt::Key_Escape, kVirtualKeyEscape},
+    {Qt::Key_Home, kVirtualKeyHome},     {Qt::Key_End, kVirtualKeyEnd},
 };
 
 uint32_t Lookup(std::span<const KeyCode> table, int qtKey) {

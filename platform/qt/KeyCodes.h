@@ -13,7 +13,7 @@ namespace sorna {
 uint32_t HardwareKeyCode(int qtKey);
 
 // The virtual-key code of a key the accelerators name (arrows, Return and Enter, F1..F12) or of
-// a paging key (Space, Page Up, Page Down); 0 for every other key.
+// a desktop key (Space, Page Up, Page Down, Escape, Home, End); 0 for every other key.
 uint32_t VirtualKeyCode(int qtKey);
 
 // A key press as the accelerator table compares it.

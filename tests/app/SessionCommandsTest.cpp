@@ -168,6 +168,16 @@ TEST_F(Commands, PagesKeepTheSharedLinesAndArrowsPostTheStepOfTheirOrientation) 
         EXPECT_EQ(TopLine(), 0) << share;
     }
     EXPECT_EQ(settings.nShareLine, -5);
+    // Home and End: the first page, and the one that ends with the last line.
+    session.RunCommand(IDM_LAST_PAGE);
+    EXPECT_EQ(TopLine() + perPage, session.View().Lines().Count() - 1);
+    session.RunCommand(IDM_FIRST_PAGE);
+    EXPECT_EQ(TopLine(), 0);
+    // Escape leaves full screen and never enters it.
+    Run({IDM_LEAVE_FULLSCREEN, IDM_FULLSCREEN});
+    EXPECT_TRUE(session.FullScreen());
+    Run({IDM_LEAVE_FULLSCREEN, IDM_LEAVE_FULLSCREEN});
+    EXPECT_FALSE(session.FullScreen() || shell.fullScreen);
     Run({IDM_KEY_DOWN, IDM_ROTATE, IDM_KEY_DOWN});
     EXPECT_EQ(shell.posted, (Ids{IDM_PAGE_DOWN, IDM_LINE_UP}));
 }

@@ -75,15 +75,40 @@ TEST(HardwareKeyCommand, TheFirstSlotHoldingTheCodeDecidesWithinTheFunctionTable
     EXPECT_EQ(HardwareKeyCommand(0x41, settings), std::nullopt);
 }
 
-TEST(DesktopPagingCommand, PageKeysAndSpaceTurnPagesOnlyWithoutModifiers) {
-    // The end-to-end tests page with all three.
-    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyPrior}), IDM_PAGE_UP);
-    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyNext, .shift = true}), std::nullopt);
-    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeySpace, .control = true}),
-              std::nullopt);
-    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyPrior, .alt = true}), std::nullopt);
-    // The arrows stay with the accelerators.
-    EXPECT_EQ(DesktopPagingCommand({.virtualKey = kVirtualKeyDown}), std::nullopt);
+TEST(DesktopKeyCommand, EachKeyActsOnlyWithItsOwnModifiers) {
+    const std::pair<KeyPress, std::optional<CommandId>> keys[] = {
+        {{.virtualKey = kVirtualKeyPrior}, IDM_PAGE_UP},
+        {{.virtualKey = kVirtualKeyNext, .shift = true}, std::nullopt},
+        {{.virtualKey = kVirtualKeySpace, .control = true}, std::nullopt},
+        {{.virtualKey = kVirtualKeyPrior, .alt = true}, std::nullopt},
+        {{.virtualKey = kVirtualKeyHome}, IDM_FIRST_PAGE},
+        {{.virtualKey = kVirtualKeyEnd}, IDM_LAST_PAGE},
+        {{.virtualKey = kVirtualKeyF11}, IDM_FULLSCREEN},
+        {{.virtualKey = kVirtualKeyEscape}, IDM_LEAVE_FULLSCREEN},
+        {{.character = U'O', .control = true}, IDM_OPEN},
+        {{.character = U'F', .control = true}, IDM_FIND},
+        {{.character = U'B', .control = true}, IDM_BOOKMARK_ADD},
+        {{.character = U'Q', .control = true}, IDM_EXIT},
+        {{.character = U'Q'}, std::nullopt},
+        {{.character = U'Q', .shift = true, .control = true}, std::nullopt},
+        {{.virtualKey = kVirtualKeyDown}, std::nullopt},  // the arrows stay with the accelerators
+    };
+    for (const auto& [press, command] : keys) {
+        EXPECT_EQ(DesktopKeyCommand(press), command) << press.virtualKey << " " << uint32_t{press.character};
+    }
+}
+
+// Swipes from the middle of a portrait page and a turned one, the platform's drag distance 10.
+TEST(SwipeAction, AlongTheLinesProgressionTurnsThePageAndIsNeverATap) {
+    const std::tuple<TapArea, int32_t, int32_t, std::optional<TapAction>> swipes[] = {
+        {kPortrait, 4, -6, std::nullopt},  {kPortrait, 0, -11, kNextPage},
+        {kPortrait, 30, 100, kPreviousPage}, {kPortrait, 80, -60, kNothing},
+        {kRotated, -11, 0, kNextPage},       {kRotated, 40, -30, kPreviousPage},
+        {kRotated, 0, -50, kNothing},        {kDictionary, 0, -200, kNextPage},
+    };
+    for (const auto& [area, dx, dy, action] : swipes) {
+        EXPECT_EQ(SwipeAction(area, dx, dy, 10), action) << dx << "," << dy;
+    }
 }
 
 std::vector<int32_t> Turn(const std::vector<int32_t>& deltas, int32_t linesPerNotch) {

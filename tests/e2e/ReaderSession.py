@@ -30,7 +30,7 @@ DEFAULT_VALUES = {
     "bRemoveLineStartSpace": 1, "bUseEngDic": 0, "nShareLine": 0, "clrText": 0xFFFFFF,
     "clrBkgnd": 0, "bSearchIgnoreCase": 0, "bFullscreen": 0, "bLeftScroolbar": 0,
     "bShowProgress": 0, "bSmoothScroll": 0, "nAutoScrollSpeed": 100,
-    "sFontFaceName": "Tahoma", "sEngDicPath": "\\Program Files\\Lexo\\Lexo.exe",
+    "sFontFaceName": "Tahoma", "sEngDicPath": "goldendict",
     "nRecentFileCount": 0, "nBookmarkCount": 0, "nRecentSearchCount": 0,
     **{"KeyFunc%d" % n: 0 for n in range(6)}, **{"KeyCode%d" % n: 0xC1 + n for n in range(6)},
 }

@@ -26,10 +26,14 @@ class StartUpTest(ReaderTestCase):
         self.assertTrue(reader.stays(reader.settled_picture()))
         self.assertEqual(reader.title(), PRODUCT_TITLE)
         self.assertEqual(reader.windows(), [reader.window], "a message or dialog opened")
-        self.assertEqual(reader.picture().ink(), 0, "the page is not empty")
+        # One line on how to open a document, in the middle of the page.
+        page = reader.picture()
+        middle = page.crop(0, page.height // 3, page.width, page.height // 3)
+        self.assertGreater(middle.ink(), 0, "no line on how to open a document")
+        self.assertEqual(middle.ink(), page.ink(), "more than one line in the middle")
         return reader
 
-    def test_without_settings_or_document_the_window_is_empty_and_a_close_saves_defaults(self):
+    def test_without_settings_or_document_the_page_says_how_to_open_one_and_a_close_saves_defaults(self):
         reader = self.start_empty()
         self.assertFalse(os.path.exists(self.home.user_reg), "settings written before the close")
         self.assertEqual(reader.close(), 0)

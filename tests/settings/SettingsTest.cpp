@@ -56,7 +56,10 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     EXPECT_EQ(settings.nLRSpace, 4);    // shorter than a DWORD
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
     EXPECT_EQ(settings.sFontFaceName, u"");
-    EXPECT_EQ(settings.sEngDicPath, u"\\Program Files\\Lexo\\Lexo.exe");
+    EXPECT_EQ(settings.sEngDicPath, u"goldendict");
+    // The Windows path that settings of earlier versions hold names no program here.
+    folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n");
+    EXPECT_EQ(LoadedSettings().sEngDicPath, u"goldendict");
 }
 
 // Only stored entries below the count load (a shrunken list leaves its old values in the file), and

@@ -63,6 +63,18 @@ void PageCanvas::Paint(const PagePlan& plan) {
     for (const PageFill& fill : plan.positionBar) {
         painter.fillRect(ToQRect(fill.rect), ToQColor(fill.colour));
     }
+    DrawHint(painter, plan);
+}
+
+// Upright in either orientation: it is read before any text is turned.
+void PageCanvas::DrawHint(QPainter& painter, const PagePlan& plan) {
+    if (plan.hint.empty()) {
+        return;
+    }
+    painter.setFont(FontFor(plan.font));
+    painter.setPen(ToQColor(plan.textColour));
+    painter.drawText(ToQRect(plan.hintArea), Qt::AlignCenter | Qt::TextWordWrap,
+                     ToQString(plan.hint));
 }
 
 const QFont& PageCanvas::FontFor(const FontDescription& description) {

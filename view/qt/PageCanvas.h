@@ -39,6 +39,7 @@ public:
 private:
     const QFont& FontFor(const FontDescription& description);
     void DrawRows(QPainter& painter, const PagePlan& plan);
+    void DrawHint(QPainter& painter, const PagePlan& plan);
 
     std::function<void()> repaint_;
     OffscreenBitmap page_;
