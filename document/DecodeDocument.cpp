@@ -7,6 +7,7 @@
 #include "document/ConvertHtml.h"
 #include "document/DecodeUnits.h"
 #include "document/TextEncoding.h"
+#include "document/Utf8.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
 
@@ -61,11 +62,20 @@ bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> bytes,
     return true;
 }
 
-// Code page 949 and UTF-8: one decoding pass into a buffer of one unit per byte, the most
-// either can need.
+// Text without a mark is UTF-8 when it is well-formed UTF-8 beyond ASCII and code page 949
+// otherwise; one pass decodes and checks it, and only text that fails is read again.
+size_t DecodeUnmarked(std::span<const uint8_t> body, std::span<char16_t> text) {
+    if (const std::optional<size_t> length = DecodeWellFormedUtf8(body, text)) {
+        return *length;
+    }
+    return DecodeUnits(TextEncoding::CodePage949, body, text);
+}
+
+// Code page 949 and UTF-8: decoded into a buffer of one unit per byte, the most either can
+// need. `marked` holds the encoding a byte-order mark named.
 bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
-                     const EncodingChoice& choice, ProgressText* progress) {
-    const auto body = bytes.subspan(choice.markSize);
+                     const std::optional<EncodingChoice>& marked, ProgressText* progress) {
+    const auto body = bytes.subspan(marked ? marked->markSize : 0);
     if (body.empty()) {
         return document.Fail(
             FormatText(kConversionFailedMessage, {int64_t{0}, static_cast<int64_t>(bytes.size())}));
@@ -76,7 +86,9 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
         return FailOutOfMemory(document, body.size());
     }
     ReportProgress(progress, kConvertingProgress);
-    const size_t length = DecodeUnits(choice.encoding, body, {text.get(), body.size()});
+    const std::span<char16_t> room(text.get(), body.size());
+    const size_t length =
+        marked ? DecodeUnits(marked->encoding, body, room) : DecodeUnmarked(body, room);
     Keep(document, std::move(text), length);
     return true;
 }
@@ -85,14 +97,15 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
 
 bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes, bool asHtml,
                     ProgressText* progress) {
-    const EncodingChoice choice = DetectEncoding(bytes);
     if (asHtml) {
+        const EncodingChoice choice = DetectEncoding(bytes);
         return DecodeHtml(document, bytes.subspan(choice.markSize), choice.encoding);
     }
-    if (UnitWidth(choice.encoding) == 2) {
-        return DecodeUtf16(document, bytes, choice);
+    const std::optional<EncodingChoice> marked = EncodingByMark(bytes);
+    if (marked && UnitWidth(marked->encoding) == 2) {
+        return DecodeUtf16(document, bytes, *marked);
     }
-    return DecodeConverted(document, bytes, choice, progress);
+    return DecodeConverted(document, bytes, marked, progress);
 }
 
 }  // namespace sorna

@@ -21,17 +21,24 @@ bool StartsWith(std::span<const uint8_t> bytes, const std::array<uint8_t, N>& ma
 
 }  // namespace
 
-EncodingChoice DetectEncoding(std::span<const uint8_t> bytes) {
+std::optional<EncodingChoice> EncodingByMark(std::span<const uint8_t> bytes) {
     if (StartsWith(bytes, kUtf8Mark)) {
-        return {TextEncoding::Utf8, kUtf8Mark.size()};
+        return EncodingChoice{TextEncoding::Utf8, kUtf8Mark.size()};
     }
     if (bytes.size() >= kSmallestUtf16File) {
         if (StartsWith(bytes, kLittleEndianMark)) {
-            return {TextEncoding::Utf16Le, kLittleEndianMark.size()};
+            return EncodingChoice{TextEncoding::Utf16Le, kLittleEndianMark.size()};
         }
         if (StartsWith(bytes, kBigEndianMark)) {
-            return {TextEncoding::Utf16Be, kBigEndianMark.size()};
+            return EncodingChoice{TextEncoding::Utf16Be, kBigEndianMark.size()};
         }
+    }
+    return std::nullopt;
+}
+
+EncodingChoice DetectEncoding(std::span<const uint8_t> bytes) {
+    if (const std::optional<EncodingChoice> marked = EncodingByMark(bytes)) {
+        return *marked;
     }
     if (IsMultiByteUtf8(bytes)) {
         return {TextEncoding::Utf8, 0};

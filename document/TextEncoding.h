@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace sorna {
@@ -13,6 +14,10 @@ struct EncodingChoice {
     size_t markSize =
         0;  // bytes of the byte-order mark that starts the file, dropped from the text
 };
+
+// The encoding a byte-order mark at the start names, if there is one: EF BB BF is UTF-8, FF FE
+// little-endian and FE FF big-endian UTF-16 (these two only in files of at least 4 bytes).
+std::optional<EncodingChoice> EncodingByMark(std::span<const uint8_t> bytes);
 
 // How a document's bytes are to be read. A byte-order mark decides: EF BB BF is UTF-8, FF FE
 // little-endian and FE FF big-endian UTF-16 (these two only in files of at least 4 bytes). Without

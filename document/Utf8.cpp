@@ -4,38 +4,63 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
-#include <cstring>
+
+#include "platform/AsciiRun.h"
 
 namespace sorna {
 namespace {
 
-// Length of the run of ASCII bytes at `from`, found eight bytes at a time.
-size_t AsciiRun(std::span<const uint8_t> bytes, size_t from) {
-    size_t i = from;
-    while (i + 8 <= bytes.size()) {
-        uint64_t word;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
-        if ((word & 0x8080808080808080ULL) != 0) {
+// How far one pass over UTF-8 came.
+struct Utf8Pass {
+    size_t written = 0;
+    bool multiByte = false;   // a character beyond ASCII was met
+    bool wellFormed = true;   // false when a strict pass stopped at an ill-formed sequence
+};
+
+// One pass over UTF-8: ASCII runs widened in blocks, and the three-byte sequences of Hangul and
+// most of the rest of the BMP decoded here, since they need no range checks (E0 and ED lead
+// bytes, which do, are left to ICU with everything else). A strict pass stops at the first
+// ill-formed sequence; otherwise each becomes U+FFFD.
+template <bool kStrict>
+Utf8Pass DecodePass(std::span<const uint8_t> bytes, std::span<char16_t> out) {
+    const uint8_t* s = bytes.data();
+    const size_t length = bytes.size();
+    Utf8Pass pass;
+    size_t& written = pass.written;
+    size_t i = 0;
+    while (i < length && written < out.size()) {
+        const uint8_t lead = s[i];
+        if (lead < 0x80) {
+            const size_t room = std::min(length - i, out.size() - written);
+            const size_t ascii = WidenAsciiRun(s + i, room, out.data() + written);
+            i += ascii;
+            written += ascii;
+            continue;
+        }
+        pass.multiByte = true;
+        if ((lead & 0xF0) == 0xE0 && lead != 0xE0 && lead != 0xED && i + 2 < length &&
+            (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+            out[written++] =
+                static_cast<char16_t>((lead & 0x0F) << 12 | (s[i + 1] & 0x3F) << 6 | (s[i + 2] & 0x3F));
+            i += 3;
+            continue;
+        }
+        UChar32 c;
+        if constexpr (kStrict) {
+            U8_NEXT(s, i, length, c);
+            if (c < 0) {
+                pass.wellFormed = false;
+                return pass;
+            }
+        } else {
+            U8_NEXT_OR_FFFD(s, i, length, c);
+        }
+        if (U16_LENGTH(c) > out.size() - written) {
             break;
         }
-        i += 8;
+        U16_APPEND_UNSAFE(out.data(), written, c);
     }
-    while (i < bytes.size() && bytes[i] < 0x80) {
-        ++i;
-    }
-    return i - from;
-}
-
-// Most Korean and other BMP text is three-byte sequences that need no range checks (E0 and ED
-// lead bytes, which do, are left to ICU).
-bool IsPlainThreeBytes(const uint8_t* s, size_t i, size_t length) {
-    const uint8_t lead = s[i];
-    return (lead & 0xF0) == 0xE0 && lead != 0xE0 && lead != 0xED && i + 2 < length &&
-           (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80;
-}
-
-char16_t PlainThreeBytes(const uint8_t* s, size_t i) {
-    return static_cast<char16_t>((s[i] & 0x0F) << 12 | (s[i + 1] & 0x3F) << 6 | (s[i + 2] & 0x3F));
+    return pass;
 }
 
 }  // namespace
@@ -46,15 +71,11 @@ bool IsMultiByteUtf8(std::span<const uint8_t> bytes) {
     bool multiByte = false;
     size_t i = 0;
     while (i < length) {
-        i += AsciiRun(bytes, i);
+        i += AsciiRunLength(s + i, length - i);
         if (i == length) {
             break;
         }
         multiByte = true;
-        if (IsPlainThreeBytes(s, i, length)) {
-            i += 3;
-            continue;
-        }
         UChar32 c;
         U8_NEXT(s, i, length, c);
         if (c < 0) {
@@ -64,32 +85,17 @@ bool IsMultiByteUtf8(std::span<const uint8_t> bytes) {
     return multiByte;
 }
 
-size_t DecodeUtf8(std::span<const uint8_t> bytes, std::span<char16_t> out) {
-    const uint8_t* s = bytes.data();
-    const size_t length = bytes.size();
-    size_t i = 0;
-    size_t written = 0;
-    while (i < length && written < out.size()) {
-        if (s[i] < 0x80) {
-            const size_t ascii = std::min(AsciiRun(bytes, i), out.size() - written);
-            std::copy(s + i, s + i + ascii, out.data() + written);
-            i += ascii;
-            written += ascii;
-            continue;
-        }
-        if (IsPlainThreeBytes(s, i, length)) {
-            out[written++] = PlainThreeBytes(s, i);
-            i += 3;
-            continue;
-        }
-        UChar32 c;
-        U8_NEXT_OR_FFFD(s, i, length, c);
-        if (U16_LENGTH(c) > out.size() - written) {
-            break;
-        }
-        U16_APPEND_UNSAFE(out.data(), written, c);
+std::optional<size_t> DecodeWellFormedUtf8(std::span<const uint8_t> bytes,
+                                           std::span<char16_t> out) {
+    const Utf8Pass pass = DecodePass<true>(bytes, out);
+    if (!pass.wellFormed || !pass.multiByte) {
+        return std::nullopt;
     }
-    return written;
+    return pass.written;
+}
+
+size_t DecodeUtf8(std::span<const uint8_t> bytes, std::span<char16_t> out) {
+    return DecodePass<false>(bytes, out).written;
 }
 
 }  // namespace sorna

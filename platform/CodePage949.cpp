@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <memory>
+
+#include "platform/AsciiRun.h"
 
 namespace sorna {
 namespace {
@@ -88,12 +89,6 @@ const Table& GetTable() {
     return table;
 }
 
-bool EightAscii(const uint8_t* bytes) {
-    uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return (word & 0x8080808080808080ULL) == 0;
-}
-
 }  // namespace
 
 size_t DecodeCodePage949(std::span<const uint8_t> bytes, std::span<char16_t> out) {
@@ -105,13 +100,15 @@ size_t DecodeCodePage949(std::span<const uint8_t> bytes, std::span<char16_t> out
     size_t written = 0;
     while (i < size && written < capacity) {
         const uint8_t byte = in[i];
+        // ASCII is itself in this code page.
+        if (byte < 0x80) {
+            const size_t room = std::min(size - i, capacity - written);
+            const size_t ascii = WidenAsciiRun(in + i, room, out.data() + written);
+            i += ascii;
+            written += ascii;
+            continue;
+        }
         if (!IsLead(byte)) {
-            if (byte < 0x80 && i + 8 <= size && written + 8 <= capacity && EightAscii(in + i)) {
-                std::copy(in + i, in + i + 8, out.data() + written);
-                i += 8;
-                written += 8;
-                continue;
-            }
             out[written++] = table.single[byte];
             ++i;
             continue;
