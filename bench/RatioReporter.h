@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,7 +31,7 @@ private:
 };
 
 struct BenchmarkRatio {
-    const char* label;
+    std::string label;
     std::string measured;
     std::string baseline;
 };
@@ -40,12 +39,12 @@ struct BenchmarkRatio {
 // A benchmark program's main: runs the benchmarks chosen on the command line, then prints each
 // ratio whose two benchmarks ran.
 inline int RunBenchmarksWithRatios(int argc, char** argv,
-                                   std::initializer_list<BenchmarkRatio> ratios) {
+                                   const std::vector<BenchmarkRatio>& ratios) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const BenchmarkRatio& ratio : ratios) {
-        reporter.PrintRatio(ratio.label, ratio.measured, ratio.baseline);
+        reporter.PrintRatio(ratio.label.c_str(), ratio.measured, ratio.baseline);
     }
     benchmark::Shutdown();
     return 0;
