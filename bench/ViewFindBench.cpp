@@ -1,6 +1,8 @@
 // Finding a word that occurs only at the end of a 100 MiB document, exactly and ignoring case,
-// against std::u16string_view::find over the same text.
+// against std::u16string_view::find over the same text (the peer a programmer would reach for)
+// and glibc's memmem over its bytes.
 #include <benchmark/benchmark.h>
+#include <string.h>
 
 #include <algorithm>
 
@@ -20,6 +22,17 @@ void BM_StringViewFind(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * int64_t{document.length} * 2);
 }
 BENCHMARK(BM_StringViewFind)->Unit(benchmark::kMillisecond);
+
+// The marker's bytes found among the text's bytes, by the C library.
+void BM_Memmem(benchmark::State& state) {
+    const DocumentText& document = SharedBenchView().view.Document();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(memmem(document.text.get(), size_t(document.length) * 2,
+                                        kEndMarker.data(), kEndMarker.size() * 2));
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t{document.length} * 2);
+}
+BENCHMARK(BM_Memmem)->Unit(benchmark::kMillisecond);
 
 void FindFromTheTop(benchmark::State& state, bool ignoreCase) {
     TextView& view = SharedBenchView().view;
@@ -48,7 +61,9 @@ BENCHMARK(BM_FindNextIgnoringCase)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     return sorna::RunBenchmarksWithRatios(
         argc, argv,
-        {{"FindNext exact / string_view find", "BM_FindNextExact", "BM_StringViewFind"},
-         {"FindNext ignoring case / string_view find", "BM_FindNextIgnoringCase",
-          "BM_StringViewFind"}});
+        {{"FindNext exact / string_view find (peer)", "BM_FindNextExact", "BM_StringViewFind"},
+         {"FindNext exact / glibc memmem", "BM_FindNextExact", "BM_Memmem"},
+         {"FindNext ignoring case / string_view find (peer)", "BM_FindNextIgnoringCase",
+          "BM_StringViewFind"},
+         {"FindNext ignoring case / glibc memmem", "BM_FindNextIgnoringCase", "BM_Memmem"}});
 }
