@@ -20,6 +20,7 @@ constexpr int kReopenDelayMs = 1;
 constexpr int kSaveIntervalMs = 60000;
 constexpr int kAutoScrollTickMs = 100;
 constexpr int kDialogCheckMs = 200;
+constexpr int kFrameMs = 16;
 
 }  // namespace
 
@@ -43,7 +44,16 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
     connect(page_, &PageWidget::Pressed, this, &MainWindow::TapPressed);
     connect(page_, &PageWidget::Released, this, &MainWindow::TapReleased);
     connect(page_, &PageWidget::DoubleTapped, this, &MainWindow::DoubleTapped);
-    connect(page_, &PageWidget::Resized, this, [this] { session_.PageResized(); });
+    // While a window edge is dragged, the page is laid out at most once a frame, and once more
+    // after the last resize; meanwhile it shows what it showed.
+    layoutTimer_.setSingleShot(true);
+    layoutTimer_.setInterval(kFrameMs);
+    connect(&layoutTimer_, &QTimer::timeout, this, [this] { session_.PageResized(); });
+    connect(page_, &PageWidget::Resized, this, [this] {
+        if (!layoutTimer_.isActive()) {
+            layoutTimer_.start();
+        }
+    });
     session_.Start();
     StartTimers();
     ClaimKeys();

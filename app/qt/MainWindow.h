@@ -39,6 +39,8 @@ public:
     const ReaderSession& Session() const { return session_; }
     // The most recent file is still to be reopened: the start-up timer has not done it yet.
     [[nodiscard]] bool ReopenPending() const { return reopenTimer_.isActive(); }
+    // The page changed size and is still to be laid out for it.
+    [[nodiscard]] bool LayoutPending() const { return layoutTimer_.isActive(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -93,6 +95,7 @@ private:
     qreal bufferRatio_ = 0;
     WheelLineSteps wheelSteps_;
     QPoint pressedAt_;  // where the last tap on the page began
+    QTimer layoutTimer_;
     QTimer reopenTimer_;
     QTimer saveTimer_;
     QTimer autoScrollTimer_;

@@ -32,7 +32,9 @@ protected:
         settings.recentFiles.RememberFile(WriteFile("words.txt", text), 0);
         auto window = std::make_unique<MainWindow>(settings);
         window->show();
-        EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->ReopenPending(); }, kPatienceMs));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&window] { return !window->ReopenPending() && !window->LayoutPending(); },
+            kPatienceMs));
         EXPECT_GT(window->Session().View().Lines().Count(), 100);
         return window;
     }
@@ -87,6 +89,47 @@ TEST_F(MainWindowTest, AHardwareButtonActsOnceOnItsLastReleaseAndNeverWithAlt) {
     }
     QCoreApplication::processEvents();
     EXPECT_EQ(window->Session().View().TopLine(), 1);
+}
+
+// F11 is the full-screen key until a button slot claims it: then it keeps the slot's function.
+TEST_F(MainWindowTest, DesktopKeysAndSwipesTurnPagesAndAClaimedFunctionKeyKeepsItsSlot) {
+    settings.keyCodes[0] = 0xCB;  // F11 here
+    settings.keyFunctions[0] = 3;  // "다음줄"
+    auto window = ShowReading();
+    const TextView& view = window->Session().View();
+    PageWidget& page = *window->findChild<PageWidget*>();
+    const auto settle = [] { QCoreApplication::processEvents(); };
+    QTest::keyClick(window.get(), Qt::Key_End);
+    settle();
+    EXPECT_EQ(view.TopLine() + view.LinesPerPage(), view.Lines().Count() - 1);
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    settle();
+    EXPECT_EQ(view.TopLine(), 1);
+    EXPECT_FALSE(window->Session().FullScreen());
+    // A drag up from the lower third reads on; it is no tap there.
+    const int x = page.width() / 2;
+    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(x, page.height() * 4 / 5));
+    QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(x, page.height() / 5));
+    settle();
+    EXPECT_EQ(view.TopLine(), 1 + view.LinesPerPage());
+}
+
+// Resizes come as the edge is dragged; the page keeps what it shows until they stop, then is
+// laid out once for the size it ends with.
+TEST_F(MainWindowTest, AWindowEdgeDraggedIsLaidOutOnceItStops) {
+    auto window = ShowReading();
+    PageWidget& page = *window->findChild<PageWidget*>();
+    const ViewRect area = window->Session().View().TextArea();
+    for (int width = 200; width < 260; ++width) {
+        QResizeEvent resize(QSize(width, page.height()), page.size());
+        QApplication::sendEvent(&page, &resize);
+    }
+    EXPECT_TRUE(window->LayoutPending());
+    EXPECT_EQ(window->Session().View().TextArea(), area);
+    page.resize(page.width() - 50, page.height());
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->LayoutPending(); }, kPatienceMs));
+    EXPECT_EQ(window->Session().View().TextArea().right, page.width() - settings.nLRSpace);
 }
 
 // What a file manager offers: a copy or a move of the files it drags. The end-to-end tests see
