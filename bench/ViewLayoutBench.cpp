@@ -1,6 +1,6 @@
 // Laying out a 100 MiB document against a loop that only sums the width of every code unit, the
 // least any layout must do; then the first layout of a document, with the line table growing
-// from nothing.
+// from nothing, with one width for all wide code units and with one for each.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -62,8 +62,7 @@ void BM_Layout(benchmark::State& state) {
 }
 BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
 
-void BM_FirstLayout(benchmark::State& state) {
-    const CharMetrics& metrics = SharedBenchView().device.metrics;
+void FirstLayouts(benchmark::State& state, const CharMetrics& metrics) {
     for (auto _ : state) {
         LineTable lines;
         benchmark::DoNotOptimize(
@@ -72,7 +71,19 @@ void BM_FirstLayout(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
 }
+
+void BM_FirstLayout(benchmark::State& state) {
+    FirstLayouts(state, SharedBenchView().device.metrics);
+}
 BENCHMARK(BM_FirstLayout)->Unit(benchmark::kMillisecond);
+
+// The same with a width for each code unit above U+0100, as a face without Hangul is measured.
+void BM_FirstLayoutEachWide(benchmark::State& state) {
+    CharMetrics metrics = SharedBenchView().device.metrics;
+    metrics.wideWidths.assign(0x10000 - CharMetrics::kWideFrom, metrics.wideWidth);
+    FirstLayouts(state, metrics);
+}
+BENCHMARK(BM_FirstLayoutEachWide)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sorna
@@ -82,5 +93,7 @@ int main(int argc, char** argv) {
     return sorna::RunBenchmarksWithRatios(
         argc, argv,
         {{"layout / sum of widths", "BM_Layout", "BM_SumWidths"},
-         {"first layout / sum of widths", "BM_FirstLayout", "BM_SumWidths"}});
+         {"first layout / sum of widths", "BM_FirstLayout", "BM_SumWidths"},
+         {"first layout, each wide width / sum of widths", "BM_FirstLayoutEachWide",
+          "BM_SumWidths"}});
 }
