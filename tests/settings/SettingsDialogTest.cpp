@@ -71,6 +71,12 @@ protected:
 TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     settings.sFontFaceName = u"nanumgothic";  // an installed face in other letter case
     Open();
+    auto& fonts = Find<QComboBox>(kIdFontList);
+    EXPECT_EQ(fonts.currentText(), QStringLiteral("NanumGothic"));
+    for (int i = 0; i < fonts.count(); ++i) {  // each family once, without its foundries
+        EXPECT_EQ(fonts.findText(fonts.itemText(i).section(QStringLiteral(" ["), 0, 0)), i);
+    }
+    fonts.setCurrentText(QStringLiteral("DejaVu Serif"));
     Type(kIdFontSize, QStringLiteral("9x9"));  // the box takes digits only
     EXPECT_EQ(Text(kIdFontSize), QStringLiteral("99"));
     Type(kIdTopBottomMargin, QString());
@@ -94,7 +100,7 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     EXPECT_EQ(settings.nShareLine, 9);
     EXPECT_EQ(settings.bSmoothScroll, 1);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);
-    EXPECT_EQ(settings.sFontFaceName, u"NanumGothic");
+    EXPECT_EQ(settings.sFontFaceName, u"DejaVu Serif");
 }
 
 TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLists) {
@@ -120,13 +126,14 @@ TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLis
 }
 
 // What the lists cannot show is kept: a face that is not installed, a speed that is not listed.
+// The font list shows the Korean family that stands in for the face.
 TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
     settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"No Such Face";
     settings.clrBkgnd = 0x123456;
     Open();
     EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), "NanumGothic");
     ModalAnswer<QColorDialog> cancel([](QColorDialog& chooser) {
         chooser.setCurrentColor(Qt::green);
         chooser.reject();
