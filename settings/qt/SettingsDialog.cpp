@@ -63,11 +63,14 @@ QString WithoutFoundry(const QString& family) {
     return family.section(QStringLiteral(" ["), 0, 0);
 }
 
-// Every family once, sorted as a sorted list keeps them: letter case ignored.
+// Every family the view can draw in once, sorted as a sorted list keeps them: letter case
+// ignored.
 QStringList SortedFamilies() {
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
-        families.append(WithoutFoundry(family));
+        if (IsTextFamily(family)) {
+            families.append(WithoutFoundry(family));
+        }
     }
     families.removeDuplicates();
     std::stable_sort(families.begin(), families.end(), [](const QString& a, const QString& b) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "settings/qt/SettingsDialog.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
+#include "view/qt/ViewFont.h"
 
 namespace sorna {
 namespace {
@@ -73,8 +75,11 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     Open();
     auto& fonts = Find<QComboBox>(kIdFontList);
     EXPECT_EQ(fonts.currentText(), QStringLiteral("NanumGothic"));
-    for (int i = 0; i < fonts.count(); ++i) {  // each family once, without its foundries
-        EXPECT_EQ(fonts.findText(fonts.itemText(i).section(QStringLiteral(" ["), 0, 0)), i);
+    for (int i = 0; i < fonts.count(); ++i) {  // each family once, and each takes effect
+        const QString family = fonts.itemText(i);
+        const QFont font = MakeViewFont({family.toStdU16String(), 15, false, false});
+        EXPECT_EQ(fonts.findText(family), i);
+        EXPECT_EQ(QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0), family);
     }
     fonts.setCurrentText(QStringLiteral("DejaVu Serif"));
     Type(kIdFontSize, QStringLiteral("9x9"));  // the box takes digits only

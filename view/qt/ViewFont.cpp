@@ -17,11 +17,11 @@ QString KoreanFamily() {
     return korean.isEmpty() ? QString() : korean.front();
 }
 
-// The face first when it is installed, then the Korean family unless it is the face itself.
+// The face first when it is a text family, then the Korean family unless it is the face itself.
 // With neither installed the face is asked for all the same, and the system stands in for it.
 QStringList FamiliesFor(const QString& face) {
     QStringList families;
-    if (!QFontDatabase::writingSystems(face).isEmpty()) {
+    if (IsTextFamily(face)) {
         families.append(face);
     }
     const QString korean = KoreanFamily();
@@ -32,6 +32,11 @@ QStringList FamiliesFor(const QString& face) {
 }
 
 }  // namespace
+
+bool IsTextFamily(const QString& family) {
+    return QFontDatabase::hasFamily(family) &&
+           !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
+}
 
 QFont MakeViewFont(const FontDescription& description) {
     const std::u16string& face = description.faceName;
