@@ -6,7 +6,9 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include <numeric>
 #include <string>
+#include <tuple>
 
 #include "document/LoadDocument.h"
 #include "platform/qt/QtConversions.h"
@@ -169,11 +171,13 @@ TEST(ViewFont, LettersComeFromTheFaceWhenInstalledAndHangulFromTheKoreanFamilyIf
     }
 }
 
-// Real English and Korean text in a face without Hangul, whose dashes are wider than a Hangul
-// syllable: each line is drawn no wider than the layout measured it code unit by code unit.
-TEST_F(PaintTest, AFaceWithoutHangulIsDrawnNoWiderThanItIsMeasured) {
-    for (const auto& [size, bold] : {std::pair{15, false}, {23, true}}) {
-        view.SetFont(u"DejaVu Serif", size, false, bold);
+// Real English and Korean text, in the default face and in a face without Hangul whose dashes
+// are wider than a Hangul syllable: each line is drawn no wider than the layout measured it.
+TEST_F(PaintTest, RealTextIsDrawnNoWiderThanItIsMeasuredInAnyFace) {
+    for (const auto& [face, size, bold] : {std::tuple{u"Tahoma", 15, false},
+                                           {u"DejaVu Serif", 15, false},
+                                           {u"DejaVu Serif", 23, true}}) {
+        view.SetFont(face, size, false, bold);
         const QFontMetricsF drawn(MakeViewFont(view.Font()));
         const CharMetrics metrics = canvas.MeasureChars(view.Font());
         for (const char* name : {"en-gutenberg-01-large.txt", "ko-utf8-novel-03.txt"}) {
@@ -183,10 +187,9 @@ TEST_F(PaintTest, AFaceWithoutHangulIsDrawnNoWiderThanItIsMeasured) {
             for (int32_t n = 0; n + 1 < view.Lines().Count(); ++n) {
                 std::u16string_view line = view.LineChars(n);
                 line = line.substr(0, line.find_last_not_of(u" \r\n") + 1);  // what hangs
-                int64_t measured = 0;
-                for (const char16_t c : line) {
-                    measured += metrics.Width(c);
-                }
+                const int64_t measured = std::accumulate(
+                    line.begin(), line.end(), int64_t{0},
+                    [&](int64_t sum, char16_t c) { return sum + metrics.Width(c); });
                 EXPECT_LE(drawn.horizontalAdvance(ToQString(line)), measured) << name << " " << n;
             }
         }
