@@ -1,7 +1,8 @@
 // Laying out a 100 MiB document against a loop that only looks up and sums the width of every
 // code unit, the least any layout must do, and against a vectorised sum of those widths looked
 // up beforehand, the speed of reading the text once (the limit); then the first layout of a
-// document, with the line table growing from nothing.
+// document, with the line table growing from nothing, with one width for all wide code units
+// and with one for each.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -79,8 +80,7 @@ void BM_Layout(benchmark::State& state) {
 }
 BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
 
-void BM_FirstLayout(benchmark::State& state) {
-    const CharMetrics& metrics = SharedBenchView().device.metrics;
+void FirstLayouts(benchmark::State& state, const CharMetrics& metrics) {
     for (auto _ : state) {
         LineTable lines;
         benchmark::DoNotOptimize(
@@ -89,7 +89,19 @@ void BM_FirstLayout(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
 }
+
+void BM_FirstLayout(benchmark::State& state) {
+    FirstLayouts(state, SharedBenchView().device.metrics);
+}
 BENCHMARK(BM_FirstLayout)->Unit(benchmark::kMillisecond);
+
+// The same with a width for each code unit above U+0100, as a face without Hangul is measured.
+void BM_FirstLayoutEachWide(benchmark::State& state) {
+    CharMetrics metrics = SharedBenchView().device.metrics;
+    metrics.wideWidths.assign(0x10000 - CharMetrics::kWideFrom, metrics.wideWidth);
+    FirstLayouts(state, metrics);
+}
+BENCHMARK(BM_FirstLayoutEachWide)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sorna
@@ -102,5 +114,7 @@ int main(int argc, char** argv) {
          {"layout / vectorised sum of widths (limit)", "BM_Layout", "BM_SumWidthsVector"},
          {"first layout / sum of widths", "BM_FirstLayout", "BM_SumWidths"},
          {"first layout / vectorised sum of widths (limit)", "BM_FirstLayout",
-          "BM_SumWidthsVector"}});
+          "BM_SumWidthsVector"},
+         {"first layout, each wide width / vectorised sum of widths (limit)",
+          "BM_FirstLayoutEachWide", "BM_SumWidthsVector"}});
 }

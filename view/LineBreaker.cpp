@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <vector>
 
 #include "view/CharClass.h"
 
@@ -33,32 +34,32 @@ struct CodeUnit {
     CharClass growingClass;  // its class when its runs grow, kNoRun for runs of one code unit
 };
 
-// Width and class looked up together, without a branch: one entry for every code unit up to
-// U+0100 and one that stands for all above it.
+// Width and class looked up together, without a branch: one entry for every code unit.
 class CodeUnitTable {
 public:
-    explicit CodeUnitTable(const CharMetrics& metrics) {
-        for (char16_t c = 0; c <= 0x101; ++c) {
+    explicit CodeUnitTable(const CharMetrics& metrics) : entries_(kSize), skipWidths_(kSize) {
+        for (size_t i = 0; i < kSize; ++i) {
+            const auto c = char16_t(i);
             const CharClass m = ClassifyChar(c);
             const bool grows =
                 m == CharClass::Letter || m == CharClass::BreakMark || m == CharClass::End;
             const bool stops = m == CharClass::LineFeed || m == CharClass::End;
-            entries_[c] = {metrics.Width(c), m, grows ? m : kNoRun};
-            skipWidths_[c] = stops ? kStopWidth : metrics.Width(c);
+            entries_[i] = {metrics.Width(c), m, grows ? m : kNoRun};
+            skipWidths_[i] = stops ? kStopWidth : metrics.Width(c);
             widthsNonNegative_ = widthsNonNegative_ && metrics.Width(c) >= 0;
         }
     }
-    const CodeUnit& operator[](char16_t c) const { return entries_[Index(c)]; }
-    int64_t SkipWidth(char16_t c) const { return skipWidths_[Index(c)]; }
+    const CodeUnit& operator[](char16_t c) const { return entries_[c]; }
+    int64_t SkipWidth(char16_t c) const { return skipWidths_[c]; }
     // With a negative width a line's fill can shrink again, so a run may fit after one that
     // did not, and fitting is no longer decided by where the fill first passes the edge.
     bool WidthsNonNegative() const { return widthsNonNegative_; }
 
 private:
-    static size_t Index(char16_t c) { return IsWide(c) ? 0x101 : c; }
+    static constexpr size_t kSize = 0x10000;
 
-    std::array<CodeUnit, 0x102> entries_{};
-    std::array<int64_t, 0x102> skipWidths_{};
+    std::vector<CodeUnit> entries_;
+    std::vector<int64_t> skipWidths_;
     bool widthsNonNegative_ = true;
 };
 

@@ -11,7 +11,8 @@ class ViewDevice {
 public:
     virtual ~ViewDevice() = default;
 
-    // Advance widths of code units 0..255 and the advance and height of U+AC00, as the font so
+    // Advance widths of code units 0..255, the advance and height of U+AC00 and, when a face
+    // without Hangul draws some code units above U+00FF, the width of each, as the font so
     // described measures them.
     virtual CharMetrics MeasureChars(const FontDescription& font) = 0;
 

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "history/SelectString.h"
-#include "platform/qt/QtConversions.h"
 #include "platform/qt/DialogGeometry.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 #include "resources/DialogStrings.h"
 #include "resources/Format.h"
@@ -22,6 +22,7 @@
 #include "settings/qt/ColourSwatch.h"
 #include "settings/qt/KeyboardDialog.h"
 #include "settings/qt/UpDownArrows.h"
+#include "view/qt/ViewFont.h"
 
 namespace sorna {
 namespace {
@@ -57,17 +58,33 @@ QString SpeedText(int32_t speed) {
     return ToQString(FormatText(kSpeedPattern, {int64_t{speed}}));
 }
 
-// The families sorted as a sorted list keeps them: letter case ignored.
-std::vector<std::u16string> SortedFamilies() {
-    QStringList families = QFontDatabase::families();
+// A family that several foundries make is named "Family [Foundry]" once for each of them.
+QString WithoutFoundry(const QString& family) {
+    return family.section(QStringLiteral(" ["), 0, 0);
+}
+
+// Every family the view can draw in once, sorted as a sorted list keeps them: letter case
+// ignored.
+QStringList SortedFamilies() {
+    QStringList families;
+    for (const QString& family : QFontDatabase::families()) {
+        if (IsTextFamily(family)) {
+            families.append(WithoutFoundry(family));
+        }
+    }
+    families.removeDuplicates();
     std::stable_sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
-    std::vector<std::u16string> names;
-    for (const QString& family : families) {
-        names.push_back(family.toStdU16String());
-    }
-    return names;
+    return families;
+}
+
+// The family the view draws with: the face when it is installed, otherwise the Korean family
+// that stands in for it.
+QString FamilyInEffect(const Settings& settings) {
+    const QFont font =
+        MakeViewFont({settings.sFontFaceName, settings.nFontSize, false, settings.bBold != 0});
+    return WithoutFoundry(QFontInfo(font).family());
 }
 
 }  // namespace
@@ -197,10 +214,7 @@ ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view lab
 
 // Both lists start with nothing selected, which a value that matches no entry leaves so.
 void SettingsDialog::FillFontList() {
-    families_ = SortedFamilies();
-    for (const std::u16string& family : families_) {
-        fontList_->addItem(ToQString(family));
-    }
+    fontList_->addItems(SortedFamilies());
     fontList_->setCurrentIndex(-1);
 }
 
@@ -219,10 +233,8 @@ void SettingsDialog::ShowValues() {
         check.box->setChecked(settings_.*check.field != 0);
     }
     dictionaryPath_->setText(ToQString(settings_.sEngDicPath));
-    // An installed family that begins with the face name, such as "Tahoma Bold" for "Tahoma".
-    if (const auto font = SelectString(families_, settings_.sFontFaceName, std::nullopt)) {
-        fontList_->setCurrentIndex(static_cast<int>(*font));
-    }
+    shownFont_ = fontList_->findText(FamilyInEffect(settings_), Qt::MatchFixedString);
+    fontList_->setCurrentIndex(shownFont_);
     // A speed is one of the numbers listed, not any entry that begins with its digits.
     const int speed = speedList_->findText(SpeedText(settings_.nAutoScrollSpeed));
     if (speed >= 0) {
@@ -254,8 +266,9 @@ void SettingsDialog::ResetPressed() {
     ShowValues();
 }
 
-// A list with nothing selected leaves its setting as it was: a face that is not installed, or a
-// speed that is not listed, is kept rather than lost.
+// A list with nothing selected leaves its setting as it was, and so does the font list while it
+// shows the family in effect: a speed that is not listed, or a face that is not installed and
+// has the Korean family standing in for it, is kept rather than lost.
 void SettingsDialog::accept() {
     for (const NumberBinding& number : numbers_) {
         settings_.*number.field = ParseNumberBox(number.box->text().toStdU16String());
@@ -266,7 +279,7 @@ void SettingsDialog::accept() {
     if (speedList_->currentIndex() >= 0) {
         settings_.nAutoScrollSpeed = ParseNumberBox(speedList_->currentText().toStdU16String());
     }
-    if (fontList_->currentIndex() >= 0) {
+    if (fontList_->currentIndex() >= 0 && fontList_->currentIndex() != shownFont_) {
         settings_.sFontFaceName = fontList_->currentText().toStdU16String();
     }
     settings_.sEngDicPath = dictionaryPath_->text().toStdU16String();

@@ -61,9 +61,9 @@ private:
     Settings& settings_;
     std::vector<NumberBinding> numbers_;
     std::vector<CheckBinding> checks_;
-    std::vector<std::u16string> families_;  // as the font list shows them
-    std::vector<ColourSwatch*> swatches_;   // the controls are owned by the dialog
+    std::vector<ColourSwatch*> swatches_;  // the controls are owned by the dialog
     QComboBox* fontList_ = nullptr;
+    int shownFont_ = -1;  // the family in effect, as the font list last showed it
     QComboBox* speedList_ = nullptr;
     QLineEdit* dictionaryPath_ = nullptr;
 };

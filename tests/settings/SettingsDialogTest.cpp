@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "settings/qt/SettingsDialog.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
+#include "view/qt/ViewFont.h"
 
 namespace sorna {
 namespace {
@@ -71,6 +73,15 @@ protected:
 TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     settings.sFontFaceName = u"nanumgothic";  // an installed face in other letter case
     Open();
+    auto& fonts = Find<QComboBox>(kIdFontList);
+    EXPECT_EQ(fonts.currentText(), QStringLiteral("NanumGothic"));
+    for (int i = 0; i < fonts.count(); ++i) {  // each family once, and each takes effect
+        const QString family = fonts.itemText(i);
+        const QFont font = MakeViewFont({family.toStdU16String(), 15, false, false});
+        EXPECT_EQ(fonts.findText(family), i);
+        EXPECT_EQ(QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0), family);
+    }
+    fonts.setCurrentText(QStringLiteral("DejaVu Serif"));
     Type(kIdFontSize, QStringLiteral("9x9"));  // the box takes digits only
     EXPECT_EQ(Text(kIdFontSize), QStringLiteral("99"));
     Type(kIdTopBottomMargin, QString());
@@ -94,7 +105,7 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     EXPECT_EQ(settings.nShareLine, 9);
     EXPECT_EQ(settings.bSmoothScroll, 1);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);
-    EXPECT_EQ(settings.sFontFaceName, u"NanumGothic");
+    EXPECT_EQ(settings.sFontFaceName, u"DejaVu Serif");
 }
 
 TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLists) {
@@ -120,13 +131,14 @@ TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLis
 }
 
 // What the lists cannot show is kept: a face that is not installed, a speed that is not listed.
+// The font list shows the Korean family that stands in for the face.
 TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
     settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"No Such Face";
     settings.clrBkgnd = 0x123456;
     Open();
     EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), "NanumGothic");
     ModalAnswer<QColorDialog> cancel([](QColorDialog& chooser) {
         chooser.setCurrentColor(Qt::green);
         chooser.reject();

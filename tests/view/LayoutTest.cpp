@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/support/ViewTestSupport.h"
 #include "document/LoadDocument.h"
 #include "resources/Format.h"
 #include "tests/support/Corpus.h"
+#include "tests/support/ViewTestSupport.h"
 #include "view/CharClass.h"
 #include "view/LineBreaker.h"
 
@@ -149,11 +149,16 @@ void CheckLines(const TextView& view, const CharMetrics& widths, int64_t availab
 }
 
 // Every real document at several widths and both ways with leading spaces, in uneven letter
-// widths so that lines fill up differently from character to character.
+// widths so that lines fill up differently from character to character; wide code units take
+// one width, and then each its own, as when a face without Hangul draws some of them.
 TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
     test::FixedMetricsDevice device(0, 15, 17);
     for (int c = 0; c < 256; ++c) {
         device.metrics.charWidths[c] = 4 + c % 9;
+    }
+    std::vector<int32_t> eachWide;
+    for (int c = CharMetrics::kWideFrom; c <= 0xFFFF; ++c) {
+        eachWide.push_back(9 + c % 11);
     }
     int documents = 0;
     for (const auto& file : corpus::Documents()) {
@@ -164,12 +169,15 @@ TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
             continue;  // a page whose text ends at once has nothing to lay out
         }
         ++documents;
-        for (const int32_t available : {37, 240, 1077}) {
-            for (const bool removeLineStartSpace : {true, false}) {
-                view.SetTextArea({0, 0, available + 3, 320}, false);
-                view.SetOptions(false, removeLineStartSpace);
-                ASSERT_TRUE(view.Layout(nullptr));
-                CheckLines(view, device.metrics, available);
+        for (const auto& wideWidths : {std::vector<int32_t>{}, eachWide}) {
+            device.metrics.wideWidths = wideWidths;
+            for (const int32_t available : {37, 240, 1077}) {
+                for (const bool removeLineStartSpace : {true, false}) {
+                    view.SetTextArea({0, 0, available + 3, 320}, false);
+                    view.SetOptions(false, removeLineStartSpace);
+                    ASSERT_TRUE(view.Layout(nullptr));
+                    CheckLines(view, device.metrics, available);
+                }
             }
         }
     }

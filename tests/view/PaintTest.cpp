@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 
+#include <numeric>
 #include <string>
+#include <tuple>
 
+#include "document/LoadDocument.h"
+#include "platform/qt/QtConversions.h"
+#include "resources/Format.h"
+#include "tests/support/Corpus.h"
 #include "tests/support/ViewTestSupport.h"
 #include "view/PagePlan.h"
 #include "view/TextView.h"
@@ -133,20 +139,60 @@ TEST(PageCanvas, WithoutAPageNothingIsPainted) {
     EXPECT_EQ(target.pixelColor(120, 160), QColor(Qt::magenta));
 }
 
-TEST(ViewFont, FacesWithoutHangulAreDrawnInAKoreanFamily) {
-    const QStringList korean = QFontDatabase::families(QFontDatabase::Korean);
-    ASSERT_FALSE(korean.isEmpty()) << "fonts-nanum is not installed";
-    for (const std::u16string face : {u"Tahoma", u"굴림", u"DejaVu Sans", u""}) {
-        EXPECT_TRUE(korean.contains(QFontInfo(MakeViewFont({face, 15, false, false})).family()))
-            << QString::fromStdU16String(face).toStdString();
+// The family Qt draws the only character of `text` in.
+QString DrawnFamily(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return layout.glyphRuns().front().rawFont().familyName();
+}
+
+TEST(ViewFont, LettersComeFromTheFaceWhenInstalledAndHangulFromTheKoreanFamilyIfTheFaceHasNone) {
+    const struct {
+        std::u16string face;
+        const char* latin;
+        const char* hangul;
+    } cases[] = {
+        {u"Tahoma", "NanumGothic", "NanumGothic"},  // not installed
+        {u"DejaVu Serif", "DejaVu Serif", "NanumGothic"},
+        {u"NanumMyeongjo", "NanumMyeongjo", "NanumMyeongjo"},
+    };
+    for (const auto& [face, latin, hangul] : cases) {
+        const QFont font = MakeViewFont({face, 15, false, false});
+        EXPECT_EQ(DrawnFamily(font, QStringLiteral("S")), QLatin1String(latin));
+        EXPECT_EQ(DrawnFamily(font, QStringLiteral("한")), QLatin1String(hangul));
     }
-    EXPECT_EQ(QFontInfo(MakeViewFont({u"NanumMyeongjo", 15, false, false})).family(),
-              QStringLiteral("NanumMyeongjo"));
     // Hand-edited sizes of zero or below still measure.
     for (const int32_t size : {0, -15}) {
         const QFont font = MakeViewFont({u"NanumGothic", size, false, false});
         EXPECT_EQ(font.pixelSize(), 1);
         EXPECT_GT(MeasureChars(font).wideHeight, 0);
+    }
+}
+
+// Real English and Korean text, in the default face and in a face without Hangul whose dashes
+// are wider than a Hangul syllable: each line is drawn no wider than the layout measured it.
+TEST_F(PaintTest, RealTextIsDrawnNoWiderThanItIsMeasuredInAnyFace) {
+    for (const auto& [face, size, bold] : {std::tuple{u"Tahoma", 15, false},
+                                           {u"DejaVu Serif", 15, false},
+                                           {u"DejaVu Serif", 23, true}}) {
+        view.SetFont(face, size, false, bold);
+        const QFontMetricsF drawn(MakeViewFont(view.Font()));
+        const CharMetrics metrics = canvas.MeasureChars(view.Font());
+        for (const char* name : {"en-gutenberg-01-large.txt", "ko-utf8-novel-03.txt"}) {
+            view.ClearDocument();
+            ASSERT_TRUE(LoadDocument(view.Document(), Widen(corpus::File(name).string()), nullptr));
+            ASSERT_TRUE(view.Layout(nullptr));
+            for (int32_t n = 0; n + 1 < view.Lines().Count(); ++n) {
+                std::u16string_view line = view.LineChars(n);
+                line = line.substr(0, line.find_last_not_of(u" \r\n") + 1);  // what hangs
+                const int64_t measured = std::accumulate(
+                    line.begin(), line.end(), int64_t{0},
+                    [&](int64_t sum, char16_t c) { return sum + metrics.Width(c); });
+                EXPECT_LE(drawn.horizontalAdvance(ToQString(line)), measured) << name << " " << n;
+            }
+        }
     }
 }
 

@@ -36,7 +36,11 @@ bool PageCanvas::CreateBuffers(int screenWidth, int screenHeight, qreal devicePi
 }
 
 CharMetrics PageCanvas::MeasureChars(const FontDescription& font) {
-    return sorna::MeasureChars(FontFor(font));
+    const QFont& measured = FontFor(font);
+    if (!metrics_) {
+        metrics_ = sorna::MeasureChars(measured);
+    }
+    return *metrics_;
 }
 
 void PageCanvas::Repaint() {
@@ -81,6 +85,7 @@ const QFont& PageCanvas::FontFor(const FontDescription& description) {
     if (fontDescription_ != description) {
         font_ = MakeViewFont(description);
         fontDescription_ = description;
+        metrics_.reset();
     }
     return font_;
 }

@@ -13,8 +13,9 @@
 
 namespace sorna {
 
-// Where the view's pages are drawn: the view font and the page bitmap. Each page is rendered
-// whole into the bitmap and copied to the window in one piece.
+// Where the view's pages are drawn: the view font, its widths and the page bitmap. Each page is
+// rendered whole into the bitmap and copied to the window in one piece. The font is measured
+// once, not at every layout.
 //
 // The window's paint event calls PaintTo with its painter and the plan of its page; Repaint
 // runs what the window gave to OnRepaint, which paints at once: that is how every change of
@@ -45,6 +46,7 @@ private:
     OffscreenBitmap page_;
     std::optional<FontDescription> fontDescription_;
     QFont font_;
+    std::optional<CharMetrics> metrics_;  // of font_, once measured
 };
 
 }  // namespace sorna
