@@ -98,6 +98,11 @@ void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
                  &Settings::nTBSpace);
     AddNumberBox(*row, kLeftRightLabel, kIdLeftRightMargin, kIdLeftRightMarginArrows, kSpacingRange,
                  &Settings::nLRSpace);
+    // A phone's screen is too narrow for three boxes side by side.
+    if (OnPocketScreen(*this)) {
+        row->addStretch();
+        row = AddRow(layout);
+    }
     AddNumberBox(*row, kLineGapLabel, kIdLineGap, kIdLineGapArrows, kSpacingRange,
                  &Settings::nLineSpace);
     row->addStretch();
@@ -232,7 +237,7 @@ void SettingsDialog::ShowValues() {
 
 void SettingsDialog::ChooseColour(uint32_t Settings::*field) {
     QColorDialog chooser(ToQColor(settings_.*field), this);
-    if (chooser.exec() != QDialog::Accepted) {
+    if (ExecDialog(chooser) != QDialog::Accepted) {
         return;
     }
     settings_.*field = ToColourValue(chooser.selectedColor());
