@@ -278,9 +278,9 @@ void SettingsDialog::accept() {
     QDialog::accept();
 }
 
-void RunSettingsDialog(QWidget& owner, Settings& settings) {
+bool RunSettingsDialog(QWidget& owner, Settings& settings) {
     SettingsDialog dialog(owner, settings);
-    ExecFullScreenDialog(dialog);
+    return ExecFullScreenDialog(dialog) == QDialog::Accepted;
 }
 
 }  // namespace sorna
