@@ -175,10 +175,14 @@ void ReaderSession::ShowAbout() {
     shell_.RunAboutDialog();
 }
 
-// Saved and applied however the dialog ended: some of its changes take effect at once.
+// Some of the dialog's changes are made at once, and the minute's save may store them meanwhile:
+// left without OK, the settings it began with come back, saved and applied again.
 void ReaderSession::ChangeSettings() {
     autoScroll_.Stop();
-    shell_.RunSettingsDialog(settings_);
+    const Settings before = settings_;
+    if (!shell_.RunSettingsDialog(settings_)) {
+        settings_ = before;
+    }
     settings_.SaveSettings();
     ApplySettings();
 }

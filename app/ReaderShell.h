@@ -46,8 +46,9 @@ public:
     // The document the user picked, or the empty string when none was.
     virtual std::u16string ChooseDocumentPath() = 0;
     virtual void RunAboutDialog() = 0;
-    // Edits the settings in place; some changes take effect before the dialog ends.
-    virtual void RunSettingsDialog(Settings& settings) = 0;
+    // Edits the settings in place; some changes take effect before the dialog ends. True when it
+    // was left with OK.
+    [[nodiscard]] virtual bool RunSettingsDialog(Settings& settings) = 0;
     // Searches act on the view as the user presses "찾기".
     virtual void RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) = 0;
     virtual void RunEditBookmarksDialog(Bookmarks& bookmarks) = 0;

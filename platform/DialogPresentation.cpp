@@ -4,8 +4,12 @@
 
 namespace sorna {
 
+bool IsPocketScreen(int32_t screenWidth, int32_t screenHeight) {
+    return std::min(screenWidth, screenHeight) < kPocketScreenSide;
+}
+
 bool OpensFullScreen(bool mainWindowFullScreen, int32_t screenWidth, int32_t screenHeight) {
-    return mainWindowFullScreen || std::min(screenWidth, screenHeight) < kPocketScreenSide;
+    return mainWindowFullScreen || IsPocketScreen(screenWidth, screenHeight);
 }
 
 }  // namespace sorna

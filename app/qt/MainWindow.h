@@ -67,7 +67,7 @@ private:
     [[nodiscard]] bool Confirm(std::u16string_view question) override;
     std::u16string ChooseDocumentPath() override;
     void RunAboutDialog() override;
-    void RunSettingsDialog(Settings& settings) override;
+    bool RunSettingsDialog(Settings& settings) override;
     void RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) override;
     void RunEditBookmarksDialog(Bookmarks& bookmarks) override;
     [[nodiscard]] bool RunAddBookmarkDialog(std::u16string& label, size_t capacity) override;

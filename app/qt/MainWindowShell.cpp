@@ -81,8 +81,8 @@ void MainWindow::RunAboutDialog() {
     sorna::RunAboutDialog(*this);
 }
 
-void MainWindow::RunSettingsDialog(Settings& settings) {
-    sorna::RunSettingsDialog(*this, settings);
+bool MainWindow::RunSettingsDialog(Settings& settings) {
+    return sorna::RunSettingsDialog(*this, settings);
 }
 
 void MainWindow::RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) {

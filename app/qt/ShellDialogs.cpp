@@ -7,6 +7,7 @@
 #include <QProcess>
 
 #include "platform/FindProgram.h"
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
@@ -21,7 +22,7 @@ std::u16string ChooseDocumentPath(QWidget& owner) {
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters({ToQString(kOpenFilterText), ToQString(kOpenFilterAll)});
     dialog.setDirectory(QDir::home());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (ExecDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().front().toStdU16String();
@@ -30,7 +31,7 @@ std::u16string ChooseDocumentPath(QWidget& owner) {
 void ShowOpenFailure(QWidget& owner, std::u16string_view message) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(kOpenFailedCaption), ToQString(message),
                     QMessageBox::Ok, &owner);
-    box.exec();
+    ExecDialog(box);
 }
 
 void LaunchDictionary(QWidget& owner, std::u16string_view programPath, std::u16string_view word,

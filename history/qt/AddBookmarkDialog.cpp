@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/QtConversions.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
@@ -38,7 +39,7 @@ void AddBookmarkDialog::done(int result) {
 
 bool RunAddBookmarkDialog(QWidget& owner, std::u16string& label, size_t capacity) {
     AddBookmarkDialog dialog(owner, label, capacity);
-    return dialog.exec() == QDialog::Accepted;
+    return ExecDialog(dialog) == QDialog::Accepted;
 }
 
 }  // namespace sorna

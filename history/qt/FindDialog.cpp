@@ -7,8 +7,9 @@
 #include <QPushButton>
 
 #include "history/SelectString.h"
-#include "platform/qt/QtConversions.h"
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
 
@@ -90,7 +91,7 @@ void FindDialog::ClearListPressed() {
 
 void RunFindDialog(QWidget& owner, RecentSearches& searches, int32_t& ignoreCase, TextView& view) {
     FindDialog dialog(owner, searches, ignoreCase, view);
-    dialog.exec();
+    ExecDialog(dialog);
 }
 
 }  // namespace sorna

@@ -1,38 +1,105 @@
 #include "platform/qt/DialogGeometry.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <algorithm>
 
 #include "platform/DialogPresentation.h"
+#include "platform/qt/FitDialogContent.h"
 
 namespace sorna {
 
 namespace {
 
+// The characters a list box shows at the least.
+constexpr int kShortestListText = 4;
+
 // The window at the top of the chain of owners: the main window for every dialog of the reader.
-const QWidget* MainWindowOf(const QWidget& dialog) {
+const QWidget& MainWindowOf(const QWidget& dialog) {
     const QWidget* window = dialog.window();
     while (window->parentWidget() != nullptr) {
         window = window->parentWidget()->window();
     }
-    return window;
+    return *window;
+}
+
+const QScreen& ScreenOf(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return *(screen != nullptr ? screen : QGuiApplication::primaryScreen());
+}
+
+// The room for a dialog's inside: the screen less the desktop's panels, and less the frame the
+// desktop puts around a window, as it framed the main window.
+QSize RoomOn(const QScreen& screen, const QWidget& mainWindow) {
+    return screen.availableGeometry().size() -
+           (mainWindow.frameGeometry().size() - mainWindow.size());
+}
+
+// On a phone's screen buttons are finger-sized, and a list box may be narrower than its longest
+// entry, as it is anyway where there is room.
+void FitForFingers(QWidget& dialog) {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const QSize least = button->minimumSize().expandedTo({kFingerSide, kFingerSide});
+        button->setMaximumSize(button->maximumSize().expandedTo(least));
+        button->setMinimumSize(least);
+    }
+    for (QComboBox* list : dialog.findChildren<QComboBox*>()) {
+        list->setMinimumContentsLength(std::max(list->minimumContentsLength(), kShortestListText));
+    }
+}
+
+// Takes in the sizes the dialog's controls ask for now, before they are weighed.
+void SettleLayout(QDialog& dialog) {
+    if (QLayout* layout = dialog.layout()) {
+        layout->activate();
+    }
+}
+
+// The size the dialog would open at, at most `room`.
+QSize BoundedSize(QDialog& dialog, QSize room) {
+    if (!dialog.testAttribute(Qt::WA_Resized)) {
+        dialog.adjustSize();
+    }
+    return dialog.size().boundedTo(room);
+}
+
+int ExecFitted(QDialog& dialog, bool mayCoverScreen) {
+    const QWidget& mainWindow = MainWindowOf(dialog);
+    const QScreen& screen = ScreenOf(mainWindow);
+    const QSize screenSize = screen.geometry().size();
+    const QSize room = RoomOn(screen, mainWindow);
+    if (OnPocketScreen(dialog)) {
+        FitForFingers(dialog);
+    }
+    SettleLayout(dialog);
+    FitDialogContent(dialog, room);
+    SettleLayout(dialog);
+    dialog.resize(BoundedSize(dialog, room));
+    if (mayCoverScreen &&
+        OpensFullScreen(mainWindow.isFullScreen(), screenSize.width(), screenSize.height())) {
+        dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
+    }
+    return dialog.exec();
 }
 
 }  // namespace
 
+bool OnPocketScreen(const QWidget& widget) {
+    const QSize screenSize = ScreenOf(MainWindowOf(widget)).geometry().size();
+    return IsPocketScreen(screenSize.width(), screenSize.height());
+}
+
+int ExecDialog(QDialog& dialog) {
+    return ExecFitted(dialog, false);
+}
+
 int ExecFullScreenDialog(QDialog& dialog) {
-    const QWidget* mainWindow = MainWindowOf(dialog);
-    const QScreen* screen = mainWindow->screen();
-    const QSize screenSize =
-        (screen != nullptr ? screen : QGuiApplication::primaryScreen())->geometry().size();
-    if (OpensFullScreen(mainWindow->isFullScreen(), screenSize.width(), screenSize.height())) {
-        dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
-    } else {
-        dialog.adjustSize();
-    }
-    return dialog.exec();
+    return ExecFitted(dialog, true);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 
@@ -11,7 +12,7 @@ namespace {
 QMessageBox::StandardButton Ask(QWidget& owner, QMessageBox::Icon icon, std::u16string_view text,
                                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, ToQString(kProductName), ToQString(text), buttons, &owner);
-    box.exec();
+    ExecDialog(box);
     return box.standardButton(box.clickedButton());
 }
 

@@ -5,8 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/qt/QtConversions.h"
+#include "platform/qt/DialogGeometry.h"
 #include "platform/qt/KeyCodes.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/AppStrings.h"
 #include "resources/SettingsStrings.h"
 #include "settings/KeySlots.h"
@@ -47,7 +48,7 @@ void KeyCaptureDialog::keyReleaseEvent(QKeyEvent* event) {
 
 uint32_t RunKeyCaptureDialog(QWidget& owner) {
     KeyCaptureDialog dialog(owner);
-    dialog.exec();
+    ExecDialog(dialog);
     return dialog.CapturedKey();
 }
 

@@ -115,6 +115,11 @@ void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
                  &Settings::nTBSpace);
     AddNumberBox(*row, kLeftRightLabel, kIdLeftRightMargin, kIdLeftRightMarginArrows, kSpacingRange,
                  &Settings::nLRSpace);
+    // A phone's screen is too narrow for three boxes side by side.
+    if (OnPocketScreen(*this)) {
+        row->addStretch();
+        row = AddRow(layout);
+    }
     AddNumberBox(*row, kLineGapLabel, kIdLineGap, kIdLineGapArrows, kSpacingRange,
                  &Settings::nLineSpace);
     row->addStretch();
@@ -244,7 +249,7 @@ void SettingsDialog::ShowValues() {
 
 void SettingsDialog::ChooseColour(uint32_t Settings::*field) {
     QColorDialog chooser(ToQColor(settings_.*field), this);
-    if (chooser.exec() != QDialog::Accepted) {
+    if (ExecDialog(chooser) != QDialog::Accepted) {
         return;
     }
     settings_.*field = ToColourValue(chooser.selectedColor());
@@ -286,9 +291,9 @@ void SettingsDialog::accept() {
     QDialog::accept();
 }
 
-void RunSettingsDialog(QWidget& owner, Settings& settings) {
+bool RunSettingsDialog(QWidget& owner, Settings& settings) {
     SettingsDialog dialog(owner, settings);
-    ExecFullScreenDialog(dialog);
+    return ExecFullScreenDialog(dialog) == QDialog::Accepted;
 }
 
 }  // namespace sorna

@@ -17,8 +17,8 @@ namespace sorna {
 class ColourSwatch;
 
 // The settings dialog. It edits the settings in place: colours, a reset and the keyboard dialog's
-// changes take effect at once, the boxes, checks and lists when OK is pressed. OK is the only way
-// out; Escape and the window's close button do nothing.
+// changes take effect at once, the boxes, checks and lists when OK is pressed. Escape and the
+// window's close button leave without OK, and the caller takes every change back.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 
@@ -26,7 +26,6 @@ public:
     SettingsDialog(QWidget& owner, Settings& settings);
 
     void accept() override;
-    void reject() override {}
 
 private:
     struct NumberBinding {
@@ -68,8 +67,8 @@ private:
     QLineEdit* dictionaryPath_ = nullptr;
 };
 
-// Runs the settings dialog modally over the main window. The caller saves and applies the
-// settings afterwards.
-void RunSettingsDialog(QWidget& owner, Settings& settings);
+// Runs the settings dialog modally over the main window; true when it was left with OK. The
+// caller saves and applies the settings afterwards.
+[[nodiscard]] bool RunSettingsDialog(QWidget& owner, Settings& settings);
 
 }  // namespace sorna

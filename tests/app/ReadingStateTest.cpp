@@ -55,14 +55,20 @@ TEST_F(ReadingState, FullScreenIsSavedAtTheCloseEnteredAtTheNextStartAndAgainOnC
     EXPECT_FALSE(shell.fullScreen || next.FullScreen());
 }
 
-TEST_F(ReadingState, TheSettingsCommandSavesAndAppliesEvenWhenTheDialogIsLeftWithoutOk) {
+TEST_F(ReadingState, TheSettingsDialogsChangesAreKeptByOkAndTakenBackOtherwise) {
     Start();
-    // Colours and the keyboard's keys take effect at once, before the dialog ends.
-    shell.duringDialog = [&] { settings.clrBkgnd = 0x00336699; };
-    session.RunCommand(IDM_SETTINGS);
-    EXPECT_EQ(shell.dialogs, Texts{u"settings"});
-    EXPECT_EQ(session.View().BackColour(), 0x00336699u);
-    EXPECT_EQ(Saved().clrBkgnd, 0x00336699u);
+    const uint32_t before = settings.clrBkgnd;
+    // Colours and the keyboard's keys change at once, and the minute's save may store them.
+    shell.duringDialog = [&] {
+        settings.clrBkgnd = 0x00336699;
+        settings.SaveSettings();
+    };
+    for (const bool ok : {false, true}) {
+        shell.yes = ok;
+        session.RunCommand(IDM_SETTINGS);
+        EXPECT_EQ(session.View().BackColour(), ok ? 0x00336699u : before);
+        EXPECT_EQ(Saved().clrBkgnd, ok ? 0x00336699u : before);
+    }
 }
 
 TEST_F(ReadingState, CommandsSavesAndClosesThatComeDuringALoadWaitForItsEnd) {

@@ -41,7 +41,7 @@ public:
         return chosenPath;
     }
     void RunAboutDialog() override { Dialog(u"about"); }
-    void RunSettingsDialog(Settings&) override { Dialog(u"settings"); }
+    bool RunSettingsDialog(Settings&) override { return Dialog(u"settings"); }
     void RunFindDialog(RecentSearches&, int32_t&, TextView&) override { Dialog(u"find"); }
     void RunEditBookmarksDialog(Bookmarks&) override { Dialog(u"bookmarks"); }
     bool RunAddBookmarkDialog(std::u16string& label, size_t) override {
