@@ -40,7 +40,7 @@ first_page() {
         sleep 0.005  # fixed wait: the poll's period
     done
     shown=$(now)
-    kill "$reader"
+    pkill -P "$reader"  # the reader, so that time(1) writes its figure
     wait "$reader" 2>/dev/null || true
     echo "$(seconds "$start" "$shown") s to the first page, peak $(cat "$scratch/rss") KiB"
 }
