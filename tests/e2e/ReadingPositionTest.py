@@ -1,10 +1,10 @@
-"""Where reading resumes: at the stored position of the document read last, after a kill where the
-minute's save put it (in a file that loads completely), and after a close at the page left."""
+"""Where reading resumes: after a kill where the minute's save put it (in a file that loads
+completely), and after a close at the page left."""
 
 import os
 
 from EndToEnd import ReaderTestCase, corpus_file
-from ReaderSession import DEFAULT_VALUES, decoded, paragraph_start, recent_files, units
+from ReaderSession import FIRST_SAVE, read_values, recent_files
 from VirtualDesktop import wait_until
 
 BOOK = corpus_file("ko-utf8-novel-01.txt")
@@ -12,18 +12,6 @@ SAVE_TIMEOUT = 80  # seconds: the save runs a minute after the start
 
 
 class ReadingPositionTest(ReaderTestCase):
-    def test_a_start_shows_the_line_holding_the_stored_position_at_the_top(self):
-        text = decoded(BOOK, "utf-8")
-        start = paragraph_start(text, len(text) // 3, minimum_length=40)
-        # The same text from that paragraph on, opened at its beginning, is what the page
-        # must show; a position a few characters into the line still means that line.
-        rest = self.home.write_book(BOOK, "-rest", text[start:], "utf-16")
-        expected = self.start_on_document(rest).text_picture()
-        self.readers[-1].close()
-
-        reader = self.start_on_document(BOOK, position=units(text[:start]) + 5)
-        self.assertEqual(reader.text_picture(), expected)
-
     def test_a_kill_after_the_minute_save_and_a_close_resume_where_reading_stopped(self):
         # Stored at its start, so a position beyond it can only come from the save.
         reader = self.start_on_document(BOOK)
@@ -33,7 +21,7 @@ class ReadingPositionTest(ReaderTestCase):
         self.assertGreater(saved, 0, "no save within %d seconds" % SAVE_TIMEOUT)
         reader.stop()
         values = self.home.settings()  # raises on any line that does not read back
-        self.assertLessEqual(DEFAULT_VALUES.keys(), values.keys())
+        self.assertLessEqual(read_values(FIRST_SAVE).keys(), values.keys())
         self.assertEqual(os.listdir(os.path.dirname(self.home.user_reg)), ["user.reg"],
                          "a save left something beside the settings")
 
