@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
+#include <QStringList>
+
 #include "platform/qt/DesktopIdleInhibitor.h"
 #include "tests/support/StandInService.h"
 
@@ -50,6 +53,27 @@ TEST(DesktopIdleInhibitor, WithoutAServiceHoldsNothing) {
     inhibitor.UnInhibit();
     inhibitor.Inhibit();
     EXPECT_EQ(service.Calls(), QStringList({StandInService::InhibitLine(4101)}));
+}
+
+QStringList qtMessages;
+
+void RecordQtMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    qtMessages.append(message);
+}
+
+// Run on its own without a session bus (no address, no display to start one from).
+TEST(NoSessionBus, EveryCallIsQuietlyNothing) {
+    ASSERT_FALSE(QDBusConnection::sessionBus().isConnected());
+    const QtMessageHandler previous = qInstallMessageHandler(RecordQtMessage);
+    {
+        DesktopIdleInhibitor inhibitor;
+        inhibitor.Inhibit();
+        inhibitor.SimulateUserActivity();
+        inhibitor.UnInhibit();
+        inhibitor.Inhibit();
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(qtMessages, QStringList());
 }
 
 }  // namespace

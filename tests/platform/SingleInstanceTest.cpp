@@ -87,20 +87,7 @@ protected:
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
 
-    // This process becomes the running reader, with a minimised window.
-    void BecomeRunningReader() {
-        first = std::make_unique<SingleInstance>(ToQString(kInstanceName));
-        ASSERT_FALSE(first->HandOverToRunning(u"")) << "no reader runs yet";
-        window.showMinimized();
-        ASSERT_TRUE(first->Serve(window));
-        QObject::connect(first.get(), &SingleInstance::CommandLineReceived,
-                         [this](const HandOverRequest& request) { received.push_back(request); });
-    }
-
     QTemporaryDir runtime;
-    std::unique_ptr<SingleInstance> first;
-    QWidget window;
-    std::vector<HandOverRequest> received;
 };
 
 // Counts the times the window is raised.
@@ -112,8 +99,16 @@ struct RaiseCounter : QObject {
     int raises = 0;
 };
 
+// This process is the running reader, with a minimised window.
 TEST_F(SingleInstanceTest, BogusClientsAreCutOffAndLaterStartsAreStillServed) {
-    BecomeRunningReader();
+    SingleInstance first(ToQString(kInstanceName));
+    ASSERT_FALSE(first.HandOverToRunning(u"")) << "no reader runs yet";
+    QWidget window;
+    window.showMinimized();
+    ASSERT_TRUE(first.Serve(window));
+    std::vector<HandOverRequest> received;
+    QObject::connect(&first, &SingleInstance::CommandLineReceived,
+                     [&received](const HandOverRequest& request) { received.push_back(request); });
     RaiseCounter counter;
     window.installEventFilter(&counter);
     // A count over the limit, a flood of more than a connection may send, half a record.
