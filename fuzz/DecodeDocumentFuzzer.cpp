@@ -1,7 +1,10 @@
 // Any bytes as the contents of a text file and of an HTML file: decoding must give a terminated
-// text no longer than the bytes allow, and fail only with a message.
+// text no longer than the bytes allow, and fail only with a message. The same bytes as a page in
+// the encoding their size picks: converted into the room the loader gives, the page must come out
+// whole, and into a third of that room it must still stop inside it, terminated.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "document/ConvertHtml.h"
 #include "document/DecodeDocument.h"
@@ -16,6 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                          document.text[document.length] == 0
                                    : !document.loadError.empty() && !document.HasDocument();
         if (!sound) {
+            __builtin_trap();
+        }
+    }
+    const auto encoding = static_cast<sorna::TextEncoding>(size % 4);
+    const size_t roomy = sorna::HtmlCapacity(size / sorna::UnitWidth(encoding));
+    for (const size_t room : {roomy, roomy / 3}) {
+        std::vector<char16_t> output(room, u'#');
+        const sorna::HtmlConversion result = sorna::ConvertHtml({data, size}, encoding, output);
+        const bool terminated = result.count < room && output[result.count] == 0;
+        if ((room != 0 && !terminated) || (room == roomy && !result.complete)) {
             __builtin_trap();
         }
     }

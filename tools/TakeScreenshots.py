@@ -4,19 +4,58 @@
 """
 
 import argparse
+import contextlib
 import os
+import struct
 import sys
 import tempfile
+import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from ReaderSession import (Reader, ReaderHome, decoded, paragraph_start,  # noqa: E402
-                           recent_file_values, units)
+from ReaderSession import Reader, ReaderHome, decoded, recent_file_values  # noqa: E402
 from VirtualDesktop import SessionBus, VirtualDesktop, wait_until  # noqa: E402
 
 NOVEL = "ko-utf8-novel-01.txt"
 SETTINGS_FUNCTION = 10  # "설정": the key that carries it opens the settings dialog
 WAIT = 20
+
+
+def units(text):
+    """The length of text in UTF-16 code units, the reader's measure of positions."""
+    return len(text.encode("utf-16-le")) // 2
+
+
+def paragraph_start(text, minimum_offset, minimum_length):
+    """Where the first paragraph from minimum_offset on with minimum_length characters starts."""
+    start = text.index("\n", minimum_offset) + 1
+    while len(text[start:].split("\n", 1)[0].strip()) < minimum_length:
+        start = text.index("\n", start) + 1
+    return start
+
+
+def framed_picture(desktop, window_id):
+    """The window within the manager's frame, as a person sees it on screen."""
+    window, root = desktop.window(window_id), desktop.connection.screen().root
+    while (parent := window.query_tree().parent).id != root.id:
+        window = parent
+    return desktop.picture(window.id)
+
+
+def save_png(picture, path):
+    """The picture as an RGB PNG file."""
+    row = picture.width * 3
+    rgb = picture.rgb()
+    rows = b"".join(b"\0" + rgb[start:start + row] for start in range(0, len(rgb), row))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data)))
+
+    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 2, 0, 0, 0)
+    with open(path, "wb") as file:
+        file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                   chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
 
 
 def show_novel(desktop, bus, scratch, binary, corpus, **settings):
@@ -54,14 +93,15 @@ def main():
 
     def save(desktop, window, name):
         # Painting may still go on; take the picture once two in a row agree.
-        pictures = [desktop.framed_picture(window)]
-        wait_until(lambda: pictures.append(desktop.framed_picture(window)) or
+        pictures = [framed_picture(desktop, window)]
+        wait_until(lambda: pictures.append(framed_picture(desktop, window)) or
                    pictures[-1] == pictures[-2], WAIT, interval=0.3)
-        pictures[-1].save_png(os.path.join(options.output, name))
+        save_png(pictures[-1], os.path.join(options.output, name))
         print("wrote", os.path.join(options.output, name))
 
     with tempfile.TemporaryDirectory(prefix="sorna-pictures-") as scratch, \
-            VirtualDesktop(scratch) as desktop, SessionBus() as bus:
+            contextlib.closing(VirtualDesktop(scratch)) as desktop, \
+            contextlib.closing(SessionBus()) as bus:
         for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1})):
             reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
                                 **settings)

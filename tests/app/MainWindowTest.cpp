@@ -132,30 +132,43 @@ TEST_F(MainWindowTest, AWindowEdgeDraggedIsLaidOutOnceItStops) {
     EXPECT_EQ(window->Session().View().TextArea().right, page.width() - settings.nLRSpace);
 }
 
-// What a file manager offers: a copy or a move of the files it drags. The end-to-end tests see
-// that a move is refused.
+// What a file manager offers: a copy or a move of the files it drags, or a move alone, which is
+// refused. A folder fails to open as the open dialog's choice would.
 TEST_F(MainWindowTest, ADropTakesTheFirstLocalFileAsACopyAndOpensItOnceTheDropIsOver) {
     MainWindow window(settings);
+    EXPECT_TRUE(window.acceptDrops());
     const std::u16string first = WriteFile("first & more.txt", "first\n");
-    QMimeData data;
+    QMimeData data, remote, folder;
     data.setUrls({QUrl("https://example.org/book.txt"),
                   QUrl::fromLocalFile(QString::fromStdU16String(first)),
                   QUrl::fromLocalFile(QStringLiteral("/b.txt"))});
-    const Qt::DropActions copyOrMove = Qt::CopyAction | Qt::MoveAction;
-    QMimeData remote;
     remote.setUrls({QUrl("https://example.org/book.txt")});
-    QDragEnterEvent refused(QPoint(10, 10), copyOrMove, &remote, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &refused);
-    EXPECT_FALSE(refused.isAccepted());
+    folder.setUrls({QUrl::fromLocalFile(QString::fromStdString(registry.Path().string()))});
+    const Qt::DropActions copyOrMove = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent fromAfar(QPoint(10, 10), copyOrMove, &remote, Qt::LeftButton, {});
+    QDragEnterEvent moveOnly(QPoint(10, 10), Qt::MoveAction, &data, Qt::LeftButton, {});
     QDragEnterEvent enter(QPoint(10, 10), copyOrMove, &data, Qt::LeftButton, {});
-    QDropEvent drop(QPointF(10, 10), copyOrMove, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &enter);
-    QApplication::sendEvent(&window, &drop);
-    EXPECT_TRUE(enter.isAccepted() && drop.isAccepted());
+    QDragMoveEvent move(QPoint(20, 20), copyOrMove, &data, Qt::LeftButton, {});
+    QDropEvent drop(QPointF(20, 20), copyOrMove, &data, Qt::LeftButton, {});
+    for (QDropEvent* event :
+         std::initializer_list<QDropEvent*>{&fromAfar, &moveOnly, &enter, &move, &drop}) {
+        QApplication::sendEvent(&window, event);
+        EXPECT_EQ(event->isAccepted(), event != &fromAfar && event != &moveOnly);
+    }
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
     EXPECT_FALSE(window.Session().View().Document().HasDocument());
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window.Session().View().Document().documentPath == first; }, kPatienceMs));
+
+    SeenMessage seen;
+    ModalAnswer<QMessageBox> answer(Press(QMessageBox::Ok, seen));
+    QDragEnterEvent enterFolder(QPoint(10, 10), copyOrMove, &folder, Qt::LeftButton, {});
+    QDropEvent dropFolder(QPointF(10, 10), copyOrMove, &folder, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enterFolder);
+    QApplication::sendEvent(&window, &dropFolder);
+    EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.Answered(); }, kPatienceMs));
+    EXPECT_EQ(seen.caption, QStringLiteral("파일 열기 실패"));
+    EXPECT_FALSE(window.Session().View().Document().HasDocument());
 }
 
 TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgram) {

@@ -1,3 +1,4 @@
+#include "platform/TickCount.h"
 #include "tests/app/SessionFixture.h"
 
 namespace sorna::test {
@@ -89,6 +90,93 @@ TEST_F(ReadingState, CommandsSavesAndClosesThatComeDuringALoadWaitForItsEnd) {
     RunPosted();
     EXPECT_EQ(TopLine(), 1);
 }
+
+// Auto-scroll over 400 lines that each start with an English word, with a novel second in the
+// recent files. The keeper's calls are noted from then on.
+class KeepAwake : public SessionTest {
+protected:
+    void SetUp() override {
+        std::string text;
+        for (int line = 0; line < 400; ++line) {
+            text += "reading 가나다라마바사 " + std::to_string(line) + "\n";
+        }
+        settings.recentFiles.RememberFile(CorpusPath("ko-utf8-novel-01.txt"), 0);
+        settings.recentFiles.RememberFile(WriteFile("words.txt", text), 0);
+        settings.nLRSpace = 0;
+        settings.nAutoScrollSpeed = 1000;
+        Start();
+        ASSERT_TRUE(session.View().Document().HasDocument());
+        inhibitor.calls.clear();
+        session.RunCommand(IDM_AUTOSCROLL);
+    }
+};
+
+// The view's own tests time the pace; the end of the text is one of the stops below.
+TEST_F(KeepAwake, StepsAtTheSettingsPaceAndEachStepIsUserActivity) {
+    const uint32_t now = TickCount();
+    session.AutoScrollTick(now);
+    EXPECT_EQ(RunPosted(), Ids{});
+    session.AutoScrollTick(now + 60000);
+    EXPECT_EQ(RunPosted(), Ids{IDM_LINE_DOWN});
+    // The next line waits its own time from this step.
+    session.AutoScrollTick(now + 61000);
+    EXPECT_EQ(RunPosted(), Ids{});
+    EXPECT_TRUE(session.AutoScrolling());
+    EXPECT_EQ(inhibitor.calls, "inhibit activity ");
+}
+
+// The find and bookmark dialogs are part of reading. The window's test sees their activation.
+TEST_F(KeepAwake, ItGoesOnUnderTheFindAndBookmarkDialogsUntilItsCommandStopsIt) {
+    std::vector<bool> scrollingUnderDialog;
+    shell.duringDialog = [&] { scrollingUnderDialog.push_back(session.AutoScrolling()); };
+    for (const CommandId id : {IDM_FIND, IDM_BOOKMARK_ADD, IDM_BOOKMARK_EDIT}) {
+        session.RunCommand(id);
+    }
+    EXPECT_EQ(scrollingUnderDialog, std::vector<bool>(3, true));
+    EXPECT_TRUE(session.AutoScrolling());
+    session.RunCommand(IDM_AUTOSCROLL);
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
+}
+
+// One way auto-scroll ends without its command, and whether it shows a dialog (or starts the
+// dictionary) once the device is given back.
+struct Stop {
+    const char* name;
+    bool opensDialog;
+    std::function<void(ReaderSession&)> stop;
+};
+
+class EveryStop : public KeepAwake, public testing::WithParamInterface<Stop> {};
+
+TEST_P(EveryStop, GivesTheDeviceBackAtOnceAndForGood) {
+    std::string underDialog;
+    shell.duringDialog = [&] { underDialog = inhibitor.calls; };
+    GetParam().stop(session);
+    EXPECT_FALSE(session.AutoScrolling());
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
+    EXPECT_EQ(underDialog, GetParam().opensDialog ? "inhibit uninhibit " : "");
+    session.ActivationChanged(true, false);
+    EXPECT_EQ(inhibitor.calls, "inhibit uninhibit ");
+}
+
+const Stop kStops[] = {
+    {"TheEndOfTheText", false,
+     [](ReaderSession& session) {
+         session.JumpToBar(299);
+         session.AutoScrollTick(TickCount());
+     }},
+    {"AnotherProgramsWindow", false, [](ReaderSession& s) { s.ActivationChanged(false, false); }},
+    {"TheAboutBox", true, [](ReaderSession& s) { s.RunCommand(IDM_ABOUT); }},
+    {"TheSettingsDialog", true, [](ReaderSession& s) { s.RunCommand(IDM_SETTINGS); }},
+    {"TheOpenFileDialog", true, [](ReaderSession& s) { s.RunCommand(IDM_OPEN); }},
+    {"OpeningAnotherDocument", false, [](ReaderSession& s) { s.RunCommand(IDM_RECENT_00 + 1); }},
+    {"ClosingTheDocument", false, [](ReaderSession& s) { s.RunCommand(IDM_CLOSE); }},
+    {"TheDictionaryLaunch", true, [](ReaderSession& s) { s.LookUpWord(20, 10); }},
+    {"ClosingTheWindow", false, [](ReaderSession& s) { EXPECT_TRUE(s.Close()); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(AutoScroll, EveryStop, testing::ValuesIn(kStops),
+                         [](const testing::TestParamInfo<Stop>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace sorna::test

@@ -1,5 +1,5 @@
 """Runs end-to-end test modules against an installed reader, on one desktop for them all:
-    EndToEnd.py --binary PREFIX/bin/sorna --corpus FOLDER [--failures FOLDER] MODULE...
+    EndToEnd.py --binary PREFIX/bin/sorna --corpus FOLDER --failures FOLDER MODULE...
 Exits with 77 (skipped) when no X server can be had, unless SORNA_E2E_REQUIRED is set."""
 
 import argparse
@@ -36,12 +36,15 @@ class ReaderTestCase(unittest.TestCase):
     def tearDown(self):
         # A failure is on the result's lists by the time the test's tear-down runs.
         result = self._outcome.result
-        if FAILURES and any(test is self for test, _ in result.failures + result.errors):
+        if any(test is self for test, _ in result.failures + result.errors):
             os.makedirs(FAILURES, exist_ok=True)
+            name = self.id().rsplit(".", 1)[-1]
             for number, reader in enumerate(self.readers):
                 with contextlib.suppress(Exception):  # the window may be gone by now
-                    reader.picture().save_png(os.path.join(
-                        FAILURES, "%s-%d.png" % (self.id().rsplit(".", 1)[-1], number)))
+                    picture = reader.picture()
+                    header = b"P6 %d %d 255\n" % (picture.width, picture.height)
+                    with open(os.path.join(FAILURES, "%s-%d.ppm" % (name, number)), "wb") as file:
+                        file.write(header + picture.rgb())
         for reader in self.readers:
             reader.stop()
 
@@ -68,7 +71,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--binary", required=True)
     parser.add_argument("--corpus", required=True)
-    parser.add_argument("--failures")
+    parser.add_argument("--failures", required=True)
     parser.add_argument("modules", nargs="+")
     options = parser.parse_args()
     BINARY, CORPUS, FAILURES = options.binary, options.corpus, options.failures
@@ -78,7 +81,7 @@ def main():
         except DesktopUnavailable as error:
             print("no test desktop: %s" % error)
             return 1 if os.environ.get("SORNA_E2E_REQUIRED") else 77
-        with DESKTOP:
+        with contextlib.closing(DESKTOP):
             suite = unittest.defaultTestLoader.loadTestsFromNames(options.modules)
             return 0 if unittest.TextTestRunner(verbosity=2).run(suite).wasSuccessful() else 1
 

@@ -1,6 +1,6 @@
 """Auto-scroll keeps the desktop awake: the installed reader holds the screen saver's inhibition
-while the text scrolls by itself, gives it back when it ends, and a killed reader holds nothing,
-since the bus tells the desktop that its name has gone."""
+while the text scrolls by itself, each step counting as the user's activity, and gives it back
+when the reader closes."""
 
 import os
 import subprocess
@@ -23,19 +23,8 @@ AUTO_SCROLL_FROM_RIGHT = 3  # "자동", before "열기", " ▲ " and " ▼ " at 
 
 
 class KeepAwakeTest(ReaderTestCase):
-    def setUp(self):
-        super().setUp()
-        service = subprocess.Popen(["/usr/bin/python3", STAND_IN, "screensaver"],
-                                   env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus.address))
-        self.addCleanup(stop_process, service)
-        self.record = dbus.bus.BusConnection(self.bus.address)
-        self.addCleanup(self.record.close)
-        # The record's name is taken last, once every service is on the bus.
-        self.assertTrue(wait_until(lambda: self.record.name_has_owner(RECORD), CALL_TIMEOUT),
-                        "the stand-in screen saver did not start")
-
     def calls(self):
-        # As lines: "Inhibit Sorna <reason> -> 4101", "UnInhibit 4101", "Vanished 4101"...
+        # As lines: "Inhibit Sorna <reason> -> 4101", "SimulateUserActivity", "UnInhibit 4101"...
         record = self.record.get_object(RECORD, "/Record")
         return [str(line) for line in record.Calls(dbus_interface=RECORD)]
 
@@ -44,32 +33,26 @@ class KeepAwakeTest(ReaderTestCase):
                         "no %r in %r" % (line, self.calls()))
         return self.calls()
 
-    def start_auto_scroll(self, reader):
-        """A click on the bar's "자동" button; gives the calls once the inhibition is taken."""
-        # Activated first: the activation itself would stop auto-scroll again.
-        reader.activate()
-        reader.press_button(AUTO_SCROLL_FROM_RIGHT)
-        return self.assert_call_comes(INHIBIT)
-
-    def test_a_reader_killed_while_scrolling_leaves_nothing_held(self):
+    def test_auto_scroll_holds_the_desktop_awake_until_the_reader_closes(self):
+        service = subprocess.Popen(["/usr/bin/python3", STAND_IN, "screensaver"],
+                                   env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus.address))
+        self.addCleanup(stop_process, service)
+        self.record = dbus.bus.BusConnection(self.bus.address)
+        self.addCleanup(self.record.close)
+        # The record's name is taken last, once every service is on the bus.
+        self.assertTrue(wait_until(lambda: self.record.name_has_owner(RECORD), CALL_TIMEOUT),
+                        "the stand-in screen saver did not start")
         reader = self.start_on_document(BOOK, nAutoScrollSpeed=FAST_PACE)
         self.assertEqual(self.calls(), [], "a call before auto-scroll")
         first = reader.settled_picture()
-        self.assertEqual(self.start_auto_scroll(reader)[0], INHIBIT)
+        # Activated first: the activation itself would stop auto-scroll again.
+        reader.activate()
+        reader.press_button(AUTO_SCROLL_FROM_RIGHT)
         # The text moves by itself, and each step counts as the user's activity.
         self.assert_call_comes("SimulateUserActivity")
         self.assertTrue(wait_until(lambda: reader.picture() != first, PICTURE_TIMEOUT),
                         "no line stepped")
-
-        reader.stop()
-        calls = self.assert_call_comes("Vanished 4101")
-        steps = len(calls) - 2
-        self.assertEqual(calls, [INHIBIT] + ["SimulateUserActivity"] * steps + ["Vanished 4101"])
-
-    def test_closing_the_reader_while_scrolling_gives_the_inhibition_back(self):
-        reader = self.start_on_document(BOOK)
-        self.start_auto_scroll(reader)
         self.assertEqual(reader.close(), 0)
         calls = self.assert_call_comes("UnInhibit 4101")
-        self.assertEqual([line for line in calls if line != "SimulateUserActivity"],
-                         [INHIBIT, "UnInhibit 4101"])
+        steps = len(calls) - 2
+        self.assertEqual(calls, [INHIBIT] + ["SimulateUserActivity"] * steps + ["UnInhibit 4101"])

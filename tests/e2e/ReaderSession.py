@@ -18,26 +18,34 @@ PRODUCT_TITLE = "Sorna 1.71"
 POSITION_BAR_STRIP = 6  # pixels at the page's right edge that may show the reading progress
 BUTTON_GAP = 6  # glyphs of one button's text stand closer together than two buttons' texts
 
-# The settings file is regedit text; the reader's values are under one key.
+# The settings file is regedit text; the reader's values are under one key. What a first save
+# writes when nothing was stored before is pinned by the settings tests.
 HEADER = "Windows Registry Editor Version 5.00"
-READER_KEY = "HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA"
+READER_KEY = "[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]"
 QUOTED = r'"((?:[^"\\]|\\.)*)"'
-VALUE_LINE = re.compile(QUOTED + "=(?:" + QUOTED +
-                        r"|dword:([0-9a-f]{8})|hex(\(1\))?:([0-9a-f,]*))")
-# What a first save writes when nothing was stored before.
-DEFAULT_VALUES = {
-    "nLineSpace": 3, "nLRSpace": 4, "nTBSpace": 4, "nFontSize": 15, "bBold": 0, "bRotate": 0,
-    "bRemoveLineStartSpace": 1, "bUseEngDic": 0, "nShareLine": 0, "clrText": 0xFFFFFF,
-    "clrBkgnd": 0, "bSearchIgnoreCase": 0, "bFullscreen": 0, "bLeftScroolbar": 0,
-    "bShowProgress": 0, "bSmoothScroll": 0, "nAutoScrollSpeed": 100,
-    "sFontFaceName": "Tahoma", "sEngDicPath": "goldendict",
-    "nRecentFileCount": 0, "nBookmarkCount": 0, "nRecentSearchCount": 0,
-    **{"KeyFunc%d" % n: 0 for n in range(6)}, **{"KeyCode%d" % n: 0xC1 + n for n in range(6)},
-}
+VALUE_LINE = re.compile(QUOTED + "=(?:" + QUOTED + "|dword:([0-9a-f]{8}))")
+FIRST_SAVE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "settings", "data",
+                          "FirstSave.reg")
 
 
 def unquote(text):
     return re.sub(r"\\(.)", r"\1", text)
+
+
+def read_values(path):
+    """The reader's values in a file it saved; raises on a line that does not read back."""
+    with open(path, encoding="utf-8") as file:
+        lines = [line for line in file.read().splitlines() if line]
+    if lines[:2] != [HEADER, READER_KEY]:
+        raise ValueError("no header or no key of the reader in " + path)
+    values = {}
+    for line in lines[2:]:
+        match = VALUE_LINE.fullmatch(line)
+        if not match:
+            raise ValueError("unreadable line: " + line)
+        name, text, dword = match.groups()
+        values[unquote(name)] = int(dword, 16) if text is None else unquote(text)
+    return values
 
 
 def recent_files(values):
@@ -58,19 +66,6 @@ def decoded(path, codec):
     return pathlib.Path(path).read_bytes().decode(codec)
 
 
-def units(text):
-    """The length of text in UTF-16 code units, the reader's measure of positions."""
-    return len(text.encode("utf-16-le")) // 2
-
-
-def paragraph_start(text, minimum_offset, minimum_length):
-    """Where the first paragraph from minimum_offset on with minimum_length characters starts."""
-    start = text.index("\n", minimum_offset) + 1
-    while len(text[start:].split("\n", 1)[0].strip()) < minimum_length:
-        start = text.index("\n", start) + 1
-    return start
-
-
 class ReaderHome:
     """The folders of one user's readers; nothing outside them is read or written."""
 
@@ -81,30 +76,7 @@ class ReaderHome:
         self.user_reg = os.path.join(self.config, "sorna", "user.reg")
 
     def settings(self):
-        """The reader's values; raises on a line that does not read back, as a failed save."""
-        with open(self.user_reg, encoding="utf-8") as file:
-            text = re.sub(r"\\\n\s*", "", file.read().lstrip("\ufeff"))  # regedit's wrapped lines
-        lines = [line.strip() for line in text.splitlines() if line.strip()]
-        if lines[:1] != [HEADER] or "[%s]" % READER_KEY not in lines:
-            raise ValueError("no header or no key of the reader in " + self.user_reg)
-        key, values = None, {}
-        for line in lines[1:]:
-            match = VALUE_LINE.fullmatch(line)
-            if line.startswith("[") and line.endswith("]"):
-                key = line[1:-1]
-            elif key is None or not match:
-                raise ValueError("unreadable line: " + line)
-            elif key == READER_KEY:
-                name, quoted, dword, string, data = match.groups()
-                name = unquote(name)
-                if quoted is not None:
-                    values[name] = unquote(quoted)
-                elif dword is not None:  # a position is a signed number stored with the same bits
-                    values[name] = int(dword, 16) - (int(dword, 16) >> 31 << 32)
-                else:
-                    raw = bytes.fromhex(data.replace(",", ""))
-                    values[name] = raw.decode("utf-16-le").split("\0")[0] if string else raw
-        return values
+        return read_values(self.user_reg)
 
     def write_settings(self, values):
         """Writes a file with only these values, as a hand-made one."""
@@ -115,15 +87,14 @@ class ReaderHome:
                  for name, value in values.items()]
         os.makedirs(os.path.dirname(self.user_reg), exist_ok=True)
         with open(self.user_reg, "w", encoding="utf-8") as file:
-            file.write("\n".join([HEADER, "", "[%s]" % READER_KEY, *lines, ""]))
+            file.write("\n".join([HEADER, "", READER_KEY, *lines, ""]))
 
-    def write_book(self, like, suffix, text, codec):
-        """Writes text in codec ("utf-16" with FF FE first), named as like with suffix."""
+    def write_book(self, like, suffix, text):
+        """Writes text in UTF-16 with FF FE first, named as like with suffix."""
         name, extension = os.path.splitext(os.path.basename(like))
         path = os.path.join(self.books, name + suffix + extension)
         with open(path, "wb") as file:
-            file.write(b"\xff\xfe" + text.encode("utf-16-le") if codec == "utf-16"
-                       else text.encode(codec))
+            file.write(b"\xff\xfe" + text.encode("utf-16-le"))
         return path
 
 

@@ -1,20 +1,23 @@
 """Starting the reader: with no settings at all, on the document read last after it has gone, on
-a file it is given, through the desktop's default handler too, and a second time, which hands its
-file over to the running reader and ends."""
+a file it is given, through the desktop's default handler too, a second time, which hands its file
+over to the running reader and ends, and where reading resumes after a kill (where the minute's
+save put it, in a file that loads completely) and after a close."""
 
 import os
+import pathlib
 import shutil
 import signal
 import subprocess
 
 import EndToEnd
 from EndToEnd import ReaderTestCase, corpus_file, document_title
-from ReaderSession import (DEFAULT_VALUES, EXIT_TIMEOUT, PRODUCT_TITLE, WINDOW_TIMEOUT,
-                           recent_file_values, user_environment)
+from ReaderSession import (EXIT_TIMEOUT, FIRST_SAVE, PRODUCT_TITLE, WINDOW_TIMEOUT, read_values,
+                           recent_file_values, recent_files, user_environment)
 from VirtualDesktop import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
 
 BOOK = corpus_file("ko-utf8-novel-03.txt")
 OTHER_BOOK = corpus_file("ko-cp949-novel-01.txt")
+SAVE_TIMEOUT = 80  # seconds: the save runs a minute after the start
 
 
 class StartUpTest(ReaderTestCase):
@@ -37,7 +40,8 @@ class StartUpTest(ReaderTestCase):
         reader = self.start_empty()
         self.assertFalse(os.path.exists(self.home.user_reg), "settings written before the close")
         self.assertEqual(reader.close(), 0)
-        self.assertEqual(self.home.settings(), DEFAULT_VALUES)
+        self.assertEqual(pathlib.Path(self.home.user_reg).read_bytes(),
+                         pathlib.Path(FIRST_SAVE).read_bytes())
 
         gone = os.path.join(self.home.books, "gone.txt")  # read last, and gone since
         self.home.write_settings(recent_file_values([(gone, 0)]))
@@ -95,3 +99,25 @@ class StartUpTest(ReaderTestCase):
                         "the first reader did not become active")
         self.assertTrue(wait_until(lambda: first.title() == document_title(OTHER_BOOK), 10))
         self.assertNotEqual(first.settled_picture(), reading)
+
+    def test_a_kill_after_the_minute_save_and_a_close_resume_where_reading_stopped(self):
+        # Stored at its start, so a position beyond it can only come from the save.
+        reader = self.start_on_document(BOOK)
+        reading = reader.picture_after(lambda: reader.press_keys("Down"))
+        saved = wait_until(lambda: recent_files(self.home.settings())[0][1], SAVE_TIMEOUT,
+                           interval=0.5)
+        self.assertGreater(saved, 0, "no save within %d seconds" % SAVE_TIMEOUT)
+        reader.stop()
+        values = self.home.settings()  # raises on any line that does not read back
+        self.assertLessEqual(read_values(FIRST_SAVE).keys(), values.keys())
+        self.assertEqual(os.listdir(os.path.dirname(self.home.user_reg)), ["user.reg"],
+                         "a save left something beside the settings")
+
+        reader = self.start_showing(BOOK)
+        self.assertEqual(reader.settled_picture(), reading)
+        reading = reader.picture_after(lambda: reader.press_keys("Down"))
+        self.assertEqual(reader.close(), 0)
+        [(path, position)] = recent_files(self.home.settings())
+        self.assertEqual(path, BOOK)
+        self.assertGreater(position, saved)
+        self.assertEqual(self.start_showing(BOOK).settled_picture(), reading)

@@ -5,10 +5,8 @@ import dataclasses
 import os
 import select
 import shutil
-import struct
 import subprocess
 import time
-import zlib
 
 try:
     from Xlib import X, Xatom, display as xdisplay, error as xerror
@@ -22,14 +20,6 @@ START_TIMEOUT = 15  # seconds for the server, the window manager or a bus to com
 
 class DesktopUnavailable(Exception):
     pass
-
-
-class Closing:
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exception):
-        self.close()
 
 
 def wait_until(condition, timeout, interval=0.05):
@@ -81,25 +71,15 @@ class WindowPicture:
         return sum(max(abs(pixels[i + 2] - red), abs(pixels[i + 1] - green), abs(pixels[i] - blue))
                    > 48 for i in range(0, len(pixels), 4))
 
-    def save_png(self, path):
-        """As an RGB PNG file, for a person to look at."""
+    def rgb(self):
+        """The pixels as bytes of red, green and blue."""
         rgb = bytearray(self.width * self.height * 3)
         for channel in range(3):
             rgb[channel::3] = self.pixels[2 - channel::4]
-        row = self.width * 3
-        rows = b"".join(b"\0" + rgb[start:start + row] for start in range(0, len(rgb), row))
-
-        def chunk(kind, data):
-            return (struct.pack(">I", len(data)) + kind + data +
-                    struct.pack(">I", zlib.crc32(kind + data)))
-
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
-        with open(path, "wb") as file:
-            file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                       chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
+        return rgb
 
 
-class VirtualDesktop(Closing):
+class VirtualDesktop:
     def __init__(self, scratch):
         missing = [name for name in ("Xvfb", "openbox", "xdotool", "dbus-daemon")
                    if shutil.which(name) is None] + ["python3-xlib"] * (xdisplay is None)
@@ -189,13 +169,6 @@ class VirtualDesktop(Closing):
                                                  X.ZPixmap, 0xFFFFFFFF)
         return WindowPicture(geometry.width, geometry.height, bytes(image.data))
 
-    def framed_picture(self, window_id):
-        """The window within the manager's frame, as a person sees it on screen."""
-        window, root = self.window(window_id), self.connection.screen().root
-        while (parent := window.query_tree().parent).id != root.id:
-            window = parent
-        return self.picture(window.id)
-
     def send_close_request(self, window_id):
         """Asks the window to close as the manager's close button does (WM_DELETE_WINDOW)."""
         window = self.window(window_id)
@@ -211,7 +184,7 @@ class VirtualDesktop(Closing):
                        check=True, timeout=20, stdout=subprocess.DEVNULL)
 
 
-class SessionBus(Closing):
+class SessionBus:
     """Keeps the reader from the desktop services of whoever runs the tests."""
 
     def __init__(self):

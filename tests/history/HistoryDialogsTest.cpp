@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 

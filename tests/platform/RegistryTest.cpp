@@ -12,6 +12,7 @@
 #include <random>
 #include <thread>
 
+#include "platform/TickCount.h"
 #include "tests/platform/RegistryTestFolder.h"
 
 namespace sorna {
@@ -322,6 +323,16 @@ TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
     ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
     EXPECT_TRUE(std::filesystem::exists(running));
+}
+
+// The clock that auto-scroll paces itself by.
+TEST(TickCount, AdvancesInMilliseconds) {
+    const uint32_t before = TickCount();
+    // Fixed wait on purpose: these 20 ms are the time the clock must count.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const uint32_t elapsed = TickCount() - before;
+    EXPECT_GE(elapsed, 20u);
+    EXPECT_LT(elapsed, 5000u);
 }
 
 }  // namespace

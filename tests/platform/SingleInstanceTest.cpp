@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/HandOverRecord.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/SingleInstance.h"
 #include "resources/AppStrings.h"
@@ -21,27 +22,41 @@ namespace {
 
 constexpr int kTimeoutMs = 20000;
 
-// Runs a later start to its end while this process, as the running reader, keeps answering.
-int RunSecondStart(const QStringList& arguments) {
-    QProcess second;
-    second.start(QStringLiteral(SORNA_SECOND_START), arguments);
-    if (!QTest::qWaitFor([&second] { return second.state() == QProcess::NotRunning; },
-                         kTimeoutMs)) {
-        second.kill();
-        second.waitForFinished();
-        return -1;
+// Malformed streams are refused below with a real client.
+TEST(HandOverRecord, RequestsArriveWholeHoweverTheStreamIsSplit) {
+    const std::u16string line = u"-p /books/소설 12.txt";
+    std::vector<uint8_t> stream = EncodeBringToFront();
+    for (const std::u16string_view text : {std::u16string_view(line), std::u16string_view()}) {
+        const std::vector<uint8_t> record = EncodeCommandLine(text);
+        stream.insert(stream.end(), record.begin(), record.end());
     }
-    return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -2;
+
+    HandOverReader reader;
+    HandOverRequest request;
+    std::vector<HandOverRequest> requests;
+    for (const uint8_t byte : stream) {
+        reader.Append(&byte, 1);
+        while (reader.Next(request) == HandOverReader::Status::kRequest) {
+            requests.push_back(request);
+        }
+    }
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].kind, HandOverKind::kBringToFront);
+    ASSERT_EQ(requests[1].data.size(), 40u);  // 19 code units and the NUL
+    EXPECT_EQ(std::memcmp(requests[1].data.data(), line.c_str(), 40), 0);
+    EXPECT_EQ(requests[2].data, (std::vector<uint8_t>{0, 0}));  // the NUL travels with each line
 }
 
-// Starts `count` readers at the same instant; returns how many serve and how many handed over
-// and ended with 0, once each has done one or the other.
-std::pair<int, int> StartAtOnce(int count, const QProcessEnvironment& environment) {
+// Starts `count` readers at the same instant, with the arguments given, while this process keeps
+// answering as a running reader would; returns how many serve and how many handed over and ended
+// with 0, once each has done one or the other.
+std::pair<int, int> StartAtOnce(int count, const QProcessEnvironment& environment,
+                                const QStringList& arguments = {}) {
     std::vector<std::unique_ptr<QProcess>> starts(static_cast<size_t>(count));
     for (auto& start : starts) {
         start = std::make_unique<QProcess>();
         start->setProcessEnvironment(environment);
-        start->start(QStringLiteral(SORNA_SECOND_START), {});
+        start->start(QStringLiteral(SORNA_SECOND_START), arguments);
     }
     std::pair<int, int> outcome;
     // The outcome shows how far the starts got.
@@ -72,20 +87,7 @@ protected:
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
 
-    // This process becomes the running reader, with a minimised window.
-    void BecomeRunningReader() {
-        first = std::make_unique<SingleInstance>(ToQString(kInstanceName));
-        ASSERT_FALSE(first->HandOverToRunning(u"")) << "no reader runs yet";
-        window.showMinimized();
-        ASSERT_TRUE(first->Serve(window));
-        QObject::connect(first.get(), &SingleInstance::CommandLineReceived,
-                         [this](const HandOverRequest& request) { received.push_back(request); });
-    }
-
     QTemporaryDir runtime;
-    std::unique_ptr<SingleInstance> first;
-    QWidget window;
-    std::vector<HandOverRequest> received;
 };
 
 // Counts the times the window is raised.
@@ -97,8 +99,16 @@ struct RaiseCounter : QObject {
     int raises = 0;
 };
 
+// This process is the running reader, with a minimised window.
 TEST_F(SingleInstanceTest, BogusClientsAreCutOffAndLaterStartsAreStillServed) {
-    BecomeRunningReader();
+    SingleInstance first(ToQString(kInstanceName));
+    ASSERT_FALSE(first.HandOverToRunning(u"")) << "no reader runs yet";
+    QWidget window;
+    window.showMinimized();
+    ASSERT_TRUE(first.Serve(window));
+    std::vector<HandOverRequest> received;
+    QObject::connect(&first, &SingleInstance::CommandLineReceived,
+                     [&received](const HandOverRequest& request) { received.push_back(request); });
     RaiseCounter counter;
     window.installEventFilter(&counter);
     // A count over the limit, a flood of more than a connection may send, half a record.
@@ -112,7 +122,8 @@ TEST_F(SingleInstanceTest, BogusClientsAreCutOffAndLaterStartsAreStillServed) {
         ASSERT_TRUE(bogus.back()->waitForConnected(kTimeoutMs));
         bogus.back()->write(bytes);
     }
-    EXPECT_EQ(RunSecondStart({QStringLiteral("-p"), QStringLiteral("소설 a.txt")}), 0);
+    EXPECT_EQ(StartAtOnce(1, QProcessEnvironment::systemEnvironment(), {"-p", "소설 a.txt"}),
+              std::pair(0, 1));
     EXPECT_TRUE(QTest::qWaitFor(
         [&bogus] {
             return std::ranges::all_of(bogus, [](const auto& client) {

@@ -5,12 +5,11 @@
     ScreenSaverStandIn.py portal        the desktop portal's Inhibit only
     ScreenSaverStandIn.py both          both services
 
-Every call is recorded, as is the disappearance of a client that still held an inhibition (the bus
-tells the service when a killed process's name vanishes). Tests read the record through
-org.sorna.StandIn /Record Calls(). That name is taken last, so once it has an owner the services
-are ready.
+Every call is recorded as a line. Tests read the record through org.sorna.StandIn /Record Calls().
+That name is taken last, so once it has an owner the services are ready.
 """
 
+import itertools
 import sys
 
 import dbus
@@ -20,125 +19,67 @@ from gi.repository import GLib
 
 SCREEN_SAVER = "org.freedesktop.ScreenSaver"
 PORTAL = "org.freedesktop.portal.Desktop"
-PORTAL_INHIBIT = "org.freedesktop.portal.Inhibit"
-PORTAL_REQUEST = "org.freedesktop.portal.Request"
 RECORD = "org.sorna.StandIn"
 
+calls = []
 # Cookies start far from 0 and 1, so a client that sends back a made-up cookie is caught.
-FIRST_COOKIE = 4101
-
-
-class Record:
-    def __init__(self):
-        self.calls = []
-        self.holders = {}  # client name -> list of what it holds (cookies or request paths)
-
-    def add(self, line):
-        self.calls.append(line)
-
-    def hold(self, client, what):
-        self.holders.setdefault(client, []).append(what)
-
-    def release(self, client, what):
-        held = self.holders.get(client, [])
-        if what in held:
-            held.remove(what)
-            return True
-        return False
-
-    def vanished(self, client):
-        for what in self.holders.pop(client, []):
-            self.add("Vanished %s" % what)
+cookies = itertools.count(4101)
 
 
 class ScreenSaver(dbus.service.Object):
-    def __init__(self, bus, record):
-        super().__init__(bus, "/org/freedesktop/ScreenSaver")
-        self.record = record
-        self.next_cookie = FIRST_COOKIE
-
-    @dbus.service.method(SCREEN_SAVER, in_signature="ss", out_signature="u",
-                         sender_keyword="sender")
-    def Inhibit(self, application, reason, sender):
-        cookie = self.next_cookie
-        self.next_cookie += 1
-        self.record.hold(sender, str(cookie))
-        self.record.add("Inhibit %s %s -> %d" % (application, reason, cookie))
+    @dbus.service.method(SCREEN_SAVER, in_signature="ss", out_signature="u")
+    def Inhibit(self, application, reason):
+        cookie = next(cookies)
+        calls.append("Inhibit %s %s -> %d" % (application, reason, cookie))
         return dbus.UInt32(cookie)
 
-    @dbus.service.method(SCREEN_SAVER, in_signature="u", sender_keyword="sender")
-    def UnInhibit(self, cookie, sender):
-        known = self.record.release(sender, str(cookie))
-        self.record.add("UnInhibit %d%s" % (cookie, "" if known else " (unknown)"))
+    @dbus.service.method(SCREEN_SAVER, in_signature="u")
+    def UnInhibit(self, cookie):
+        calls.append("UnInhibit %d" % cookie)
 
     @dbus.service.method(SCREEN_SAVER)
     def SimulateUserActivity(self):
-        self.record.add("SimulateUserActivity")
+        calls.append("SimulateUserActivity")
 
 
 class PortalRequest(dbus.service.Object):
-    def __init__(self, bus, path, record, client):
-        super().__init__(bus, path)
-        self.path = path
-        self.record = record
-        self.client = client
-
-    @dbus.service.method(PORTAL_REQUEST)
+    @dbus.service.method("org.freedesktop.portal.Request")
     def Close(self):
-        self.record.release(self.client, self.path)
-        self.record.add("Close %s" % self.path)
+        calls.append("Close %s" % self.__dbus_object_path__)
         self.remove_from_connection()
 
 
 class Portal(dbus.service.Object):
-    def __init__(self, bus, record):
-        super().__init__(bus, "/org/freedesktop/portal/desktop")
-        self.bus = bus
-        self.record = record
-        self.requests = []
-        self.next_token = 1
-
-    @dbus.service.method(PORTAL_INHIBIT, in_signature="sua{sv}", out_signature="o",
-                         sender_keyword="sender")
+    @dbus.service.method("org.freedesktop.portal.Inhibit", in_signature="sua{sv}",
+                         out_signature="o", sender_keyword="sender")
     def Inhibit(self, window, flags, options, sender):
-        token = options.get("handle_token", "t%d" % self.next_token)
-        self.next_token += 1
-        path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
-            sender[1:].replace(".", "_"), token)
-        self.requests.append(PortalRequest(self.bus, path, self.record, sender))
-        self.record.hold(sender, path)
-        self.record.add("PortalInhibit '%s' %d %s -> %s" % (
+        path = "/org/freedesktop/portal/desktop/request/%s/t%d" % (
+            sender[1:].replace(".", "_"), next(cookies))
+        PortalRequest(self.connection, path)  # the bus connection keeps it
+        calls.append("PortalInhibit '%s' %d %s -> %s" % (
             window, flags, options.get("reason", ""), path))
         return dbus.ObjectPath(path)
 
 
-class RecordService(dbus.service.Object):
-    def __init__(self, bus, record):
-        super().__init__(bus, "/Record")
-        self.record = record
-
+class Record(dbus.service.Object):
     @dbus.service.method(RECORD, out_signature="as")
     def Calls(self):
-        return dbus.Array(self.record.calls, signature="s")
+        return dbus.Array(calls, signature="s")
 
 
 def main():
-    mode = sys.argv[1] if len(sys.argv) > 1 else "screensaver"
+    mode = sys.argv[1]
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    record = Record()
-    served = []
+    names = []
     if mode in ("screensaver", "both"):
-        served.append(ScreenSaver(bus, record))
-        served.append(dbus.service.BusName(SCREEN_SAVER, bus))
+        ScreenSaver(bus, "/org/freedesktop/ScreenSaver")
+        names.append(dbus.service.BusName(SCREEN_SAVER, bus))
     if mode in ("portal", "both"):
-        served.append(Portal(bus, record))
-        served.append(dbus.service.BusName(PORTAL, bus))
-    bus.add_signal_receiver(
-        lambda name, old, new: record.vanished(name) if not new else None,
-        signal_name="NameOwnerChanged", dbus_interface="org.freedesktop.DBus")
-    served.append(RecordService(bus, record))
-    served.append(dbus.service.BusName(RECORD, bus))
+        Portal(bus, "/org/freedesktop/portal/desktop")
+        names.append(dbus.service.BusName(PORTAL, bus))
+    Record(bus, "/Record")
+    names.append(dbus.service.BusName(RECORD, bus))
     GLib.MainLoop().run()
 
 

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-// Widget tests need one application object for the whole run, on a screen of their own.
+// Widget tests need one application object for the whole run, on a screen of their own; so does
+// Qt's session bus, before its first connection.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
