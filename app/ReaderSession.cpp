@@ -166,7 +166,11 @@ void ReaderSession::UpdateLayout() {
 }
 
 void ReaderSession::PageResized() {
-    work_.RunWhenIdle([this] { UpdateLayout(); });
+    // The window may have painted the new size with the old area meanwhile.
+    work_.RunWhenIdle([this] {
+        UpdateLayout();
+        shell_.Repaint();
+    });
 }
 
 void ReaderSession::SaveReadingState() {

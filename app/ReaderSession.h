@@ -60,7 +60,7 @@ public:
     // Sets the text area from the page size and the margins; lays out again when it changes
     // the lines.
     void UpdateLayout();
-    // The page changed size: laid out again once any load under way has ended.
+    // The page changed size: laid out again and repainted once any load under way has ended.
     void PageResized();
 
     // Records the reading position in the recent files and saves the settings.
