@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "document/DecodeUnits.h"
+#include "platform/AsciiRun.h"
 #include "document/HtmlEntities.h"
 #include "document/HtmlReader.h"
 #include "document/TagBreak.h"
@@ -134,11 +135,12 @@ private:
             chunk_.resize(most);
             room = chunk_;
         }
-        // Markup and most runs of a page are ASCII, which any byte encoding leaves as it is.
-        const auto ascii = [](uint8_t byte) { return byte < 0x80; };
-        if (UnitWidth(kEncoding) == 1 && std::all_of(bytes.begin(), bytes.end(), ascii)) {
-            std::copy(bytes.begin(), bytes.end(), room.begin());
-            return room;
+        if constexpr (UnitWidth(kEncoding) == 1) {
+            // Markup and most runs of a page are ASCII, which any byte encoding leaves as it is:
+            // widened in blocks up to the first other byte, and only the rest decoded.
+            const size_t ascii = WidenAsciiRun(bytes.data(), bytes.size(), room.data());
+            return room.first(ascii +
+                              DecodeUnits(kEncoding, bytes.subspan(ascii), room.subspan(ascii)));
         }
         return room.first(DecodeUnits(kEncoding, bytes, room));
     }
