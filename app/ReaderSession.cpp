@@ -2,6 +2,8 @@
 // reading state kept between runs.
 #include "app/ReaderSession.h"
 
+#include <algorithm>
+
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
 #include "document/LoadDocument.h"
@@ -12,6 +14,10 @@
 
 namespace sorna {
 namespace {
+
+// The widest text column, in Korean syllables, when its length is limited: about what a reader
+// takes in at a glance.
+constexpr int32_t kReadableColumn = 40;
 
 // A layout without memory for its line table leaves the page empty with the document still
 // open; the next change of size or settings tries again, and there is nothing else to do.
@@ -140,6 +146,9 @@ void ReaderSession::ApplySettings() {
                   settings_.bBold != 0);
     view_.SetColors(settings_.clrText, settings_.clrBkgnd);
     view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
+    view_.SetReadingAids({settings_.bLineBreakRules != 0, settings_.bJoinLines != 0,
+                          settings_.bLimitLineLength != 0 ? kReadableColumn : 0,
+                          settings_.bShowPercent != 0});
     UpdateLayout();
     const int32_t position = view_.ReadingPosition();
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
@@ -152,9 +161,13 @@ void ReaderSession::ApplySettings() {
 }
 
 void ReaderSession::UpdateLayout() {
-    // The bar is a window of its own below the page, so the page is the whole client area.
-    view_.SetTextArea(TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace),
-                      settings_.bLeftScroolbar != 0);
+    // The bar is a window of its own below the page, so the page is the whole client area. The
+    // percentage read takes a row of the font's height off its bottom.
+    ViewRect area = TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace);
+    if (settings_.bShowPercent != 0) {
+        area.bottom = std::max(area.top, area.bottom - std::max(settings_.nFontSize, 0));
+    }
+    view_.SetTextArea(area, settings_.bLeftScroolbar != 0);
     if (!view_.LayoutNeeded()) {
         return;
     }

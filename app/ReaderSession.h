@@ -16,6 +16,8 @@
 
 namespace sorna {
 
+struct SettingToggle;
+
 // The reader itself: the open document and where it is read, the settings applied to it, the
 // command table, the recent files and bookmarks, auto-scroll and the saving of the reading
 // state. The window it runs in turns input and timers into calls here and shows what it is
@@ -92,6 +94,7 @@ private:
     void TellIfMissing(const std::u16string& path);
     // Commands.
     void StepLines(int64_t lines);
+    void Toggle(const SettingToggle& toggle);
     void ToggleFullScreen();
     void ChooseAndOpenDocument();
     void OpenChosenDocument(const std::u16string& path);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/InputCommands.h"
+#include "app/SettingToggles.h"
 #include "app/ReaderSession.h"
 #include "app/ShellTexts.h"
 #include "resources/AppStrings.h"
@@ -51,6 +52,10 @@ void ReaderSession::RunCommand(CommandId id) {
         GoToBookmark(id - IDM_BOOKMARK_00);
         return;
     }
+    if (const SettingToggle* toggle = FindSettingToggle(id)) {
+        Toggle(*toggle);
+        return;
+    }
     switch (id) {
         case IDM_OPEN_TEST:
             OpenDocument(kTestDocumentPath, -1);
@@ -88,15 +93,8 @@ void ReaderSession::RunCommand(CommandId id) {
         case IDM_FULLSCREEN:
             ToggleFullScreen();
             break;
-        case IDM_USE_DICTIONARY:
-            settings_.bUseEngDic = !settings_.bUseEngDic;
-            break;
         case IDM_AUTOSCROLL:
             autoScroll_.Toggle();
-            break;
-        case IDM_ROTATE:
-            settings_.bRotate = !settings_.bRotate;
-            ApplySettings();
             break;
         case IDM_BOOKMARK_EDIT:
             EditBookmarks();
@@ -126,6 +124,14 @@ void ReaderSession::RunCommand(CommandId id) {
         default:
             // IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, the bar's divider and unknown ids.
             break;
+    }
+}
+
+void ReaderSession::Toggle(const SettingToggle& toggle) {
+    settings_.*toggle.setting = !(settings_.*toggle.setting);
+    if (toggle.changesPage) {
+        ApplySettings();
+        shell_.Repaint();
     }
 }
 

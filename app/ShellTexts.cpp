@@ -6,6 +6,7 @@
 #include "resources/AppStrings.h"
 #include "resources/Format.h"
 #include "resources/MenuTable.h"
+#include "view/ReadingPercent.h"
 
 namespace sorna {
 
@@ -48,8 +49,8 @@ std::u16string ProposedBookmarkLabel(std::u16string_view topLineText,
                                      std::u16string_view nextLineText, int32_t readingPosition,
                                      int32_t textLength) {
     const std::u16string_view lineText = topLineText.empty() ? nextLineText : topLineText;
-    const double percentage = textLength > 0 ? readingPosition * 100.0 / textLength : 0.0;
-    return FormatText(kBookmarkLabelPattern, {LabelText(lineText), percentage});
+    return FormatText(kBookmarkLabelPattern,
+                      {LabelText(lineText), ReadingPercent(readingPosition, textLength)});
 }
 
 std::u16string AboutDateText(std::string_view buildDate) {

@@ -43,5 +43,10 @@ inline constexpr CommandId IDM_CLOSE = 40201;
 inline constexpr CommandId IDM_FIRST_PAGE = 40202;
 inline constexpr CommandId IDM_LAST_PAGE = 40203;
 inline constexpr CommandId IDM_LEAVE_FULLSCREEN = 40204;
+// The reading aids of the 보기 menu, each switching one setting.
+inline constexpr CommandId IDM_SHOW_PERCENT = 40205;
+inline constexpr CommandId IDM_LINE_BREAK_RULES = 40206;
+inline constexpr CommandId IDM_LIMIT_LINE_LENGTH = 40207;
+inline constexpr CommandId IDM_JOIN_LINES = 40208;
 
 }  // namespace sorna

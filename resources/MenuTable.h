@@ -38,11 +38,16 @@ inline constexpr MenuItem kMainPopupItems[] = {
     MenuCommand(u"정보", IDM_ABOUT),   MenuCommand(u"끝내기", IDM_EXIT),
 };
 
-// Checked while dictionary mode and the rotated view are on.
+// Checked while dictionary mode, the rotated view and each reading aid are on.
 inline constexpr MenuItem kViewPopupItems[] = {
     MenuCommand(u"전체화면", IDM_FULLSCREEN),
     MenuCommand(u"영어사전사용", IDM_USE_DICTIONARY),
     MenuCommand(u"돌려보기", IDM_ROTATE),
+    MenuSeparator(),
+    MenuCommand(u"진행률 표시", IDM_SHOW_PERCENT),
+    MenuCommand(u"줄바꿈 규칙", IDM_LINE_BREAK_RULES),
+    MenuCommand(u"줄 길이 제한", IDM_LIMIT_LINE_LENGTH),
+    MenuCommand(u"문단 잇기", IDM_JOIN_LINES),
 };
 
 // The bookmarks follow the separator, rebuilt from the list each time the popup opens.

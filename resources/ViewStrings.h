@@ -11,6 +11,9 @@ inline constexpr std::u16string_view kLayoutProgressText = u"정렬중..";
 inline constexpr std::u16string_view kOpenDocumentHint =
     u"열기 버튼이나 Ctrl+O로 문서를 여세요. 파일을 끌어 놓아도 됩니다.";
 
+// The percentage read, drawn below the text when asked for.
+inline constexpr std::u16string_view kPercentPattern = u"%.1f%%";
+
 // The face the view starts with, before the settings are applied.
 inline constexpr std::u16string_view kDefaultViewFace = u"굴림";
 

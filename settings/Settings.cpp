@@ -28,6 +28,10 @@ void Settings::ApplyDisplayDefaults() {
     bShowProgress = 0;
     bSmoothScroll = 0;
     nAutoScrollSpeed = 100;
+    bShowPercent = 0;
+    bLineBreakRules = 0;
+    bLimitLineLength = 0;
+    bJoinLines = 0;
     sFontFaceName = u"Tahoma";
     sEngDicPath = kDefaultDictionaryProgram;
 }

@@ -53,6 +53,13 @@ public:
     std::array<int32_t, kKeySlotCount> keyFunctions;
     std::array<int32_t, kKeySlotCount> keyCodes;
     int32_t nAutoScrollSpeed;
+    // Reading aids of the 보기 menu, all off by default: the percentage read in the bottom margin,
+    // Korean line-breaking rules, a text column of readable width, and hard-wrapped lines joined
+    // into their paragraphs.
+    int32_t bShowPercent;
+    int32_t bLineBreakRules;
+    int32_t bLimitLineLength;
+    int32_t bJoinLines;
     std::u16string sFontFaceName;
     std::u16string sEngDicPath;
 };

@@ -41,6 +41,10 @@ inline constexpr NamedDwordField kOptionDwords[] = {
     {u"bShowProgress", &Settings::bShowProgress},
     {u"bSmoothScroll", &Settings::bSmoothScroll},
     {u"nAutoScrollSpeed", &Settings::nAutoScrollSpeed},
+    {u"bShowPercent", &Settings::bShowPercent},
+    {u"bLineBreakRules", &Settings::bLineBreakRules},
+    {u"bLimitLineLength", &Settings::bLimitLineLength},
+    {u"bJoinLines", &Settings::bJoinLines},
 };
 
 inline constexpr std::u16string_view kFontFaceNameValue = u"sFontFaceName";

@@ -10,6 +10,11 @@ namespace sorna {
 struct BreakOptions {
     int64_t availableWidth = 0;
     bool removeLineStartSpace = true;
+    // Reading aids, off by default: a closing mark never starts a line and an opening mark never
+    // ends one (a closing mark may hang past the edge instead); a single line feed between two
+    // lines of text is laid out as a space.
+    bool lineBreakRules = false;
+    bool joinLines = false;
 };
 
 // Breaks text[0..length) into display lines: empties `lines`, then writes the start of every

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "resources/Format.h"
 #include "resources/ViewStrings.h"
+#include "view/ReadingPercent.h"
 #include "view/PositionBar.h"
 #include "view/Saturate.h"
 #include "view/TextView.h"
@@ -18,13 +20,48 @@ ViewRect RowRect(const TextView& view, int32_t row) {
     const ViewRect& area = view.TextArea();
     const int64_t height = view.LineHeight();
     const int32_t barLeft = view.LeftBar() ? kScrollBarWidth : 0;
+    const int32_t inset = view.ColumnInset();
     if (view.Font().rotated) {
         const int32_t left = Saturate(int64_t{area.left} + barLeft + row * height);
-        return {left, area.top, Saturate(left + height), area.bottom};
+        return {left, area.top + inset, Saturate(left + height), area.bottom - inset};
     }
     const int32_t barRight = view.LeftBar() ? 0 : kScrollBarWidth;
-    return {area.left + barLeft, Saturate(area.top + row * height), area.right - barRight,
-            Saturate(area.top + (row + 1) * height)};
+    return {area.left + barLeft + inset, Saturate(area.top + row * height),
+            area.right - barRight - inset, Saturate(area.top + (row + 1) * height)};
+}
+
+int64_t WidthOf(const TextView& view, int32_t from, int32_t to) {
+    int64_t width = 0;
+    for (int32_t i = from; i < to; ++i) {
+        width += view.Metrics().Width(view.Document().text[i]);
+    }
+    return width;
+}
+
+// The part of each row's line that the occurrence covers, as far along the row as it is drawn.
+std::vector<ViewRect> PlanHighlights(const TextView& view, const std::vector<PageRow>& rows) {
+    std::vector<ViewRect> highlights;
+    const std::optional<TextSpan>& found = view.FoundText();
+    if (!found) {
+        return highlights;
+    }
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const int32_t line = view.TopLine() + int32_t(row);
+        const int32_t from = std::max(view.Lines()[line], found->offset);
+        const int32_t to = std::min(view.Lines()[line + 1], found->offset + found->length);
+        if (from >= to) {
+            continue;
+        }
+        const int64_t start = WidthOf(view, view.Lines()[line], from);
+        const int64_t end = start + WidthOf(view, from, to);
+        const ViewRect& rect = rows[row].rect;
+        highlights.push_back(view.Font().rotated
+                                 ? ViewRect{rect.left, Saturate(rect.bottom - end), rect.right,
+                                            Saturate(rect.bottom - start)}
+                                 : ViewRect{Saturate(rect.left + start), rect.top,
+                                            Saturate(rect.left + end), rect.bottom});
+    }
+    return highlights;
 }
 
 std::u16string_view VisibleText(std::u16string_view line) {
@@ -56,14 +93,26 @@ std::vector<PageFill> PlanPositionBar(const TextView& view, int32_t clientWidth)
 
 PagePlan PlanPage(const TextView& view, int32_t clientWidth) {
     const bool empty = !view.Document().HasDocument();
-    return {view.BackColour(),
-            view.TextColour(),
-            view.Font(),
-            view.Font().rotated,
-            PlanRows(view),
-            PlanPositionBar(view, clientWidth),
-            empty ? kOpenDocumentHint : std::u16string_view(),
-            empty ? view.TextArea() : ViewRect()};
+    PagePlan plan{view.BackColour(),
+                  view.TextColour(),
+                  view.Font(),
+                  view.Font().rotated,
+                  PlanRows(view),
+                  PlanPositionBar(view, clientWidth),
+                  empty ? kOpenDocumentHint : std::u16string_view(),
+                  empty ? view.TextArea() : ViewRect(),
+                  {},
+                  {},
+                  {}};
+    plan.highlights = PlanHighlights(view, plan.rows);
+    if (view.Aids().showPercent && !empty) {
+        const ViewRect& area = view.TextArea();
+        plan.percent = FormatText(kPercentPattern, {ReadingPercent(view.TopOffset(),
+                                                                   view.Document().length)});
+        plan.percentArea = {area.left, area.bottom, area.right,
+                            Saturate(int64_t{area.bottom} + view.Font().size)};
+    }
+    return plan;
 }
 
 }  // namespace sorna

@@ -43,6 +43,13 @@ struct PagePlan {
     // While no document is open: how to open one, centred in `hintArea` and wrapped at spaces.
     std::u16string_view hint;
     ViewRect hintArea;
+    // Where a find's occurrence lies on the page, a rectangle for each row it spans, drawn with
+    // the colours exchanged.
+    std::vector<ViewRect> highlights;
+    // The percentage read ("37.2%"), centred upright in `percentArea` below the text; empty
+    // unless asked for.
+    std::u16string percent;
+    ViewRect percentArea;
 };
 
 // The view's page from its top line, on a client area `clientWidth` pixels wide.

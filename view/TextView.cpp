@@ -27,6 +27,7 @@ void TextView::ClearDocument() {
     lines_.Free();
     topLine_ = 0;
     anchor_ = -1;
+    found_.reset();
     layoutNeeded_ = true;
 }
 
@@ -69,6 +70,14 @@ void TextView::SetLineSpacing(int32_t pixels) {
     lineSpacing_ = pixels;
 }
 
+void TextView::SetReadingAids(const ReadingAids& aids) {
+    if (aids.lineBreakRules != aids_.lineBreakRules || aids.joinLines != aids_.joinLines ||
+        aids.columnLimit != aids_.columnLimit) {
+        layoutNeeded_ = true;
+    }
+    aids_ = aids;
+}
+
 void TextView::MeasureChars() {
     metrics_ = device_.MeasureChars(font_);
     // Line ends take no room on their line.
@@ -88,7 +97,8 @@ bool TextView::Layout(ProgressText* progress) {
     if (progress != nullptr) {
         progress->SetProgressText(kLayoutProgressText);
     }
-    const BreakOptions options{AvailableWidth(), removeLineStartSpace_};
+    const BreakOptions options{AvailableWidth(), removeLineStartSpace_, aids_.lineBreakRules,
+                               aids_.joinLines};
     if (!BreakLines(document_.text.get(), document_.length, metrics_, options, lines_)) {
         lines_.Free();
         topLine_ = 0;
@@ -100,8 +110,19 @@ bool TextView::Layout(ProgressText* progress) {
     return true;
 }
 
-int64_t TextView::AvailableWidth() const {
+int64_t TextView::AreaWidth() const {
     return font_.rotated ? textArea_.Height() : textArea_.Width() - kScrollBarWidth;
+}
+
+int64_t TextView::AvailableWidth() const {
+    if (aids_.columnLimit <= 0) {
+        return AreaWidth();
+    }
+    return std::min(AreaWidth(), int64_t{aids_.columnLimit} * metrics_.wideWidth);
+}
+
+int32_t TextView::ColumnInset() const {
+    return Saturate((AreaWidth() - AvailableWidth()) / 2);
 }
 
 std::u16string_view TextView::LineChars(int32_t n) const {
@@ -152,12 +173,14 @@ bool TextView::SetTopLine(int32_t n) {
     }
     topLine_ = n;
     anchor_ = -1;
+    found_.reset();
     device_.Repaint();
     return true;
 }
 
 void TextView::ScrollLines(int32_t n) {
     anchor_ = -1;
+    found_.reset();
     if (smooth_) {
         SmoothScroll(n);
         return;
@@ -219,6 +242,7 @@ void TextView::JumpToBar(int32_t y) {
     }
     topLine_ = Clamp((int64_t{y} - textArea_.top) * lines_.Count() / height);
     anchor_ = -1;
+    found_.reset();
     device_.Repaint();
 }
 
@@ -228,7 +252,8 @@ WordHit TextView::WordAt(int32_t x, int32_t y) const {
         return {};
     }
     const int64_t position =
-        font_.rotated ? int64_t{textArea_.bottom} - y : int64_t{x} - textArea_.left;
+        (font_.rotated ? int64_t{textArea_.bottom} - y : int64_t{x} - textArea_.left) -
+        ColumnInset();
     return PickWord(LineChars(topLine_ + row), position, metrics_);
 }
 
@@ -249,6 +274,7 @@ std::optional<int32_t> TextView::CountLetters() const {
 }
 
 bool TextView::FindNext(std::u16string_view pattern, bool ignoreCase) {
+    found_.reset();
     if (pattern.empty() || topLine_ >= lines_.Count() - 1) {
         return false;
     }
@@ -260,7 +286,11 @@ bool TextView::FindNext(std::u16string_view pattern, bool ignoreCase) {
     } else if (const size_t at = rest.find(pattern); at != std::u16string_view::npos) {
         hit = at;
     }
-    return hit && GoToOffset(start + int32_t(*hit));
+    if (!hit || !GoToOffset(start + int32_t(*hit))) {
+        return false;
+    }
+    found_ = TextSpan{start + int32_t(*hit), int32_t(pattern.size())};
+    return true;
 }
 
 }  // namespace sorna

@@ -16,6 +16,22 @@
 
 namespace sorna {
 
+// What a reader may turn on to read more comfortably; all off by default.
+struct ReadingAids {
+    bool lineBreakRules = false;  // Korean line-breaking rules
+    bool joinLines = false;       // hard-wrapped lines joined into their paragraphs
+    int32_t columnLimit = 0;      // the widest text column in wide characters; 0 for none
+    bool showPercent = false;     // the percentage read under the text area
+
+    bool operator==(const ReadingAids&) const = default;
+};
+
+// A stretch of the text: a find's occurrence.
+struct TextSpan {
+    int32_t offset = 0;
+    int32_t length = 0;
+};
+
 // The document as display lines: its text, the line table laid out for the current font and
 // text area, and the top line shown. Painting and measuring go through the device, which must
 // outlive the view.
@@ -34,6 +50,7 @@ public:
     void SetColors(uint32_t textColour, uint32_t backColour);
     void SetOptions(bool smooth, bool removeLineStartSpace);
     void SetLineSpacing(int32_t pixels);
+    void SetReadingAids(const ReadingAids& aids);
     [[nodiscard]] bool LayoutNeeded() const { return layoutNeeded_; }
 
     // Measures the font and, when needed, breaks the whole text into lines. Nothing happens
@@ -46,6 +63,12 @@ public:
     uint32_t TextColour() const { return textColour_; }
     uint32_t BackColour() const { return backColour_; }
     int32_t LineHeight() const { return lineHeight_; }
+    const CharMetrics& Metrics() const { return metrics_; }
+    const ReadingAids& Aids() const { return aids_; }
+    // Where rows start across the text area: the column is centred when its width is limited.
+    int32_t ColumnInset() const;
+    // The occurrence the last find brought to the top, until the page moves.
+    const std::optional<TextSpan>& FoundText() const { return found_; }
     const LineTable& Lines() const { return lines_; }
 
     // The characters of display line n, its line end included; empty when there is no such line.
@@ -76,6 +99,7 @@ public:
 private:
     void MeasureChars();
     int64_t AvailableWidth() const;
+    int64_t AreaWidth() const;
     int32_t Clamp(int64_t wanted) const;
     void SmoothScroll(int32_t n);
 
@@ -95,6 +119,8 @@ private:
     bool layoutNeeded_ = true;
     int32_t topLine_ = 0;
     int32_t anchor_ = -1;  // the offset GoToOffset was given; -1 once the page moved otherwise
+    ReadingAids aids_;
+    std::optional<TextSpan> found_;
 };
 
 }  // namespace sorna

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/SettingToggles.h"
 #include "platform/qt/QtConversions.h"
 
 namespace sorna {
@@ -76,7 +77,7 @@ void MenuBar::AddCommand(QWidget& owner, const MenuItem& item) {
     auto* action = new QAction(ToQString(item.text), &owner);
     action->setData(uint(item.id));
     action->setEnabled(!item.grayed);
-    action->setCheckable(item.id == IDM_USE_DICTIONARY || item.id == IDM_ROTATE);
+    action->setCheckable(FindSettingToggle(item.id) != nullptr);
     const CommandId id = item.id;
     connect(action, &QAction::triggered, this, [this, id] { emit CommandChosen(id); });
     owner.addAction(action);
@@ -97,8 +98,9 @@ void MenuBar::PrepareMenu(QMenu& menu) {
     QMenu* recentFiles = actions.size() > qsizetype(kRecentFilesPosition)
                              ? actions[qsizetype(kRecentFilesPosition)]->menu()
                              : nullptr;
-    CheckItem(IDM_USE_DICTIONARY, settings_.bUseEngDic != 0);
-    CheckItem(IDM_ROTATE, settings_.bRotate != 0);
+    for (const SettingToggle& toggle : kSettingToggles) {
+        CheckItem(toggle.id, settings_.*toggle.setting != 0);
+    }
     if (!actions.isEmpty() && IdOf(*actions.front()) == IDM_BOOKMARK_ADD) {
         FillBookmarks(menu);
     } else if (recentFiles != nullptr) {

@@ -67,18 +67,35 @@ void PageCanvas::Paint(const PagePlan& plan) {
     for (const PageFill& fill : plan.positionBar) {
         painter.fillRect(ToQRect(fill.rect), ToQColor(fill.colour));
     }
-    DrawHint(painter, plan);
+    DrawHighlights(painter, plan);
+    DrawUprightTexts(painter, plan);
 }
 
-// Upright in either orientation: it is read before any text is turned.
-void PageCanvas::DrawHint(QPainter& painter, const PagePlan& plan) {
-    if (plan.hint.empty()) {
+// Exclusive or with both colours at once turns each into the other, and the edges of glyphs
+// between them into what lies between them the other way round.
+void PageCanvas::DrawHighlights(QPainter& painter, const PagePlan& plan) {
+    if (plan.highlights.empty()) {
         return;
     }
-    painter.setFont(FontFor(plan.font));
-    painter.setPen(ToQColor(plan.textColour));
-    painter.drawText(ToQRect(plan.hintArea), Qt::AlignCenter | Qt::TextWordWrap,
-                     ToQString(plan.hint));
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    for (const ViewRect& rect : plan.highlights) {
+        painter.fillRect(ToQRect(rect), ToQColor(plan.textColour ^ plan.backColour));
+    }
+    painter.restore();
+}
+
+// Upright in either orientation: they are read before any text is turned.
+void PageCanvas::DrawUprightTexts(QPainter& painter, const PagePlan& plan) {
+    const auto draw = [&](const ViewRect& area, std::u16string_view text) {
+        if (!text.empty()) {
+            painter.setFont(FontFor(plan.font));
+            painter.setPen(ToQColor(plan.textColour));
+            painter.drawText(ToQRect(area), Qt::AlignCenter | Qt::TextWordWrap, ToQString(text));
+        }
+    };
+    draw(plan.hintArea, plan.hint);
+    draw(plan.percentArea, plan.percent);
 }
 
 const QFont& PageCanvas::FontFor(const FontDescription& description) {

@@ -40,7 +40,9 @@ public:
 private:
     const QFont& FontFor(const FontDescription& description);
     void DrawRows(QPainter& painter, const PagePlan& plan);
-    void DrawHint(QPainter& painter, const PagePlan& plan);
+    void DrawHighlights(QPainter& painter, const PagePlan& plan);
+    // The upright texts: how to open a document, and the percentage read.
+    void DrawUprightTexts(QPainter& painter, const PagePlan& plan);
 
     std::function<void()> repaint_;
     OffscreenBitmap page_;
