@@ -70,8 +70,10 @@ void MainWindow::StartTimers() {
         }
     });
     connect(&saveTimer_, &QTimer::timeout, this, [this] { session_.SaveReadingState(); });
-    connect(&autoScrollTimer_, &QTimer::timeout, this,
-            [this] { session_.AutoScrollTick(TickCount()); });
+    connect(&autoScrollTimer_, &QTimer::timeout, this, [this] {
+        session_.AutoScrollTick(TickCount());
+        menuBar_->ShowAutoScroll(session_.AutoScrolling());
+    });
     reopenTimer_.start(kReopenDelayMs);
     saveTimer_.start(kSaveIntervalMs);
     autoScrollTimer_.start(kAutoScrollTickMs);
@@ -90,6 +92,9 @@ bool MainWindow::event(QEvent* event) {
         return QMainWindow::event(event);
     }
     session_.RunPostedCommand(static_cast<CommandEvent*>(event)->Id());
+    // A command may start or stop auto-scroll; anything else that stops it is shown at the
+    // timer's next tick.
+    menuBar_->ShowAutoScroll(session_.AutoScrolling());
     return true;
 }
 

@@ -77,7 +77,7 @@ void MenuBar::AddCommand(QWidget& owner, const MenuItem& item) {
     auto* action = new QAction(ToQString(item.text), &owner);
     action->setData(uint(item.id));
     action->setEnabled(!item.grayed);
-    action->setCheckable(FindSettingToggle(item.id) != nullptr);
+    action->setCheckable(FindSettingToggle(item.id) != nullptr || item.id == IDM_AUTOSCROLL);
     const CommandId id = item.id;
     connect(action, &QAction::triggered, this, [this, id] { emit CommandChosen(id); });
     owner.addAction(action);

@@ -22,6 +22,9 @@ class MenuBar : public QToolBar {
 public:
     MenuBar(Settings& settings, QWidget& parent);
 
+    // The 자동 button looks pressed while auto-scroll runs.
+    void ShowAutoScroll(bool running) { CheckItem(IDM_AUTOSCROLL, running); }
+
 signals:
     // An item or button was chosen.
     void CommandChosen(sorna::CommandId id);

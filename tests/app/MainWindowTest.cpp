@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QToolButton>
 #include <QUrl>
 
 #include "app/qt/MainWindow.h"
@@ -171,10 +172,20 @@ TEST_F(MainWindowTest, ADropTakesTheFirstLocalFileAsACopyAndOpensItOnceTheDropIs
     EXPECT_FALSE(window.Session().View().Document().HasDocument());
 }
 
+// The 자동 button looks pressed while auto-scroll runs.
 TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgram) {
     auto window = ShowReading();
     Activate(*window);
+    const auto autoButtonShows = [&window](bool pressed) {
+        for (const QToolButton* button : window->findChildren<QToolButton*>()) {
+            if (button->text() == QStringLiteral("자동")) {
+                return QTest::qWaitFor([=] { return button->isChecked() == pressed; }, kPatienceMs);
+            }
+        }
+        return false;
+    };
     window->Session().RunCommand(IDM_AUTOSCROLL);
+    EXPECT_TRUE(autoButtonShows(true));
     bool scrollingUnderActiveDialog = false;
     ModalAnswer<QDialog> find([&](QDialog& dialog) {
         scrollingUnderActiveDialog =
@@ -191,6 +202,7 @@ TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgr
     other.show();
     Activate(other);
     EXPECT_FALSE(window->Session().AutoScrolling());
+    EXPECT_TRUE(autoButtonShows(false));
 }
 
 }  // namespace

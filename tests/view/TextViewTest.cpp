@@ -143,6 +143,27 @@ TEST_F(TextViewTest, FindNextBringsTheLineWhereTheMatchBeginsToTheTop) {
     ASSERT_EQ(view.LineChars(1), u"search ");
     EXPECT_TRUE(view.FindNext(u"ch str", false));
     EXPECT_EQ(view.TopLine(), 1);
+    // The occurrence is shown on each row it spans, as far along as it is drawn, until the page
+    // moves.
+    EXPECT_EQ(PlanPage(view, 63).highlights,
+              (std::vector<ViewRect>{{40, 0, 70, 20}, {0, 20, 30, 40}}));
+    view.ScrollLines(0);
+    EXPECT_TRUE(PlanPage(view, 63).highlights.empty());
+}
+
+// A limited column is centred in a wide area, and the percentage read sits below the text.
+TEST_F(TextViewTest, ReadingAidsCentreAColumnOfLimitedWidthAndShowThePercentageRead) {
+    view.SetTextArea({0, 0, 1003, 320}, false);
+    view.SetReadingAids({.columnLimit = 40, .showPercent = true});
+    LayOut(std::u16string(100, u'가'));
+    EXPECT_EQ(view.LineChars(0).size(), 40u);
+    ASSERT_TRUE(view.SetTopLine(1));
+    const PagePlan plan = PlanPage(view, 1003);
+    EXPECT_EQ(plan.rows[0].rect, (ViewRect{100, 0, 900, 20}));
+    EXPECT_EQ(plan.percent, u"40.0%");
+    EXPECT_EQ(plan.percentArea, (ViewRect{0, 320, 1003, 335}));
+    EXPECT_FALSE(view.WordAt(120, 10).word.empty());
+    EXPECT_TRUE(view.WordAt(90, 10).word.empty());
 }
 
 // Areas without height, a font measuring no height, and hand-edited spacings that cancel the
