@@ -39,8 +39,8 @@ int64_t WidthOf(const TextView& view, int32_t from, int32_t to) {
 }
 
 // The part of each row's line that the occurrence covers, as far along the row as it is drawn.
-std::vector<ViewRect> PlanHighlights(const TextView& view, const std::vector<PageRow>& rows) {
-    std::vector<ViewRect> highlights;
+std::vector<PageHighlight> PlanHighlights(const TextView& view, const std::vector<PageRow>& rows) {
+    std::vector<PageHighlight> highlights;
     const std::optional<TextSpan>& found = view.FoundText();
     if (!found) {
         return highlights;
@@ -55,11 +55,13 @@ std::vector<ViewRect> PlanHighlights(const TextView& view, const std::vector<Pag
         const int64_t start = WidthOf(view, view.Lines()[line], from);
         const int64_t end = start + WidthOf(view, from, to);
         const ViewRect& rect = rows[row].rect;
-        highlights.push_back(view.Font().rotated
-                                 ? ViewRect{rect.left, Saturate(rect.bottom - end), rect.right,
-                                            Saturate(rect.bottom - start)}
-                                 : ViewRect{Saturate(rect.left + start), rect.top,
-                                            Saturate(rect.left + end), rect.bottom});
+        const ViewRect covered =
+            view.Font().rotated
+                ? ViewRect{rect.left, Saturate(rect.bottom - end), rect.right,
+                           Saturate(rect.bottom - start)}
+                : ViewRect{Saturate(rect.left + start), rect.top, Saturate(rect.left + end),
+                           rect.bottom};
+        highlights.push_back({covered, row});
     }
     return highlights;
 }

@@ -20,6 +20,14 @@ struct PageRow {
     bool operator==(const PageRow&) const = default;
 };
 
+// The part of row `row` that a find's occurrence covers.
+struct PageHighlight {
+    ViewRect rect;
+    size_t row = 0;
+
+    bool operator==(const PageHighlight&) const = default;
+};
+
 // A rectangle filled with one colour (0x00BBGGRR).
 struct PageFill {
     ViewRect rect;
@@ -45,7 +53,7 @@ struct PagePlan {
     ViewRect hintArea;
     // Where a find's occurrence lies on the page, a rectangle for each row it spans, drawn with
     // the colours exchanged.
-    std::vector<ViewRect> highlights;
+    std::vector<PageHighlight> highlights;
     // The percentage read ("37.2%"), centred upright in `percentArea` below the text; empty
     // unless asked for.
     std::u16string percent;

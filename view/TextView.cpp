@@ -289,7 +289,9 @@ bool TextView::FindNext(std::u16string_view pattern, bool ignoreCase) {
     if (!hit || !GoToOffset(start + int32_t(*hit))) {
         return false;
     }
+    // Painted again with the occurrence marked: going to it painted the page without.
     found_ = TextSpan{start + int32_t(*hit), int32_t(pattern.size())};
+    device_.Repaint();
     return true;
 }
 

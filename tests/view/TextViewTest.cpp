@@ -146,7 +146,7 @@ TEST_F(TextViewTest, FindNextBringsTheLineWhereTheMatchBeginsToTheTop) {
     // The occurrence is shown on each row it spans, as far along as it is drawn, until the page
     // moves.
     EXPECT_EQ(PlanPage(view, 63).highlights,
-              (std::vector<ViewRect>{{40, 0, 70, 20}, {0, 20, 30, 40}}));
+              (std::vector<PageHighlight>{{{40, 0, 70, 20}, 0}, {{0, 20, 30, 40}, 1}}));
     view.ScrollLines(0);
     EXPECT_TRUE(PlanPage(view, 63).highlights.empty());
 }

@@ -14,6 +14,15 @@ QRect ToQRect(const ViewRect& rect) {
     return QRect(QPoint(rect.left, rect.top), QSize(int(rect.Width()), int(rect.Height())));
 }
 
+// No wrapping, tabs to stops of eight average character widths; the text is clipped to its
+// row's rectangle and an ampersand is just an ampersand.
+QTextOption RowTextOption(const QFont& font) {
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(8.0 * QFontMetrics(font).averageCharWidth());
+    return option;
+}
+
 void DrawRow(QPainter& painter, const PageRow& row, bool upward, const QTextOption& option) {
     if (!upward) {
         painter.drawText(QRectF(ToQRect(row.rect)), ToQString(row.text), option);
@@ -71,18 +80,17 @@ void PageCanvas::Paint(const PagePlan& plan) {
     DrawUprightTexts(painter, plan);
 }
 
-// Exclusive or with both colours at once turns each into the other, and the edges of glyphs
-// between them into what lies between them the other way round.
+// The covered part of a row drawn again with the colours exchanged.
 void PageCanvas::DrawHighlights(QPainter& painter, const PagePlan& plan) {
-    if (plan.highlights.empty()) {
-        return;
+    const QTextOption option = RowTextOption(FontFor(plan.font));
+    for (const PageHighlight& highlight : plan.highlights) {
+        painter.save();
+        painter.setClipRect(ToQRect(highlight.rect));
+        painter.fillRect(ToQRect(highlight.rect), ToQColor(plan.textColour));
+        painter.setPen(ToQColor(plan.backColour));
+        DrawRow(painter, plan.rows[highlight.row], plan.upward, option);
+        painter.restore();
     }
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    for (const ViewRect& rect : plan.highlights) {
-        painter.fillRect(ToQRect(rect), ToQColor(plan.textColour ^ plan.backColour));
-    }
-    painter.restore();
 }
 
 // Upright in either orientation: they are read before any text is turned.
@@ -114,11 +122,7 @@ void PageCanvas::DrawRows(QPainter& painter, const PagePlan& plan) {
     const QFont& font = FontFor(plan.font);
     painter.setFont(font);
     painter.setPen(ToQColor(plan.textColour));
-    // No wrapping, tabs to stops of eight average character widths; the text is clipped to
-    // its row's rectangle and an ampersand is just an ampersand.
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(8.0 * QFontMetrics(font).averageCharWidth());
+    const QTextOption option = RowTextOption(font);
     for (const PageRow& row : plan.rows) {
         DrawRow(painter, row, plan.upward, option);
     }

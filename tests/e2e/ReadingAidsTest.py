@@ -1,0 +1,33 @@
+"""The reading aids in a real window: the percentage read below the text, and a found word shown
+with the colours exchanged until the page moves."""
+
+from EndToEnd import ReaderTestCase, corpus_file
+from ReaderSession import PICTURE_TIMEOUT
+from VirtualDesktop import wait_until
+
+BOOK = corpus_file("en-gutenberg-03.txt")
+PROSE = 20000  # an offset well inside the story, where every row holds text
+
+
+class ReadingAidsTest(ReaderTestCase):
+    def test_the_percentage_read_is_centred_below_the_text(self):
+        page = self.start_on_document(BOOK, position=PROSE, bShowPercent=1).settled_picture()
+        # Below the last row: nothing at the left, the figure in the middle.
+        strip = page.crop(0, page.height - 30, page.width, 30)
+        self.assertEqual(strip.crop(0, 0, page.width // 3, 30).ink(), 0)
+        self.assertGreater(strip.crop(page.width // 3, 0, page.width // 3, 30).ink(), 0)
+
+    def test_a_found_word_is_shown_until_the_page_moves(self):
+        reader = self.start_on_document(BOOK)
+        reader.press_keys("ctrl+f")
+        self.assertTrue(wait_until(lambda: len(reader.windows()) == 2, PICTURE_TIMEOUT),
+                        "no find dialog")
+        self.desktop.run_input("type", "--delay", "20", "Release")
+        reader.press_keys("Return", "Escape")
+        self.assertTrue(wait_until(lambda: len(reader.windows()) == 1, PICTURE_TIMEOUT))
+        found = reader.settled_picture()
+        # Down and back shows the same lines without the word marked: the text colour, white,
+        # filled a block the size of the word on the black page.
+        reader.press_keys("Down", "Up")
+        unmarked = reader.picture_after(lambda: None, found)
+        self.assertGreater(found.ink(), unmarked.ink() + 100)
