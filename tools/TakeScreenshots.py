@@ -102,7 +102,9 @@ def main():
     with tempfile.TemporaryDirectory(prefix="sorna-pictures-") as scratch, \
             contextlib.closing(VirtualDesktop(scratch)) as desktop, \
             contextlib.closing(SessionBus()) as bus:
-        for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1})):
+        aids = {"bShowPercent": 1, "bLineBreakRules": 1, "bLimitLineLength": 1, "bJoinLines": 1}
+        for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1}),
+                               ("reader-aids.png", aids)):
             reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
                                 **settings)
             save(desktop, reader.window, name)
