@@ -42,7 +42,7 @@ first_page() {
     shown=$(now)
     pkill -P "$reader"  # the reader, so that time(1) writes its figure
     wait "$reader" 2>/dev/null || true
-    echo "$(seconds "$start" "$shown") s to the first page, peak $(cat "$scratch/rss") KiB"
+    echo "$(seconds "$start" "$shown") s to the first page, peak $(tail -n 1 "$scratch/rss") KiB"
 }
 
 timed() {
