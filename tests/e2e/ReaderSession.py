@@ -2,7 +2,6 @@
 test desktop, used as a person does: look, tap, press keys, close."""
 
 import os
-import pathlib
 import re
 import subprocess
 import tempfile
@@ -48,22 +47,12 @@ def read_values(path):
     return values
 
 
-def recent_files(values):
-    """The recent files, newest first, as (path, position) pairs."""
-    return [(values["RFNAME%02d" % n], values["RFPOS%02d" % n])
-            for n in range(values["nRecentFileCount"])]
-
-
 def recent_file_values(entries):
     """The values naming entries [(path, position), ...] as the recent files, newest first."""
     values = {"nRecentFileCount": len(entries)}
     for n, (path, position) in enumerate(entries):
         values.update({"RFNAME%02d" % n: path, "RFPOS%02d" % n: position})
     return values
-
-
-def decoded(path, codec):
-    return pathlib.Path(path).read_bytes().decode(codec)
 
 
 class ReaderHome:
@@ -98,24 +87,19 @@ class ReaderHome:
         return path
 
 
-def user_environment(home, desktop, bus):
-    """What a program this user starts on the test desktop gets, and nothing of the caller's."""
-    environment = {name: value for name, value in os.environ.items()
-                   if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
-    environment.update(
-        DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
-        HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus.address, QT_QPA_PLATFORM="xcb",
-        LC_ALL="C.UTF-8")
-    return environment
-
-
 class Reader:
-    def __init__(self, binary, home, desktop, bus, arguments=(), folder=None):
+    def __init__(self, binary, home, desktop, bus_address, arguments=(), folder=None):
         self.desktop = desktop
+        # What a program this user starts on the test desktop gets, and nothing of the caller's.
+        environment = {name: value for name, value in os.environ.items()
+                       if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
+        environment.update(
+            DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
+            HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus_address, QT_QPA_PLATFORM="xcb",
+            LC_ALL="C.UTF-8")
         # Messages go to a file: a pipe nobody reads could fill up and stall the reader.
         self._output = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([binary, *arguments], cwd=folder,
-                                        env=user_environment(home, desktop, bus),
+        self.process = subprocess.Popen([binary, *arguments], cwd=folder, env=environment,
                                         stdout=self._output, stderr=subprocess.STDOUT)
         self.window = self.area = None
 
@@ -179,7 +163,8 @@ class Reader:
         """Finds the page and the bar below it, once a bar shows (none, with bar false); pictures
         then show the page alone, since the bar's buttons light up under the pointer."""
         self.area, whole = None, None
-        self.park_mouse()
+        # The pointer off the window, so that no button shows a hover highlight.
+        self.desktop.run_input("mousemove", "0", "0")
 
         def split():
             nonlocal whole
@@ -226,10 +211,6 @@ class Reader:
     def press_keys(self, *keys):
         self.activate()
         self.desktop.run_input("key", "--delay", "40", *keys)
-
-    def park_mouse(self):
-        # Off the window, so that no button shows a hover highlight.
-        self.desktop.run_input("mousemove", "0", "0")
 
     def close(self):
         """As the window manager's close button does; gives the exit code."""

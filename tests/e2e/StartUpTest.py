@@ -1,18 +1,14 @@
 """Starting the reader: with no settings at all, on the document read last after it has gone, on
-a file it is given, through the desktop's default handler too, a second time, which hands its file
-over to the running reader and ends, and where reading resumes after a kill (where the minute's
-save put it, in a file that loads completely) and after a close."""
+a file it is given, a second time, which hands its file over to the running reader and ends, and
+where reading resumes after a kill (where the minute's save put it, in a file that loads
+completely) and after a close. That the desktop's entry hands files over is the install check's."""
 
 import os
 import pathlib
 import shutil
-import signal
-import subprocess
 
-import EndToEnd
 from EndToEnd import ReaderTestCase, corpus_file, document_title
-from ReaderSession import (EXIT_TIMEOUT, FIRST_SAVE, PRODUCT_TITLE, WINDOW_TIMEOUT, read_values,
-                           recent_file_values, recent_files, user_environment)
+from ReaderSession import EXIT_TIMEOUT, FIRST_SAVE, PRODUCT_TITLE, read_values, recent_file_values
 from VirtualDesktop import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
 
 BOOK = corpus_file("ko-utf8-novel-03.txt")
@@ -59,21 +55,6 @@ class StartUpTest(ReaderTestCase):
         self.assertEqual(values["RFNAME00"], os.path.join(self.home.books, os.path.basename(BOOK)))
         self.assertTrue(4800 < values["RFPOS00"] <= 5000, values["RFPOS00"])
 
-    def test_the_desktops_default_handler_for_text_opens_the_file_in_the_reader(self):
-        prefix = os.path.dirname(os.path.dirname(EndToEnd.BINARY))
-        with open(os.path.join(self.home.config, "mimeapps.list"), "w") as file:
-            file.write("[Default Applications]\ntext/plain=sorna.desktop\n")
-        environment = user_environment(self.home, self.desktop, self.bus)
-        environment.update(PATH=os.path.join(prefix, "bin") + ":" + environment["PATH"],
-                           XDG_DATA_HOME=os.path.join(prefix, "share"),
-                           XDG_DATA_DIRS="/usr/share")
-        subprocess.run(["gio", "open", BOOK], env=environment, check=True, timeout=EXIT_TIMEOUT)
-        shown = wait_until(lambda: [window for window in self.desktop.client_windows()
-                                    if self.desktop.window_title(window) == document_title(BOOK)],
-                           WINDOW_TIMEOUT)
-        self.assertTrue(shown, "the default handler showed no reader with the file")
-        os.kill(self.desktop.window_pid(shown[0]), signal.SIGKILL)
-
     def test_a_second_start_ends_with_0_and_the_first_comes_to_the_front_with_its_file(self):
         first = self.start_on_document(BOOK)
         reading = first.picture_after(lambda: first.press_keys("Down"))
@@ -104,7 +85,7 @@ class StartUpTest(ReaderTestCase):
         # Stored at its start, so a position beyond it can only come from the save.
         reader = self.start_on_document(BOOK)
         reading = reader.picture_after(lambda: reader.press_keys("Down"))
-        saved = wait_until(lambda: recent_files(self.home.settings())[0][1], SAVE_TIMEOUT,
+        saved = wait_until(lambda: self.home.settings()["RFPOS00"], SAVE_TIMEOUT,
                            interval=0.5)
         self.assertGreater(saved, 0, "no save within %d seconds" % SAVE_TIMEOUT)
         reader.stop()
@@ -117,7 +98,7 @@ class StartUpTest(ReaderTestCase):
         self.assertEqual(reader.settled_picture(), reading)
         reading = reader.picture_after(lambda: reader.press_keys("Down"))
         self.assertEqual(reader.close(), 0)
-        [(path, position)] = recent_files(self.home.settings())
-        self.assertEqual(path, BOOK)
-        self.assertGreater(position, saved)
+        values = self.home.settings()
+        self.assertEqual((values["nRecentFileCount"], values["RFNAME00"]), (1, BOOK))
+        self.assertGreater(values["RFPOS00"], saved)
         self.assertEqual(self.start_showing(BOOK).settled_picture(), reading)
