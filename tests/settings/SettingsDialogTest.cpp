@@ -177,10 +177,19 @@ protected:
     }
 };
 
-TEST_F(KeyboardDialogTest, KeysAreStoredAtOnceAndFunctionsOnClose) {
-    settings.keyFunctions[3] = 99;
+// Reset asks, then restores every slot; keys are stored at once, functions on closing.
+TEST_F(KeyboardDialogTest, ResetAsksAndRestoresEverySlotKeysAreStoredAtOnceAndFunctionsOnClose) {
+    settings.keyFunctions = {1, 2, 3, 99, 5, 6};
+    settings.keyCodes = {0xCF, 0xCE, 0xCD, 0xCC, 0xCB, 0xCA};
     Open();
     EXPECT_EQ(List(3).currentIndex(), -1);  // outside the table: none shown
+    EXPECT_EQ(Reset(QMessageBox::Yes), QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
+        EXPECT_EQ(Button(slot).text(), QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));
+    }
+    EXPECT_EQ(settings.keyCodes[5], 0xC6);
+    EXPECT_EQ(settings.keyFunctions[5], 0);
     // The capture waits through an ordinary key for F10 (0xCA); Escape ends it without a key.
     Capture(2, {Qt::Key_A, Qt::Key_F10});
     EXPECT_EQ(Button(2).text(), QStringLiteral("버튼3(0xca)"));
@@ -192,19 +201,6 @@ TEST_F(KeyboardDialogTest, KeysAreStoredAtOnceAndFunctionsOnClose) {
     EXPECT_EQ(settings.keyFunctions[0], 0);
     Click(kIdOk);
     EXPECT_EQ(settings.keyFunctions[0], 2);
-}
-
-TEST_F(KeyboardDialogTest, ResetAsksThenRestoresEverySlot) {
-    settings.keyFunctions = {1, 2, 3, 4, 5, 6};
-    settings.keyCodes = {0xCF, 0xCE, 0xCD, 0xCC, 0xCB, 0xCA};
-    Open();
-    EXPECT_EQ(Reset(QMessageBox::Yes), QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
-    for (int slot = 0; slot < kKeySlotCount; ++slot) {
-        EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
-        EXPECT_EQ(Button(slot).text(), QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));
-    }
-    EXPECT_EQ(settings.keyCodes[5], 0xC6);
-    EXPECT_EQ(settings.keyFunctions[5], 0);
 }
 
 // Claimed keys reach the window as buttons rather than as shortcuts, until they are given back.
