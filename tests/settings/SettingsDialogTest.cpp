@@ -109,34 +109,18 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     EXPECT_EQ(settings.sFontFaceName, u"DejaVu Serif");
 }
 
-TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLists) {
-    settings.nFontSize = 30;
-    settings.bRemoveLineStartSpace = 0;
-    settings.bSearchIgnoreCase = 1;
-    settings.nAutoScrollSpeed = 50;
-    settings.clrText = 0x0000FF;
-    settings.keyCodes[0] = 0xCA;
-    settings.recentSearches.RememberSearch(u"word");
-    Open();
-    EXPECT_EQ(Reset(QMessageBox::No), QStringLiteral("환경설정을 초기화 하시겠습니까?"));
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
-
-    Reset(QMessageBox::Yes);
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
-    EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
-    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
-    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
-    EXPECT_EQ(settings.keyCodes[0], 0xCA);
-    EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
-}
-
 // What the lists cannot show is kept: a face that is not installed, a speed that is not listed.
-// The font list shows the Korean family that stands in for the face.
-TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
+// The font list shows the Korean family that stands in for the face. Reset asks, then restores
+// every option but the keys and the lists.
+TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceUnlistedValuesSurviveOkAndResetRestoresOptions) {
     settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"No Such Face";
     settings.clrBkgnd = 0x123456;
+    settings.nFontSize = 30;
+    settings.bRemoveLineStartSpace = 0;
+    settings.bSearchIgnoreCase = 1;
+    settings.keyCodes[0] = 0xCA;
+    settings.recentSearches.RememberSearch(u"word");
     Open();
     EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
     EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), "NanumGothic");
@@ -158,6 +142,18 @@ TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
     Click(kIdOk);
     EXPECT_EQ(settings.nAutoScrollSpeed, 10);
     EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
+
+    dialog->show();
+    EXPECT_EQ(Reset(QMessageBox::No), QStringLiteral("환경설정을 초기화 하시겠습니까?"));
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
+    Reset(QMessageBox::Yes);
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
+    EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
+    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
+    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
+    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_EQ(settings.keyCodes[0], 0xCA);
+    EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
 }
 
 class KeyboardDialogTest : public DialogTest<KeyboardDialog> {
