@@ -6,29 +6,16 @@ namespace {
 
 class ReadingState : public SessionTest {};
 
-// Where the start reopens it is the commands' tests to see.
-TEST_F(ReadingState, TheReopenedFileKeepsItsPlaceWhateverTheLayout) {
-    // A new layout keeps the character that began the top line on the top line.
-    const auto expectPlaceKept = [this](const std::function<void()>& change) {
-        const int32_t before = TopOffset();
-        change();
-        EXPECT_EQ(session.View().FindLine(before), TopLine());
-        EXPECT_LE(TopOffset(), before);
-    };
+// A new font keeps the place where the file was left on the top line. Where the start reopens
+// the file, and that a resize keeps the place, the commands' tests see.
+TEST_F(ReadingState, NewSettingsKeepThePlaceWhereTheReopenedFileWasLeft) {
     settings.recentFiles.RememberFile(CorpusPath("ko-cp949-novel-03.txt"), 20000);
     Start();
-    const int32_t narrowLine = TopLine();
-    expectPlaceKept([&] {
-        shell.page = {0, 0, 480, 320};
-        session.PageResized();
-    });
-    EXPECT_LT(TopLine(), narrowLine);
-    expectPlaceKept([&] {
-        settings.nFontSize = 24;
-        device.metrics.wideWidth = 30;
-        session.ApplySettings();
-    });
+    settings.nFontSize = 24;
+    device.metrics.wideWidth = 30;
+    session.ApplySettings();
     EXPECT_EQ(session.View().Font().size, 24);
+    EXPECT_EQ(session.View().FindLine(20000), TopLine());
 }
 
 // The end-to-end tests see the reading position saved at the close and found at the next start.

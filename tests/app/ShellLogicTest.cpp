@@ -167,8 +167,8 @@ TEST(TextAreaRect, MarginsComeOffEachSideAndNeverTurnTheAreaInsideOut) {
     EXPECT_EQ(TextAreaRect(page, INT32_MIN, 0), (ViewRect{INT32_MIN, 0, INT32_MAX, 300}));
 }
 
+// A file named after its last separator is the session's caption test; these are the edges.
 TEST(Captions, TheFileIsNamedAfterTheLastSeparatorUnlessThatIsTheFirstCharacter) {
-    EXPECT_EQ(TitleText(FileTitle(u"/media/card/books/a&b.txt")), u"a&b.txt - Sorna 1.71");
     EXPECT_EQ(TitleText(u"%s.txt"), u"%s.txt - Sorna 1.71");
     EXPECT_EQ(FileTitle(u"/a.txt"), u"/a.txt");
     EXPECT_EQ(FileTitle(u"books/"), u"");
