@@ -78,10 +78,9 @@ class ReaderHome:
         with open(self.user_reg, "w", encoding="utf-8") as file:
             file.write("\n".join([HEADER, "", READER_KEY, *lines, ""]))
 
-    def write_book(self, like, suffix, text):
-        """Writes text in UTF-16 with FF FE first, named as like with suffix."""
-        name, extension = os.path.splitext(os.path.basename(like))
-        path = os.path.join(self.books, name + suffix + extension)
+    def write_book(self, name, text):
+        """Writes text in UTF-16 with FF FE first; gives its path."""
+        path = os.path.join(self.books, name)
         with open(path, "wb") as file:
             file.write(b"\xff\xfe" + text.encode("utf-16-le"))
         return path

@@ -44,15 +44,14 @@ class StartUpTest(ReaderTestCase):
         self.start_empty()
 
     def test_a_file_named_from_a_folder_opens_where_it_was_left_instead_of_the_last_one(self):
-        shutil.copy(BOOK, self.home.books)
-        self.home.write_settings(recent_file_values(
-            [(OTHER_BOOK, 0), (os.path.join(self.home.books, os.path.basename(BOOK)), 5000)]))
+        copy = shutil.copy(BOOK, self.home.books)
+        self.home.write_settings(recent_file_values([(OTHER_BOOK, 0), (copy, 5000)]))
         reader = self.start_reader(os.path.join("..", "books", os.path.basename(BOOK)),
                                    folder=self.home.home)
         reader.wait_for_window(document_title(BOOK))
         self.assertEqual(reader.close(), 0)
         values = self.home.settings()
-        self.assertEqual(values["RFNAME00"], os.path.join(self.home.books, os.path.basename(BOOK)))
+        self.assertEqual(values["RFNAME00"], copy)
         self.assertTrue(4800 < values["RFPOS00"] <= 5000, values["RFPOS00"])
 
     def test_a_second_start_ends_with_0_and_the_first_comes_to_the_front_with_its_file(self):
@@ -85,8 +84,7 @@ class StartUpTest(ReaderTestCase):
         # Stored at its start, so a position beyond it can only come from the save.
         reader = self.start_on_document(BOOK)
         reading = reader.picture_after(lambda: reader.press_keys("Down"))
-        saved = wait_until(lambda: self.home.settings()["RFPOS00"], SAVE_TIMEOUT,
-                           interval=0.5)
+        saved = wait_until(lambda: self.home.settings()["RFPOS00"], SAVE_TIMEOUT, interval=0.5)
         self.assertGreater(saved, 0, "no save within %d seconds" % SAVE_TIMEOUT)
         reader.stop()
         values = self.home.settings()  # raises on any line that does not read back
