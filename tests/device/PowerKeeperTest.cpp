@@ -83,11 +83,9 @@ class PowerKeeperTest : public testing::Test {
 protected:
     // Puts the files of a hive in data/ in place and reads them, as a run starting would.
     void LoadHive(std::string_view name) {
-        const std::filesystem::path hive = std::filesystem::path(SORNA_TEST_DATA_DIR) / name;
-        for (const auto& file : std::filesystem::directory_iterator(hive)) {
-            std::filesystem::copy_file(file.path(), folder.Path() / file.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
-        }
+        std::filesystem::copy(std::filesystem::path(SORNA_TEST_DATA_DIR) / name, folder.Path(),
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
         Reload();
     }
 

@@ -14,20 +14,17 @@ std::u16string PathOf(int n) {
     return FormatText(u"/books/%d.txt", {int64_t{n}});
 }
 
-TEST(RecentFiles, ReadingAFileAgainMovesItToTheHeadAndPathsCompareExactly) {
+TEST(RecentFiles, AFileReadAgainMovesToTheHeadAndTheListKeepsThirtyOrShrinksOneAtATime) {
     RecentFiles files;
     files.RememberFile(u"/books/소설.txt", 10);
-    files.RememberFile(u"/BOOKS/소설.txt", 20);
+    files.RememberFile(u"/BOOKS/소설.txt", 20);  // paths compare exactly
     files.RememberFile(u"/books/소설.txt", -1);  // nothing laid out: kept as it is
     files.RememberFile(u"", 99);
     EXPECT_EQ(files.Entries(), (std::vector<HistoryEntry>{{u"/books/소설.txt", -1, {}},
                                                           {u"/BOOKS/소설.txt", 20, {}}}));
     EXPECT_EQ(files.FindRecentPosition(u"/BOOKS/소설.txt"), 20);
     EXPECT_EQ(files.FindRecentPosition(u"/books/소설"), std::nullopt);
-}
 
-TEST(RecentFiles, TheListKeepsThirtyAndALongerLoadedListShrinksOneAtATime) {
-    RecentFiles files;
     for (int n = 0; n <= 30; ++n) {
         files.RememberFile(PathOf(n), n);
     }
