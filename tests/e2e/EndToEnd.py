@@ -31,8 +31,7 @@ class ReaderTestCase(unittest.TestCase):
         self.home = ReaderHome(tempfile.mkdtemp(dir=SCRATCH))
         # A session bus of its own keeps the reader from the desktop services of whoever runs the
         # tests.
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                "--print-address=1"],
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.addCleanup(bus.stdout.close)
         self.addCleanup(stop_process, bus)

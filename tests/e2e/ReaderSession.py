@@ -14,7 +14,6 @@ PICTURE_TIMEOUT = 10  # seconds for the window to show what an input asks for
 EXIT_TIMEOUT = 15     # seconds for a closed or handed-over reader to end
 QUIET_TIME = 1.0      # seconds a picture must stay the same to count as unchanged
 PRODUCT_TITLE = "Sorna 1.71"
-POSITION_BAR_STRIP = 6  # pixels at the page's right edge that may show the reading progress
 BUTTON_GAP = 6  # glyphs of one button's text stand closer together than two buttons' texts
 
 # The settings file is regedit text; the reader's values are under one key. What a first save
@@ -77,13 +76,6 @@ class ReaderHome:
         os.makedirs(os.path.dirname(self.user_reg), exist_ok=True)
         with open(self.user_reg, "w", encoding="utf-8") as file:
             file.write("\n".join([HEADER, "", READER_KEY, *lines, ""]))
-
-    def write_book(self, name, text):
-        """Writes text in UTF-16 with FF FE first; gives its path."""
-        path = os.path.join(self.books, name)
-        with open(path, "wb") as file:
-            file.write(b"\xff\xfe" + text.encode("utf-16-le"))
-        return path
 
 
 class Reader:
@@ -152,11 +144,6 @@ class Reader:
 
     def wait_for_picture(self, expected):
         return wait_until(lambda: self.picture() == expected, PICTURE_TIMEOUT)
-
-    def text_picture(self):
-        """Without the position bar, which differs in two documents of the same text."""
-        page = self.settled_picture()
-        return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
 
     def measure(self, bar=True):
         """Finds the page and the bar below it, once a bar shows (none, with bar false); pictures

@@ -21,11 +21,10 @@ class StartUpTest(ReaderTestCase):
         reader = self.start_reader()
         reader.wait_for_window(PRODUCT_TITLE)
         reader.measure()
-        # The start-up timer has long fired once the picture is still after a second.
+        # The start-up timer has long fired once the picture is still after a second. One line on
+        # how to open a document, in the middle of the page, and no document or message instead.
         self.assertTrue(reader.stays(reader.settled_picture()))
-        self.assertEqual(reader.title(), PRODUCT_TITLE)
         self.assertEqual(reader.windows(), [reader.window], "a message or dialog opened")
-        # One line on how to open a document, in the middle of the page.
         page = reader.picture()
         middle = page.crop(0, page.height // 3, page.width, page.height // 3)
         self.assertGreater(middle.ink(), 0, "no line on how to open a document")
@@ -61,7 +60,6 @@ class StartUpTest(ReaderTestCase):
         screen = self.desktop.connection.screen()
         other = screen.root.create_window(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, screen.root_depth,
                                           background_pixel=screen.white_pixel)
-        other.set_wm_name("another program")
         other.map()
         self.addCleanup(lambda: other.destroy() or self.desktop.connection.flush())
         self.assertTrue(wait_until(lambda: other.id in self.desktop.client_windows(), 10))
@@ -72,7 +70,6 @@ class StartUpTest(ReaderTestCase):
         # The command line names another document, which the running reader opens.
         second = self.start_reader(OTHER_BOOK)
         self.assertEqual(second.process.wait(timeout=EXIT_TIMEOUT), 0, second.failure_output())
-        self.assertEqual(second.windows(), [])
         self.assertTrue(wait_until(lambda: self.desktop.client_windows()[-1] == first.window,
                                    10), "the first reader did not come to the front")
         self.assertTrue(wait_until(lambda: self.desktop.active_window() == first.window, 10),
