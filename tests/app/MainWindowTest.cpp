@@ -43,19 +43,15 @@ protected:
         return registry.Write(name, bytes).u16string();
     }
 
-    static void Activate(QWidget& window) {
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     RegistryTestFolder registry;
     Settings settings;
 };
 
-// In dictionary mode, with the first button on F11. A hardware button acts once, on its last
-// release, and never with Alt; F11 is the full-screen key until a button slot claims it, and then
-// keeps the slot's function. The paging keys of the desktop are the end-to-end tests' to press.
-TEST_F(MainWindowTest, ButtonsSwipesPressesAndTapsOnThePageReachTheSession) {
+// In dictionary mode, with the first button on F11 and no side margins. A hardware button acts
+// once, on its last release, and never with Alt; F11 is the full-screen key until a button slot
+// claims it, and then keeps the slot's function. The paging keys of the desktop are the end-to-end
+// tests' to press.
+TEST_F(MainWindowTest, ButtonsSwipesPressesTapsAndResizesOfThePageReachTheSession) {
     const std::filesystem::path said = registry.Path() / "said.txt";
     settings.sEngDicPath = WriteFile(
         "dictionary.sh", "#!/bin/sh\nprintf '%s:%s|' \"$#\" \"$1\" >> '" + said.string() + "'\n");
@@ -95,23 +91,18 @@ TEST_F(MainWindowTest, ButtonsSwipesPressesAndTapsOnThePageReachTheSession) {
                                 kPatienceMs));
     EXPECT_EQ(RegistryTestFolder::ReadFile(said), "1:reading|");
     EXPECT_EQ(view.TopLine(), 0);
-}
-
-// Resizes come as the edge is dragged; the page keeps what it shows until they stop, then is
-// laid out once for the size it ends with.
-TEST_F(MainWindowTest, AWindowEdgeDraggedIsLaidOutOnceItStops) {
-    auto window = ShowReading();
-    PageWidget& page = *window->findChild<PageWidget*>();
-    const ViewRect area = window->Session().View().TextArea();
+    // Resizes come as the edge is dragged; the page keeps what it shows until they stop, then is
+    // laid out once for the size it ends with.
+    const ViewRect area = view.TextArea();
     for (int width = 200; width < 260; ++width) {
         QResizeEvent resize(QSize(width, page.height()), page.size());
         QApplication::sendEvent(&page, &resize);
     }
     EXPECT_TRUE(window->LayoutPending());
-    EXPECT_EQ(window->Session().View().TextArea(), area);
+    EXPECT_EQ(view.TextArea(), area);
     page.resize(page.width() - 50, page.height());
     EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->LayoutPending(); }, kPatienceMs));
-    EXPECT_EQ(window->Session().View().TextArea().right, page.width() - settings.nLRSpace);
+    EXPECT_EQ(view.TextArea().right, page.width());
 }
 
 // What a file manager offers: a copy or a move of the files it drags, or a move alone, which is
@@ -155,7 +146,8 @@ TEST_F(MainWindowTest, ADropTakesTheFirstLocalFileAsACopyAndOpensItOnceTheDropIs
 
 TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgram) {
     auto window = ShowReading();
-    Activate(*window);
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->Session().RunCommand(IDM_AUTOSCROLL);
     bool scrollingUnderActiveDialog = false;
     ModalAnswer<QDialog> find([&](QDialog& dialog) {
@@ -166,12 +158,14 @@ TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgr
     window->Session().RunCommand(IDM_FIND);
     EXPECT_TRUE(scrollingUnderActiveDialog);
     // The desktop hands the activation back, as it does when a dialog ends.
-    Activate(*window);
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_TRUE(window->Session().AutoScrolling());
 
     QWidget other;
     other.show();
-    Activate(other);
+    other.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_FALSE(window->Session().AutoScrolling());
 }
 
