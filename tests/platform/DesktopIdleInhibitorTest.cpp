@@ -57,16 +57,12 @@ TEST(DesktopIdleInhibitor, WithoutAServiceHoldsNothing) {
     EXPECT_EQ(service.Calls(), QStringList({StandInService::InhibitLine(4101)}));
 }
 
-QStringList qtMessages;
-
-void RecordQtMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
-    qtMessages.append(message);
-}
-
 // Run on its own without a session bus (no address, no display to start one from).
 TEST(NoSessionBus, EveryCallIsQuietlyNothing) {
     ASSERT_FALSE(QDBusConnection::sessionBus().isConnected());
-    const QtMessageHandler previous = qInstallMessageHandler(RecordQtMessage);
+    static QStringList qtMessages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { qtMessages.append(text); });
     RunAutoScroll();
     qInstallMessageHandler(previous);
     EXPECT_EQ(qtMessages, QStringList());
