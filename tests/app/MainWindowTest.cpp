@@ -44,93 +44,66 @@ protected:
         return registry.Write(name, bytes).u16string();
     }
 
-    static void Activate(QWidget& window) {
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     RegistryTestFolder registry;
     Settings settings;
 };
 
-TEST_F(MainWindowTest, APressOnThePositionBarOfEitherSideJumps) {
-    auto window = ShowReading();
-    PageWidget& page = *window->findChild<PageWidget*>();
-    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(page.width() - 1, page.height() - 1));
-    EXPECT_EQ(window->Session().View().TopLine(), window->Session().View().Lines().Count() - 1);
-    settings.bLeftScroolbar = 1;
-    window->Session().UpdateLayout();
-    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(1, 0));
-    EXPECT_EQ(window->Session().View().TopLine(), 0);
-}
-
-TEST_F(MainWindowTest, InDictionaryModeATapHandsTheWordAloneToTheDictionaryAndTurnsNoPage) {
+// In dictionary mode, with the first button on F11 and no side margins. A hardware button acts
+// once, on its last release, and never with Alt; F11 is the full-screen key until a button slot
+// claims it, and then keeps the slot's function. The paging keys of the desktop are the end-to-end
+// tests' to press.
+TEST_F(MainWindowTest, ButtonsSwipesPressesTapsAndResizesOfThePageReachTheSession) {
     const std::filesystem::path said = registry.Path() / "said.txt";
     settings.sEngDicPath = WriteFile(
         "dictionary.sh", "#!/bin/sh\nprintf '%s:%s|' \"$#\" \"$1\" >> '" + said.string() + "'\n");
     std::filesystem::permissions(settings.sEngDicPath, std::filesystem::perms::owner_all);
     settings.bUseEngDic = 1;
     settings.nLRSpace = 0;
-    auto window = ShowReading();
-    PageWidget& page = *window->findChild<PageWidget*>();
-    QTest::mouseClick(&page, Qt::LeftButton, {}, QPoint(20, page.height() / 2));
-    EXPECT_TRUE(QTest::qWaitFor([&said] { return !RegistryTestFolder::ReadFile(said).empty(); },
-                                kPatienceMs));
-    EXPECT_EQ(RegistryTestFolder::ReadFile(said), "1:reading|");
-    EXPECT_EQ(window->Session().View().TopLine(), 0);
-}
-
-TEST_F(MainWindowTest, AHardwareButtonActsOnceOnItsLastReleaseAndNeverWithAlt) {
-    settings.keyFunctions[0] = 3;  // "다음줄" on the first button, F1 here
-    auto window = ShowReading();
-    for (const auto& [autoRepeat, modifiers] :
-         {std::pair{true, Qt::NoModifier}, {false, Qt::AltModifier}, {false, Qt::NoModifier}}) {
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(window.get(), &release);
-    }
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->Session().View().TopLine(), 1);
-}
-
-// F11 is the full-screen key until a button slot claims it: then it keeps the slot's function.
-TEST_F(MainWindowTest, DesktopKeysAndSwipesTurnPagesAndAClaimedFunctionKeyKeepsItsSlot) {
-    settings.keyCodes[0] = 0xCB;  // F11 here
+    settings.keyCodes[0] = 0xCB;   // F11 here
     settings.keyFunctions[0] = 3;  // "다음줄"
     auto window = ShowReading();
     const TextView& view = window->Session().View();
     PageWidget& page = *window->findChild<PageWidget*>();
-    const auto settle = [] { QCoreApplication::processEvents(); };
-    QTest::keyClick(window.get(), Qt::Key_End);
-    settle();
-    EXPECT_EQ(view.TopLine() + view.LinesPerPage(), view.Lines().Count() - 1);
-    QTest::keyClick(window.get(), Qt::Key_Home);
+    for (const auto& [autoRepeat, modifiers] :
+         {std::pair{true, Qt::NoModifier}, {false, Qt::AltModifier}}) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_F11, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(window.get(), &release);
+    }
     QTest::keyClick(window.get(), Qt::Key_F11);
-    settle();
+    QCoreApplication::processEvents();
     EXPECT_EQ(view.TopLine(), 1);
     EXPECT_FALSE(window->Session().FullScreen());
     // A drag up from the lower third reads on; it is no tap there.
     const int x = page.width() / 2;
     QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(x, page.height() * 4 / 5));
     QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(x, page.height() / 5));
-    settle();
+    QCoreApplication::processEvents();
     EXPECT_EQ(view.TopLine(), 1 + view.LinesPerPage());
-}
-
-// Resizes come as the edge is dragged; the page keeps what it shows until they stop, then is
-// laid out once for the size it ends with.
-TEST_F(MainWindowTest, AWindowEdgeDraggedIsLaidOutOnceItStops) {
-    auto window = ShowReading();
-    PageWidget& page = *window->findChild<PageWidget*>();
-    const ViewRect area = window->Session().View().TextArea();
+    // A press on the position bar of either side jumps.
+    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(page.width() - 1, page.height() - 1));
+    EXPECT_EQ(view.TopLine(), view.Lines().Count() - 1);
+    settings.bLeftScroolbar = 1;
+    window->Session().UpdateLayout();
+    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(1, 0));
+    EXPECT_EQ(view.TopLine(), 0);
+    // A tap hands the word alone to the dictionary and turns no page.
+    QTest::mouseClick(&page, Qt::LeftButton, {}, QPoint(20, page.height() / 2));
+    EXPECT_TRUE(QTest::qWaitFor([&said] { return !RegistryTestFolder::ReadFile(said).empty(); },
+                                kPatienceMs));
+    EXPECT_EQ(RegistryTestFolder::ReadFile(said), "1:reading|");
+    EXPECT_EQ(view.TopLine(), 0);
+    // Resizes come as the edge is dragged; the page keeps what it shows until they stop, then is
+    // laid out once for the size it ends with.
+    const ViewRect area = view.TextArea();
     for (int width = 200; width < 260; ++width) {
         QResizeEvent resize(QSize(width, page.height()), page.size());
         QApplication::sendEvent(&page, &resize);
     }
     EXPECT_TRUE(window->LayoutPending());
-    EXPECT_EQ(window->Session().View().TextArea(), area);
+    EXPECT_EQ(view.TextArea(), area);
     page.resize(page.width() - 50, page.height());
     EXPECT_TRUE(QTest::qWaitFor([&window] { return !window->LayoutPending(); }, kPatienceMs));
-    EXPECT_EQ(window->Session().View().TextArea().right, page.width() - settings.nLRSpace);
+    EXPECT_EQ(view.TextArea().right, page.width());
 }
 
 // What a file manager offers: a copy or a move of the files it drags, or a move alone, which is
@@ -175,7 +148,8 @@ TEST_F(MainWindowTest, ADropTakesTheFirstLocalFileAsACopyAndOpensItOnceTheDropIs
 // The 자동 button looks pressed while auto-scroll runs.
 TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgram) {
     auto window = ShowReading();
-    Activate(*window);
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const auto autoButtonShows = [&window](bool pressed) {
         for (const QToolButton* button : window->findChildren<QToolButton*>()) {
             if (button->text() == QStringLiteral("자동")) {
@@ -195,12 +169,14 @@ TEST_F(MainWindowTest, AutoScrollGoesOnUnderItsOwnDialogsAndStopsForAnotherProgr
     window->Session().RunCommand(IDM_FIND);
     EXPECT_TRUE(scrollingUnderActiveDialog);
     // The desktop hands the activation back, as it does when a dialog ends.
-    Activate(*window);
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_TRUE(window->Session().AutoScrolling());
 
     QWidget other;
     other.show();
-    Activate(other);
+    other.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_FALSE(window->Session().AutoScrolling());
     EXPECT_TRUE(autoButtonShows(false));
 }

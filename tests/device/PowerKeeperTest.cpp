@@ -83,16 +83,11 @@ class PowerKeeperTest : public testing::Test {
 protected:
     // Puts the files of a hive in data/ in place and reads them, as a run starting would.
     void LoadHive(std::string_view name) {
-        const std::filesystem::path hive = std::filesystem::path(SORNA_TEST_DATA_DIR) / name;
-        for (const auto& file : std::filesystem::directory_iterator(hive)) {
-            std::filesystem::copy_file(file.path(), folder.Path() / file.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
-        }
-        Reload();
+        std::filesystem::copy(std::filesystem::path(SORNA_TEST_DATA_DIR) / name, folder.Path(),
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+        LoadRegistry(folder.Path());
     }
-
-    // Reads both roots from their files again: what the next run finds, even after a kill.
-    void Reload() const { LoadRegistry(folder.Path()); }
 
     RegistryTestFolder folder;
     NoInhibitor inhibitor;
@@ -131,7 +126,7 @@ TEST_P(EveryHive, OverridesOnlyWhatItCanGiveBackAndGivesItBackWhenSwitchedOff) {
     // The first switch-off gives back what a killed run left; repeating a switch does nothing.
     for (const bool on : {false, true, true, false, false}) {
         keeper.Switch(on);
-        Reload();
+        LoadRegistry(folder.Path());  // what the next run finds, even after a kill
         EXPECT_EQ(Values(), on ? whileOn : whileOff);
     }
     EXPECT_EQ(Events(), std::pair(backlightEvents + 3, powerManagerEvents + hive.events));
@@ -162,7 +157,7 @@ TEST_F(PowerKeeperTest, AFirstSwitchOnKeepsTheMirrorOfAKilledRunWhereTheOverride
         PowerKeeper keeper(inhibitor);
         keeper.Switch(true);
     }  // and off as it goes
-    Reload();
+    LoadRegistry(folder.Path());
     EXPECT_EQ(Values(), expected);
 }
 

@@ -1,16 +1,16 @@
 """Runs end-to-end test modules against an installed reader, on one desktop for them all:
-    EndToEnd.py --binary PREFIX/bin/sorna --corpus FOLDER --failures FOLDER MODULE...
+    EndToEnd.py PREFIX/bin/sorna CORPUS_FOLDER FAILURES_FOLDER MODULE...
 Exits with 77 (skipped) when no X server can be had, unless SORNA_E2E_REQUIRED is set."""
 
-import argparse
 import contextlib
 import os
+import subprocess
 import sys
 import tempfile
 import unittest
 
 from ReaderSession import PRODUCT_TITLE, Reader, ReaderHome, recent_file_values
-from VirtualDesktop import DesktopUnavailable, SessionBus, VirtualDesktop
+from VirtualDesktop import DesktopUnavailable, VirtualDesktop, first_line, stop_process
 
 BINARY = CORPUS = FAILURES = SCRATCH = DESKTOP = None  # set by main
 
@@ -29,8 +29,15 @@ class ReaderTestCase(unittest.TestCase):
     def setUp(self):
         self.desktop = DESKTOP
         self.home = ReaderHome(tempfile.mkdtemp(dir=SCRATCH))
-        self.bus = SessionBus()
-        self.addCleanup(self.bus.close)
+        # A session bus of its own keeps the reader from the desktop services of whoever runs the
+        # tests.
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.addCleanup(bus.stdout.close)
+        self.addCleanup(stop_process, bus)
+        self.bus_address = first_line(bus.stdout)
+        if not self.bus_address:
+            raise RuntimeError("the session bus did not start")
         self.readers = []
 
     def tearDown(self):
@@ -49,7 +56,7 @@ class ReaderTestCase(unittest.TestCase):
             reader.stop()
 
     def start_reader(self, *arguments, folder=None):
-        reader = Reader(BINARY, self.home, self.desktop, self.bus, arguments, folder)
+        reader = Reader(BINARY, self.home, self.desktop, self.bus_address, arguments, folder)
         self.readers.append(reader)
         return reader
 
@@ -68,13 +75,7 @@ class ReaderTestCase(unittest.TestCase):
 
 def main():
     global BINARY, CORPUS, FAILURES, SCRATCH, DESKTOP
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--binary", required=True)
-    parser.add_argument("--corpus", required=True)
-    parser.add_argument("--failures", required=True)
-    parser.add_argument("modules", nargs="+")
-    options = parser.parse_args()
-    BINARY, CORPUS, FAILURES = options.binary, options.corpus, options.failures
+    BINARY, CORPUS, FAILURES, *modules = sys.argv[1:]
     with tempfile.TemporaryDirectory(prefix="sorna-e2e-") as SCRATCH:
         try:
             DESKTOP = VirtualDesktop(SCRATCH)
@@ -82,7 +83,7 @@ def main():
             print("no test desktop: %s" % error)
             return 1 if os.environ.get("SORNA_E2E_REQUIRED") else 77
         with contextlib.closing(DESKTOP):
-            suite = unittest.defaultTestLoader.loadTestsFromNames(options.modules)
+            suite = unittest.defaultTestLoader.loadTestsFromNames(modules)
             return 0 if unittest.TextTestRunner(verbosity=2).run(suite).wasSuccessful() else 1
 
 

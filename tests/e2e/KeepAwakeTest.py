@@ -35,9 +35,9 @@ class KeepAwakeTest(ReaderTestCase):
 
     def test_auto_scroll_holds_the_desktop_awake_until_the_reader_closes(self):
         service = subprocess.Popen(["/usr/bin/python3", STAND_IN, "screensaver"],
-                                   env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus.address))
+                                   env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus_address))
         self.addCleanup(stop_process, service)
-        self.record = dbus.bus.BusConnection(self.bus.address)
+        self.record = dbus.bus.BusConnection(self.bus_address)
         self.addCleanup(self.record.close)
         # The record's name is taken last, once every service is on the bus.
         self.assertTrue(wait_until(lambda: self.record.name_has_owner(RECORD), CALL_TIMEOUT),

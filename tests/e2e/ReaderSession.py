@@ -2,7 +2,6 @@
 test desktop, used as a person does: look, tap, press keys, close."""
 
 import os
-import pathlib
 import re
 import subprocess
 import tempfile
@@ -15,7 +14,6 @@ PICTURE_TIMEOUT = 10  # seconds for the window to show what an input asks for
 EXIT_TIMEOUT = 15     # seconds for a closed or handed-over reader to end
 QUIET_TIME = 1.0      # seconds a picture must stay the same to count as unchanged
 PRODUCT_TITLE = "Sorna 1.71"
-POSITION_BAR_STRIP = 6  # pixels at the page's right edge that may show the reading progress
 BUTTON_GAP = 6  # glyphs of one button's text stand closer together than two buttons' texts
 
 # The settings file is regedit text; the reader's values are under one key. What a first save
@@ -48,22 +46,12 @@ def read_values(path):
     return values
 
 
-def recent_files(values):
-    """The recent files, newest first, as (path, position) pairs."""
-    return [(values["RFNAME%02d" % n], values["RFPOS%02d" % n])
-            for n in range(values["nRecentFileCount"])]
-
-
 def recent_file_values(entries):
     """The values naming entries [(path, position), ...] as the recent files, newest first."""
     values = {"nRecentFileCount": len(entries)}
     for n, (path, position) in enumerate(entries):
         values.update({"RFNAME%02d" % n: path, "RFPOS%02d" % n: position})
     return values
-
-
-def decoded(path, codec):
-    return pathlib.Path(path).read_bytes().decode(codec)
 
 
 class ReaderHome:
@@ -89,33 +77,26 @@ class ReaderHome:
         with open(self.user_reg, "w", encoding="utf-8") as file:
             file.write("\n".join([HEADER, "", READER_KEY, *lines, ""]))
 
-    def write_book(self, like, suffix, text):
-        """Writes text in UTF-16 with FF FE first, named as like with suffix."""
-        name, extension = os.path.splitext(os.path.basename(like))
-        path = os.path.join(self.books, name + suffix + extension)
-        with open(path, "wb") as file:
-            file.write(b"\xff\xfe" + text.encode("utf-16-le"))
-        return path
-
-
-def user_environment(home, desktop, bus):
-    """What a program this user starts on the test desktop gets, and nothing of the caller's."""
-    environment = {name: value for name, value in os.environ.items()
-                   if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
-    environment.update(
-        DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
-        HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus.address, QT_QPA_PLATFORM="xcb",
-        LC_ALL="C.UTF-8")
-    return environment
-
 
 class Reader:
-    def __init__(self, binary, home, desktop, bus, arguments=(), folder=None):
+    @staticmethod
+    def environment(home, desktop, bus_address):
+        """What a program this user starts on the test desktop gets, and nothing of the
+        caller's."""
+        environment = {name: value for name, value in os.environ.items()
+                       if not name.startswith(("XDG_", "DBUS_", "QT_", "WAYLAND_"))}
+        environment.update(
+            DISPLAY=desktop.name, XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime,
+            HOME=home.home, DBUS_SESSION_BUS_ADDRESS=bus_address, QT_QPA_PLATFORM="xcb",
+            LC_ALL="C.UTF-8")
+        return environment
+
+    def __init__(self, binary, home, desktop, bus_address, arguments=(), folder=None):
         self.desktop = desktop
         # Messages go to a file: a pipe nobody reads could fill up and stall the reader.
         self._output = tempfile.TemporaryFile()
         self.process = subprocess.Popen([binary, *arguments], cwd=folder,
-                                        env=user_environment(home, desktop, bus),
+                                        env=self.environment(home, desktop, bus_address),
                                         stdout=self._output, stderr=subprocess.STDOUT)
         self.window = self.area = None
 
@@ -170,16 +151,12 @@ class Reader:
     def wait_for_picture(self, expected):
         return wait_until(lambda: self.picture() == expected, PICTURE_TIMEOUT)
 
-    def text_picture(self):
-        """Without the position bar, which differs in two documents of the same text."""
-        page = self.settled_picture()
-        return page.crop(0, 0, page.width - POSITION_BAR_STRIP, page.height)
-
     def measure(self, bar=True):
         """Finds the page and the bar below it, once a bar shows (none, with bar false); pictures
         then show the page alone, since the bar's buttons light up under the pointer."""
         self.area, whole = None, None
-        self.park_mouse()
+        # The pointer off the window, so that no button shows a hover highlight.
+        self.desktop.run_input("mousemove", "0", "0")
 
         def split():
             nonlocal whole
@@ -226,10 +203,6 @@ class Reader:
     def press_keys(self, *keys):
         self.activate()
         self.desktop.run_input("key", "--delay", "40", *keys)
-
-    def park_mouse(self):
-        # Off the window, so that no button shows a hover highlight.
-        self.desktop.run_input("mousemove", "0", "0")
 
     def close(self):
         """As the window manager's close button does; gives the exit code."""

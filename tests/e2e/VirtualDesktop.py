@@ -73,10 +73,7 @@ class WindowPicture:
 
     def rgb(self):
         """The pixels as bytes of red, green and blue."""
-        rgb = bytearray(self.width * self.height * 3)
-        for channel in range(3):
-            rgb[channel::3] = self.pixels[2 - channel::4]
-        return rgb
+        return bytes(self.pixels[i + c] for i in range(0, len(self.pixels), 4) for c in (2, 1, 0))
 
 
 class VirtualDesktop:
@@ -183,19 +180,3 @@ class VirtualDesktop:
         subprocess.run(["xdotool", *arguments], env=dict(os.environ, DISPLAY=self.name),
                        check=True, timeout=20, stdout=subprocess.DEVNULL)
 
-
-class SessionBus:
-    """Keeps the reader from the desktop services of whoever runs the tests."""
-
-    def __init__(self):
-        self._daemon = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.address = first_line(self._daemon.stdout)
-        if not self.address:
-            self.close()
-            raise RuntimeError("the session bus did not start")
-
-    def close(self):
-        stop_process(self._daemon)
-        self._daemon.stdout.close()

@@ -37,16 +37,24 @@ protected:
     QWidget owner;
 };
 
-// A message box would be modal inside the search and answered before the search returned.
+// The list opens on the older search that the newest begins. A message box would be modal inside
+// the search and answered before the search returned.
 TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheCheckBox) {
+    settings.recentSearches.RememberSearch(u"abc");
+    settings.recentSearches.RememberSearch(u"ab");
     FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
+    auto& list = ControlOf<QComboBox>(dialog, kIdFindText);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
+    EXPECT_EQ(list.currentText(), QStringLiteral("abc"));
     dialog.show();
-    auto& field = *ControlOf<QComboBox>(dialog, kIdFindText).lineEdit();
     const auto search = [&](const QString& text, bool byEnter) {
-        field.clear();
-        QTest::keyClicks(&field, text);
-        byEnter ? QTest::keyClick(&field, Qt::Key_Return) : ClickButton(dialog, kIdFindButton);
+        list.lineEdit()->clear();
+        QTest::keyClicks(list.lineEdit(), text);
+        byEnter ? QTest::keyClick(list.lineEdit(), Qt::Key_Return)
+                : ClickButton(dialog, kIdFindButton);
     };
+    const std::vector<std::u16string> searched = {u"needle", u"ab", u"abc"};
     {
         ModalAnswer<QMessageBox> noMessage([](QMessageBox& box) { box.close(); });
         // The top line's own hit is passed over, as is the second hit on a line already shown;
@@ -62,7 +70,7 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
         EXPECT_FALSE(noMessage.Answered());
     }
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"needle"});
+    EXPECT_EQ(settings.recentSearches.Entries(), searched);
 
     ClickButton(dialog, kIdFindIgnoreCase);
     test::SeenMessage seen;
@@ -71,27 +79,17 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
     EXPECT_EQ(seen.text, QStringLiteral("단어를 입력해 주세요"));
     EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
     EXPECT_EQ(settings.bSearchIgnoreCase, 0);
-    EXPECT_EQ(settings.recentSearches.Entries(), std::vector<std::u16string>{u"needle"});
+    EXPECT_EQ(settings.recentSearches.Entries(), searched);
+    // Clearing empties the stored list alone, until the dialog opens again.
+    const int listed = list.count();
+    ClickButton(dialog, kIdFindClearList);
+    EXPECT_TRUE(settings.recentSearches.Entries().empty());
+    EXPECT_EQ(list.count(), listed);
     // Closing does not store the box.
     ClickButton(dialog, kIdFindIgnoreCase);
     ClickButton(dialog, kIdCancel);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(settings.bSearchIgnoreCase, 0);
-}
-
-TEST_F(FindDialogTest, OpensOnTheOlderSearchTheNewestBeginsAndClearsOnlyTheStoredList) {
-    settings.recentSearches.RememberSearch(u"abc");
-    settings.recentSearches.RememberSearch(u"ab");
-    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
-    auto& list = ControlOf<QComboBox>(dialog, kIdFindText);
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
-    EXPECT_EQ(list.currentText(), QStringLiteral("abc"));
-
-    dialog.show();
-    ClickButton(dialog, kIdFindClearList);
-    EXPECT_TRUE(settings.recentSearches.Entries().empty());
-    EXPECT_EQ(list.count(), 2);  // until the dialog opens again
 }
 
 // A tap on each row, as the user chooses it; the labels left in the list, which must be the

@@ -23,11 +23,6 @@ namespace {
 
 using test::ModalAnswer;
 
-// A key pressed and released on a window, delivered as the window system delivers it.
-void PressKey(QWidget& window, Qt::Key key) {
-    QTest::keyClick(window.windowHandle(), key);
-}
-
 template <typename Dialog>
 class DialogTest : public testing::Test {
 protected:
@@ -109,34 +104,18 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     EXPECT_EQ(settings.sFontFaceName, u"DejaVu Serif");
 }
 
-TEST_F(SettingsDialogTest, ResetAsksAndThenRestoresEveryOptionButNotTheKeysOrLists) {
-    settings.nFontSize = 30;
-    settings.bRemoveLineStartSpace = 0;
-    settings.bSearchIgnoreCase = 1;
-    settings.nAutoScrollSpeed = 50;
-    settings.clrText = 0x0000FF;
-    settings.keyCodes[0] = 0xCA;
-    settings.recentSearches.RememberSearch(u"word");
-    Open();
-    EXPECT_EQ(Reset(QMessageBox::No), QStringLiteral("환경설정을 초기화 하시겠습니까?"));
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
-
-    Reset(QMessageBox::Yes);
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
-    EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
-    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
-    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
-    EXPECT_EQ(settings.keyCodes[0], 0xCA);
-    EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
-}
-
 // What the lists cannot show is kept: a face that is not installed, a speed that is not listed.
-// The font list shows the Korean family that stands in for the face.
-TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
+// The font list shows the Korean family that stands in for the face. Reset asks, then restores
+// every option but the keys and the lists.
+TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceUnlistedValuesSurviveOkAndResetRestoresOptions) {
     settings.nAutoScrollSpeed = 10;  // not "100", which merely begins with its digits
     settings.sFontFaceName = u"No Such Face";
     settings.clrBkgnd = 0x123456;
+    settings.nFontSize = 30;
+    settings.bRemoveLineStartSpace = 0;
+    settings.bSearchIgnoreCase = 1;
+    settings.keyCodes[0] = 0xCA;
+    settings.recentSearches.RememberSearch(u"word");
     Open();
     EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
     EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), "NanumGothic");
@@ -158,6 +137,18 @@ TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceAndUnlistedValuesSurviveOk) {
     Click(kIdOk);
     EXPECT_EQ(settings.nAutoScrollSpeed, 10);
     EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
+
+    dialog->show();
+    EXPECT_EQ(Reset(QMessageBox::No), QStringLiteral("환경설정을 초기화 하시겠습니까?"));
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
+    Reset(QMessageBox::Yes);
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
+    EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
+    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
+    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
+    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_EQ(settings.keyCodes[0], 0xCA);
+    EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
 }
 
 class KeyboardDialogTest : public DialogTest<KeyboardDialog> {
@@ -169,7 +160,7 @@ protected:
         ModalAnswer<KeyCaptureDialog> answer([keys](KeyCaptureDialog& capture) {
             for (const Qt::Key key : keys) {
                 ASSERT_TRUE(capture.isVisible()) << "the capture ended before key " << key;
-                PressKey(capture, key);
+                QTest::keyClick(capture.windowHandle(), key);  // as the window system delivers it
             }
         });
         test::ClickButton(Button(slot));
@@ -177,10 +168,19 @@ protected:
     }
 };
 
-TEST_F(KeyboardDialogTest, KeysAreStoredAtOnceAndFunctionsOnClose) {
-    settings.keyFunctions[3] = 99;
+// Reset asks, then restores every slot; keys are stored at once, functions on closing.
+TEST_F(KeyboardDialogTest, ResetAsksAndRestoresEverySlotKeysAreStoredAtOnceAndFunctionsOnClose) {
+    settings.keyFunctions = {1, 2, 3, 99, 5, 6};
+    settings.keyCodes = {0xCF, 0xCE, 0xCD, 0xCC, 0xCB, 0xCA};
     Open();
     EXPECT_EQ(List(3).currentIndex(), -1);  // outside the table: none shown
+    EXPECT_EQ(Reset(QMessageBox::Yes), QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
+    for (int slot = 0; slot < kKeySlotCount; ++slot) {
+        EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
+        EXPECT_EQ(Button(slot).text(), QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));
+    }
+    EXPECT_EQ(settings.keyCodes[5], 0xC6);
+    EXPECT_EQ(settings.keyFunctions[5], 0);
     // The capture waits through an ordinary key for F10 (0xCA); Escape ends it without a key.
     Capture(2, {Qt::Key_A, Qt::Key_F10});
     EXPECT_EQ(Button(2).text(), QStringLiteral("버튼3(0xca)"));
@@ -192,19 +192,6 @@ TEST_F(KeyboardDialogTest, KeysAreStoredAtOnceAndFunctionsOnClose) {
     EXPECT_EQ(settings.keyFunctions[0], 0);
     Click(kIdOk);
     EXPECT_EQ(settings.keyFunctions[0], 2);
-}
-
-TEST_F(KeyboardDialogTest, ResetAsksThenRestoresEverySlot) {
-    settings.keyFunctions = {1, 2, 3, 4, 5, 6};
-    settings.keyCodes = {0xCF, 0xCE, 0xCD, 0xCC, 0xCB, 0xCA};
-    Open();
-    EXPECT_EQ(Reset(QMessageBox::Yes), QStringLiteral("하드웨어키를 전부 초기화 하시겠습니까?"));
-    for (int slot = 0; slot < kKeySlotCount; ++slot) {
-        EXPECT_EQ(List(slot).currentText(), QStringLiteral("사용안함"));
-        EXPECT_EQ(Button(slot).text(), QStringLiteral("버튼%1(0xc%2)").arg(slot + 1).arg(slot + 1));
-    }
-    EXPECT_EQ(settings.keyCodes[5], 0xC6);
-    EXPECT_EQ(settings.keyFunctions[5], 0);
 }
 
 // Claimed keys reach the window as buttons rather than as shortcuts, until they are given back.
@@ -219,10 +206,10 @@ TEST(HardwareKeys, AClaimedKeyPassesTheShortcutsBy) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const std::vector<uint32_t> codes = {0xC5, 0x41};
     ClaimHardwareKeys(window, codes);
-    PressKey(window, Qt::Key_F5);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F5);
     EXPECT_EQ(shortcutRuns, 0);
     ReleaseHardwareKeys(window);
-    PressKey(window, Qt::Key_F5);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F5);
     EXPECT_EQ(shortcutRuns, 1);
 }
 
