@@ -44,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sorna::TextView view(metrics);
     view.SetFont(u"NanumGothic", 15, geometry.flags & 1, false);
     view.SetOptions(geometry.flags & 2, geometry.flags & 4);
+    view.SetReadingAids({bool(geometry.flags & 16), bool(geometry.flags & 32)});
     view.SetLineSpacing(geometry.spacing);
     view.SetTextArea({geometry.left, geometry.top, geometry.left + geometry.width * 4,
                       geometry.top + geometry.height * 4},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "view/CharClass.h"
@@ -14,11 +15,23 @@ namespace {
 // runs that do not grow.
 constexpr auto kNoRun = static_cast<CharClass>(0);
 
-// What closed the current line: its line feed, or a space hanging past its edge. The next run
-// that is placed, and not hung, starts a new line.
+// What closed the current line: its line feed, or something hanging past its edge (spaces, and
+// with the line-breaking rules closing marks). The next run that is placed, and not hung,
+// starts a new line.
 constexpr uint8_t kOpen = 0;
 constexpr uint8_t kByLineFeed = 1;
-constexpr uint8_t kBySpace = 2;
+constexpr uint8_t kByHanging = 2;
+
+// What a code unit is to the line-breaking rules.
+constexpr uint8_t kNoMark = 0;
+constexpr uint8_t kClosing = 1;  // never starts a line; hangs past the edge instead
+constexpr uint8_t kOpening = 2;  // never ends a line; goes to the next with what follows it
+
+constexpr std::u16string_view kClosingMarks =
+    u".,!?:;\u2019\u201D)]}\u300D\u300F\u3009\u300B\u3011\u3015\u2026\u2025"
+    u"\uFF01\uFF0C\uFF0E\uFF1A\uFF1B\uFF1F\uFF09\uFF3D\uFF5D\u3002\u3001";
+constexpr std::u16string_view kOpeningMarks =
+    u"\u2018\u201C([{\u300C\u300E\u3008\u300A\u3010\u3014\uFF08\uFF3B\uFF5B";
 
 // Runs are skipped across only while the line stays this narrow, so that adding a stop width
 // to its fill cannot overflow.
@@ -32,21 +45,27 @@ struct CodeUnit {
     int32_t width;
     CharClass charClass;
     CharClass growingClass;  // its class when its runs grow, kNoRun for runs of one code unit
+    uint8_t mark;            // kNoMark unless the line-breaking rules are on
 };
 
 // Width and class looked up together, without a branch: one entry for every code unit.
 class CodeUnitTable {
 public:
-    explicit CodeUnitTable(const CharMetrics& metrics) : entries_(kSize), skipWidths_(kSize) {
+    CodeUnitTable(const CharMetrics& metrics, bool lineBreakRules)
+        : entries_(kSize), skipWidths_(kSize) {
         for (size_t i = 0; i < kSize; ++i) {
             const auto c = char16_t(i);
             const CharClass m = ClassifyChar(c);
             const bool grows =
                 m == CharClass::Letter || m == CharClass::BreakMark || m == CharClass::End;
             const bool stops = m == CharClass::LineFeed || m == CharClass::End;
-            entries_[i] = {metrics.Width(c), m, grows ? m : kNoRun};
+            entries_[i] = {metrics.Width(c), m, grows ? m : kNoRun, kNoMark};
             skipWidths_[i] = stops ? kStopWidth : metrics.Width(c);
             widthsNonNegative_ = widthsNonNegative_ && metrics.Width(c) >= 0;
+        }
+        if (lineBreakRules) {
+            Mark(kClosingMarks, kClosing);
+            Mark(kOpeningMarks, kOpening);
         }
     }
     const CodeUnit& operator[](char16_t c) const { return entries_[c]; }
@@ -57,6 +76,12 @@ public:
 
 private:
     static constexpr size_t kSize = 0x10000;
+
+    void Mark(std::u16string_view marks, uint8_t mark) {
+        for (char16_t c : marks) {
+            entries_[c].mark = mark;
+        }
+    }
 
     std::vector<CodeUnit> entries_;
     std::vector<int64_t> skipWidths_;
@@ -71,13 +96,14 @@ private:
 class LineBreaker {
 public:
     LineBreaker(const char16_t* text, int32_t length, const CodeUnitTable& units,
-                BreakOptions options, LineTable& lines)
+                BreakOptions options, int64_t hangingRoom, LineTable& lines)
         : text_(text),
           length_(length),
           units_(units),
           options_(options),
           skipLimit_(units.WidthsNonNegative() ? std::min(options.availableWidth, kSkipCeiling)
                                                : kNoSkip),
+          hangingLimit_(options.availableWidth + hangingRoom),
           lines_(lines) {}
 
     bool Run() {
@@ -232,7 +258,7 @@ private:
 
     void Place(int32_t start, CharClass charClass, int64_t width) {
         if (charClass == CharClass::LineFeed) {
-            closed_ |= kByLineFeed;  // line feeds stay at the end of the line they close
+            PlaceLineFeed(start);
         } else if (charClass == CharClass::Space) {
             PlaceSpace(start, width);
         } else {
@@ -240,23 +266,84 @@ private:
         }
     }
 
-    // A space that does not fit hangs past the edge, uncounted. Nothing but further spaces and
-    // line ends may follow it on its line: a narrower run would be drawn past the edge, and
-    // after a line feed it would sit behind the line end where painting never shows it.
+    // Line feeds stay at the end of the line they close; one that joins two lines of a
+    // paragraph is laid out as a space.
+    void PlaceLineFeed(int32_t i) {
+        if (options_.joinLines && JoinsLineFeed(text_, length_, i)) {
+            PlaceSpace(i, units_[u' '].width);
+        } else {
+            closed_ |= kByLineFeed;
+        }
+    }
+
+    // A space that does not fit hangs past the edge. Nothing but further spaces and line ends,
+    // and by the rules closing marks, may follow it on its line: a narrower run would be drawn
+    // past the edge, and after a line feed it would sit behind the line end where painting
+    // never shows it.
     void PlaceSpace(int32_t start, int64_t width) {
-        if (lineWidth_ + width > options_.availableWidth || (closed_ & kBySpace) != 0) {
-            closed_ |= kBySpace;
+        if (lineWidth_ + width > options_.availableWidth || (closed_ & kByHanging) != 0) {
+            closed_ |= kByHanging;
+            lineWidth_ += width;  // how far a closing mark after it would hang
         } else {
             PlaceWord(start, width);
         }
     }
 
     void PlaceWord(int32_t start, int64_t width) {
-        if (closed_ != kOpen || lineWidth_ + width > options_.availableWidth) {
-            StartLine(start, width);
-        } else {
+        if (closed_ == kOpen && lineWidth_ + width <= options_.availableWidth) {
             lineWidth_ += width;
+        } else if (options_.lineBreakRules) {
+            PlaceByRules(start, width);
+        } else {
+            StartLine(start, width);
         }
+    }
+
+    // A run that does not fit on the current line, or follows what closed it.
+    void PlaceByRules(int32_t start, int64_t width) {
+        if (Hangs(start, width)) {
+            lineWidth_ += width;
+            closed_ |= kByHanging;
+            return;
+        }
+        const int32_t from = (closed_ & kByLineFeed) == 0 ? BreakBefore(start) : start;
+        StartLine(from, WidthOf(from, start) + width);
+    }
+
+    // A closing mark that does not fit hangs past the edge as far as the room allows, unless a
+    // line feed closed its line or it would hang alone.
+    bool Hangs(int32_t start, int64_t width) const {
+        return units_[text_[start]].mark == kClosing && (closed_ & kByLineFeed) == 0 &&
+               start > lineStart_ && lineWidth_ + width <= hangingLimit_;
+    }
+
+    // Where a line that would start at `start` starts by the rules: before the nearest run of
+    // the current line that is no space, joined line feed or closing mark and follows no opening
+    // mark; at `start` when no run of the line is.
+    int32_t BreakBefore(int32_t start) const {
+        for (int32_t at = start; at > lineStart_; at = RunStart(at - 1)) {
+            if (MayStartLine(at)) {
+                return at;
+            }
+        }
+        return start;
+    }
+
+    bool MayStartLine(int32_t at) const {
+        if (IsBlank(at) || units_[text_[at]].mark == kClosing) {
+            return false;
+        }
+        int32_t before = at - 1;
+        while (before > lineStart_ && IsBlank(before)) {
+            --before;
+        }
+        return units_[text_[before]].mark != kOpening;
+    }
+
+    // Inside a line every line feed is a joined one.
+    bool IsBlank(int32_t i) const {
+        const CharClass charClass = units_[text_[i]].charClass;
+        return charClass == CharClass::Space || charClass == CharClass::LineFeed;
     }
 
     void StartLine(int32_t offset, int64_t width) {
@@ -267,6 +354,7 @@ private:
 
     // A table that cannot grow ends the pass.
     void Append(int32_t offset) {
+        lineStart_ = offset;
         if (ok_ && !lines_.Append(offset)) {
             ok_ = false;
             limit_ = 0;
@@ -278,20 +366,35 @@ private:
     const CodeUnitTable& units_;
     BreakOptions options_;
     int64_t skipLimit_;
+    int64_t hangingLimit_;  // how wide a line may grow with closing marks hanging past the edge
     LineTable& lines_;
 
     int64_t lineWidth_ = 0;
     uint8_t closed_ = kOpen;
+    int32_t lineStart_ = 0;
     int32_t limit_ = length_;
     bool ok_ = true;
 };
+
+bool StartsText(CharClass charClass) {
+    return charClass == CharClass::Letter || charClass == CharClass::Wide ||
+           charClass == CharClass::BreakMark;
+}
 
 }  // namespace
 
 bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
                 BreakOptions options, LineTable& lines) {
-    const CodeUnitTable units(metrics);
-    return LineBreaker(text, length, units, options, lines).Run();
+    const CodeUnitTable units(metrics, options.lineBreakRules);
+    return LineBreaker(text, length, units, options, HangingRoom(metrics), lines).Run();
+}
+
+bool JoinsLineFeed(const char16_t* text, int32_t length, int32_t i) {
+    if (i + 1 >= length || text[i + 1] == u'\u3000' || !StartsText(ClassifyChar(text[i + 1]))) {
+        return false;
+    }
+    const int32_t before = i > 0 && text[i - 1] == u'\r' ? i - 2 : i - 1;
+    return before >= 0 && text[before] != u'\n' && text[before] != 0;
 }
 
 }  // namespace sorna

@@ -24,4 +24,14 @@ struct BreakOptions {
 [[nodiscard]] bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
                               BreakOptions options, LineTable& lines);
 
+// How far past the edge closing marks may hang with the line-breaking rules: two wide
+// characters.
+inline int64_t HangingRoom(const CharMetrics& metrics) {
+    return 2 * int64_t{metrics.wideWidth};
+}
+
+// With joined lines, whether the line feed at text[i] is laid out as a space: it ends a line
+// that is not blank, and the next line begins with text, neither blank nor indented.
+bool JoinsLineFeed(const char16_t* text, int32_t length, int32_t i);
+
 }  // namespace sorna

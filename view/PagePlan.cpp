@@ -4,8 +4,9 @@
 
 #include "resources/Format.h"
 #include "resources/ViewStrings.h"
-#include "view/ReadingPercent.h"
+#include "view/LineBreaker.h"
 #include "view/PositionBar.h"
+#include "view/ReadingPercent.h"
 #include "view/Saturate.h"
 #include "view/TextView.h"
 
@@ -15,25 +16,30 @@ namespace {
 constexpr uint32_t kBarColour = 0x505050;
 constexpr uint32_t kBarFillColour = 0xC0FFC0;
 
-// The text area less the position bar's side; rotated strips stand side by side in it.
+// The text area less the position bar's side; rotated strips stand side by side in it. With
+// the line-breaking rules a row reaches as far past the edge as closing marks may hang.
 ViewRect RowRect(const TextView& view, int32_t row) {
     const ViewRect& area = view.TextArea();
     const int64_t height = view.LineHeight();
     const int32_t barLeft = view.LeftBar() ? kScrollBarWidth : 0;
     const int32_t inset = view.ColumnInset();
+    const int64_t hanging = view.Aids().lineBreakRules ? HangingRoom(view.Metrics()) : 0;
     if (view.Font().rotated) {
         const int32_t left = Saturate(int64_t{area.left} + barLeft + row * height);
-        return {left, area.top + inset, Saturate(left + height), area.bottom - inset};
+        return {left, Saturate(int64_t{area.top} + inset - hanging), Saturate(left + height),
+                area.bottom - inset};
     }
     const int32_t barRight = view.LeftBar() ? 0 : kScrollBarWidth;
     return {area.left + barLeft + inset, Saturate(area.top + row * height),
-            area.right - barRight - inset, Saturate(area.top + (row + 1) * height)};
+            Saturate(int64_t{area.right} - barRight - inset + hanging),
+            Saturate(area.top + (row + 1) * height)};
 }
 
+// As laid out: a line feed that joins two lines is as wide as a space.
 int64_t WidthOf(const TextView& view, int32_t from, int32_t to) {
     int64_t width = 0;
     for (int32_t i = from; i < to; ++i) {
-        width += view.Metrics().Width(view.Document().text[i]);
+        width += view.Metrics().Width(view.JoinsAt(i) ? u' ' : view.Document().text[i]);
     }
     return width;
 }
@@ -66,10 +72,6 @@ std::vector<PageHighlight> PlanHighlights(const TextView& view, const std::vecto
     return highlights;
 }
 
-std::u16string_view VisibleText(std::u16string_view line) {
-    return line.substr(0, line.find_first_of(u"\r\n"));
-}
-
 // As many lines as the page holds, never the closing entry of the table.
 std::vector<PageRow> PlanRows(const TextView& view) {
     const int32_t first = view.TopLine();
@@ -77,7 +79,7 @@ std::vector<PageRow> PlanRows(const TextView& view) {
         std::min<int64_t>(int64_t{first} + view.LinesPerPage(), view.Lines().Count() - 1);
     std::vector<PageRow> rows;
     for (int32_t row = 0; first + row < end; ++row) {
-        rows.push_back({RowRect(view, row), VisibleText(view.LineChars(first + row))});
+        rows.push_back({RowRect(view, row), view.ShownText(first + row)});
     }
     return rows;
 }
@@ -109,8 +111,8 @@ PagePlan PlanPage(const TextView& view, int32_t clientWidth) {
     plan.highlights = PlanHighlights(view, plan.rows);
     if (view.Aids().showPercent && !empty) {
         const ViewRect& area = view.TextArea();
-        plan.percent = FormatText(kPercentPattern, {ReadingPercent(view.TopOffset(),
-                                                                   view.Document().length)});
+        plan.percent =
+            FormatText(kPercentPattern, {ReadingPercent(view.TopOffset(), view.Document().length)});
         plan.percentArea = {area.left, area.bottom, area.right,
                             Saturate(int64_t{area.bottom} + view.Font().size)};
     }

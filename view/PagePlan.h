@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,10 +13,11 @@ namespace sorna {
 class TextView;
 
 // One row of a page: its rectangle and the text it shows, which ends before the line's first
-// carriage return or line feed.
+// carriage return or line feed, but for line ends that join two lines of a paragraph: each of
+// them shows as a space.
 struct PageRow {
     ViewRect rect;
-    std::u16string_view text;
+    std::u16string text;
 
     bool operator==(const PageRow&) const = default;
 };
@@ -38,8 +40,7 @@ struct PageFill {
 
 // Everything a page shows, decided before anything is drawn. Rows run from top to bottom, or,
 // when `upward`, are strips from left to right whose text reads upward from the strip's bottom
-// with the tops of the glyphs toward its left edge. The rows' text points into the view's
-// document, so a plan lasts no longer than the document it was made from.
+// with the tops of the glyphs toward its left edge.
 struct PagePlan {
     uint32_t backColour = 0;
     uint32_t textColour = 0;

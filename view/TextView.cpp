@@ -132,8 +132,32 @@ std::u16string_view TextView::LineChars(int32_t n) const {
     return {document_.text.get() + lines_[n], size_t(lines_[n + 1] - lines_[n])};
 }
 
+bool TextView::JoinsAt(int32_t i) const {
+    return aids_.joinLines && document_.text[i] == u'\n' &&
+           JoinsLineFeed(document_.text.get(), document_.length, i);
+}
+
+std::u16string TextView::ShownText(int32_t n) const {
+    const std::u16string_view line = LineChars(n);
+    std::u16string text;
+    for (size_t from = 0;;) {
+        const size_t end = line.find_first_of(u"\r\n", from);
+        text.append(line.substr(from, end - from));
+        if (end == std::u16string_view::npos) {
+            return text;
+        }
+        const size_t feed = line.substr(end, 2) == u"\r\n" ? end + 1 : end;
+        if (!JoinsAt(lines_[n] + int32_t(feed))) {
+            return text;
+        }
+        text += u' ';
+        from = feed + 1;
+    }
+}
+
 std::u16string TextView::LineText(int32_t n) const {
-    std::u16string_view line = LineChars(n);
+    const std::u16string shown = ShownText(n);
+    std::u16string_view line = shown;
     while (!line.empty() && IsWhiteSpace(line.front())) {
         line.remove_prefix(1);
     }
@@ -254,7 +278,7 @@ WordHit TextView::WordAt(int32_t x, int32_t y) const {
     const int64_t position =
         (font_.rotated ? int64_t{textArea_.bottom} - y : int64_t{x} - textArea_.left) -
         ColumnInset();
-    return PickWord(LineChars(topLine_ + row), position, metrics_);
+    return PickWord(ShownText(topLine_ + row), position, metrics_);
 }
 
 std::optional<int32_t> TextView::CountLetters() const {

@@ -73,8 +73,13 @@ public:
 
     // The characters of display line n, its line end included; empty when there is no such line.
     std::u16string_view LineChars(int32_t n) const;
-    // Display line n without the white space at its ends; empty when there is no such line.
+    // Display line n as a page shows it: up to its line end or a carriage return, after which
+    // nothing shows, but for line ends that join two lines of a paragraph, each shown as a space.
+    std::u16string ShownText(int32_t n) const;
+    // That without the white space at its ends; empty when there is no such line.
     std::u16string LineText(int32_t n) const;
+    // Whether text[i] is a line feed that joins two lines of a paragraph.
+    bool JoinsAt(int32_t i) const;
 
     // Top line and reading position. Every change of the top line is painted at once.
     int32_t TopLine() const { return topLine_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@ namespace sorna {
 namespace {
 
 using Entries = std::vector<int32_t>;
+using namespace std::string_view_literals;
 
 Entries EntriesOf(const LineTable& lines) {
     return {lines.Entries().begin(), lines.Entries().end()};
@@ -24,12 +26,14 @@ Entries EntriesOf(const LineTable& lines) {
 
 // Lays `text` out on `available` pixels with letters 10 pixels wide (i only 5) and wide code
 // units 20.
-Entries LayOut(std::u16string_view text, int32_t available, bool removeLineStartSpace = true) {
+Entries LayOut(std::u16string_view text, int32_t available, bool removeLineStartSpace = true,
+               ReadingAids aids = {}) {
     test::FixedMetricsDevice device;
     device.metrics.charWidths[u'i'] = 5;
     TextView view(device);
     view.SetTextArea({0, 0, available + 3, 320}, false);  // the bar takes 3 pixels
     view.SetOptions(false, removeLineStartSpace);
+    view.SetReadingAids(aids);
     test::SetText(view.Document(), text);
     EXPECT_TRUE(view.Layout(nullptr));
     return EntriesOf(view.Lines());
@@ -41,6 +45,7 @@ struct LayoutCase {
     int32_t available;
     bool removeLineStartSpace;
     Entries entries;
+    ReadingAids aids = {};
 };
 
 TEST(Layout, TheBreakingRules) {
@@ -74,10 +79,23 @@ TEST(Layout, TheBreakingRules) {
         // The line a NUL starts is as wide as the whole run before it.
         {"after a NUL, no room", std::u16string_view(u"aaaaaa\0b", 8), 75, true, {0, 6, 7, 8, 8}},
         {"after a NUL, room", std::u16string_view(u"aaaaaa\0b", 8), 80, true, {0, 6, 8, 8}},
+        // With the line-breaking rules, closing marks hang up to two wide characters past the edge.
+        {"closing marks hang", u"가나다라.」", 80, true, {0, 6, 6}, {true}},
+        {"past that, what they follow goes along", u"가나다라……」", 80, true, {0, 3, 7, 7}, {true}},
+        {"an opening mark goes with what follows", u"가나다「라", 80, true, {0, 3, 5, 5}, {true}},
+        // With joined lines, a single line feed between lines of text is laid out as a space.
+        {"a line feed joins its lines", u"ab\r\ncd", 1000, true, {0, 6, 6}, {false, true}},
+        {"and breaks like a space", u"abc\ndef", 50, true, {0, 4, 7, 7}, {false, true}},
+        {"not to a blank line",
+         u"a\nb\n\nc\n d\n\u3000e",
+         1000,
+         true,
+         {0, 4, 5, 7, 10, 12, 12},
+         {false, true}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.rule);
-        EXPECT_EQ(LayOut(c.text, c.available, c.removeLineStartSpace), c.entries);
+        EXPECT_EQ(LayOut(c.text, c.available, c.removeLineStartSpace, c.aids), c.entries);
     }
 }
 
@@ -150,7 +168,8 @@ void CheckLines(const TextView& view, const CharMetrics& widths, int64_t availab
 
 // Every real document at several widths and both ways with leading spaces, in uneven letter
 // widths so that lines fill up differently from character to character; wide code units take
-// one width, and then each its own, as when a face without Hangul draws some of them.
+// one width, and then each its own, as when a face without Hangul draws some of them. All the
+// line tables together hash to the value they had before the reading aids came.
 TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
     test::FixedMetricsDevice device(0, 15, 17);
     for (int c = 0; c < 256; ++c) {
@@ -161,6 +180,7 @@ TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
         eachWide.push_back(9 + c % 11);
     }
     int documents = 0;
+    uint64_t hash = 14695981039346656037u;
     for (const auto& file : corpus::Documents()) {
         SCOPED_TRACE(file.filename().string());
         TextView view(device);
@@ -177,11 +197,48 @@ TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
                     view.SetOptions(false, removeLineStartSpace);
                     ASSERT_TRUE(view.Layout(nullptr));
                     CheckLines(view, device.metrics, available);
+                    for (const int32_t entry : view.Lines().Entries()) {
+                        hash = (hash ^ uint32_t(entry)) * 1099511628211u;
+                    }
                 }
             }
         }
     }
     EXPECT_GE(documents, 40);
+    EXPECT_EQ(hash, 8541231125441332879u);
+}
+
+// Real texts with the aids: at any width no line of a Korean novel starts with a closing mark
+// but after a line feed, nor follows an opening mark; an English book of 22108 hard-wrapped lines
+// joins into far fewer, each of its 3234 blank lines still a line of its own.
+TEST(Layout, ReadingAidsOnRealTexts) {
+    test::FixedMetricsDevice device(7, 15, 17);
+    TextView novel(device), book(device);
+    for (auto [view, name] :
+         {std::pair{&novel, "ko-cp949-novel-01.txt"}, {&book, "en-gutenberg-02-crlf.txt"}}) {
+        ASSERT_TRUE(LoadDocument(view->Document(), Widen(corpus::File(name).string()), nullptr));
+    }
+    novel.SetReadingAids({true});
+    const std::u16string_view text(novel.Document().text.get(), novel.Document().length);
+    for (const int32_t available : {100, 237, 240, 333, 1077}) {
+        novel.SetTextArea({0, 0, available + 3, 320}, false);
+        ASSERT_TRUE(novel.Layout(nullptr));
+        for (int32_t n = 1; n + 1 < novel.Lines().Count(); ++n) {
+            const int32_t start = novel.Lines()[n];
+            const size_t last = text.find_last_not_of(u" \r\n", start - 1);
+            EXPECT_TRUE(text[start - 1] == u'\n' ||
+                        (u".,!?”’」』…"sv.find(text[start]) == text.npos &&
+                         u"“‘(「『"sv.find(text[last]) == text.npos))
+                << n;
+        }
+    }
+    book.SetTextArea({0, 0, 1000, 320}, false);
+    book.SetReadingAids({false, true});
+    ASSERT_TRUE(book.Layout(nullptr));
+    EXPECT_EQ(std::ranges::count_if(std::views::iota(0, book.Lines().Count() - 1),
+                                    [&book](int32_t n) { return book.LineText(n).empty(); }),
+              3234);
+    EXPECT_EQ(book.Lines().Count(), 13517);  // 13516 lines
 }
 
 }  // namespace

@@ -213,6 +213,10 @@ TEST_F(TextViewTest, PageRowsInEveryOrientationShowNothingAfterALineEnd) {
         EXPECT_EQ(plan.rows, (std::vector<PageRow>{{first, u"one"}, {second, u"two"}}));
         EXPECT_EQ(plan.positionBar.at(0).rect, (ViewRect{barLeft, 20, barLeft + 3, 300}));
     }
+    // A joined line end shows as a space, and rows reach 40 pixels further, for hanging marks.
+    view.SetReadingAids({true, true});
+    LayOut(u"one\r\ntwo\rhidden\n");
+    EXPECT_EQ(PlanPage(view, 240).rows.at(0), (PageRow{{13, -20, 33, 300}, u"one two"}));
 }
 
 // Before a layout there is no page, no bar and nothing to go to, and steps taken then leave the
