@@ -1,5 +1,6 @@
-"""The reading aids in a real window: the percentage read below the text, and a found word shown
-with the colours exchanged until the page moves."""
+"""The reading aids in a real window: the percentage read below the text, hard-wrapped lines joined,
+a column of limited width in the middle of a wide page, and a found word shown with the colours
+exchanged until the page moves."""
 
 from EndToEnd import ReaderTestCase, corpus_file
 from ReaderSession import PICTURE_TIMEOUT
@@ -16,6 +17,19 @@ class ReadingAidsTest(ReaderTestCase):
         strip = page.crop(0, page.height - 30, page.width, 30)
         self.assertEqual(strip.crop(0, 0, page.width // 3, 30).ink(), 0)
         self.assertGreater(strip.crop(page.width // 3, 0, page.width // 3, 30).ink(), 0)
+
+    def test_joined_lines_fill_the_page_and_a_limited_column_stands_in_the_middle(self):
+        def left_and_all_ink(**settings):
+            reader = self.start_on_document(BOOK, position=PROSE, nFontSize=6, **settings)
+            page = reader.settled_picture()
+            reader.stop()
+            return page.crop(0, 0, page.width // 10, page.height).ink(), page.ink()
+        plain_left, plain = left_and_all_ink()
+        self.assertGreater(plain_left, 0)
+        # Forty syllables of this font are narrower than the page: the column leaves its sides.
+        self.assertEqual(left_and_all_ink(bLimitLineLength=1)[0], 0)
+        # Lines wrapped at a fixed width, joined, leave no short lines on the page.
+        self.assertGreater(left_and_all_ink(bJoinLines=1)[1], plain * 1.1)
 
     def test_a_found_word_is_shown_until_the_page_moves(self):
         reader = self.start_on_document(BOOK)
