@@ -7,14 +7,15 @@ import argparse
 import contextlib
 import os
 import struct
+import subprocess
 import sys
 import tempfile
 import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from ReaderSession import Reader, ReaderHome, decoded, recent_file_values  # noqa: E402
-from VirtualDesktop import SessionBus, VirtualDesktop, wait_until  # noqa: E402
+from ReaderSession import Reader, ReaderHome, recent_file_values  # noqa: E402
+from VirtualDesktop import VirtualDesktop, first_line, stop_process, wait_until  # noqa: E402
 
 NOVEL = "ko-utf8-novel-01.txt"
 SETTINGS_FUNCTION = 10  # "설정": the key that carries it opens the settings dialog
@@ -61,14 +62,15 @@ def save_png(picture, path):
 def show_novel(desktop, bus, scratch, binary, corpus, **settings):
     """Starts a reader on the novel, a little way in, and returns it once the page shows."""
     path = os.path.join(corpus, NOVEL)
-    text = decoded(path, "utf-8")
+    with open(path, encoding="utf-8", newline="") as file:
+        text = file.read()
     home = ReaderHome(tempfile.mkdtemp(dir=scratch))
     values = recent_file_values([(path, units(text[:paragraph_start(text, 2000, 40)]))])
     values.update(settings)
     home.write_settings(values)
     reader = Reader(binary, home, desktop, bus)
     reader.wait_for_window(NOVEL + " - Sorna 1.71")
-    reader.park_mouse()
+    desktop.run_input("mousemove", "0", "0")
     reader.settled_picture()
     return reader
 
@@ -101,7 +103,9 @@ def main():
 
     with tempfile.TemporaryDirectory(prefix="sorna-pictures-") as scratch, \
             contextlib.closing(VirtualDesktop(scratch)) as desktop, \
-            contextlib.closing(SessionBus()) as bus:
+            subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                             stdout=subprocess.PIPE, text=True) as daemon:
+        bus = first_line(daemon.stdout)
         aids = {"bShowPercent": 1, "bLineBreakRules": 1, "bLimitLineLength": 1, "bJoinLines": 1}
         for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1}),
                                ("reader-aids.png", aids)):
@@ -114,9 +118,10 @@ def main():
                             KeyCode0=0xC1, KeyFunc0=SETTINGS_FUNCTION)
         dialog = settings_dialog(reader)
         wait_until(lambda: desktop.active_window() == dialog, WAIT)
-        reader.park_mouse()
+        desktop.run_input("mousemove", "0", "0")
         save(desktop, dialog, "settings-dialog.png")
         reader.stop()
+        stop_process(daemon)
 
 
 if __name__ == "__main__":
