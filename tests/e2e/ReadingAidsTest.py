@@ -1,6 +1,8 @@
 """The reading aids in a real window: the percentage read below the text, hard-wrapped lines joined,
 a column of limited width in the middle of a wide page, and a found word shown with the colours
-exchanged until the page moves."""
+exchanged until the page moves; and the menu item that turns the line-breaking rules on."""
+
+from Xlib import X
 
 from EndToEnd import ReaderTestCase, corpus_file
 from ReaderSession import PICTURE_TIMEOUT
@@ -30,6 +32,19 @@ class ReadingAidsTest(ReaderTestCase):
         self.assertEqual(left_and_all_ink(bLimitLineLength=1)[0], 0)
         # Lines wrapped at a fixed width, joined, leave no short lines on the page.
         self.assertGreater(left_and_all_ink(bJoinLines=1)[1], plain * 1.1)
+
+    def test_the_view_menu_turns_the_line_breaking_rules_on_and_they_are_kept(self):
+        reader = self.start_on_document(BOOK)
+        def menu_shown():  # a popup is an unmanaged window of its own
+            attributes = (window.get_attributes() for window in
+                          self.desktop.connection.screen().root.query_tree().children)
+            return any(a.override_redirect and a.map_state == X.IsViewable for a in attributes)
+        reader.press_button(6)  # 보기
+        self.assertTrue(wait_until(menu_shown, PICTURE_TIMEOUT), "the menu did not open")
+        # Past 전체화면, 영어사전사용, 돌려보기 and 진행률 표시 to 줄바꿈 규칙.
+        reader.press_keys(*["Down"] * 5, "Return")
+        self.assertEqual(reader.close(), 0)
+        self.assertEqual(self.home.settings()["bLineBreakRules"], 1)
 
     def test_a_found_word_is_shown_until_the_page_moves(self):
         reader = self.start_on_document(BOOK)
