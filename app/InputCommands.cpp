@@ -58,8 +58,8 @@ constexpr DesktopKey kDesktopKeys[] = {
 };
 
 bool Takes(const DesktopKey& key, const KeyPress& press) {
-    const bool same = key.virtualKey != 0 ? key.virtualKey == press.virtualKey
-                                          : key.letter == press.character;
+    const bool same =
+        key.virtualKey != 0 ? key.virtualKey == press.virtualKey : key.letter == press.character;
     return same && key.control == press.control;
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/InputCommands.h"
-#include "app/SettingToggles.h"
 #include "app/ReaderSession.h"
+#include "app/SettingToggles.h"
 #include "app/ShellTexts.h"
 #include "resources/AppStrings.h"
 #include "view/Saturate.h"

@@ -218,12 +218,12 @@ int main(int argc, char** argv) {
              {std::pair{"BM_Iconv/", "iconv (peer)"},
               {"BM_WidenFresh/", "vectorised widening into fresh memory (limit)"},
               {"BM_WidenWarm/", "vectorised widening into warm memory"}}) {
-            ratios.push_back({std::string(label) + " speed / " + name, baseline + std::string(kind),
-                              load});
+            ratios.push_back(
+                {std::string(label) + " speed / " + name, baseline + std::string(kind), load});
         }
     }
-    ratios.push_back({"CP949 HTML speed / CP949 text speed", "BM_Load/cp949.txt",
-                      "BM_Load/cp949.html"});
+    ratios.push_back(
+        {"CP949 HTML speed / CP949 text speed", "BM_Load/cp949.txt", "BM_Load/cp949.html"});
     const int result = sorna::RunBenchmarksWithRatios(argc, argv, ratios);
     for (const sorna::DocumentKind& kind : sorna::kKinds) {
         sorna::PrintPeakMemory(kind);

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "document/DecodeUnits.h"
-#include "platform/AsciiRun.h"
 #include "document/HtmlEntities.h"
 #include "document/HtmlReader.h"
 #include "document/TagBreak.h"
+#include "platform/AsciiRun.h"
 
 namespace sorna {
 namespace {

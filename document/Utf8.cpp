@@ -13,8 +13,8 @@ namespace {
 // How far one pass over UTF-8 came.
 struct Utf8Pass {
     size_t written = 0;
-    bool multiByte = false;   // a character beyond ASCII was met
-    bool wellFormed = true;   // false when a strict pass stopped at an ill-formed sequence
+    bool multiByte = false;  // a character beyond ASCII was met
+    bool wellFormed = true;  // false when a strict pass stopped at an ill-formed sequence
 };
 
 // One pass over UTF-8: ASCII runs widened in blocks, and the three-byte sequences of Hangul and
@@ -40,8 +40,8 @@ Utf8Pass DecodePass(std::span<const uint8_t> bytes, std::span<char16_t> out) {
         pass.multiByte = true;
         if ((lead & 0xF0) == 0xE0 && lead != 0xE0 && lead != 0xED && i + 2 < length &&
             (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
-            out[written++] =
-                static_cast<char16_t>((lead & 0x0F) << 12 | (s[i + 1] & 0x3F) << 6 | (s[i + 2] & 0x3F));
+            out[written++] = static_cast<char16_t>((lead & 0x0F) << 12 | (s[i + 1] & 0x3F) << 6 |
+                                                   (s[i + 2] & 0x3F));
             i += 3;
             continue;
         }

@@ -61,12 +61,11 @@ std::vector<PageHighlight> PlanHighlights(const TextView& view, const std::vecto
         const int64_t start = WidthOf(view, view.Lines()[line], from);
         const int64_t end = start + WidthOf(view, from, to);
         const ViewRect& rect = rows[row].rect;
-        const ViewRect covered =
-            view.Font().rotated
-                ? ViewRect{rect.left, Saturate(rect.bottom - end), rect.right,
-                           Saturate(rect.bottom - start)}
-                : ViewRect{Saturate(rect.left + start), rect.top, Saturate(rect.left + end),
-                           rect.bottom};
+        const ViewRect covered = view.Font().rotated
+                                     ? ViewRect{rect.left, Saturate(rect.bottom - end), rect.right,
+                                                Saturate(rect.bottom - start)}
+                                     : ViewRect{Saturate(rect.left + start), rect.top,
+                                                Saturate(rect.left + end), rect.bottom};
         highlights.push_back({covered, row});
     }
     return highlights;

@@ -1,8 +1,8 @@
 #include "app/qt/ShellDialogs.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -43,7 +43,8 @@ void LaunchDictionary(QWidget& owner, std::u16string_view programPath, std::u16s
         return;
     }
     stopAutoScroll();
-    if (!QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(*program)), {ToQString(word)})) {
+    if (!QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(*program)),
+                                 {ToQString(word)})) {
         ShowMessage(owner, kDictionaryMissingMessage);
     }
 }

@@ -102,7 +102,7 @@ TEST(DesktopKeyCommand, EachKeyActsOnlyWithItsOwnModifiers) {
 // Swipes from the middle of a portrait page and a turned one, the platform's drag distance 10.
 TEST(SwipeAction, AlongTheLinesProgressionTurnsThePageAndIsNeverATap) {
     const std::tuple<TapArea, int32_t, int32_t, std::optional<TapAction>> swipes[] = {
-        {kPortrait, 4, -6, std::nullopt},  {kPortrait, 0, -11, kNextPage},
+        {kPortrait, 4, -6, std::nullopt},    {kPortrait, 0, -11, kNextPage},
         {kPortrait, 30, 100, kPreviousPage}, {kPortrait, 80, -60, kNothing},
         {kRotated, -11, 0, kNextPage},       {kRotated, 40, -30, kPreviousPage},
         {kRotated, 0, -50, kNothing},        {kDictionary, 0, -200, kNextPage},

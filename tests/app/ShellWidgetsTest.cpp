@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 
@@ -202,7 +202,8 @@ TEST(LaunchDictionary, RunsOnlyAnAbsoluteProgramOrOneOnPathAndReportsAnyOtherPat
         {u"\\Program Files\\Lexo\\Lexo.exe", relativePath, false},
         {u"lexo", "/nonexistent:" + folder.Path().string(), true},
     };
-    const QString kMissing = QStringLiteral("사전(Lexo)이 설치되지 않았거나 경로가 바르지 않습니다.");
+    const QString kMissing =
+        QStringLiteral("사전(Lexo)이 설치되지 않았거나 경로가 바르지 않습니다.");
     const QByteArray searchPathBefore = qgetenv("PATH");
     int autoScrollStops = 0;
     for (const auto& [path, searchPath, runs] : paths) {
