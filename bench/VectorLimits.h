@@ -8,6 +8,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "platform/AsciiRun.h"
+
 // What this machine can do at best with the bytes a benchmark works on: the limits that the
 // benchmarks print their ratios against.
 namespace sorna::bench {
@@ -16,11 +18,8 @@ namespace sorna::bench {
 inline void WidenBytes(const uint8_t* in, size_t count, char16_t* out) {
     size_t i = 0;
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
     for (; i + 16 <= count; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(block, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(block, zero));
+        WidenSixteenBytes(in + i, out + i);
     }
 #endif
     for (; i < count; ++i) {

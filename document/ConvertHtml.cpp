@@ -8,7 +8,6 @@
 #include "document/HtmlEntities.h"
 #include "document/HtmlReader.h"
 #include "document/TagBreak.h"
-#include "platform/AsciiRun.h"
 
 namespace sorna {
 namespace {
@@ -135,13 +134,7 @@ private:
             chunk_.resize(most);
             room = chunk_;
         }
-        if constexpr (UnitWidth(kEncoding) == 1) {
-            // Markup and most runs of a page are ASCII, which any byte encoding leaves as it is:
-            // widened in blocks up to the first other byte, and only the rest decoded.
-            const size_t ascii = WidenAsciiRun(bytes.data(), bytes.size(), room.data());
-            return room.first(ascii +
-                              DecodeUnits(kEncoding, bytes.subspan(ascii), room.subspan(ascii)));
-        }
+        // Markup and most runs of a page are ASCII, which the byte decoders widen in blocks.
         return room.first(DecodeUnits(kEncoding, bytes, room));
     }
 

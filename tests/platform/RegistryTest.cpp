@@ -300,8 +300,8 @@ TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
         while (!std::filesystem::exists(folder.UserFile())) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));  // fixed wait: poll step
         }
-        // Fixed wait on purpose: a random moment in the child's stream of saves is the point.
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
+        // A random moment in the child's stream of saves is the point of the wait.
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));  // fixed wait
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -328,8 +328,8 @@ TEST(RegistryCrash, AProcessKilledWhileSavingLeavesAWholeFile) {
 // The clock that auto-scroll paces itself by.
 TEST(TickCount, AdvancesInMilliseconds) {
     const uint32_t before = TickCount();
-    // Fixed wait on purpose: these 20 ms are the time the clock must count.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // These 20 ms are the time the clock must count.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // fixed wait
     const uint32_t elapsed = TickCount() - before;
     EXPECT_GE(elapsed, 20u);
     EXPECT_LT(elapsed, 5000u);
