@@ -60,7 +60,7 @@ std::u16string AboutDateText(std::string_view buildDate) {
 std::u16string TextResourceText(std::span<const uint8_t> bytes) {
     // Every byte or pair of bytes gives one code unit, so the byte count is room enough.
     std::u16string text(bytes.size(), u'\0');
-    text.resize(DecodeCodePage949(bytes, text));
+    text.resize(DecodeCodePage949(bytes, text).written);
     return text;
 }
 

@@ -9,14 +9,18 @@
 
 namespace sorna {
 
-// The console report, plus each run's real time per iteration kept to print ratios against a
-// baseline measured in the same run.
+// The console report, plus each run's real time per iteration (the median of repetitions) kept
+// to print ratios against a baseline measured in the same run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            // By the benchmark's own name, without suffixes such as /real_time; with
+            // repetitions the median stands for all of them.
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
+                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
         }
     }
 

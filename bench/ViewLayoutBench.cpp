@@ -2,15 +2,19 @@
 // code unit, the least any layout must do, and against a vectorised sum of those widths looked
 // up beforehand, the speed of reading the text once (the limit); then the first layout of a
 // document, with the line table growing from nothing, with one width for all wide code units
-// and with one for each.
+// and with one for each. The layout breaks a long text in parts on all hardware threads, so
+// the limit sums in as many parts; both are also measured in one part.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <vector>
 
 #include "bench/RatioReporter.h"
 #include "bench/VectorLimits.h"
 #include "bench/ViewDocument.h"
+#include "platform/ParallelParts.h"
 #include "view/LineBreaker.h"
 #include "view/TextView.h"
 
@@ -53,19 +57,36 @@ void BM_SumWidths(benchmark::State& state) {
 BENCHMARK(BM_SumWidths)->Unit(benchmark::kMillisecond);
 
 // Widths of 16 bits each: signed 16-bit lanes hold them as long as a glyph is narrower than 32768.
-void BM_SumWidthsVector(benchmark::State& state) {
+// Summed in as many parts at once as the layout breaks the text into, or in one.
+void SumWidthsVector(benchmark::State& state, int32_t partLength) {
     const CharMetrics& metrics = SharedBenchView().device.metrics;
     const DocumentText& document = Document();
     std::vector<uint16_t> widths(size_t(document.length));
     for (int32_t i = 0; i < document.length; ++i) {
         widths[size_t(i)] = uint16_t(metrics.Width(document.text[i]));
     }
+    const size_t parts = UsefulParts(document.length, partLength);
+    std::vector<int64_t> sums(parts);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(bench::SumWidths(widths.data(), widths.size()));
+        RunParts(parts, [&](size_t part) {
+            const size_t from = widths.size() * part / parts;
+            const size_t to = widths.size() * (part + 1) / parts;
+            sums[part] = bench::SumWidths(widths.data() + from, to - from);
+        });
+        benchmark::DoNotOptimize(sums.data());
     }
     state.SetBytesProcessed(state.iterations() * int64_t{document.length} * 2);
 }
+
+void BM_SumWidthsVector(benchmark::State& state) {
+    SumWidthsVector(state, std::numeric_limits<int32_t>::max());
+}
 BENCHMARK(BM_SumWidthsVector)->Unit(benchmark::kMillisecond);
+
+void BM_SumWidthsVectorParts(benchmark::State& state) {
+    SumWidthsVector(state, kBreakPartLength);
+}
+BENCHMARK(BM_SumWidthsVectorParts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The line table is rebuilt in place, as after a change of settings.
 void BM_Layout(benchmark::State& state) {
@@ -78,13 +99,14 @@ void BM_Layout(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
     state.counters["lines"] = view.Lines().Count() - 1;
 }
-BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void FirstLayouts(benchmark::State& state, const CharMetrics& metrics) {
+void FirstLayouts(benchmark::State& state, const CharMetrics& metrics,
+                  int32_t partLength = kBreakPartLength) {
     for (auto _ : state) {
         LineTable lines;
-        benchmark::DoNotOptimize(
-            BreakLines(Document().text.get(), Document().length, metrics, {1057, true}, lines));
+        benchmark::DoNotOptimize(BreakLines(Document().text.get(), Document().length, metrics,
+                                            {1057, true}, lines, partLength));
         benchmark::DoNotOptimize(lines.Count());
     }
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
@@ -93,7 +115,13 @@ void FirstLayouts(benchmark::State& state, const CharMetrics& metrics) {
 void BM_FirstLayout(benchmark::State& state) {
     FirstLayouts(state, SharedBenchView().device.metrics);
 }
-BENCHMARK(BM_FirstLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstLayout)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same on one thread.
+void BM_FirstLayoutOnePart(benchmark::State& state) {
+    FirstLayouts(state, SharedBenchView().device.metrics, std::numeric_limits<int32_t>::max());
+}
+BENCHMARK(BM_FirstLayoutOnePart)->Unit(benchmark::kMillisecond);
 
 // The same with a width for each code unit above U+0100, as a face without Hangul is measured.
 void BM_FirstLayoutEachWide(benchmark::State& state) {
@@ -101,7 +129,7 @@ void BM_FirstLayoutEachWide(benchmark::State& state) {
     metrics.wideWidths.assign(0x10000 - CharMetrics::kWideFrom, metrics.wideWidth);
     FirstLayouts(state, metrics);
 }
-BENCHMARK(BM_FirstLayoutEachWide)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstLayoutEachWide)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace sorna
@@ -111,10 +139,13 @@ int main(int argc, char** argv) {
     return sorna::RunBenchmarksWithRatios(
         argc, argv,
         {{"layout / sum of widths", "BM_Layout", "BM_SumWidths"},
-         {"layout / vectorised sum of widths (limit)", "BM_Layout", "BM_SumWidthsVector"},
-         {"first layout / sum of widths", "BM_FirstLayout", "BM_SumWidths"},
-         {"first layout / vectorised sum of widths (limit)", "BM_FirstLayout",
-          "BM_SumWidthsVector"},
-         {"first layout, each wide width / vectorised sum of widths (limit)",
-          "BM_FirstLayoutEachWide", "BM_SumWidthsVector"}});
+         {"layout / vectorised sum of widths in as many parts (limit)", "BM_Layout",
+          "BM_SumWidthsVectorParts"},
+         {"layout / vectorised sum of widths in one part", "BM_Layout", "BM_SumWidthsVector"},
+         {"first layout / vectorised sum of widths in as many parts (limit)", "BM_FirstLayout",
+          "BM_SumWidthsVectorParts"},
+         {"first layout in one part / vectorised sum of widths in one part (limit)",
+          "BM_FirstLayoutOnePart", "BM_SumWidthsVector"},
+         {"first layout, each wide width / vectorised sum of widths in as many parts (limit)",
+          "BM_FirstLayoutEachWide", "BM_SumWidthsVectorParts"}});
 }

@@ -135,7 +135,7 @@ private:
             room = chunk_;
         }
         // Markup and most runs of a page are ASCII, which the byte decoders widen in blocks.
-        return room.first(DecodeUnits(kEncoding, bytes, room));
+        return room.first(DecodeUnits(kEncoding, bytes, room).written);
     }
 
     HtmlReader<kEncoding> reader_;

@@ -5,9 +5,10 @@
 #include <new>
 
 #include "document/ConvertHtml.h"
+#include "document/DecodeInParts.h"
 #include "document/DecodeUnits.h"
 #include "document/TextEncoding.h"
-#include "document/Utf8.h"
+#include "platform/HugePages.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
 
@@ -18,9 +19,13 @@ namespace {
 constexpr size_t kMaxTextCapacity = static_cast<size_t>(INT32_MAX) + 1;
 
 // Left uninitialised: pages that the decoder never writes are never touched, so a buffer
-// sized for the worst case costs only the memory that the text fills.
+// sized for the worst case costs only the memory that the text fills (to the next huge page).
 std::unique_ptr<char16_t[]> AllocateText(size_t units) {
-    return std::unique_ptr<char16_t[]>(new (std::nothrow) char16_t[units]);
+    std::unique_ptr<char16_t[]> text(new (std::nothrow) char16_t[units]);
+    if (text) {
+        PreferHugePages(text.get(), units * sizeof(char16_t));
+    }
+    return text;
 }
 
 bool FailOutOfMemory(DocumentText& document, uint64_t size) {
@@ -62,13 +67,15 @@ bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> bytes,
     return true;
 }
 
-// Text without a mark is UTF-8 when it is well-formed UTF-8 beyond ASCII and code page 949
-// otherwise; one pass decodes and checks it, and only text that fails is read again.
+// Text without a mark is UTF-8 when it is well-formed UTF-8 beyond ASCII (then it decodes to
+// fewer units than it has bytes) and code page 949 otherwise; one pass decodes and checks it,
+// and only text that fails is read again.
 size_t DecodeUnmarked(std::span<const uint8_t> body, std::span<char16_t> text) {
-    if (const std::optional<size_t> length = DecodeWellFormedUtf8(body, text)) {
+    if (const std::optional<size_t> length = DecodeInParts(body, text, kStrictUtf8Parts);
+        length && *length < body.size()) {
         return *length;
     }
-    return DecodeUnits(TextEncoding::CodePage949, body, text);
+    return *DecodeInParts(body, text, kCodePage949Parts);
 }
 
 // Code page 949 and UTF-8: decoded into a buffer of one unit per byte, the most either can
@@ -87,8 +94,9 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
     }
     ReportProgress(progress, kConvertingProgress);
     const std::span<char16_t> room(text.get(), body.size());
+    // The only mark of a one-byte encoding is UTF-8's.
     const size_t length =
-        marked ? DecodeUnits(marked->encoding, body, room) : DecodeUnmarked(body, room);
+        marked ? *DecodeInParts(body, room, kUtf8Parts) : DecodeUnmarked(body, room);
     Keep(document, std::move(text), length);
     return true;
 }

@@ -9,17 +9,19 @@ namespace sorna {
 namespace {
 
 template <bool kBigEndian>
-size_t DecodeUtf16(std::span<const uint8_t> bytes, std::span<char16_t> out) {
+DecodedBytes DecodeUtf16(std::span<const uint8_t> bytes, std::span<char16_t> out) {
     const size_t count = std::min(bytes.size() / 2, out.size());
     for (size_t i = 0; i < count; ++i) {
         out[i] = Utf16UnitAt<kBigEndian>(bytes.data(), i);
     }
-    return count;
+    // An odd last byte is read and dropped.
+    return {count == bytes.size() / 2 ? bytes.size() : count * 2, count};
 }
 
 }  // namespace
 
-size_t DecodeUnits(TextEncoding encoding, std::span<const uint8_t> bytes, std::span<char16_t> out) {
+DecodedBytes DecodeUnits(TextEncoding encoding, std::span<const uint8_t> bytes,
+                         std::span<char16_t> out) {
     switch (encoding) {
         case TextEncoding::Utf8:
             return DecodeUtf8(bytes, out);

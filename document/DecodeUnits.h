@@ -5,13 +5,14 @@
 #include <span>
 
 #include "document/TextEncoding.h"
+#include "platform/DecodedBytes.h"
 
 namespace sorna {
 
 // Decodes bytes of the given encoding to UTF-16: never more than bytes.size() / UnitWidth code
-// units (an odd last byte of UTF-16 is dropped). Writes at most out.size() units and returns how
-// many it wrote.
-size_t DecodeUnits(TextEncoding encoding, std::span<const uint8_t> bytes, std::span<char16_t> out);
+// units (an odd last byte of UTF-16 is dropped). Writes at most out.size() units.
+DecodedBytes DecodeUnits(TextEncoding encoding, std::span<const uint8_t> bytes,
+                         std::span<char16_t> out);
 
 // The code unit at `index` of a UTF-16 byte stream.
 template <bool kBigEndian>

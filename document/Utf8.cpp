@@ -12,8 +12,7 @@ namespace {
 
 // How far one pass over UTF-8 came.
 struct Utf8Pass {
-    size_t written = 0;
-    bool multiByte = false;  // a character beyond ASCII was met
+    DecodedBytes decoded;
     bool wellFormed = true;  // false when a strict pass stopped at an ill-formed sequence
 };
 
@@ -26,8 +25,8 @@ Utf8Pass DecodePass(std::span<const uint8_t> bytes, std::span<char16_t> out) {
     const uint8_t* s = bytes.data();
     const size_t length = bytes.size();
     Utf8Pass pass;
-    size_t& written = pass.written;
-    size_t i = 0;
+    size_t& written = pass.decoded.written;
+    size_t& i = pass.decoded.read;
     while (i < length && written < out.size()) {
         const uint8_t lead = s[i];
         if (lead < 0x80) {
@@ -37,7 +36,6 @@ Utf8Pass DecodePass(std::span<const uint8_t> bytes, std::span<char16_t> out) {
             written += ascii;
             continue;
         }
-        pass.multiByte = true;
         if ((lead & 0xF0) == 0xE0 && lead != 0xE0 && lead != 0xED && i + 2 < length &&
             (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
             out[written++] = static_cast<char16_t>((lead & 0x0F) << 12 | (s[i + 1] & 0x3F) << 6 |
@@ -85,17 +83,17 @@ bool IsMultiByteUtf8(std::span<const uint8_t> bytes) {
     return multiByte;
 }
 
-std::optional<size_t> DecodeWellFormedUtf8(std::span<const uint8_t> bytes,
-                                           std::span<char16_t> out) {
+std::optional<DecodedBytes> DecodeWellFormedUtf8(std::span<const uint8_t> bytes,
+                                                 std::span<char16_t> out) {
     const Utf8Pass pass = DecodePass<true>(bytes, out);
-    if (!pass.wellFormed || !pass.multiByte) {
+    if (!pass.wellFormed) {
         return std::nullopt;
     }
-    return pass.written;
+    return pass.decoded;
 }
 
-size_t DecodeUtf8(std::span<const uint8_t> bytes, std::span<char16_t> out) {
-    return DecodePass<false>(bytes, out).written;
+DecodedBytes DecodeUtf8(std::span<const uint8_t> bytes, std::span<char16_t> out) {
+    return DecodePass<false>(bytes, out).decoded;
 }
 
 }  // namespace sorna

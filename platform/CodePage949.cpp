@@ -26,6 +26,7 @@ struct Table {
     // Lead byte and next byte: the character; U+FFFD when the pair is consumed as one bad
     // sequence; 0 when only the lead byte is bad and the next byte starts afresh.
     std::array<char16_t, (kLastLead - kFirstLead + 1) * 256> pair{};
+    std::array<bool, 256> startsAfresh{};  // no lead byte takes the byte as its second
 
     char16_t Pair(uint8_t lead, uint8_t next) const {
         return pair[(lead - kFirstLead) * 256 + next];
@@ -81,6 +82,13 @@ Table BuildTable() {
     if (U_SUCCESS(status)) {
         Fill(table, converter.get());
     }
+    for (int next = 0; next < 256; ++next) {
+        bool taken = false;
+        for (int lead = kFirstLead; lead <= kLastLead; ++lead) {
+            taken = taken || table.Pair(uint8_t(lead), uint8_t(next)) != 0;
+        }
+        table.startsAfresh[next] = !taken;
+    }
     return table;
 }
 
@@ -91,7 +99,7 @@ const Table& GetTable() {
 
 }  // namespace
 
-size_t DecodeCodePage949(std::span<const uint8_t> bytes, std::span<char16_t> out) {
+DecodedBytes DecodeCodePage949(std::span<const uint8_t> bytes, std::span<char16_t> out) {
     const Table& table = GetTable();
     const uint8_t* in = bytes.data();
     const size_t size = bytes.size();
@@ -117,7 +125,11 @@ size_t DecodeCodePage949(std::span<const uint8_t> bytes, std::span<char16_t> out
         out[written++] = unit != 0 ? unit : kReplacement;
         i += unit != 0 ? 2 : 1;
     }
-    return written;
+    return {i, written};
+}
+
+bool StartsAfreshIn949(uint8_t byte) {
+    return GetTable().startsAfresh[byte];
 }
 
 }  // namespace sorna

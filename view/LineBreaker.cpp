@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ParallelParts.h"
 #include "view/CharClass.h"
 
 namespace sorna {
@@ -106,20 +107,30 @@ public:
           hangingLimit_(options.availableWidth + hangingRoom),
           lines_(lines) {}
 
-    bool Run() {
+    // Breaks the part [from, to) of the text into `lines`: from the start, or from a point where
+    // a line starts whatever came before (see StartsOwnLine), up to the end or such a point.
+    // Only the part that reaches the end closes the table with the length.
+    bool Run(int32_t from, int32_t to) {
         lines_.Clear();
-        Append(0);
-        PlaceWord(0, 0);  // the empty run before the first character
-        int32_t i = 0;
+        limit_ = to;
+        if (from == 0) {
+            Append(0);
+            PlaceWord(0, 0);  // the empty run before the first character
+        } else {
+            closed_ = kByLineFeed;  // as the line feed before `from` left it
+        }
+        int32_t i = from;
         while ((i = SkipFittingRuns(i)) < limit_) {
             i = PlaceRun(i);
         }
-        // The terminator ends the last run, whatever the buffer holds at `length`; after NULs
-        // it is one more of them.
-        if (ClassBefore(length_) != CharClass::End) {
-            EndLineAtNul(length_);
+        if (to == length_) {
+            // The terminator ends the last run, whatever the buffer holds at `length`; after
+            // NULs it is one more of them.
+            if (ClassBefore(length_) != CharClass::End) {
+                EndLineAtNul(length_);
+            }
+            Append(length_);
         }
-        Append(length_);
         return ok_;
     }
 
@@ -372,7 +383,7 @@ private:
     int64_t lineWidth_ = 0;
     uint8_t closed_ = kOpen;
     int32_t lineStart_ = 0;
-    int32_t limit_ = length_;
+    int32_t limit_ = 0;  // where the part ends; 0 once the table ran out of memory
     bool ok_ = true;
 };
 
@@ -381,12 +392,57 @@ bool StartsText(CharClass charClass) {
            charClass == CharClass::BreakMark;
 }
 
+// Whether the line that text[i] is on starts at i whatever the text before holds: a line feed
+// that ends its line comes right before, and text that starts a new line after it comes at i.
+bool StartsOwnLine(const char16_t* text, int32_t length, int32_t i, bool joinLines) {
+    return text[i - 1] == u'\n' && StartsText(ClassifyChar(text[i])) &&
+           !(joinLines && JoinsLineFeed(text, length, i - 1));
+}
+
+// The bounds of up to `parts` parts of about equal length, each from a point where a line starts
+// whatever came before, closed by the length. A part with no such point merges into the one
+// before.
+std::vector<int32_t> PartBounds(const char16_t* text, int32_t length, bool joinLines,
+                                size_t parts) {
+    std::vector<int32_t> bounds = {0};
+    const std::u16string_view view(text, size_t(length));
+    for (size_t part = 1; part < parts; ++part) {
+        const auto nominal = int32_t(int64_t{length} * int64_t(part) / int64_t(parts));
+        const auto end = int32_t(int64_t{length} * int64_t(part + 1) / int64_t(parts));
+        for (size_t feed = view.find(u'\n', size_t(std::max(nominal, bounds.back())));
+             feed != std::u16string_view::npos && int32_t(feed) + 1 < end;
+             feed = view.find(u'\n', feed + 1)) {
+            if (StartsOwnLine(text, length, int32_t(feed) + 1, joinLines)) {
+                bounds.push_back(int32_t(feed) + 1);
+                break;
+            }
+        }
+    }
+    bounds.push_back(length);
+    return bounds;
+}
+
 }  // namespace
 
 bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
-                BreakOptions options, LineTable& lines) {
+                BreakOptions options, LineTable& lines, int32_t partLength) {
     const CodeUnitTable units(metrics, options.lineBreakRules);
-    return LineBreaker(text, length, units, options, HangingRoom(metrics), lines).Run();
+    const std::vector<int32_t> bounds =
+        PartBounds(text, length, options.joinLines, UsefulParts(length, partLength));
+    const size_t parts = bounds.size() - 1;
+    std::vector<LineTable> laterLines(parts - 1);
+    std::vector<uint8_t> broken(parts);
+    RunParts(parts, [&](size_t part) {
+        LineTable& table = part == 0 ? lines : laterLines[part - 1];
+        LineBreaker breaker(text, length, units, options, HangingRoom(metrics), table);
+        broken[part] = breaker.Run(bounds[part], bounds[part + 1]);
+    });
+    for (size_t part = 0; part < parts; ++part) {
+        if (!broken[part] || (part > 0 && !lines.AppendAll(laterLines[part - 1].Entries()))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool JoinsLineFeed(const char16_t* text, int32_t length, int32_t i) {

@@ -7,6 +7,10 @@
 
 namespace sorna {
 
+// Texts shorter than two parts of this length are broken on the calling thread alone; a part
+// takes a few tenths of a millisecond, far more than starting a thread for it.
+constexpr int32_t kBreakPartLength = 1 << 19;
+
 struct BreakOptions {
     int64_t availableWidth = 0;
     bool removeLineStartSpace = true;
@@ -20,9 +24,12 @@ struct BreakOptions {
 // Breaks text[0..length) into display lines: empties `lines`, then writes the start of every
 // line and finally `length`. Korean syllables, spaces and tabs are runs of their own; letters and
 // break marks form runs of their class; a run is never split. False when the table ran out of
-// memory; it then holds only the lines found so far.
+// memory; it then holds only the lines found so far. A text of at least two `partLength`s is
+// broken in parts at once, one per hardware thread, cut after line feeds that end their lines;
+// the table is the same as from one part.
 [[nodiscard]] bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
-                              BreakOptions options, LineTable& lines);
+                              BreakOptions options, LineTable& lines,
+                              int32_t partLength = kBreakPartLength);
 
 // How far past the edge closing marks may hang with the line-breaking rules: two wide
 // characters.

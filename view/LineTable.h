@@ -27,6 +27,9 @@ public:
         return true;
     }
 
+    // False, with the table unchanged, when there is no memory for all of `entries`.
+    [[nodiscard]] bool AppendAll(std::span<const int32_t> entries);
+
     // Forgets the entries and keeps the storage.
     void Clear() { count_ = 0; }
 
@@ -38,7 +41,7 @@ private:
         void operator()(int32_t* entries) const { std::free(entries); }
     };
 
-    [[nodiscard]] bool Grow();
+    [[nodiscard]] bool Grow(int64_t needed = 1);
 
     std::unique_ptr<int32_t[], FreeStorage> entries_;
     int32_t count_ = 0;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "document/ConvertHtml.h"
+#include "document/DecodeInParts.h"
 #include "document/TextEncoding.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
@@ -207,6 +209,41 @@ TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {
     for (const std::string_view other : {"", "only ascii", "\xC0\xAF", "\xED\xA0\x80",
                                          "\xF4\x90\x80\x80", "ok \xEA\xB0", "\xEA\xB0\x80\x80"}) {
         EXPECT_EQ(DetectEncoding(Bytes(other)).encoding, TextEncoding::CodePage949) << other;
+    }
+}
+
+// What a decoding makes of the bytes in parts of about `partBytes`, or none when it refuses them.
+std::optional<std::u16string> DecodeAtOnce(std::string_view bytes, const PartDecoding& decoding,
+                                           size_t partBytes) {
+    std::u16string out(bytes.size(), u'\0');
+    const std::optional<size_t> length = DecodeInParts(Bytes(bytes), out, decoding, partBytes);
+    return length ? std::optional(out.substr(0, *length)) : std::nullopt;
+}
+
+// Decoded in parts at once, every text comes out as decoded in one: the real documents, and
+// texts whose parts decode to fewer units than their bytes suggest (pairs ending in a letter,
+// three-byte sequences cut short), to more (lone high bytes, stray continuation bytes), or that
+// one part refuses.
+TEST(DecodeInPartsTest, DecodesAsInOnePart) {
+    std::vector<std::string> texts;
+    for (const auto& file : corpus::Documents()) {
+        texts.push_back(corpus::Bytes(file.filename().string()));
+    }
+    for (const std::string_view piece :
+         {"\x81\x41 \xB0\xA1\xB0\xA1 x\n", "\xEA\xB0 \xEA\xB0\x80 \xF0\x9F\x98\x80\n",
+          "\x80\x80\x80 \xFF\xB0\xA1\n", "\xEA\xB0\x80 ok \x80\xBF\xBF 8\n"}) {
+        std::string text;
+        while (text.size() < 20000) {
+            text += piece;
+        }
+        texts.push_back(text);
+        texts.push_back(std::string(10000, 'a') + std::string(piece));
+    }
+    for (const std::string& text : texts) {
+        for (const PartDecoding* decoding : {&kStrictUtf8Parts, &kUtf8Parts, &kCodePage949Parts}) {
+            EXPECT_EQ(DecodeAtOnce(text, *decoding, 997), DecodeAtOnce(text, *decoding, SIZE_MAX))
+                << text.substr(0, 40);
+        }
     }
 }
 

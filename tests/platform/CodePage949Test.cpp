@@ -12,7 +12,7 @@ namespace {
 
 std::u16string Decode(const std::vector<uint8_t>& bytes, size_t capacity = SIZE_MAX) {
     std::u16string out(std::min(capacity, bytes.size()), u'\0');
-    out.resize(DecodeCodePage949(bytes, out));
+    out.resize(DecodeCodePage949(bytes, out).written);
     return out;
 }
 

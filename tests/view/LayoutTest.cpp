@@ -129,6 +129,27 @@ TEST(Layout, HugeWidthsAndLines) {
     }
 }
 
+// Broken in parts at once, every real document gives the table it gives broken in one, with
+// every reading aid that moves line ends.
+TEST(Layout, PartsBreakAsOne) {
+    test::FixedMetricsDevice device(0, 15, 17);
+    for (const auto& file : corpus::Documents()) {
+        SCOPED_TRACE(file.filename().string());
+        DocumentText document;
+        ASSERT_TRUE(LoadDocument(document, Widen(file.string()), nullptr));
+        for (const BreakOptions options : {BreakOptions{37, true}, BreakOptions{240, false, true},
+                                           BreakOptions{1077, true, true, true}}) {
+            LineTable whole;
+            LineTable parts;
+            ASSERT_TRUE(BreakLines(document.text.get(), document.length, device.metrics, options,
+                                   whole, std::numeric_limits<int32_t>::max()));
+            ASSERT_TRUE(BreakLines(document.text.get(), document.length, device.metrics, options,
+                                   parts, 1000));
+            EXPECT_EQ(EntriesOf(parts), EntriesOf(whole)) << options.availableWidth;
+        }
+    }
+}
+
 bool Grows(CharClass k) {
     return k == CharClass::Letter || k == CharClass::BreakMark || k == CharClass::End;
 }

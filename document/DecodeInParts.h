@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "platform/DecodedBytes.h"
+
+namespace sorna {
+
+// Documents shorter than two parts of this many bytes are decoded on the calling thread alone.
+constexpr size_t kDecodePartBytes = size_t{4} << 20;
+
+// What cutting a text into parts that decode at once needs to know of its encoding.
+struct PartDecoding {
+    // Decodes one part as far as `out` has room; none when it refuses the bytes.
+    std::function<std::optional<DecodedBytes>(std::span<const uint8_t>, std::span<char16_t>)>
+        decode;
+    // Whether decoding starts afresh at this byte whatever came before: parts are cut there.
+    bool (*startsAfresh)(uint8_t byte);
+    // The code units that the bytes most likely decode to, at most one per byte.
+    size_t (*estimate)(std::span<const uint8_t> bytes);
+};
+
+// UTF-8 checked as it is decoded (a part refuses ill-formed bytes), UTF-8 with U+FFFD for what
+// is ill-formed, and code page 949.
+extern const PartDecoding kStrictUtf8Parts;
+extern const PartDecoding kUtf8Parts;
+extern const PartDecoding kCodePage949Parts;
+
+// Decodes `bytes` into `out`, which has room for one code unit per byte, in parts at once, one
+// per hardware thread; the text is the same as from one part. Each part is written where the
+// estimates of the parts before it end, and moved down when they came out shorter. When a part
+// comes out longer than its estimate, the rest from there is decoded in one part. Returns the
+// code units written, or none when a part refuses its bytes.
+std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<char16_t> out,
+                                    const PartDecoding& decoding,
+                                    size_t partBytes = kDecodePartBytes);
+
+}  // namespace sorna

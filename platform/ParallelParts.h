@@ -1,0 +1,38 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace sorna {
+
+// How many parts a job of `size` is worth cutting into: one per hardware thread, but none
+// smaller than `partSize`, and at least one.
+inline size_t UsefulParts(int64_t size, int64_t partSize) {
+    const int64_t threads = std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<size_t>(
+        std::clamp<int64_t>(size / std::max<int64_t>(partSize, 1), 1, threads));
+}
+
+// Runs work(0) … work(count - 1) at once: the first part on the calling thread, each other part
+// on a thread of its own, or on the calling thread when no thread can be started. Returns when
+// every part has ended.
+template <typename Work>
+void RunParts(size_t count, const Work& work) {
+    std::vector<std::jthread> helpers;
+    for (size_t part = 1; part < count; ++part) {
+        try {
+            helpers.emplace_back([&work, part] { work(part); });
+        } catch (const std::system_error&) {
+            work(part);
+        }
+    }
+    if (count > 0) {
+        work(0);
+    }
+}
+
+}  // namespace sorna
