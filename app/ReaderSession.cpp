@@ -63,6 +63,9 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
         shell_.Repaint();
         return false;
     }
+    // The page may have changed size since the last layout without a layout yet (a window that
+    // has just been shown): the document is laid out once, for the page as it is.
+    FitTextAreaToPage();
     LayOut(view_, progress.get());
     if (position == -1) {
         position = settings_.recentFiles.FindRecentPosition(path).value_or(-1);
@@ -160,7 +163,7 @@ void ReaderSession::ApplySettings() {
     view_.GoToOffset(position);
 }
 
-void ReaderSession::UpdateLayout() {
+void ReaderSession::FitTextAreaToPage() {
     // The bar is a window of its own below the page, so the page is the whole client area. The
     // percentage read takes a row of the font's height off its bottom.
     ViewRect area = TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace);
@@ -168,6 +171,10 @@ void ReaderSession::UpdateLayout() {
         area.bottom = std::max(area.top, area.bottom - std::max(settings_.nFontSize, 0));
     }
     view_.SetTextArea(area, settings_.bLeftScroolbar != 0);
+}
+
+void ReaderSession::UpdateLayout() {
+    FitTextAreaToPage();
     if (!view_.LayoutNeeded()) {
         return;
     }

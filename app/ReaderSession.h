@@ -61,6 +61,8 @@ public:
     void ApplySettings();
     // Sets the text area from the page size and the margins; lays out again when it changes
     // the lines.
+    // Sets the view's text area from the page as it is now.
+    void FitTextAreaToPage();
     void UpdateLayout();
     // The page changed size: laid out again and repainted once any load under way has ended.
     void PageResized();

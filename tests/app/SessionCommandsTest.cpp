@@ -204,6 +204,20 @@ TEST_F(Commands, ResizesThereAndBackComeBackToTheSameLineUntilThePageIsScrolled)
     EXPECT_EQ(session.View().FindLine(scrolled), TopLine());
 }
 
+// A window that has just been shown has its page's size before the notice of it comes: the first
+// document is laid out for the page as it is, and the notice then finds nothing to lay out.
+TEST_F(Commands, TheFirstDocumentIsLaidOutOnceForThePageAsItIs) {
+    settings.recentFiles.RememberFile(CorpusPath("ko-cp949-novel-02.txt"), 0);
+    shell.page = {0, 0, 100, 30};
+    session.Start();
+    shell.page = {0, 0, 240, 300};
+    ASSERT_TRUE(session.ReopenMostRecentFile());
+    const LineTable& lines = session.View().Lines();
+    const std::vector<int32_t> opened(lines.Entries().begin(), lines.Entries().end());
+    session.UpdateLayout();
+    EXPECT_TRUE(std::ranges::equal(lines.Entries(), opened));
+}
+
 TEST_F(Commands, ExitPostsTheCloseAndIdsWithoutAHandlerDoNothing) {
     OpenNovel();
     session.RunCommand(IDM_PAGE_DOWN);
