@@ -1,6 +1,7 @@
 // Loading a 100 MiB document of each kind, made at run time from the corpus, against glibc's
 // iconv converting the same mapped bytes to UTF-16 (the peer) and a vectorised widening copy of
-// them (the limit: the speed of memory), into fresh pages as a load writes and into warm ones;
+// them (the limit: the speed of memory), into fresh pages as a load writes, on one thread and in
+// as many parts as a load decodes in, and into warm ones;
 // then the peak memory of each load beside its text buffer and mapping.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
@@ -16,8 +17,10 @@
 #include "bench/RatioReporter.h"
 #include "bench/Require.h"
 #include "bench/VectorLimits.h"
+#include "document/DecodeInParts.h"
 #include "document/LoadDocument.h"
 #include "platform/MappedFile.h"
+#include "platform/ParallelParts.h"
 #include "platform/Utf8Text.h"
 #include "tests/support/Corpus.h"
 
@@ -137,6 +140,19 @@ void BM_WidenFresh(benchmark::State& state, const DocumentKind& kind) {
     });
 }
 
+// The same copy in as many parts at once as the loader decodes a long text in, each part into
+// its own stretch of the fresh buffer.
+void BM_WidenFreshParts(benchmark::State& state, const DocumentKind& kind) {
+    MapAndConvert(state, kind, [](std::span<const uint8_t> bytes, char16_t* out) {
+        const size_t parts = UsefulParts(static_cast<int64_t>(bytes.size()), kDecodePartBytes);
+        RunParts(parts, [&](size_t part) {
+            const size_t from = bytes.size() * part / parts;
+            const size_t to = bytes.size() * (part + 1) / parts;
+            bench::WidenBytes(bytes.data() + from, to - from, out + from);
+        });
+    });
+}
+
 // The same copy with the mapping and the text buffer mapped in and warm before timing.
 void BM_WidenWarm(benchmark::State& state, const DocumentKind& kind) {
     MappedFile file;
@@ -191,12 +207,14 @@ void RegisterBenchmarks() {
     const Variant variants[] = {{"BM_Load/", BM_Load},
                                 {"BM_Iconv/", BM_Iconv},
                                 {"BM_WidenFresh/", BM_WidenFresh},
+                                {"BM_WidenFreshParts/", BM_WidenFreshParts},
                                 {"BM_WidenWarm/", BM_WidenWarm}};
     for (const DocumentKind& kind : kKinds) {
         for (const Variant& variant : variants) {
             const std::string name = std::string(variant.prefix) + kind.name;
             benchmark::RegisterBenchmark(name.c_str(), variant.function, kind)
-                ->Unit(benchmark::kMillisecond);
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
         }
     }
 }
@@ -216,7 +234,9 @@ int main(int argc, char** argv) {
         const std::string load = std::string("BM_Load/") + kind;
         for (const auto& [baseline, name] :
              {std::pair{"BM_Iconv/", "iconv (peer)"},
-              {"BM_WidenFresh/", "vectorised widening into fresh memory (limit)"},
+              {"BM_WidenFresh/", "vectorised widening into fresh memory on one thread"},
+              {"BM_WidenFreshParts/",
+               "vectorised widening into fresh memory in as many parts (limit)"},
               {"BM_WidenWarm/", "vectorised widening into warm memory"}}) {
             ratios.push_back(
                 {std::string(label) + " speed / " + name, baseline + std::string(kind), load});

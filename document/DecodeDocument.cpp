@@ -8,6 +8,8 @@
 #include "document/DecodeInParts.h"
 #include "document/DecodeUnits.h"
 #include "document/TextEncoding.h"
+#include "document/Utf8.h"
+#include "platform/AsciiRun.h"
 #include "platform/HugePages.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
@@ -67,11 +69,24 @@ bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> bytes,
     return true;
 }
 
+// Whether the text's first 64 KiB, up to an ASCII byte, are well-formed UTF-8. Text that is not
+// UTF-8 mostly shows it there, and then no UTF-8 pass in parts is started (each would first
+// count the bytes of the parts before it).
+bool StartsWellFormed(std::span<const uint8_t> body) {
+    size_t end = std::min(body.size(), size_t{64} << 10);
+    while (end > 0 && end < body.size() && body[end] >= 0x80) {
+        --end;
+    }
+    const std::span<const uint8_t> start = body.first(end);
+    return AsciiRunLength(start.data(), start.size()) == start.size() || IsMultiByteUtf8(start);
+}
+
 // Text without a mark is UTF-8 when it is well-formed UTF-8 beyond ASCII (then it decodes to
 // fewer units than it has bytes) and code page 949 otherwise; one pass decodes and checks it,
 // and only text that fails is read again.
 size_t DecodeUnmarked(std::span<const uint8_t> body, std::span<char16_t> text) {
-    if (const std::optional<size_t> length = DecodeInParts(body, text, kStrictUtf8Parts);
+    if (const std::optional<size_t> length =
+            StartsWellFormed(body) ? DecodeInParts(body, text, kStrictUtf8Parts) : std::nullopt;
         length && *length < body.size()) {
         return *length;
     }
