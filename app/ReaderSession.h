@@ -59,10 +59,9 @@ public:
     // Hands the settings to the view and lays the text out again where they change the lines,
     // staying at the same reading position.
     void ApplySettings();
-    // Sets the text area from the page size and the margins; lays out again when it changes
-    // the lines.
-    // Sets the view's text area from the page as it is now.
+    // Sets the view's text area from the page as it is now, with its margins.
     void FitTextAreaToPage();
+    // Sets the text area as above; lays out again when it changes the lines.
     void UpdateLayout();
     // The page changed size: laid out again and repainted once any load under way has ended.
     void PageResized();

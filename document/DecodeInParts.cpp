@@ -41,25 +41,6 @@ size_t Estimate949(std::span<const uint8_t> bytes) {
     return bytes.size() - counts.high + counts.high / 2;
 }
 
-// The bounds of up to `parts` parts of about equal size, each starting at a byte where decoding
-// starts afresh, closed by the size. A part without such a byte merges into the one before.
-std::vector<size_t> PartBounds(std::span<const uint8_t> bytes, size_t parts,
-                               bool (*startsAfresh)(uint8_t)) {
-    std::vector<size_t> bounds = {0};
-    for (size_t part = 1; part < parts; ++part) {
-        const size_t end = bytes.size() * (part + 1) / parts;
-        size_t at = bytes.size() * part / parts;
-        while (at < end && !startsAfresh(bytes[at])) {
-            ++at;
-        }
-        if (at < end) {
-            bounds.push_back(at);
-        }
-    }
-    bounds.push_back(bytes.size());
-    return bounds;
-}
-
 // One part's bytes and where its code units go.
 struct Part {
     std::span<const uint8_t> bytes;
@@ -118,9 +99,15 @@ const PartDecoding kCodePage949Parts = {Decode949, StartsAfreshIn949, Estimate94
 
 std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<char16_t> out,
                                     const PartDecoding& decoding, size_t partBytes) {
+    // Parts begin at the first byte of their share where decoding starts afresh.
     const std::vector<size_t> bounds = PartBounds(
-        bytes, UsefulParts(static_cast<int64_t>(bytes.size()), static_cast<int64_t>(partBytes)),
-        decoding.startsAfresh);
+        bytes.size(),
+        UsefulParts(static_cast<int64_t>(bytes.size()), static_cast<int64_t>(partBytes)),
+        [&](size_t from, size_t end) {
+            return static_cast<size_t>(
+                std::find_if(bytes.begin() + from, bytes.begin() + end, decoding.startsAfresh) -
+                bytes.begin());
+        });
     if (bounds.size() == 2) {
         const std::optional<DecodedBytes> whole = decoding.decode(bytes, out);
         return whole ? std::optional(whole->written) : std::nullopt;

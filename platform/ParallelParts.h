@@ -17,6 +17,24 @@ inline size_t UsefulParts(int64_t size, int64_t partSize) {
         std::clamp<int64_t>(size / std::max<int64_t>(partSize, 1), 1, threads));
 }
 
+// The bounds of up to `parts` parts of about equal share of `size`, closed by `size`. Each part
+// after the first begins where `cutIn(from, end)` finds a point in [from, end) of its share; a
+// part where it finds none (it returns `end`) merges into the one before.
+template <typename Index, typename CutIn>
+std::vector<Index> PartBounds(Index size, size_t parts, const CutIn& cutIn) {
+    std::vector<Index> bounds = {0};
+    for (size_t part = 1; part < parts; ++part) {
+        const auto end = static_cast<Index>(int64_t(size) * int64_t(part + 1) / int64_t(parts));
+        const Index cut =
+            cutIn(static_cast<Index>(int64_t(size) * int64_t(part) / int64_t(parts)), end);
+        if (cut < end) {
+            bounds.push_back(cut);
+        }
+    }
+    bounds.push_back(size);
+    return bounds;
+}
+
 // Runs work(0) … work(count - 1) at once: the first part on the calling thread, each other part
 // on a thread of its own, or on the calling thread when no thread can be started. Returns when
 // every part has ended.

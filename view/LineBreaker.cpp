@@ -399,27 +399,18 @@ bool StartsOwnLine(const char16_t* text, int32_t length, int32_t i, bool joinLin
            !(joinLines && JoinsLineFeed(text, length, i - 1));
 }
 
-// The bounds of up to `parts` parts of about equal length, each from a point where a line starts
-// whatever came before, closed by the length. A part with no such point merges into the one
-// before.
-std::vector<int32_t> PartBounds(const char16_t* text, int32_t length, bool joinLines,
-                                size_t parts) {
-    std::vector<int32_t> bounds = {0};
+// The first point in [from, end) where a line starts whatever came before; `end` when none is.
+int32_t OwnLineStartIn(const char16_t* text, int32_t length, bool joinLines, int32_t from,
+                       int32_t end) {
     const std::u16string_view view(text, size_t(length));
-    for (size_t part = 1; part < parts; ++part) {
-        const auto nominal = int32_t(int64_t{length} * int64_t(part) / int64_t(parts));
-        const auto end = int32_t(int64_t{length} * int64_t(part + 1) / int64_t(parts));
-        for (size_t feed = view.find(u'\n', size_t(std::max(nominal, bounds.back())));
-             feed != std::u16string_view::npos && int32_t(feed) + 1 < end;
-             feed = view.find(u'\n', feed + 1)) {
-            if (StartsOwnLine(text, length, int32_t(feed) + 1, joinLines)) {
-                bounds.push_back(int32_t(feed) + 1);
-                break;
-            }
+    for (size_t feed = view.find(u'\n', size_t(from));
+         feed != std::u16string_view::npos && int32_t(feed) + 1 < end;
+         feed = view.find(u'\n', feed + 1)) {
+        if (StartsOwnLine(text, length, int32_t(feed) + 1, joinLines)) {
+            return int32_t(feed) + 1;
         }
     }
-    bounds.push_back(length);
-    return bounds;
+    return end;
 }
 
 }  // namespace
@@ -428,7 +419,9 @@ bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics
                 BreakOptions options, LineTable& lines, int32_t partLength) {
     const CodeUnitTable units(metrics, options.lineBreakRules);
     const std::vector<int32_t> bounds =
-        PartBounds(text, length, options.joinLines, UsefulParts(length, partLength));
+        PartBounds(length, UsefulParts(length, partLength), [&](int32_t from, int32_t end) {
+            return OwnLineStartIn(text, length, options.joinLines, from, end);
+        });
     const size_t parts = bounds.size() - 1;
     std::vector<LineTable> laterLines(parts - 1);
     std::vector<uint8_t> broken(parts);
