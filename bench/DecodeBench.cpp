@@ -144,7 +144,8 @@ void BM_WidenFresh(benchmark::State& state, const DocumentKind& kind) {
 // its own stretch of the fresh buffer.
 void BM_WidenFreshParts(benchmark::State& state, const DocumentKind& kind) {
     MapAndConvert(state, kind, [](std::span<const uint8_t> bytes, char16_t* out) {
-        const size_t parts = UsefulParts(static_cast<int64_t>(bytes.size()), kDecodePartBytes);
+        const size_t parts =
+            Parting::PerThread(kDecodePartBytes).PartsFor(static_cast<int64_t>(bytes.size()));
         RunParts(parts, [&](size_t part) {
             const size_t from = bytes.size() * part / parts;
             const size_t to = bytes.size() * (part + 1) / parts;

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <vector>
 
 #include "bench/RatioReporter.h"
@@ -58,14 +57,14 @@ BENCHMARK(BM_SumWidths)->Unit(benchmark::kMillisecond);
 
 // Widths of 16 bits each: signed 16-bit lanes hold them as long as a glyph is narrower than 32768.
 // Summed in as many parts at once as the layout breaks the text into, or in one.
-void SumWidthsVector(benchmark::State& state, int32_t partLength) {
+void SumWidthsVector(benchmark::State& state, Parting parting) {
     const CharMetrics& metrics = SharedBenchView().device.metrics;
     const DocumentText& document = Document();
     std::vector<uint16_t> widths(size_t(document.length));
     for (int32_t i = 0; i < document.length; ++i) {
         widths[size_t(i)] = uint16_t(metrics.Width(document.text[i]));
     }
-    const size_t parts = UsefulParts(document.length, partLength);
+    const size_t parts = parting.PartsFor(document.length);
     std::vector<int64_t> sums(parts);
     for (auto _ : state) {
         RunParts(parts, [&](size_t part) {
@@ -79,12 +78,12 @@ void SumWidthsVector(benchmark::State& state, int32_t partLength) {
 }
 
 void BM_SumWidthsVector(benchmark::State& state) {
-    SumWidthsVector(state, std::numeric_limits<int32_t>::max());
+    SumWidthsVector(state, {});
 }
 BENCHMARK(BM_SumWidthsVector)->Unit(benchmark::kMillisecond);
 
 void BM_SumWidthsVectorParts(benchmark::State& state) {
-    SumWidthsVector(state, kBreakPartLength);
+    SumWidthsVector(state, Parting::PerThread(kBreakPartLength));
 }
 BENCHMARK(BM_SumWidthsVectorParts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -102,11 +101,11 @@ void BM_Layout(benchmark::State& state) {
 BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void FirstLayouts(benchmark::State& state, const CharMetrics& metrics,
-                  int32_t partLength = kBreakPartLength) {
+                  Parting parting = Parting::PerThread(kBreakPartLength)) {
     for (auto _ : state) {
         LineTable lines;
         benchmark::DoNotOptimize(BreakLines(Document().text.get(), Document().length, metrics,
-                                            {1057, true}, lines, partLength));
+                                            {1057, true}, lines, parting));
         benchmark::DoNotOptimize(lines.Count());
     }
     state.SetBytesProcessed(state.iterations() * int64_t{Document().length} * 2);
@@ -119,7 +118,7 @@ BENCHMARK(BM_FirstLayout)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same on one thread.
 void BM_FirstLayoutOnePart(benchmark::State& state) {
-    FirstLayouts(state, SharedBenchView().device.metrics, std::numeric_limits<int32_t>::max());
+    FirstLayouts(state, SharedBenchView().device.metrics, {});
 }
 BENCHMARK(BM_FirstLayoutOnePart)->Unit(benchmark::kMillisecond);
 

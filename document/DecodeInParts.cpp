@@ -98,11 +98,10 @@ const PartDecoding kUtf8Parts = {DecodeAnyUtf8, IsAscii, EstimateUtf8};
 const PartDecoding kCodePage949Parts = {Decode949, StartsAfreshIn949, Estimate949};
 
 std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<char16_t> out,
-                                    const PartDecoding& decoding, size_t partBytes) {
+                                    const PartDecoding& decoding, Parting parting) {
     // Parts begin at the first byte of their share where decoding starts afresh.
     const std::vector<size_t> bounds = PartBounds(
-        bytes.size(),
-        UsefulParts(static_cast<int64_t>(bytes.size()), static_cast<int64_t>(partBytes)),
+        bytes.size(), parting.PartsFor(static_cast<int64_t>(bytes.size())),
         [&](size_t from, size_t end) {
             return static_cast<size_t>(
                 std::find_if(bytes.begin() + from, bytes.begin() + end, decoding.startsAfresh) -

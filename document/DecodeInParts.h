@@ -7,6 +7,7 @@
 #include <span>
 
 #include "platform/DecodedBytes.h"
+#include "platform/ParallelParts.h"
 
 namespace sorna {
 
@@ -30,13 +31,13 @@ extern const PartDecoding kStrictUtf8Parts;
 extern const PartDecoding kUtf8Parts;
 extern const PartDecoding kCodePage949Parts;
 
-// Decodes `bytes` into `out`, which has room for one code unit per byte, in parts at once, one
-// per hardware thread; the text is the same as from one part. Each part is written where the
-// estimates of the parts before it end, and moved down when they came out shorter. When a part
-// comes out longer than its estimate, the rest from there is decoded in one part. Returns the
-// code units written, or none when a part refuses its bytes.
+// Decodes `bytes` into `out`, which has room for one code unit per byte, in parts at once, as
+// `parting` cuts them (by default one per hardware thread); the text is the same as from one part.
+// Each part is written where the estimates of the parts before it end, and moved down when they
+// came out shorter. When a part comes out longer than its estimate, the rest from there is decoded
+// in one part. Returns the code units written, or none when a part refuses its bytes.
 std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<char16_t> out,
                                     const PartDecoding& decoding,
-                                    size_t partBytes = kDecodePartBytes);
+                                    Parting parting = Parting::PerThread(kDecodePartBytes));
 
 }  // namespace sorna

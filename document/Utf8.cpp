@@ -44,18 +44,21 @@ Utf8Pass DecodePass(std::span<const uint8_t> bytes, std::span<char16_t> out) {
             continue;
         }
         UChar32 c;
+        size_t next = i;
         if constexpr (kStrict) {
-            U8_NEXT(s, i, length, c);
+            U8_NEXT(s, next, length, c);
             if (c < 0) {
                 pass.wellFormed = false;
                 return pass;
             }
         } else {
-            U8_NEXT_OR_FFFD(s, i, length, c);
+            U8_NEXT_OR_FFFD(s, next, length, c);
         }
+        // A character that does not fit is not read: the caller decodes it again from here.
         if (U16_LENGTH(c) > out.size() - written) {
             break;
         }
+        i = next;
         U16_APPEND_UNSAFE(out.data(), written, c);
     }
     return pass;

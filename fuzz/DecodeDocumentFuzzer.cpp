@@ -1,13 +1,37 @@
 // Any bytes as the contents of a text file and of an HTML file: decoding must give a terminated
 // text no longer than the bytes allow, and fail only with a message. The same bytes as a page in
 // the encoding their size picks: converted into the room the loader gives, the page must come out
-// whole, and into a third of that room it must still stop inside it, terminated.
+// whole, and into a third of that room it must still stop inside it, terminated. Decoded in up
+// to eight parts, as the first byte says, every decoding must give what it gives in one part.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "document/ConvertHtml.h"
 #include "document/DecodeDocument.h"
+#include "document/DecodeInParts.h"
+
+namespace {
+
+bool DecodesInPartsAsInOne(std::span<const uint8_t> bytes) {
+    const sorna::Parting parting{size_t{2} + (bytes.empty() ? 0 : bytes[0] % 7)};
+    for (const sorna::PartDecoding* decoding :
+         {&sorna::kStrictUtf8Parts, &sorna::kUtf8Parts, &sorna::kCodePage949Parts}) {
+        std::vector<char16_t> one(bytes.size());
+        std::vector<char16_t> inParts(bytes.size());
+        const auto oneLength = sorna::DecodeInParts(bytes, one, *decoding, sorna::Parting{});
+        const auto partsLength = sorna::DecodeInParts(bytes, inParts, *decoding, parting);
+        if (oneLength.has_value() != partsLength.has_value() ||
+            (oneLength && !std::equal(one.begin(), one.begin() + *oneLength, inParts.begin(),
+                                      inParts.begin() + *partsLength))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const bool asHtml : {false, true}) {
@@ -21,6 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!sound) {
             __builtin_trap();
         }
+    }
+    if (!DecodesInPartsAsInOne({data, size})) {
+        __builtin_trap();
     }
     const auto encoding = static_cast<sorna::TextEncoding>(size % 4);
     const size_t roomy = sorna::HtmlCapacity(size / sorna::UnitWidth(encoding));

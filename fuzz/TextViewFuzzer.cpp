@@ -1,12 +1,15 @@
 // Any text under any geometry: the line table must start at 0, never decrease and end at the
-// length, and every page, tap, search and tick must stay inside the table. The first bytes
-// choose the geometry, the font's widths and the options; the rest is UTF-16 text.
+// length, broken in up to eight parts it must be the same as broken in one, and every page, tap,
+// search and tick must stay inside the table. The first bytes choose the geometry, the font's
+// widths, the options and the parts; the rest is UTF-16 text.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "tests/support/ViewTestSupport.h"
+#include "view/LineBreaker.h"
 #include "view/PagePlan.h"
 #include "view/TextView.h"
 
@@ -24,6 +27,17 @@ bool TableIsWhole(const sorna::LineTable& lines, int32_t length) {
         whole = lines[n - 1] <= lines[n];
     }
     return whole;
+}
+
+bool BreaksInPartsAsInOne(const std::u16string& text, const sorna::CharMetrics& metrics,
+                          const sorna::BreakOptions& options, size_t parts) {
+    sorna::LineTable one;
+    sorna::LineTable inParts;
+    const auto length = int32_t(text.size());
+    return !sorna::BreakLines(text.data(), length, metrics, options, one, sorna::Parting{}) ||
+           !sorna::BreakLines(text.data(), length, metrics, options, inParts,
+                              sorna::Parting{parts}) ||
+           std::ranges::equal(one.Entries(), inParts.Entries());
 }
 
 }  // namespace
@@ -53,7 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!view.Layout(nullptr)) {
         return 0;
     }
-    if (!TableIsWhole(view.Lines(), int32_t(text.size()))) {
+    const sorna::BreakOptions options{geometry.width * 4, bool(geometry.flags & 4),
+                                      bool(geometry.flags & 16), bool(geometry.flags & 32)};
+    if (!TableIsWhole(view.Lines(), int32_t(text.size())) ||
+        !BreaksInPartsAsInOne(text, view.Metrics(), options, 2 + geometry.widths[2] % 7)) {
         __builtin_trap();
     }
     view.ScrollLines(3);

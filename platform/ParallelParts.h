@@ -9,13 +9,23 @@
 
 namespace sorna {
 
-// How many parts a job of `size` is worth cutting into: one per hardware thread, but none
-// smaller than `partSize`, and at least one.
-inline size_t UsefulParts(int64_t size, int64_t partSize) {
-    const int64_t threads = std::max(1u, std::thread::hardware_concurrency());
-    return static_cast<size_t>(
-        std::clamp<int64_t>(size / std::max<int64_t>(partSize, 1), 1, threads));
-}
+// How a job is cut into parts: into at most `most` parts, none shorter than `minSize`.
+struct Parting {
+    size_t most = 1;
+    int64_t minSize = 1;
+
+    // One part per hardware thread.
+    static Parting PerThread(int64_t minSize) {
+        return {std::max(1u, std::thread::hardware_concurrency()), minSize};
+    }
+
+    // How many parts a job of `size` is cut into: at least one.
+    size_t PartsFor(int64_t size) const {
+        return static_cast<size_t>(
+            std::clamp<int64_t>(size / std::max<int64_t>(minSize, 1), 1,
+                                static_cast<int64_t>(std::max<size_t>(most, 1))));
+    }
+};
 
 // The bounds of up to `parts` parts of about equal share of `size`, closed by `size`. Each part
 // after the first begins where `cutIn(from, end)` finds a point in [from, end) of its share; a

@@ -416,10 +416,10 @@ int32_t OwnLineStartIn(const char16_t* text, int32_t length, bool joinLines, int
 }  // namespace
 
 bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
-                BreakOptions options, LineTable& lines, int32_t partLength) {
+                BreakOptions options, LineTable& lines, Parting parting) {
     const CodeUnitTable units(metrics, options.lineBreakRules);
     const std::vector<int32_t> bounds =
-        PartBounds(length, UsefulParts(length, partLength), [&](int32_t from, int32_t end) {
+        PartBounds(length, parting.PartsFor(length), [&](int32_t from, int32_t end) {
             return OwnLineStartIn(text, length, options.joinLines, from, end);
         });
     const size_t parts = bounds.size() - 1;

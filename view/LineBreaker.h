@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/ParallelParts.h"
 #include "view/CharMetrics.h"
 #include "view/LineTable.h"
 
@@ -24,12 +25,12 @@ struct BreakOptions {
 // Breaks text[0..length) into display lines: empties `lines`, then writes the start of every
 // line and finally `length`. Korean syllables, spaces and tabs are runs of their own; letters and
 // break marks form runs of their class; a run is never split. False when the table ran out of
-// memory; it then holds only the lines found so far. A text of at least two `partLength`s is
-// broken in parts at once, one per hardware thread, cut after line feeds that end their lines;
-// the table is the same as from one part.
+// memory; it then holds only the lines found so far. A long text is broken in parts at once, as
+// `parting` cuts it (by default one per hardware thread, none shorter than kBreakPartLength),
+// after line feeds that end their lines; the table is the same as from one part.
 [[nodiscard]] bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
                               BreakOptions options, LineTable& lines,
-                              int32_t partLength = kBreakPartLength);
+                              Parting parting = Parting::PerThread(kBreakPartLength));
 
 // How far past the edge closing marks may hang with the line-breaking rules: two wide
 // characters.

@@ -212,17 +212,18 @@ TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {
     }
 }
 
-// What a decoding makes of the bytes in parts of about `partBytes`, or none when it refuses them.
+// What a decoding makes of the bytes cut as `parting` says, or none when it refuses them.
 std::optional<std::u16string> DecodeAtOnce(std::string_view bytes, const PartDecoding& decoding,
-                                           size_t partBytes) {
+                                           Parting parting) {
     std::u16string out(bytes.size(), u'\0');
-    const std::optional<size_t> length = DecodeInParts(Bytes(bytes), out, decoding, partBytes);
+    const std::optional<size_t> length = DecodeInParts(Bytes(bytes), out, decoding, parting);
     return length ? std::optional(out.substr(0, *length)) : std::nullopt;
 }
 
-// Decoded in parts at once, every text comes out as decoded in one: the real documents, and
-// texts whose parts decode to fewer units than their bytes suggest (pairs ending in a letter,
-// three-byte sequences cut short), to more (lone high bytes, stray continuation bytes), or that
+// Decoded in 2, 3 or 7 parts at once, every text comes out as decoded in one: the real
+// documents, and texts whose parts decode to fewer units than their bytes suggest (pairs ending
+// in a letter, three-byte sequences cut short), to more (lone high bytes, stray continuation
+// bytes, also right before a character of two units that then finds one unit of room), or that
 // one part refuses.
 TEST(DecodeInPartsTest, DecodesAsInOnePart) {
     std::vector<std::string> texts;
@@ -231,18 +232,22 @@ TEST(DecodeInPartsTest, DecodesAsInOnePart) {
     }
     for (const std::string_view piece :
          {"\x81\x41 \xB0\xA1\xB0\xA1 x\n", "\xEA\xB0 \xEA\xB0\x80 \xF0\x9F\x98\x80\n",
-          "\x80\x80\x80 \xFF\xB0\xA1\n", "\xEA\xB0\x80 ok \x80\xBF\xBF 8\n"}) {
+          "\x80\x80\x80 \xFF\xB0\xA1\n", "\xEA\xB0\x80 ok \x80\xBF\xBF 8\n",
+          "aaaa\xBF\xF0\x9F\x98\x80"}) {
         std::string text;
-        while (text.size() < 20000) {
+        while (text.size() < 2000) {
             text += piece;
         }
         texts.push_back(text);
-        texts.push_back(std::string(10000, 'a') + std::string(piece));
+        texts.push_back(std::string(1000, 'a') + std::string(piece) + std::string(1000, 'a'));
     }
     for (const std::string& text : texts) {
         for (const PartDecoding* decoding : {&kStrictUtf8Parts, &kUtf8Parts, &kCodePage949Parts}) {
-            EXPECT_EQ(DecodeAtOnce(text, *decoding, 997), DecodeAtOnce(text, *decoding, SIZE_MAX))
-                << text.substr(0, 40);
+            const auto whole = DecodeAtOnce(text, *decoding, Parting{});
+            for (const size_t parts : {2, 3, 7}) {
+                EXPECT_EQ(DecodeAtOnce(text, *decoding, Parting{parts}), whole)
+                    << parts << " parts of " << text.substr(0, 40);
+            }
         }
     }
 }

@@ -129,8 +129,8 @@ TEST(Layout, HugeWidthsAndLines) {
     }
 }
 
-// Broken in parts at once, every real document gives the table it gives broken in one, with
-// every reading aid that moves line ends.
+// Broken in 2, 3 or 7 parts at once, every real document gives the table it gives broken in
+// one, with every reading aid that moves line ends.
 TEST(Layout, PartsBreakAsOne) {
     test::FixedMetricsDevice device(0, 15, 17);
     for (const auto& file : corpus::Documents()) {
@@ -140,12 +140,14 @@ TEST(Layout, PartsBreakAsOne) {
         for (const BreakOptions options : {BreakOptions{37, true}, BreakOptions{240, false, true},
                                            BreakOptions{1077, true, true, true}}) {
             LineTable whole;
-            LineTable parts;
             ASSERT_TRUE(BreakLines(document.text.get(), document.length, device.metrics, options,
-                                   whole, std::numeric_limits<int32_t>::max()));
-            ASSERT_TRUE(BreakLines(document.text.get(), document.length, device.metrics, options,
-                                   parts, 1000));
-            EXPECT_EQ(EntriesOf(parts), EntriesOf(whole)) << options.availableWidth;
+                                   whole, Parting{}));
+            for (const size_t parts : {2, 3, 7}) {
+                LineTable inParts;
+                ASSERT_TRUE(BreakLines(document.text.get(), document.length, device.metrics,
+                                       options, inParts, Parting{parts}));
+                EXPECT_EQ(EntriesOf(inParts), EntriesOf(whole)) << options.availableWidth << parts;
+            }
         }
     }
 }
