@@ -283,7 +283,9 @@ private:
         if (options_.joinLines && JoinsLineFeed(text_, length_, i)) {
             PlaceSpace(i, units_[u' '].width);
         } else {
-            closed_ |= kByLineFeed;
+            // What hung past the edge stays on the line the line feed ends.
+            closed_ = kByLineFeed;
+            hungWidth_ = 0;
         }
     }
 
@@ -293,8 +295,7 @@ private:
     // never shows it.
     void PlaceSpace(int32_t start, int64_t width) {
         if (lineWidth_ + width > options_.availableWidth || (closed_ & kByHanging) != 0) {
-            closed_ |= kByHanging;
-            lineWidth_ += width;  // how far a closing mark after it would hang
+            Hang(width);
         } else {
             PlaceWord(start, width);
         }
@@ -313,8 +314,7 @@ private:
     // A run that does not fit on the current line, or follows what closed it.
     void PlaceByRules(int32_t start, int64_t width) {
         if (Hangs(start, width)) {
-            lineWidth_ += width;
-            closed_ |= kByHanging;
+            Hang(width);
             return;
         }
         const int32_t from = (closed_ & kByLineFeed) == 0 ? BreakBefore(start) : start;
@@ -325,7 +325,12 @@ private:
     // line feed closed its line or it would hang alone.
     bool Hangs(int32_t start, int64_t width) const {
         return units_[text_[start]].mark == kClosing && (closed_ & kByLineFeed) == 0 &&
-               start > lineStart_ && lineWidth_ + width <= hangingLimit_;
+               start > lineStart_ && lineWidth_ + hungWidth_ + width <= hangingLimit_;
+    }
+
+    void Hang(int64_t width) {
+        closed_ |= kByHanging;
+        hungWidth_ += width;
     }
 
     // Where a line that would start at `start` starts by the rules: before the nearest run of
@@ -360,6 +365,7 @@ private:
     void StartLine(int32_t offset, int64_t width) {
         Append(offset);
         lineWidth_ = width;
+        hungWidth_ = 0;
         closed_ = kOpen;
     }
 
@@ -380,7 +386,8 @@ private:
     int64_t hangingLimit_;  // how wide a line may grow with closing marks hanging past the edge
     LineTable& lines_;
 
-    int64_t lineWidth_ = 0;
+    int64_t lineWidth_ = 0;  // of what the line holds within the edge
+    int64_t hungWidth_ = 0;  // of what hangs past it
     uint8_t closed_ = kOpen;
     int32_t lineStart_ = 0;
     int32_t limit_ = 0;  // where the part ends; 0 once the table ran out of memory
