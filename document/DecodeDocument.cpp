@@ -83,12 +83,15 @@ bool StartsWellFormed(std::span<const uint8_t> body) {
 
 // Text without a mark is UTF-8 when it is well-formed UTF-8 beyond ASCII (then it decodes to
 // fewer units than it has bytes) and code page 949 otherwise; one pass decodes and checks it,
-// and only text that fails is read again.
+// and only text that fails is read again. A character cut short at the very end, as a cut
+// download leaves it, does not count against UTF-8: it becomes U+FFFD.
 size_t DecodeUnmarked(std::span<const uint8_t> body, std::span<char16_t> text) {
-    if (const std::optional<size_t> length =
-            StartsWellFormed(body) ? DecodeInParts(body, text, kStrictUtf8Parts) : std::nullopt;
-        length && *length < body.size()) {
-        return *length;
+    const std::span<const uint8_t> uncut = WithoutCutCharacter(body);
+    if (const std::optional<size_t> length = StartsWellFormed(uncut)
+                                                 ? DecodeInParts(uncut, text, kStrictUtf8Parts)
+                                                 : std::nullopt;
+        length && *length < uncut.size()) {
+        return *length + DecodeUtf8(body.subspan(uncut.size()), text.subspan(*length)).written;
     }
     return *DecodeInParts(body, text, kCodePage949Parts);
 }

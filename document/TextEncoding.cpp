@@ -40,7 +40,7 @@ EncodingChoice DetectEncoding(std::span<const uint8_t> bytes) {
     if (const std::optional<EncodingChoice> marked = EncodingByMark(bytes)) {
         return *marked;
     }
-    if (IsMultiByteUtf8(bytes)) {
+    if (IsMultiByteUtf8(WithoutCutCharacter(bytes))) {
         return {TextEncoding::Utf8, 0};
     }
     return {TextEncoding::CodePage949, 0};

@@ -21,7 +21,8 @@ std::optional<EncodingChoice> EncodingByMark(std::span<const uint8_t> bytes);
 
 // How a document's bytes are to be read. A byte-order mark decides: EF BB BF is UTF-8, FF FE
 // little-endian and FE FF big-endian UTF-16 (these two only in files of at least 4 bytes). Without
-// one, bytes that are well-formed UTF-8 and hold at least one character beyond ASCII are UTF-8.
+// one, bytes that are well-formed UTF-8 and hold at least one character beyond ASCII are UTF-8,
+// also when their end cuts their last character short.
 // Everything else is code page 949; no Korean code page 949 text is also well-formed UTF-8.
 EncodingChoice DetectEncoding(std::span<const uint8_t> bytes);
 

@@ -86,6 +86,13 @@ bool IsMultiByteUtf8(std::span<const uint8_t> bytes) {
     return multiByte;
 }
 
+std::span<const uint8_t> WithoutCutCharacter(std::span<const uint8_t> bytes) {
+    // Signed, as the macro looks up to three bytes back from the end.
+    auto length = static_cast<int64_t>(bytes.size());
+    U8_TRUNCATE_IF_INCOMPLETE(bytes.data(), int64_t{0}, length);
+    return bytes.first(static_cast<size_t>(length));
+}
+
 std::optional<DecodedBytes> DecodeWellFormedUtf8(std::span<const uint8_t> bytes,
                                                  std::span<char16_t> out) {
     const Utf8Pass pass = DecodePass<true>(bytes, out);

@@ -13,6 +13,10 @@ namespace sorna {
 // U+10FFFF) holding at least one character beyond ASCII.
 bool IsMultiByteUtf8(std::span<const uint8_t> bytes);
 
+// The bytes without the character that their end cuts short, if it does: a sequence that is
+// well-formed as far as it goes but lacks its last bytes, as a cut download leaves it.
+std::span<const uint8_t> WithoutCutCharacter(std::span<const uint8_t> bytes);
+
 // UTF-8 to UTF-16 in the same pass that checks it, as far as `out` has room: how far it came
 // when the bytes are well-formed as IsMultiByteUtf8 tells it (beyond ASCII or not), none
 // otherwise (what was written is then of no use).

@@ -190,6 +190,10 @@ TEST_F(LoadDocumentTest, ConvertsHtmlByTheNameAloneAndReadsTheEncodingTheFileDec
         {"page.html", "\xFF\xFE<\0p\0>\0\x5C\xD5\x00\xAE"sv, u"\n\n한글 "},
         {"한글 이름.txt", "\xEF\xBB\xBF\x61\xFF\xF0\x9F\x98\x80\xEA\xB0", u"a\uFFFD😀\uFFFD"},
         {"한글 이름.txt", "\xFF\xFE\x00\xAC\x41"sv, u"가"},  // the odd byte is dropped
+        // A last character cut short leaves UTF-8 as it is, unless it is all that goes beyond
+        // ASCII.
+        {"cut.txt", "\xEA\xB0\x80 \xF0\x9F\x98", u"가 \uFFFD"},
+        {"cut.txt", "ok \xEA\xB0", u"ok \u5A9B"},
         // Too short for a mark: code page 949.
         {"한글 이름.txt", "\xFF\xFE", u"\uF8F7\uFFFD"},
         {"한글 이름.txt", "\xFF\xFE\x41", u"\uF8F7\uFFFDA"},
@@ -205,7 +209,9 @@ TEST_F(LoadDocumentTest, ConvertsHtmlByTheNameAloneAndReadsTheEncodingTheFileDec
 
 // Unmarked UTF-8 only when it is well formed and goes beyond ASCII.
 TEST(TextEncodingTest, TakesUnmarkedUtf8OnlyWhenWellFormedAndBeyondAscii) {
-    EXPECT_EQ(DetectEncoding(Bytes("\xF0\x9F\x98\x80")).encoding, TextEncoding::Utf8);
+    for (const std::string_view utf8 : {"\xF0\x9F\x98\x80", "\xC2\xA0 \xF0\x9F"}) {
+        EXPECT_EQ(DetectEncoding(Bytes(utf8)).encoding, TextEncoding::Utf8) << utf8;
+    }
     for (const std::string_view other : {"", "only ascii", "\xC0\xAF", "\xED\xA0\x80",
                                          "\xF4\x90\x80\x80", "ok \xEA\xB0", "\xEA\xB0\x80\x80"}) {
         EXPECT_EQ(DetectEncoding(Bytes(other)).encoding, TextEncoding::CodePage949) << other;
