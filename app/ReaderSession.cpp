@@ -116,7 +116,7 @@ bool ReaderSession::OpenStartDocument(const std::u16string& namedPath) {
         return false;
     }
     if (!FileExists(namedPath)) {
-        TellIfMissing(namedPath);
+        TellWhyNotOpened(namedPath);
         return ReopenMostRecentFile();
     }
     OpenDocument(namedPath, -1);
@@ -127,15 +127,19 @@ void ReaderSession::OpenHandedOverDocument(const std::u16string& path) {
     if (FileExists(path)) {
         OpenDroppedDocument(path);
     } else {
-        TellIfMissing(path);
+        TellWhyNotOpened(path);
     }
 }
 
-// In the loader's words, without closing what is open.
-void ReaderSession::TellIfMissing(const std::u16string& path) {
-    if (!path.empty() && !QueryFileAttributes(path)) {
-        shell_.ShowOpenFailure(FormatText(kFileMissingMessage, {path}));
+// A name of nothing in the loader's words, and a folder, without closing what is open.
+void ReaderSession::TellWhyNotOpened(const std::u16string& path) {
+    if (path.empty()) {
+        return;
     }
+    const std::optional<FileAttributes> attributes = QueryFileAttributes(path);
+    shell_.ShowOpenFailure(FormatText(
+        attributes && attributes->isDirectory ? kFolderNotOpenedMessage : kFileMissingMessage,
+        {path}));
 }
 
 void ReaderSession::UpdateTitle() {

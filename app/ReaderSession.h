@@ -92,7 +92,7 @@ public:
 private:
     std::unique_ptr<ProgressText> MaybeShowProgress();
     void UpdateTitle();
-    void TellIfMissing(const std::u16string& path);
+    void TellWhyNotOpened(const std::u16string& path);
     // Commands.
     void StepLines(int64_t lines);
     void Toggle(const SettingToggle& toggle);

@@ -101,10 +101,6 @@ size_t DecodeUnmarked(std::span<const uint8_t> body, std::span<char16_t> text) {
 bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
                      const std::optional<EncodingChoice>& marked, ProgressText* progress) {
     const auto body = bytes.subspan(marked ? marked->markSize : 0);
-    if (body.empty()) {
-        return document.Fail(
-            FormatText(kConversionFailedMessage, {int64_t{0}, static_cast<int64_t>(bytes.size())}));
-    }
     ReportProgress(progress, kAllocatingProgress);
     auto text = AllocateText(body.size() + 1);
     if (!text) {

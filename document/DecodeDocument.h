@@ -13,9 +13,10 @@ inline constexpr uint64_t kMaxDocumentBytes = INT32_MAX;
 
 // Decodes a file's bytes (at most kMaxDocumentBytes) into the document's text and length: as
 // HTML converted to plain text, or as text in the encoding that DetectEncoding finds. The bytes
-// are read where they are; the text buffer is the only allocation of document size. False, with
-// `loadError` set and the text left unset, when the buffer cannot be had or there is nothing to
-// decode. Converted text reports its "ALLOC" and "변환" stages to `progress` when given.
+// are read where they are; the text buffer is the only allocation of document size. No bytes, or
+// only a byte-order mark, are an empty text. False, with `loadError` set and the text left unset,
+// when the buffer cannot be had. Converted text reports its "ALLOC" and "변환" stages to
+// `progress` when given.
 [[nodiscard]] bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes,
                                   bool asHtml, ProgressText* progress);
 

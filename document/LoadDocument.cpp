@@ -30,7 +30,7 @@ bool IsHtmlPath(std::u16string_view path) {
 bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view path,
                   ProgressText* progress) {
     if (!file.CreateMapping()) {
-        return document.Fail(std::u16string(kMappingFailedMessage));
+        return document.Fail(FormatText(kOpenFailedMessage, {path}));
     }
     if (file.Size() > kMaxDocumentBytes) {
         return document.Fail(FormatText(kOutOfMemoryMessage, {static_cast<int64_t>(file.Size())}));

@@ -39,7 +39,7 @@ bool MappedFile::CreateMapping() {
         lastError_ = errno;
         return false;
     }
-    if (!S_ISREG(status.st_mode) || status.st_size <= 0) {
+    if (!S_ISREG(status.st_mode)) {
         lastError_ = EINVAL;
         return false;
     }
@@ -48,6 +48,9 @@ bool MappedFile::CreateMapping() {
 }
 
 bool MappedFile::MapView() {
+    if (size_ == 0) {
+        return true;
+    }
     void* view = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, descriptor_, 0);
     if (view == MAP_FAILED) {
         lastError_ = errno;

@@ -21,11 +21,12 @@ public:
 
     // False when the path cannot be opened for reading.
     [[nodiscard]] bool Open(std::u16string_view path);
-    // False unless the open file is a regular file with at least one byte: nothing else can be
-    // mapped (a pipe or device would also block or never end).
+    // False unless the open file is a regular file: nothing else can be mapped (a pipe or device
+    // would also block or never end).
     [[nodiscard]] bool CreateMapping();
     uint64_t Size() const { return size_; }
-    // False when the view cannot be mapped; LastError() then holds the system's error number.
+    // False when the view cannot be mapped; LastError() then holds the system's error number. An
+    // empty file has no view and no bytes.
     [[nodiscard]] bool MapView();
     int LastError() const { return lastError_; }
 

@@ -23,6 +23,8 @@ inline constexpr std::u16string_view kConfirmClearRecentFiles =
     u"최근 파일 목록을 다 지우시겠습니까?";
 inline constexpr std::u16string_view kConfirmClearBookmarks = u"책갈피를 전부 지우시겠습니까?";
 inline constexpr std::u16string_view kOpenFailedCaption = u"파일 열기 실패";
+// Said under that caption when a start names a folder.
+inline constexpr std::u16string_view kFolderNotOpenedMessage = u"폴더는 열 수 없습니다. : %s";
 
 // Qt name filters: the last parenthesised group holds the patterns. Shown with the dialog's
 // HideNameFilterDetails, they read "텍스트 파일" and "모든 파일 (*.*)"; all files match "*", since

@@ -9,13 +9,9 @@ namespace sorna {
 
 inline constexpr std::u16string_view kFileMissingMessage = u"파일이 존재하지 않습니다. : %s";
 inline constexpr std::u16string_view kOpenFailedMessage = u"파일 열기 실패 : %s";
-inline constexpr std::u16string_view kMappingFailedMessage =
-    u"파일 열기 실패 (CreateFileMapping())";
 inline constexpr std::u16string_view kViewFailedMessage = u"파일 열기 실패(MapViewOfFile err:%d)";
 inline constexpr std::u16string_view kOutOfMemoryMessage =
     u"파일 열기 실패(메모리가 모자라요:size %d)";
-inline constexpr std::u16string_view kConversionFailedMessage =
-    u"파일 열기 실패(MultiByteToWideChar() : %d/%d)";
 
 inline constexpr std::u16string_view kOpeningProgress = u"파일 열기";
 inline constexpr std::u16string_view kAllocatingProgress = u"ALLOC";

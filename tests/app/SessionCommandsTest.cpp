@@ -73,17 +73,19 @@ TEST_F(Commands, BookmarksAndRecentFilesGoWhereTheyWereLeft) {
 }
 
 // A file named at the start opens where it was left, or at its beginning; a folder or a name of
-// nothing leaves the start as it was, the latter told. A file named later opens as a drop does;
-// a name of nothing is told and leaves the open book where it is.
+// nothing is told and leaves the start as it was. A file named later opens as a drop does; a
+// folder or a name of nothing is told and leaves the open book where it is.
 TEST_F(Commands, FilesNamedByStartsOpenAndNamesOfNothingAreToldWithoutLosingThePlace) {
     const std::u16string last = WriteFile("last.txt", "마지막\n");
     const std::u16string named = WriteFile("named.txt", "첫 줄\n둘째 줄\n");
     const std::u16string missing = named + u".missing";
     const std::u16string folder = registry.Path().u16string();
+    const std::u16string empty = WriteFile("empty.txt", "");
     const std::tuple<std::u16string, std::u16string, int32_t, Texts> starts[] = {
         {u"", last, 0, {}},
         {named, named, 0, {}},
-        {folder, last, 0, {}},
+        {empty, empty, -1, {}},  // an empty page
+        {folder, last, 0, {u"폴더는 열 수 없습니다. : " + folder}},
         {missing, last, 0, {u"파일이 존재하지 않습니다. : " + missing}},
     };
     for (const auto& [path, opened, position, told] : starts) {
@@ -91,6 +93,7 @@ TEST_F(Commands, FilesNamedByStartsOpenAndNamesOfNothingAreToldWithoutLosingTheP
         settings.recentFiles.RememberFile(last, 0);
         ASSERT_TRUE(session.OpenStartDocument(path));
         EXPECT_EQ(OpenPath(), opened);
+        EXPECT_EQ(TopOffset(), position);
         EXPECT_EQ(shell.failures, told);
     }
     settings.recentFiles.RememberFile(named, 4);
@@ -104,7 +107,8 @@ TEST_F(Commands, FilesNamedByStartsOpenAndNamesOfNothingAreToldWithoutLosingTheP
     }
     session.OpenHandedOverDocument(last);
     EXPECT_EQ(OpenPath(), last);
-    EXPECT_EQ(shell.failures, (Texts{u"파일이 존재하지 않습니다. : " + missing}));
+    EXPECT_EQ(shell.failures,
+              (Texts{u"파일이 존재하지 않습니다. : " + missing, u"폴더는 열 수 없습니다. : " + folder}));
 }
 
 TEST_F(Commands, EveryRecentFileOpensEvenPastWhatTheMenuShowsAndNothingPastTheLists) {
