@@ -16,7 +16,10 @@
 namespace sorna {
 
 KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
-    : QDialog(&owner), settings_(settings) {
+    : QDialog(&owner),
+      settings_(settings),
+      functionsBefore_(settings.keyFunctions),
+      codesBefore_(settings.keyCodes) {
     setWindowTitle(ToQString(kKeyboardCaption));
     auto* layout = new QGridLayout(this);
     for (int slot = 0; slot < kKeySlotCount; ++slot) {
@@ -85,6 +88,13 @@ void KeyboardDialog::accept() {
         settings_.keyFunctions[slot] = functionLists_[slot]->currentIndex();
     }
     QDialog::accept();
+}
+
+void KeyboardDialog::reject() {
+    settings_.keyFunctions = functionsBefore_;
+    settings_.keyCodes = codesBefore_;
+    ShowSlots();
+    QDialog::reject();
 }
 
 void RunKeyboardDialog(QWidget& owner, Settings& settings) {
