@@ -13,7 +13,6 @@ namespace sorna {
 namespace {
 
 // The document the test command opens.
-constexpr std::u16string_view kTestDocumentPath = u"/temp/test.txt";
 
 // The label buffer of the add-bookmark dialog, its terminator included.
 constexpr size_t kBookmarkLabelCapacity = 1024;
@@ -57,9 +56,6 @@ void ReaderSession::RunCommand(CommandId id) {
         return;
     }
     switch (id) {
-        case IDM_OPEN_TEST:
-            OpenDocument(kTestDocumentPath, -1);
-            break;
         case IDM_EXIT:
             shell_.PostClose();
             break;

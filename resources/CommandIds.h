@@ -10,7 +10,6 @@ using CommandId = uint16_t;
 
 inline constexpr CommandId IDM_ALT_F4 = 40002;  // accelerator with no handler: Alt+F4 is swallowed
 inline constexpr CommandId IDM_ALT_SLASH = 40003;  // accelerator with no handler
-inline constexpr CommandId IDM_OPEN_TEST = 40004;
 inline constexpr CommandId IDM_EXIT = 40005;
 inline constexpr CommandId IDM_LINE_UP = 40006;
 inline constexpr CommandId IDM_LINE_DOWN = 40007;
