@@ -203,7 +203,7 @@ TEST(LaunchDictionary, RunsOnlyAnAbsoluteProgramOrOneOnPathAndReportsAnyOtherPat
         {u"lexo", "/nonexistent:" + folder.Path().string(), true},
     };
     const QString kMissing =
-        QStringLiteral("사전(Lexo)이 설치되지 않았거나 경로가 바르지 않습니다.");
+        QStringLiteral("사전 프로그램이 설치되지 않았거나 경로가 바르지 않습니다.");
     const QByteArray searchPathBefore = qgetenv("PATH");
     int autoScrollStops = 0;
     for (const auto& [path, searchPath, runs] : paths) {
