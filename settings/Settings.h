@@ -19,7 +19,7 @@ public:
     // Defaults and empty lists; nothing is read.
     Settings();
 
-    // Fields 4-19 and 22-24 of the record (every option) back to their defaults.
+    // Every option back to its default; the lists and the key slots stay.
     void ApplyDisplayDefaults();
     // No function on any slot, and the key codes 0xC1-0xC6.
     void ApplyKeyDefaults();

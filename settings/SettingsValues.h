@@ -10,7 +10,7 @@
 namespace sorna {
 
 // Where and under which names the settings are stored. The names are the stored ones, spelling
-// ("bLeftScroolbar") included, so files written by earlier versions keep loading.
+// ("bLeftScroolbar") included, so every stored file keeps loading.
 
 inline constexpr RegistryRoot kSettingsRoot = HKEY_CURRENT_USER;
 inline constexpr std::u16string_view kSettingsKey = u"SOFTWARE\\QARVEN\\SORNA";

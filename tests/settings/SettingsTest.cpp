@@ -57,7 +57,7 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
     EXPECT_EQ(settings.sFontFaceName, u"");
     EXPECT_EQ(settings.sEngDicPath, u"goldendict");
-    // The Windows path that settings of earlier versions hold names no program here.
+    // A Windows path that stored settings may hold names no program here.
     folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n");
     EXPECT_EQ(LoadedSettings().sEngDicPath, u"goldendict");
 }
