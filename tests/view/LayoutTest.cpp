@@ -263,9 +263,11 @@ TEST(Layout, ReadingAidsOnRealTexts) {
     book.SetTextArea({0, 0, 1000, 320}, false);
     book.SetReadingAids({false, true});
     ASSERT_TRUE(book.Layout(nullptr));
-    EXPECT_EQ(std::ranges::count_if(std::views::iota(0, book.Lines().Count() - 1),
-                                    [&book](int32_t n) { return book.LineText(n).empty(); }),
-              3234);
+    int32_t blankLines = 0;
+    for (int32_t n = 0; n + 1 < book.Lines().Count(); ++n) {
+        blankLines += book.LineText(n).empty() ? 1 : 0;
+    }
+    EXPECT_EQ(blankLines, 3234);
     EXPECT_EQ(book.Lines().Count(), 13517);  // 13516 lines
 }
 
