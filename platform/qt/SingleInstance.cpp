@@ -196,7 +196,9 @@ bool SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
             continue;
         }
         Send(socket, EncodeAnswer(0));
-        emit CommandLineReceived(request);
+        // Not from inside this socket's handler: a receiver may run a dialog, in whose loop the
+        // client may leave and its socket go.
+        QTimer::singleShot(0, this, [this, request] { emit CommandLineReceived(request); });
     }
     if (status == HandOverReader::Status::kMalformed) {
         socket.abort();

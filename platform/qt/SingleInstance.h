@@ -40,7 +40,8 @@ public:
     [[nodiscard]] bool Serve(QWidget& window);
 
 signals:
-    // A command line handed over by a later start, once it has been answered.
+    // A command line handed over by a later start, once it has been answered; from the event
+    // loop, so a receiver may run a dialog.
     void CommandLineReceived(const sorna::HandOverRequest& request);
 
 private:
