@@ -25,6 +25,8 @@ constexpr int kOpenTimeoutMs = 30000;
 constexpr int kRetryMs = 20;
 // A client that sends no whole record for this long is cut off, so it cannot hold memory.
 constexpr int kStallMs = 3000;
+// How often the reader makes sure it is still found, well within what a later start waits.
+constexpr int kListenCheckMs = 1000;
 
 // Made 0700 when missing. Only a folder of this user's that nobody else may write to will do:
 // whoever could write there could stand in for the running reader.
@@ -138,18 +140,26 @@ bool SingleInstance::Serve(QWidget& window) {
     if (!locked_) {
         return false;
     }
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::Accept);
+    // Qt closes the server, and says nothing, when it cannot take a connection, as while the
+    // reader has run out of descriptors; the reader listens again as soon as it can.
+    connect(&listenCheck_, &QTimer::timeout, this, &SingleInstance::Listen);
+    listenCheck_.start(kListenCheckMs);
+    return Listen();
+}
+
+bool SingleInstance::Listen() {
+    if (server_.isListening()) {
+        return true;
+    }
     // Only the holder of the lock may clear the socket's place, where a killed reader's socket or
     // anything else may have been left.
     if (const QFileInfo left(socketPath_); left.isDir() && !left.isSymLink()) {
         QDir(socketPath_).removeRecursively();
     }
     QLocalServer::removeServer(socketPath_);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socketPath_)) {
-        return false;
-    }
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::Accept);
-    return true;
+    return server_.listen(socketPath_);
 }
 
 void SingleInstance::Accept() {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <string>
 #include <string_view>
@@ -37,6 +38,7 @@ public:
     [[nodiscard]] bool HandOverToRunning(std::u16string_view commandLine);
 
     // Lets later starts find this reader, the holder of the lock; they bring `window` to the front.
+    // Whether they can now: where not, it keeps trying.
     [[nodiscard]] bool Serve(QWidget& window);
 
 signals:
@@ -46,6 +48,8 @@ signals:
 
 private:
     [[nodiscard]] bool AnotherIsRunning();
+    // Whether the server listens, once more if it had stopped.
+    bool Listen();
     void Accept();
     // Whether it took at least one whole record.
     bool Read(QLocalSocket& socket, HandOverReader& reader);
@@ -54,6 +58,7 @@ private:
     QFile lock_;
     bool locked_ = false;
     QLocalServer server_;
+    QTimer listenCheck_;
     QPointer<QWidget> window_;
     bool raiseQueued_ = false;
 };
