@@ -19,9 +19,6 @@ namespace {
 // How long a later start waits for the running reader, which may be busy opening a document.
 constexpr int kConnectTimeoutMs = 2000;
 constexpr int kAnswerTimeoutMs = 10000;
-// How long a later start waits for the reader holding the lock to open its socket; on a busy
-// machine its window may take seconds to appear.
-constexpr int kOpenTimeoutMs = 30000;
 constexpr int kRetryMs = 20;
 // A client that sends no whole record for this long is cut off, so it cannot hold memory.
 constexpr int kStallMs = 3000;
@@ -105,34 +102,33 @@ bool SingleInstance::AnotherIsRunning() {
     return !locked_ && errno == EWOULDBLOCK;
 }
 
-bool SingleInstance::HandOverToRunning(std::u16string_view commandLine) {
+StartRole SingleInstance::HandOverToRunning(std::u16string_view commandLine,
+                                            std::chrono::milliseconds patience) {
     QLocalSocket socket;
-    const QDeadlineTimer deadline(kOpenTimeoutMs);
+    const QDeadlineTimer deadline(patience);
     // The holder may still be on its way to its window, or a killed reader's socket may be
-    // left; a second reader beside the first would spoil what the first saves.
+    // left: rather than run beside it, which writes over what it saves, a start waits.
     for (;;) {
         if (!AnotherIsRunning()) {
-            return false;
+            return StartRole::kReader;
         }
         socket.connectToServer(socketPath_);
         if (socket.waitForConnected(kConnectTimeoutMs)) {
             break;
         }
         if (deadline.hasExpired()) {
-            // It never answered, but it is the reader.
-            return true;
+            return StartRole::kUnanswered;
         }
         QThread::msleep(kRetryMs);
     }
     Send(socket, EncodeBringToFront());
-    if (!commandLine.empty() && Send(socket, EncodeCommandLine(commandLine))) {
-        WaitForAnswer(socket);
-    }
+    const bool answered = commandLine.empty() ||
+                          (Send(socket, EncodeCommandLine(commandLine)) && WaitForAnswer(socket));
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) {
         socket.waitForDisconnected(kConnectTimeoutMs);
     }
-    return true;
+    return answered ? StartRole::kHandedOver : StartRole::kUnanswered;
 }
 
 bool SingleInstance::Serve(QWidget& window) {

@@ -123,7 +123,7 @@ struct AllDescriptorsButOne {
 // This process is the running reader, with a minimised window.
 TEST_F(SingleInstanceTest, LaterStartsAreServedAfterBogusClientsAndAMomentWithoutDescriptors) {
     SingleInstance first(ToQString(kInstanceName));
-    ASSERT_FALSE(first.HandOverToRunning(u"")) << "no reader runs yet";
+    ASSERT_EQ(first.HandOverToRunning(u""), StartRole::kReader) << "no reader runs yet";
     QWidget window;
     window.showMinimized();
     ASSERT_TRUE(first.Serve(window));
@@ -163,6 +163,17 @@ TEST_F(SingleInstanceTest, LaterStartsAreServedAfterBogusClientsAndAMomentWithou
     EXPECT_LT(counter.raises, 1000) << "at most once a turn of the loop";
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(CommandLineOf(received[0]), u"-p 소설 a.txt");
+}
+
+// The holder of the lock cannot be found: a later start goes on, leaving the channel to it.
+TEST_F(SingleInstanceTest, AStartNobodyAnswersGoesOnWithoutTheChannel) {
+    SingleInstance holder(ToQString(kInstanceName));
+    SingleInstance later(ToQString(kInstanceName));
+    ASSERT_EQ(holder.HandOverToRunning(u""), StartRole::kReader);
+    EXPECT_EQ(later.HandOverToRunning(u"a.txt", std::chrono::milliseconds(100)),
+              StartRole::kUnanswered);
+    QWidget window;
+    EXPECT_FALSE(later.Serve(window));
 }
 
 TEST_F(SingleInstanceTest, OfStartsAtTheSameInstantOneServesAndTheOthersHandOver) {
