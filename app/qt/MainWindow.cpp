@@ -24,7 +24,7 @@ constexpr int kFrameMs = 16;
 
 }  // namespace
 
-MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
+MainWindow::MainWindow(Settings& settings, std::u16string startDocument, bool saveEachMinute)
     : settings_(settings),
       startDocument_(std::move(startDocument)),
       session_(settings, *this, canvas_, idleInhibitor_),
@@ -55,14 +55,14 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
         }
     });
     session_.Start();
-    StartTimers();
+    StartTimers(saveEachMinute);
     ClaimKeys();
 }
 
 // The session's keeper gives the device's timeouts back as it goes.
 MainWindow::~MainWindow() = default;
 
-void MainWindow::StartTimers() {
+void MainWindow::StartTimers(bool saveEachMinute) {
     // Tried again at the next tick while another document is still being opened.
     connect(&reopenTimer_, &QTimer::timeout, this, [this] {
         if (session_.OpenStartDocument(startDocument_)) {
@@ -75,7 +75,9 @@ void MainWindow::StartTimers() {
         menuBar_->ShowAutoScroll(session_.AutoScrolling());
     });
     reopenTimer_.start(kReopenDelayMs);
-    saveTimer_.start(kSaveIntervalMs);
+    if (saveEachMinute) {
+        saveTimer_.start(kSaveIntervalMs);
+    }
     autoScrollTimer_.start(kAutoScrollTickMs);
 }
 

@@ -27,8 +27,11 @@ class MainWindow : public QMainWindow, private ReaderShell {
 public:
     // Builds the bar, the page and its buffers, starts the session and the timers (the first of
     // which opens `startDocument`, or else reopens the most recent file) and claims the hardware
-    // keys. `settings` must outlive the window.
-    explicit MainWindow(Settings& settings, std::u16string startDocument = {});
+    // keys. `settings` must outlive the window. Without `saveEachMinute`, as beside another reader
+    // that saves them, the settings are saved when the window closes, but not over the other's
+    // each minute.
+    explicit MainWindow(Settings& settings, std::u16string startDocument = {},
+                        bool saveEachMinute = true);
     ~MainWindow() override;
 
     // A document a later start named: opened once no dialog of the reader's is up, since those
@@ -74,7 +77,7 @@ private:
     void LaunchDictionary(std::u16string_view programPath, std::u16string_view word,
                           const std::function<void()>& stopAutoScroll) override;
 
-    void StartTimers();
+    void StartTimers(bool saveEachMinute);
     // Input.
     TapArea CurrentTapArea() const;
     void TapPressed(QPoint position);

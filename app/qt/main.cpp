@@ -42,17 +42,22 @@ int main(int argc, char** argv) {
 
     sorna::SingleInstance instance(sorna::ToQString(sorna::kInstanceName));
     const std::u16string namedDocument = NamedDocument();
-    if (instance.HandOverToRunning(namedDocument)) {
+    const sorna::StartRole role = instance.HandOverToRunning(namedDocument);
+    // Beside a reader that never answered, a start shows the file it was given. It leaves the
+    // channel to that reader and saves the settings only when closed, as any reader does, not
+    // over that reader's each minute. Without a file it has nothing to show that reader does not.
+    const bool beside = role == sorna::StartRole::kUnanswered;
+    if (role == sorna::StartRole::kHandedOver || (beside && namedDocument.empty())) {
         return 0;
     }
-    sorna::MainWindow window(sorna::AppSettings(), namedDocument);
+    sorna::MainWindow window(sorna::AppSettings(), namedDocument, !beside);
     window.show();
     // Without a window nothing would ever end the loop.
     if (!WindowCreated(window)) {
         return 0;
     }
     // Where the channel cannot be set up this reader still works; later starts then wait a while
-    // and end.
+    // and show their files themselves.
     QObject::connect(&instance, &sorna::SingleInstance::CommandLineReceived, &window,
                      [&window](const sorna::HandOverRequest& request) {
                          window.OpenHandedOverDocument(sorna::CommandLineOf(request));

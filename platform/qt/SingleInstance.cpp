@@ -19,12 +19,11 @@ namespace {
 // How long a later start waits for the running reader, which may be busy opening a document.
 constexpr int kConnectTimeoutMs = 2000;
 constexpr int kAnswerTimeoutMs = 10000;
-// How long a later start waits for the reader holding the lock to open its socket; on a busy
-// machine its window may take seconds to appear.
-constexpr int kOpenTimeoutMs = 30000;
 constexpr int kRetryMs = 20;
 // A client that sends no whole record for this long is cut off, so it cannot hold memory.
 constexpr int kStallMs = 3000;
+// How often the reader makes sure it is still found, well within what a later start waits.
+constexpr int kListenCheckMs = 1000;
 
 // Made 0700 when missing. Only a folder of this user's that nobody else may write to will do:
 // whoever could write there could stand in for the running reader.
@@ -103,34 +102,33 @@ bool SingleInstance::AnotherIsRunning() {
     return !locked_ && errno == EWOULDBLOCK;
 }
 
-bool SingleInstance::HandOverToRunning(std::u16string_view commandLine) {
+StartRole SingleInstance::HandOverToRunning(std::u16string_view commandLine,
+                                            std::chrono::milliseconds patience) {
     QLocalSocket socket;
-    const QDeadlineTimer deadline(kOpenTimeoutMs);
+    const QDeadlineTimer deadline(patience);
     // The holder may still be on its way to its window, or a killed reader's socket may be
-    // left; a second reader beside the first would spoil what the first saves.
+    // left: rather than run beside it, which writes over what it saves, a start waits.
     for (;;) {
         if (!AnotherIsRunning()) {
-            return false;
+            return StartRole::kReader;
         }
         socket.connectToServer(socketPath_);
         if (socket.waitForConnected(kConnectTimeoutMs)) {
             break;
         }
         if (deadline.hasExpired()) {
-            // It never answered, but it is the reader.
-            return true;
+            return StartRole::kUnanswered;
         }
         QThread::msleep(kRetryMs);
     }
     Send(socket, EncodeBringToFront());
-    if (!commandLine.empty() && Send(socket, EncodeCommandLine(commandLine))) {
-        WaitForAnswer(socket);
-    }
+    const bool answered = commandLine.empty() ||
+                          (Send(socket, EncodeCommandLine(commandLine)) && WaitForAnswer(socket));
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) {
         socket.waitForDisconnected(kConnectTimeoutMs);
     }
-    return true;
+    return answered ? StartRole::kHandedOver : StartRole::kUnanswered;
 }
 
 bool SingleInstance::Serve(QWidget& window) {
@@ -138,18 +136,26 @@ bool SingleInstance::Serve(QWidget& window) {
     if (!locked_) {
         return false;
     }
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::Accept);
+    // Qt closes the server, and says nothing, when it cannot take a connection, as while the
+    // reader has run out of descriptors; the reader listens again as soon as it can.
+    connect(&listenCheck_, &QTimer::timeout, this, &SingleInstance::Listen);
+    listenCheck_.start(kListenCheckMs);
+    return Listen();
+}
+
+bool SingleInstance::Listen() {
+    if (server_.isListening()) {
+        return true;
+    }
     // Only the holder of the lock may clear the socket's place, where a killed reader's socket or
     // anything else may have been left.
     if (const QFileInfo left(socketPath_); left.isDir() && !left.isSymLink()) {
         QDir(socketPath_).removeRecursively();
     }
     QLocalServer::removeServer(socketPath_);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socketPath_)) {
-        return false;
-    }
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::Accept);
-    return true;
+    return server_.listen(socketPath_);
 }
 
 void SingleInstance::Accept() {
@@ -196,7 +202,9 @@ bool SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
             continue;
         }
         Send(socket, EncodeAnswer(0));
-        emit CommandLineReceived(request);
+        // Not from inside this socket's handler: a receiver may run a dialog, in whose loop the
+        // client may leave and its socket go.
+        QTimer::singleShot(0, this, [this, request] { emit CommandLineReceived(request); });
     }
     if (status == HandOverReader::Status::kMalformed) {
         socket.abort();

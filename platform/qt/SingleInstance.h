@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,13 @@ namespace sorna {
 // single spaces, since the system hands them over already split.
 std::u16string CommandLineText(const QStringList& arguments);
 
+// What a start is to do once it has tried to hand its command line over.
+enum class StartRole {
+    kReader,      // no other reader runs: go on as the reader, which holds the lock
+    kHandedOver,  // the running reader took the command line: end with 0
+    kUnanswered,  // another reader holds the lock but never answered
+};
+
 // Keeps the reader to one running copy per user. A lock on a file in the user's runtime folder
 // (or, where that folder cannot be used, in a folder of the user's own) says that a reader runs;
 // a local socket beside it is how a later start finds that reader.
@@ -30,21 +39,27 @@ public:
     // The lock file and the socket are named after `name`.
     explicit SingleInstance(const QString& name);
 
-    // For a start while another reader runs: waits a while for it to answer, asks it to come to
-    // the front, hands it a non-empty command line, waits for its answer and returns true; the
-    // caller then exits with 0 (also when that reader never answered). Otherwise takes the lock,
-    // held from then on, and returns false: this start goes on as the reader.
-    [[nodiscard]] bool HandOverToRunning(std::u16string_view commandLine);
+    // For a start while another reader runs: waits up to `patience` for it to be found, which on
+    // a busy machine may take until its window shows, asks it to come to the front, hands it a
+    // non-empty command line and waits for its answer. Otherwise takes the lock, held from then
+    // on.
+    [[nodiscard]] StartRole HandOverToRunning(
+        std::u16string_view commandLine,
+        std::chrono::milliseconds patience = std::chrono::seconds(30));
 
     // Lets later starts find this reader, the holder of the lock; they bring `window` to the front.
+    // Whether they can now: where not, it keeps trying.
     [[nodiscard]] bool Serve(QWidget& window);
 
 signals:
-    // A command line handed over by a later start, once it has been answered.
+    // A command line handed over by a later start, once it has been answered; from the event
+    // loop, so a receiver may run a dialog.
     void CommandLineReceived(const sorna::HandOverRequest& request);
 
 private:
     [[nodiscard]] bool AnotherIsRunning();
+    // Whether the server listens, once more if it had stopped.
+    bool Listen();
     void Accept();
     // Whether it took at least one whole record.
     bool Read(QLocalSocket& socket, HandOverReader& reader);
@@ -53,6 +68,7 @@ private:
     QFile lock_;
     bool locked_ = false;
     QLocalServer server_;
+    QTimer listenCheck_;
     QPointer<QWidget> window_;
     bool raiseQueued_ = false;
 };

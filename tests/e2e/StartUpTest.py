@@ -1,7 +1,8 @@
 """Starting the reader: with no settings at all, on the document read last after it has gone, on
-a file it is given, a second time, which hands its file over to the running reader and ends, and
-where reading resumes after a kill (where the minute's save put it, in a file that loads
-completely) and after a close; and a file the desktop opens with its default handler for text."""
+a file it is given, a second time, which hands its file over to the running reader and ends (a
+file the running reader cannot open too), and where reading resumes after a kill (where the
+minute's save put it, in a file that loads completely) and after a close; and a file the desktop
+opens with its default handler for text."""
 
 import os
 import pathlib
@@ -93,7 +94,17 @@ class StartUpTest(ReaderTestCase):
         self.assertTrue(wait_until(lambda: self.desktop.active_window() == first.window, 10),
                         "the first reader did not become active")
         self.assertTrue(wait_until(lambda: first.title() == document_title(OTHER_BOOK), 10))
-        self.assertNotEqual(first.settled_picture(), reading)
+        shown = first.settled_picture()
+        self.assertNotEqual(shown, reading)
+
+        # A file it cannot open: it says so, and once told goes on with its document.
+        gone = self.start_reader(os.path.join(self.home.books, "gone.txt"))
+        self.assertEqual(gone.process.wait(timeout=EXIT_TIMEOUT), 0, gone.failure_output())
+        self.assertTrue(wait_until(lambda: len(first.windows()) == 2, 10), "no message")
+        first.press_keys("Escape")
+        self.assertTrue(wait_until(lambda: len(first.windows()) == 1, 10), first.failure_output())
+        self.assertTrue(first.wait_for_picture(shown), first.failure_output())
+        self.assertEqual(first.close(), 0)
 
     def test_a_kill_after_the_minute_save_and_a_close_resume_where_reading_stopped(self):
         # Stored at its start, so a position beyond it can only come from the save.

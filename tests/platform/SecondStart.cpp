@@ -11,7 +11,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     sorna::SingleInstance instance(sorna::ToQString(sorna::kInstanceName));
-    if (instance.HandOverToRunning(sorna::CommandLineText(QApplication::arguments()))) {
+    if (instance.HandOverToRunning(sorna::CommandLineText(QApplication::arguments())) ==
+        sorna::StartRole::kHandedOver) {
         return 0;
     }
     QWidget window;

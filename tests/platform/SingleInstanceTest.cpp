@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +12,10 @@
 #include <memory>
 #include <utility>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/HandOverRecord.h"
 #include "platform/qt/QtConversions.h"
@@ -95,10 +100,30 @@ struct RaiseCounter : QObject {
     int raises = 0;
 };
 
+// Takes every descriptor this process may open but one, until it goes.
+struct AllDescriptorsButOne {
+    AllDescriptorsButOne() {
+        ::getrlimit(RLIMIT_NOFILE, &limit);
+        const rlimit few{std::min<rlim_t>(limit.rlim_cur, 512), limit.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &few);
+        for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;) {
+            held.push_back(fd);
+        }
+        ::close(held.back());
+        held.pop_back();
+    }
+    ~AllDescriptorsButOne() {
+        std::ranges::for_each(held, ::close);
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+    rlimit limit{};
+    std::vector<int> held;
+};
+
 // This process is the running reader, with a minimised window.
-TEST_F(SingleInstanceTest, BogusClientsAreCutOffAndLaterStartsAreStillServed) {
+TEST_F(SingleInstanceTest, LaterStartsAreServedAfterBogusClientsAndAMomentWithoutDescriptors) {
     SingleInstance first(ToQString(kInstanceName));
-    ASSERT_FALSE(first.HandOverToRunning(u"")) << "no reader runs yet";
+    ASSERT_EQ(first.HandOverToRunning(u""), StartRole::kReader) << "no reader runs yet";
     QWidget window;
     window.showMinimized();
     ASSERT_TRUE(first.Serve(window));
@@ -110,13 +135,21 @@ TEST_F(SingleInstanceTest, BogusClientsAreCutOffAndLaterStartsAreStillServed) {
     // A count over the limit, a flood of more than a connection may send, half a record.
     const QByteArray front("\x01\x00\x00\x00", 4);
     std::vector<std::unique_ptr<QLocalSocket>> bogus;
+    const QString socketPath = runtime.filePath(QStringLiteral("Sorna.socket"));
     for (const QByteArray& bytes :
          {QByteArray("\x02\x00\x00\x00\x40\xE2\x01\x00\xFF\xFF\xFF\xFF", 12),
           front.repeated((kMaxHandOverBytes / 4) + 1), front.left(2)}) {
         bogus.push_back(std::make_unique<QLocalSocket>());
-        bogus.back()->connectToServer(runtime.filePath(QStringLiteral("Sorna.socket")));
+        bogus.back()->connectToServer(socketPath);
         ASSERT_TRUE(bogus.back()->waitForConnected(kTimeoutMs));
         bogus.back()->write(bytes);
+    }
+    {
+        // Qt closes the server when it cannot take a connection.
+        const AllDescriptorsButOne exhausted;
+        QLocalSocket client;
+        client.connectToServer(socketPath);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(socketPath); }, kTimeoutMs));
     }
     EXPECT_EQ(StartAtOnce(1, QProcessEnvironment::systemEnvironment(), {"-p", "소설 a.txt"}),
               std::pair(0, 1));
@@ -130,6 +163,17 @@ TEST_F(SingleInstanceTest, BogusClientsAreCutOffAndLaterStartsAreStillServed) {
     EXPECT_LT(counter.raises, 1000) << "at most once a turn of the loop";
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(CommandLineOf(received[0]), u"-p 소설 a.txt");
+}
+
+// The holder of the lock cannot be found: a later start goes on, leaving the channel to it.
+TEST_F(SingleInstanceTest, AStartNobodyAnswersGoesOnWithoutTheChannel) {
+    SingleInstance holder(ToQString(kInstanceName));
+    SingleInstance later(ToQString(kInstanceName));
+    ASSERT_EQ(holder.HandOverToRunning(u""), StartRole::kReader);
+    EXPECT_EQ(later.HandOverToRunning(u"a.txt", std::chrono::milliseconds(100)),
+              StartRole::kUnanswered);
+    QWidget window;
+    EXPECT_FALSE(later.Serve(window));
 }
 
 TEST_F(SingleInstanceTest, OfStartsAtTheSameInstantOneServesAndTheOthersHandOver) {
