@@ -7,8 +7,12 @@
 namespace sorna {
 namespace {
 
+// A value that is no number gives way to the default, which the next save writes over it; the
+// file it stood in is kept first, so that no hand edit is lost.
 void ReadDword(std::u16string_view name, auto& field) {
-    ReadDwordValue(kSettingsRoot, kSettingsKey, name, field, field);
+    if (ReadDwordValue(kSettingsRoot, kSettingsKey, name, field, field) == DwordRead::NoDword) {
+        KeepRegistryFileAtNextFlush(kSettingsRoot);
+    }
 }
 
 bool ReadString(std::u16string_view name, std::u16string& text) {

@@ -167,4 +167,8 @@ bool FlushRegistry(RegistryRoot root) {
     return ReplaceRegistryFile(file, WriteRegistryText(contents.root));
 }
 
+void KeepRegistryFileAtNextFlush(RegistryRoot root) {
+    Loaded(root).mustKeepOldFile = true;
+}
+
 }  // namespace sorna

@@ -110,4 +110,9 @@ std::filesystem::path RegistryFolder();
 // unreadable) is never replaced. False when the file was not written.
 [[nodiscard]] bool FlushRegistry(RegistryRoot root);
 
+// Has the next FlushRegistry of the root keep its file first, as it keeps one that did not load
+// cleanly: for a reader that found a value it could not take as stored, which the flush would
+// otherwise lose.
+void KeepRegistryFileAtNextFlush(RegistryRoot root);
+
 }  // namespace sorna

@@ -57,6 +57,9 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
     EXPECT_EQ(settings.sFontFaceName, u"");
     EXPECT_EQ(settings.sEngDicPath, u"goldendict");
+    // What was no number gives way to the default, and the file it stood in is kept first.
+    settings.SaveSettings();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.bad")));
     // The Windows path that settings of earlier versions hold names no program here.
     folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n");
     EXPECT_EQ(LoadedSettings().sEngDicPath, u"goldendict");
