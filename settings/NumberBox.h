@@ -5,7 +5,7 @@
 
 namespace sorna {
 
-// The numbers a box's arrows step between, both ends included.
+// The numbers a box's arrows step between, or a setting may take, both ends included.
 struct NumberRange {
     int32_t lowest;
     int32_t highest;
