@@ -1,8 +1,11 @@
+#include <algorithm>
+
 #include "resources/DictionaryStrings.h"
 #include "settings/NumberedValues.h"
 #include "settings/RegistryValues.h"
 #include "settings/Settings.h"
 #include "settings/SettingsValues.h"
+#include "settings/UsableSizes.h"
 
 namespace sorna {
 namespace {
@@ -17,6 +20,23 @@ void ReadDword(std::u16string_view name, auto& field) {
 
 bool ReadString(std::u16string_view name, std::u16string& text) {
     return ReadStringValue(kSettingsRoot, kSettingsKey, name, text);
+}
+
+// A size that no screen can use is stored as the nearest one that every screen can, so that the
+// next save writes it; the file it stood in is kept first. How far a margin or the line spacing
+// may reach depends on the page, so only the page's layout holds them to it.
+void BringSizeInRange(int32_t& size, int32_t usable) {
+    if (size != usable) {
+        size = usable;
+        KeepRegistryFileAtNextFlush(kSettingsRoot);
+    }
+}
+
+void BringSizesInRange(Settings& settings) {
+    BringSizeInRange(settings.nFontSize, UsableFontSize(settings.nFontSize));
+    for (int32_t* space : {&settings.nLRSpace, &settings.nTBSpace, &settings.nLineSpace}) {
+        BringSizeInRange(*space, std::max(*space, 0));
+    }
 }
 
 int32_t ReadCount(std::u16string_view name) {
@@ -91,6 +111,7 @@ void Settings::LoadSettings() {
     for (const NamedDwordField& option : kOptionDwords) {
         std::visit([&](auto member) { ReadDword(option.name, this->*member); }, option.field);
     }
+    BringSizesInRange(*this);
     for (int32_t slot = 0; slot < kKeySlotCount; ++slot) {
         ReadDword(SlotValueName(kKeyFunctionPrefix, slot), keyFunctions[slot]);
         ReadDword(SlotValueName(kKeyCodePrefix, slot), keyCodes[slot]);

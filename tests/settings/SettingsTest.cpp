@@ -37,7 +37,7 @@ TEST(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveWritesEveryValue) {
               TempFolder::ReadFile(SORNA_TEST_DATA_DIR "/FirstSave.reg"));
 }
 
-TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
+TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
     RegistryTestFolder folder;
     folder.WriteUserFile(kHeader +
                          "\"bShowProgress\"=dword:00000001\n"
@@ -51,7 +51,7 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     const Settings settings = LoadedSettings();
     EXPECT_EQ(settings.bShowProgress, 1);
     EXPECT_EQ(settings.bBold, 5);
-    EXPECT_EQ(settings.nFontSize, -1);
+    EXPECT_EQ(settings.nFontSize, 5);
     EXPECT_EQ(settings.nLineSpace, 3);  // longer than a DWORD
     EXPECT_EQ(settings.nLRSpace, 4);    // shorter than a DWORD
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
@@ -60,9 +60,15 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     // What was no number gives way to the default, and the file it stood in is kept first.
     settings.SaveSettings();
     EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.bad")));
-    // The Windows path that settings of earlier versions hold names no program here.
-    folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n");
-    EXPECT_EQ(LoadedSettings().sEngDicPath, u"goldendict");
+    // The Windows path that settings of earlier versions hold names no program here. A negative
+    // margin is none, and the file that held it is kept too.
+    folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n" +
+                         "\"nTBSpace\"=dword:ffffffec\n");
+    const Settings again = LoadedSettings();
+    EXPECT_EQ(again.sEngDicPath, u"goldendict");
+    EXPECT_EQ(again.nTBSpace, 0);
+    again.SaveSettings();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.1.bad")));
 }
 
 // Only stored entries below the count load (a shrunken list leaves its old values in the file), and
@@ -115,7 +121,7 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
 TEST(Settings, SavedSettingsComeBackFromTheFileButNoLongerListsThanTheirLimit) {
     RegistryTestFolder folder;
     Settings saved;
-    saved.nLineSpace = -2;
+    saved.nLineSpace = 17;
     saved.clrBkgnd = 0xFFEEDDCC;
     saved.bSmoothScroll = 1;
     saved.keyFunctions = {1, 2, 3, 11, 12, -1};
