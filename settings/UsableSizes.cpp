@@ -5,7 +5,7 @@
 namespace sorna {
 
 int32_t UsableFontSize(int32_t size) {
-    return std::clamp(size, kUsableFontSizes.lowest, kUsableFontSizes.highest);
+    return WithinRange(size, kUsableFontSizes);
 }
 
 NumberRange UsableSpaces(int64_t extent) {
@@ -14,8 +14,7 @@ NumberRange UsableSpaces(int64_t extent) {
 }
 
 int32_t UsableSpace(int32_t space, int64_t extent) {
-    const NumberRange usable = UsableSpaces(extent);
-    return std::clamp(space, usable.lowest, usable.highest);
+    return WithinRange(space, UsableSpaces(extent));
 }
 
 }  // namespace sorna
