@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +22,10 @@ std::u16string SlotValueName(std::u16string_view prefix, int32_t n);
 // 2147483647 costs no more than the stored entries.
 std::vector<int32_t> StoredNumbers(RegistryRoot root, std::u16string_view subkey,
                                    std::u16string_view prefix, int32_t count);
+
+// Deletes the values named NumberedValueName(prefix, n) for each prefix and every n from `from`
+// on: the entries a list no longer holds. Names that only look alike ("RFNAME5") stay.
+void DeleteNumberedValues(RegistryRoot root, std::u16string_view subkey,
+                          std::initializer_list<std::u16string_view> prefixes, size_t from);
 
 }  // namespace sorna

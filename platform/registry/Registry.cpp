@@ -108,6 +108,15 @@ bool RegistryKey::DeleteValue(std::u16string_view name) {
     return node != nullptr && node->DeleteValue(name);
 }
 
+bool RegistryKey::DeleteValues(const std::function<bool(std::u16string_view name)>& unwanted) {
+    RegistryKeyNode* node = access_ == RegistryAccess::Write ? Node() : nullptr;
+    if (node == nullptr) {
+        return false;
+    }
+    node->DeleteValues(unwanted);
+    return true;
+}
+
 std::optional<uint32_t> RegistryKey::QueryDword(std::u16string_view name) const {
     const auto value = QueryValue(name);
     return value ? DwordOfData(value->data) : std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -65,6 +66,9 @@ public:
                                 std::span<const uint8_t> data);
     // False when the value does not exist or the key is read-only or closed.
     [[nodiscard]] bool DeleteValue(std::u16string_view name);
+    // Deletes every value whose name `unwanted` accepts, in one pass however many they are. False
+    // for a read-only or closed key.
+    [[nodiscard]] bool DeleteValues(const std::function<bool(std::u16string_view name)>& unwanted);
 
     // A value of exactly 4 bytes, whatever its type, read as a little-endian DWORD.
     std::optional<uint32_t> QueryDword(std::u16string_view name) const;

@@ -21,9 +21,13 @@ std::u16string PathOf(int n) {
 
 // A load starts from the defaults, whatever the settings held. The file of a first save is
 // compared whole: it pins every value name (spelling included), type, default and the order of
-// writing.
+// writing. Entries stored beyond their lists' counts (0, none being stored) are no entries: the
+// save deletes them.
 TEST(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveWritesEveryValue) {
     RegistryTestFolder folder;
+    folder.WriteUserFile(kHeader +
+                         "\"RFNAME00\"=\"/a\"\n\"RFPOS00\"=dword:00000001\n\"RSEARCH00\"=\"a\"\n" +
+                         "\"BMNAME00\"=\"/a\"\n\"BMPOS00\"=dword:00000001\n\"BMCMT00\"=\"a\"\n");
     Settings settings;
     settings.nFontSize = 40;
     settings.sFontFaceName = u"";
@@ -71,10 +75,10 @@ TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
     EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.1.bad")));
 }
 
-// Only stored entries below the count load (a shrunken list leaves its old values in the file), and
-// only they are visited: a count edited far beyond them must not make the start read billions of
-// values (an unmended loop does not finish within the test's time). Entries without a path, or
-// a bookmark without a label, are dropped.
+// Only stored entries below the count load (a hand-edited file may hold more), and only they are
+// visited: a count edited far beyond them must not make the start read billions of values (an
+// unmended loop does not finish within the test's time). Entries without a path, or a bookmark
+// without a label, are dropped.
 TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
     RegistryTestFolder folder;
     const std::string entries =
