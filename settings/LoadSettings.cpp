@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <limits>
 
+#include "platform/registry/RegistryName.h"
 #include "resources/DictionaryStrings.h"
 #include "settings/NumberedValues.h"
 #include "settings/RegistryValues.h"
@@ -57,19 +59,34 @@ std::u16string ReadNumberedString(std::u16string_view prefix, int32_t n) {
     return text;
 }
 
-// Only entries whose name value is stored are visited, whatever the count claims.
-std::vector<int32_t> StoredEntries(std::u16string_view countName, std::u16string_view prefix) {
-    return StoredNumbers(kSettingsRoot, kSettingsKey, prefix, ReadCount(countName));
+bool IsSettingsKey(std::span<const std::u16string> keyPath) {
+    static const std::vector<std::u16string> settingsPath = SplitKeyPath(kSettingsKey);
+    return std::ranges::equal(keyPath, settingsPath, SameRegistryName);
 }
 
-// The lists with a limit take no more than it, however many a hand-edited file holds: every save
-// writes them whole.
+// A list with a limit takes no entry numbered from it on, however many a hand-edited file holds:
+// the registry passes them over as it reads the file, so that a list grown to hundreds of
+// thousands costs no memory and little time at the start, and the next save's file is without
+// them.
+bool IsEntryPastLimit(std::span<const std::u16string> keyPath, std::u16string_view name) {
+    return (NamesEntryFrom(name, kRecentFilePrefixes, RecentFiles::kLimit) ||
+            NamesEntryFrom(name, kRecentSearchPrefixes, RecentSearches::kLimit)) &&
+           IsSettingsKey(keyPath);
+}
+
+// Only entries whose name value is stored are visited, whatever the count claims, and none from
+// the list's limit on.
+std::vector<int32_t> StoredEntries(std::u16string_view countName, std::u16string_view prefix,
+                                   size_t limit = std::numeric_limits<int32_t>::max()) {
+    const int32_t count = ReadCount(countName);
+    return StoredNumbers(kSettingsRoot, kSettingsKey, prefix,
+                         static_cast<int32_t>(std::min<int64_t>(count, limit)));
+}
+
 void LoadRecentFiles(RecentFiles& recentFiles) {
     recentFiles.ClearRecentFiles();
-    for (const int32_t n : StoredEntries(kRecentFileCountValue, kRecentFileNamePrefix)) {
-        if (recentFiles.Entries().size() == RecentFiles::kLimit) {
-            break;
-        }
+    for (const int32_t n :
+         StoredEntries(kRecentFileCountValue, kRecentFileNamePrefix, RecentFiles::kLimit)) {
         const int32_t position = ReadPosition(kRecentFilePositionPrefix, n);
         std::u16string path = ReadNumberedString(kRecentFileNamePrefix, n);
         if (!path.empty()) {
@@ -92,10 +109,8 @@ void LoadBookmarks(Bookmarks& bookmarks) {
 
 void LoadRecentSearches(RecentSearches& recentSearches) {
     recentSearches.ClearSearches();
-    for (const int32_t n : StoredEntries(kRecentSearchCountValue, kRecentSearchPrefix)) {
-        if (recentSearches.Entries().size() == RecentSearches::kLimit) {
-            break;
-        }
+    for (const int32_t n :
+         StoredEntries(kRecentSearchCountValue, kRecentSearchPrefix, RecentSearches::kLimit)) {
         std::u16string text;
         if (ReadString(NumberedValueName(kRecentSearchPrefix, n), text)) {
             recentSearches.Append(std::move(text));
@@ -106,6 +121,7 @@ void LoadRecentSearches(RecentSearches& recentSearches) {
 }  // namespace
 
 void Settings::LoadSettings() {
+    ReadRegistryRoot(kSettingsRoot, IsEntryPastLimit);
     ApplyDisplayDefaults();
     ApplyKeyDefaults();
     for (const NamedDwordField& option : kOptionDwords) {

@@ -14,7 +14,7 @@ namespace {
 constexpr size_t kMaxDigits = 10;
 
 // The n for which name is NumberedValueName(prefix, n), letter case aside. The digits are
-// looked at first: most names end in none, and the prefix is compared folded.
+// looked at first, as most names end in none.
 std::optional<int32_t> NumberOfName(std::u16string_view name, std::u16string_view prefix) {
     if (name.size() <= prefix.size()) {
         return std::nullopt;
@@ -33,7 +33,7 @@ std::optional<int32_t> NumberOfName(std::u16string_view name, std::u16string_vie
         n = n * 10 + (digit - u'0');
     }
     if (n > std::numeric_limits<int32_t>::max() ||
-        FoldRegistryName(name.substr(0, prefix.size())) != FoldRegistryName(prefix)) {
+        !SameRegistryName(name.substr(0, prefix.size()), prefix)) {
         return std::nullopt;
     }
     return static_cast<int32_t>(n);
@@ -66,18 +66,21 @@ std::vector<int32_t> StoredNumbers(RegistryRoot root, std::u16string_view subkey
     return numbers;
 }
 
+bool NamesEntryFrom(std::u16string_view name, std::span<const std::u16string_view> prefixes,
+                    size_t from) {
+    return std::ranges::any_of(prefixes, [&](std::u16string_view prefix) {
+        const auto number = NumberOfName(name, prefix);
+        return number && static_cast<size_t>(*number) >= from;
+    });
+}
+
 void DeleteNumberedValues(RegistryRoot root, std::u16string_view subkey,
-                          std::initializer_list<std::u16string_view> prefixes, size_t from) {
+                          std::span<const std::u16string_view> prefixes, size_t from) {
     auto key = RegistryKey::Open(root, subkey, RegistryAccess::Write);
-    if (!key) {
-        return;
+    if (key) {
+        static_cast<void>(key->DeleteValues(
+            [&](std::u16string_view name) { return NamesEntryFrom(name, prefixes, from); }));
     }
-    static_cast<void>(key->DeleteValues([&](std::u16string_view name) {
-        return std::ranges::any_of(prefixes, [&](std::u16string_view prefix) {
-            const auto number = NumberOfName(name, prefix);
-            return number && static_cast<size_t>(*number) >= from;
-        });
-    }));
 }
 
 }  // namespace sorna

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +23,13 @@ std::u16string SlotValueName(std::u16string_view prefix, int32_t n);
 std::vector<int32_t> StoredNumbers(RegistryRoot root, std::u16string_view subkey,
                                    std::u16string_view prefix, int32_t count);
 
-// Deletes the values named NumberedValueName(prefix, n) for each prefix and every n from `from`
-// on: the entries a list no longer holds. Names that only look alike ("RFNAME5") stay.
+// Whether name is NumberedValueName(prefix, n), letter case aside, for one of the prefixes and an
+// n from `from` on. Names that only look alike ("RFNAME5", "RFNAME007") are not.
+[[nodiscard]] bool NamesEntryFrom(std::u16string_view name,
+                                  std::span<const std::u16string_view> prefixes, size_t from);
+
+// Deletes the values that NamesEntryFrom names: the entries a list no longer holds.
 void DeleteNumberedValues(RegistryRoot root, std::u16string_view subkey,
-                          std::initializer_list<std::u16string_view> prefixes, size_t from);
+                          std::span<const std::u16string_view> prefixes, size_t from);
 
 }  // namespace sorna

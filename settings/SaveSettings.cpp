@@ -22,7 +22,7 @@ void WriteCount(std::u16string_view name, size_t count) {
 
 // The entries a list holds and no more: those of a list cleared or shrunk since its last save are
 // deleted, so that what the reader was told to forget is gone from the file too.
-void DeleteEntriesFrom(std::initializer_list<std::u16string_view> prefixes, size_t count) {
+void DeleteEntriesFrom(std::span<const std::u16string_view> prefixes, size_t count) {
     DeleteNumberedValues(kSettingsRoot, kSettingsKey, prefixes, count);
 }
 
@@ -34,7 +34,7 @@ void SaveRecentFiles(const RecentFiles& recentFiles) {
         WriteDword(NumberedValueName(kRecentFilePositionPrefix, index), entries[n].position);
         WriteString(NumberedValueName(kRecentFileNamePrefix, index), entries[n].path);
     }
-    DeleteEntriesFrom({kRecentFileNamePrefix, kRecentFilePositionPrefix}, entries.size());
+    DeleteEntriesFrom(kRecentFilePrefixes, entries.size());
 }
 
 void SaveBookmarks(const Bookmarks& bookmarks) {
@@ -46,8 +46,7 @@ void SaveBookmarks(const Bookmarks& bookmarks) {
         WriteString(NumberedValueName(kBookmarkNamePrefix, index), entries[n].path);
         WriteString(NumberedValueName(kBookmarkLabelPrefix, index), entries[n].label);
     }
-    DeleteEntriesFrom({kBookmarkNamePrefix, kBookmarkPositionPrefix, kBookmarkLabelPrefix},
-                      entries.size());
+    DeleteEntriesFrom(kBookmarkPrefixes, entries.size());
 }
 
 void SaveRecentSearches(const RecentSearches& recentSearches) {
@@ -56,7 +55,7 @@ void SaveRecentSearches(const RecentSearches& recentSearches) {
     for (size_t n = 0; n < entries.size(); ++n) {
         WriteString(NumberedValueName(kRecentSearchPrefix, static_cast<int32_t>(n)), entries[n]);
     }
-    DeleteEntriesFrom({kRecentSearchPrefix}, entries.size());
+    DeleteEntriesFrom(kRecentSearchPrefixes, entries.size());
 }
 
 }  // namespace

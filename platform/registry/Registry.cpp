@@ -35,10 +35,10 @@ std::optional<RegistryFileContents>& Slot(RegistryRoot root) {
     return root == HKEY_CURRENT_USER ? State().currentUser : State().localMachine;
 }
 
-RegistryFileContents& Loaded(RegistryRoot root) {
+RegistryFileContents& Loaded(RegistryRoot root, const RegistryValueFilter& unwanted = {}) {
     std::optional<RegistryFileContents>& slot = Slot(root);
     if (!slot) {
-        slot = ReadRegistryFile(RootFile(root), RootName(root));
+        slot = ReadRegistryFile(RootFile(root), RootName(root), unwanted);
     }
     return *slot;
 }
@@ -148,8 +148,10 @@ void LoadRegistry(const std::filesystem::path& folder) {
     state.folderChosen = true;
     state.currentUser.reset();
     state.localMachine.reset();
-    Loaded(HKEY_CURRENT_USER);
-    Loaded(HKEY_LOCAL_MACHINE);
+}
+
+void ReadRegistryRoot(RegistryRoot root, const RegistryValueFilter& unwanted) {
+    Loaded(root, unwanted);
 }
 
 std::filesystem::path RegistryFolder() {

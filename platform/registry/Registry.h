@@ -98,11 +98,21 @@ private:
 // $XDG_CONFIG_HOME/sorna, or ~/.config/sorna when XDG_CONFIG_HOME is unset or not absolute.
 std::filesystem::path DefaultRegistryFolder();
 
-// Points the registry at folder and reads both roots from its files, discarding what was in
-// memory. Without this call the roots are read from DefaultRegistryFolder() on first use.
-// A missing folder or file is an empty root, and so is one that cannot be read; lines that cannot
-// be read are skipped.
+// Points the registry at folder, discarding what was in memory. Each root is read from its file
+// there on its first use; without this call, from DefaultRegistryFolder(). A missing folder or
+// file is an empty root, and so is one that cannot be read; lines that cannot be read are skipped.
 void LoadRegistry(const std::filesystem::path& folder);
+
+// Whether a reader wants a value of a root's file: the path of its key below the root and its
+// name.
+using RegistryValueFilter =
+    std::function<bool(std::span<const std::u16string> keyPath, std::u16string_view name)>;
+
+// Reads the root from its file, unless it is in memory already, without the values `unwanted`
+// names: they are passed over as the file is read and never held, so that a file grown huge with
+// values no reader wants costs little more than its reading. A root in memory stays as it is, so
+// this is for the reader that uses the root first.
+void ReadRegistryRoot(RegistryRoot root, const RegistryValueFilter& unwanted);
 
 // The folder the roots are read from and written to.
 std::filesystem::path RegistryFolder();

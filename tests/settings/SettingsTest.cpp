@@ -77,8 +77,8 @@ TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
 
 // Only stored entries below the count load (a hand-edited file may hold more), and only they are
 // visited: a count edited far beyond them must not make the start read billions of values (an
-// unmended loop does not finish within the test's time). Entries without a path, or a bookmark
-// without a label, are dropped.
+// unmended loop does not finish within the test's time). Entries past a list's limit are not even
+// held in memory. Entries without a path, or a bookmark without a label, are dropped.
 TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
     RegistryTestFolder folder;
     const std::string entries =
@@ -98,7 +98,6 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
         "\"RSEARCH00\"=\"first\"\n\"RSEARCH01\"=hex(1):\n\"RSEARCH02\"=\"third\"\n";
     const HistoryEntry a{u"/books/A.txt", 16, {}};
     const HistoryEntry b{u"/books/B.txt", 0, {}};
-    const HistoryEntry last{u"/books/last.txt", 0, {}};
     const std::vector<HistoryEntry> none, kept = {{u"/books/D.txt", 3, u"kept"}};
     const std::vector<
         std::tuple<std::string, std::vector<HistoryEntry>, std::vector<std::u16string>>>
@@ -107,7 +106,7 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
             {"ffffffff", {}, {}},
             {"80000000", {}, {}},
             {"00000002", {a, b}, {u"first"}},
-            {"7fffffff", {a, b, last}, {u"first", u"third"}},
+            {"7fffffff", {a, b}, {u"first", u"third"}},
         };
     for (const auto& [count, files, searches] : cases) {
         folder.WriteUserFile(kHeader + entries + "\"nRecentFileCount\"=dword:" + count +
@@ -117,6 +116,9 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
         EXPECT_EQ(settings.recentFiles.Entries(), files) << count;
         EXPECT_EQ(settings.recentSearches.Entries(), searches) << count;
         EXPECT_EQ(settings.bookmarks.Entries(), files.empty() ? none : kept) << count;
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, u"SOFTWARE\\QARVEN\\SORNA",
+                                       RegistryAccess::Read)
+                         ->QueryValue(u"RFNAME2147483646"));
     }
 }
 
