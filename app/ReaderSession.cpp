@@ -11,6 +11,7 @@
 #include "resources/AppStrings.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
+#include "settings/UsableSizes.h"
 
 namespace sorna {
 namespace {
@@ -148,9 +149,8 @@ void ReaderSession::UpdateTitle() {
 
 void ReaderSession::ApplySettings() {
     WorkInProgress::Scope applying(work_);
-    view_.SetLineSpacing(settings_.nLineSpace);
-    view_.SetFont(settings_.sFontFaceName, settings_.nFontSize, settings_.bRotate != 0,
-                  settings_.bBold != 0);
+    view_.SetFont(settings_.sFontFaceName, UsableFontSize(settings_.nFontSize),
+                  settings_.bRotate != 0, settings_.bBold != 0);
     view_.SetColors(settings_.clrText, settings_.clrBkgnd);
     view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
     view_.SetReadingAids({settings_.bLineBreakRules != 0, settings_.bJoinLines != 0,
@@ -172,9 +172,12 @@ void ReaderSession::FitTextAreaToPage() {
     // percentage read takes a row of the font's height off its bottom.
     ViewRect area = TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace);
     if (settings_.bShowPercent != 0) {
-        area.bottom = std::max(area.top, area.bottom - std::max(settings_.nFontSize, 0));
+        area.bottom = std::max(area.top, area.bottom - UsableFontSize(settings_.nFontSize));
     }
     view_.SetTextArea(area, settings_.bLeftScroolbar != 0);
+    // Rows stack down the area, or across it when turned.
+    const int64_t stack = settings_.bRotate != 0 ? area.Width() : area.Height();
+    view_.SetLineSpacing(UsableSpace(settings_.nLineSpace, stack));
 }
 
 void ReaderSession::UpdateLayout() {

@@ -59,7 +59,8 @@ public:
     // Hands the settings to the view and lays the text out again where they change the lines,
     // staying at the same reading position.
     void ApplySettings();
-    // Sets the view's text area from the page as it is now, with its margins.
+    // Sets the view's text area from the page as it is now, with its margins, and the line
+    // spacing as far as the area leaves room for it.
     void FitTextAreaToPage();
     // Sets the text area as above; lays out again when it changes the lines.
     void UpdateLayout();

@@ -28,6 +28,10 @@ int32_t ParseNumberBox(std::u16string_view text) {
                : static_cast<int32_t>(value);
 }
 
+int32_t WithinRange(int32_t number, NumberRange range) {
+    return std::clamp(number, range.lowest, range.highest);
+}
+
 int32_t StepNumberBox(int32_t value, int32_t step, NumberRange range) {
     return static_cast<int32_t>(
         std::clamp(int64_t{value} + step, int64_t{range.lowest}, int64_t{range.highest}));

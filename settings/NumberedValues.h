@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +22,14 @@ std::u16string SlotValueName(std::u16string_view prefix, int32_t n);
 // 2147483647 costs no more than the stored entries.
 std::vector<int32_t> StoredNumbers(RegistryRoot root, std::u16string_view subkey,
                                    std::u16string_view prefix, int32_t count);
+
+// Whether name is NumberedValueName(prefix, n), letter case aside, for one of the prefixes and an
+// n from `from` on. Names that only look alike ("RFNAME5", "RFNAME007") are not.
+[[nodiscard]] bool NamesEntryFrom(std::u16string_view name,
+                                  std::span<const std::u16string_view> prefixes, size_t from);
+
+// Deletes the values that NamesEntryFrom names: the entries a list no longer holds.
+void DeleteNumberedValues(RegistryRoot root, std::u16string_view subkey,
+                          std::span<const std::u16string_view> prefixes, size_t from);
 
 }  // namespace sorna

@@ -1,5 +1,7 @@
 #include "settings/RegistryValues.h"
 
+#include "platform/registry/RegistryData.h"
+
 namespace sorna {
 namespace {
 
@@ -10,24 +12,29 @@ std::optional<RegistryKey> OpenForWriting(RegistryRoot root, std::u16string_view
 
 }  // namespace
 
-bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
-                    uint32_t& field, uint32_t defaultValue) {
+DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                         uint32_t& field, uint32_t defaultValue) {
     field = defaultValue;
     const auto key = RegistryKey::Open(root, subkey, RegistryAccess::Read);
+    const auto value = key ? key->QueryValue(name) : std::nullopt;
+    if (!value) {
+        return DwordRead::Missing;
+    }
     // A value of any other size keeps the default: a longer one does not fit, and a shorter one
     // would leave some bytes of the default standing.
-    const auto value = key ? key->QueryDword(name) : std::nullopt;
-    if (!value) {
-        return false;
+    const auto number = DwordOfData(value->data);
+    if (!number) {
+        return DwordRead::NoDword;
     }
-    field = *value;
-    return true;
+    field = *number;
+    return DwordRead::Read;
 }
 
-bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
-                    int32_t& field, int32_t defaultValue) {
+DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                         int32_t& field, int32_t defaultValue) {
     uint32_t bits = 0;
-    const bool read = ReadDwordValue(root, subkey, name, bits, static_cast<uint32_t>(defaultValue));
+    const DwordRead read =
+        ReadDwordValue(root, subkey, name, bits, static_cast<uint32_t>(defaultValue));
     field = static_cast<int32_t>(bits);
     return read;
 }

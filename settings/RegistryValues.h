@@ -11,12 +11,15 @@ namespace sorna {
 // One value each, opening and closing the key for every call. Failures are silent beyond the
 // returned flag.
 
+// What a read of a number found: the number, nothing, or a value of another size.
+enum class DwordRead { Read, Missing, NoDword };
+
 // Stores defaultValue in field, then the value if it holds exactly 4 bytes (of any type). The
-// reads leave a usable field either way, so their flags may go unread.
-bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
-                    uint32_t& field, uint32_t defaultValue);
-bool ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
-                    int32_t& field, int32_t defaultValue);
+// reads leave a usable field either way.
+DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                         uint32_t& field, uint32_t defaultValue);
+DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                         int32_t& field, int32_t defaultValue);
 
 // Assigns the value's text up to its first NUL; leaves text alone when the key or the value is
 // missing or the value holds no bytes.

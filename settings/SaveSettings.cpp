@@ -20,7 +20,12 @@ void WriteCount(std::u16string_view name, size_t count) {
     WriteDword(name, static_cast<uint32_t>(count));
 }
 
-// Values above a shrunken list's new count stay behind: the next load reads only up to the count.
+// The entries a list holds and no more: those of a list cleared or shrunk since its last save are
+// deleted, so that what the reader was told to forget is gone from the file too.
+void DeleteEntriesFrom(std::span<const std::u16string_view> prefixes, size_t count) {
+    DeleteNumberedValues(kSettingsRoot, kSettingsKey, prefixes, count);
+}
+
 void SaveRecentFiles(const RecentFiles& recentFiles) {
     const auto& entries = recentFiles.Entries();
     WriteCount(kRecentFileCountValue, entries.size());
@@ -29,6 +34,7 @@ void SaveRecentFiles(const RecentFiles& recentFiles) {
         WriteDword(NumberedValueName(kRecentFilePositionPrefix, index), entries[n].position);
         WriteString(NumberedValueName(kRecentFileNamePrefix, index), entries[n].path);
     }
+    DeleteEntriesFrom(kRecentFilePrefixes, entries.size());
 }
 
 void SaveBookmarks(const Bookmarks& bookmarks) {
@@ -40,6 +46,7 @@ void SaveBookmarks(const Bookmarks& bookmarks) {
         WriteString(NumberedValueName(kBookmarkNamePrefix, index), entries[n].path);
         WriteString(NumberedValueName(kBookmarkLabelPrefix, index), entries[n].label);
     }
+    DeleteEntriesFrom(kBookmarkPrefixes, entries.size());
 }
 
 void SaveRecentSearches(const RecentSearches& recentSearches) {
@@ -48,6 +55,7 @@ void SaveRecentSearches(const RecentSearches& recentSearches) {
     for (size_t n = 0; n < entries.size(); ++n) {
         WriteString(NumberedValueName(kRecentSearchPrefix, static_cast<int32_t>(n)), entries[n]);
     }
+    DeleteEntriesFrom(kRecentSearchPrefixes, entries.size());
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ public:
     void ApplyDisplayDefaults();
     // No function on any slot, and the key codes 0xC1-0xC6.
     void ApplyKeyDefaults();
-    // Defaults, then every value and list stored in the registry. Never fails visibly.
+    // Defaults, then every value and list stored in the registry, with a font size or a negative
+    // margin or line spacing that no screen can use brought within range. Never fails visibly.
     void LoadSettings();
     // Writes every value and list and flushes the root to disk. Never fails visibly.
     void SaveSettings() const;

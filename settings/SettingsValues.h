@@ -65,4 +65,11 @@ inline constexpr std::u16string_view kBookmarkLabelPrefix = u"BMCMT";
 inline constexpr std::u16string_view kRecentSearchCountValue = u"nRecentSearchCount";
 inline constexpr std::u16string_view kRecentSearchPrefix = u"RSEARCH";
 
+// Every value of an entry, by list.
+inline constexpr std::u16string_view kRecentFilePrefixes[] = {kRecentFileNamePrefix,
+                                                              kRecentFilePositionPrefix};
+inline constexpr std::u16string_view kBookmarkPrefixes[] = {
+    kBookmarkNamePrefix, kBookmarkPositionPrefix, kBookmarkLabelPrefix};
+inline constexpr std::u16string_view kRecentSearchPrefixes[] = {kRecentSearchPrefix};
+
 }  // namespace sorna

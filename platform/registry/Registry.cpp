@@ -35,10 +35,10 @@ std::optional<RegistryFileContents>& Slot(RegistryRoot root) {
     return root == HKEY_CURRENT_USER ? State().currentUser : State().localMachine;
 }
 
-RegistryFileContents& Loaded(RegistryRoot root) {
+RegistryFileContents& Loaded(RegistryRoot root, const RegistryValueFilter& unwanted = {}) {
     std::optional<RegistryFileContents>& slot = Slot(root);
     if (!slot) {
-        slot = ReadRegistryFile(RootFile(root), RootName(root));
+        slot = ReadRegistryFile(RootFile(root), RootName(root), unwanted);
     }
     return *slot;
 }
@@ -108,6 +108,15 @@ bool RegistryKey::DeleteValue(std::u16string_view name) {
     return node != nullptr && node->DeleteValue(name);
 }
 
+bool RegistryKey::DeleteValues(const std::function<bool(std::u16string_view name)>& unwanted) {
+    RegistryKeyNode* node = access_ == RegistryAccess::Write ? Node() : nullptr;
+    if (node == nullptr) {
+        return false;
+    }
+    node->DeleteValues(unwanted);
+    return true;
+}
+
 std::optional<uint32_t> RegistryKey::QueryDword(std::u16string_view name) const {
     const auto value = QueryValue(name);
     return value ? DwordOfData(value->data) : std::nullopt;
@@ -139,8 +148,10 @@ void LoadRegistry(const std::filesystem::path& folder) {
     state.folderChosen = true;
     state.currentUser.reset();
     state.localMachine.reset();
-    Loaded(HKEY_CURRENT_USER);
-    Loaded(HKEY_LOCAL_MACHINE);
+}
+
+void ReadRegistryRoot(RegistryRoot root, const RegistryValueFilter& unwanted) {
+    Loaded(root, unwanted);
 }
 
 std::filesystem::path RegistryFolder() {
@@ -165,6 +176,10 @@ bool FlushRegistry(RegistryRoot root) {
         contents.mustKeepOldFile = false;
     }
     return ReplaceRegistryFile(file, WriteRegistryText(contents.root));
+}
+
+void KeepRegistryFileAtNextFlush(RegistryRoot root) {
+    Loaded(root).mustKeepOldFile = true;
 }
 
 }  // namespace sorna

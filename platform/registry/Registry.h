@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -65,6 +66,9 @@ public:
                                 std::span<const uint8_t> data);
     // False when the value does not exist or the key is read-only or closed.
     [[nodiscard]] bool DeleteValue(std::u16string_view name);
+    // Deletes every value whose name `unwanted` accepts, in one pass however many they are. False
+    // for a read-only or closed key.
+    [[nodiscard]] bool DeleteValues(const std::function<bool(std::u16string_view name)>& unwanted);
 
     // A value of exactly 4 bytes, whatever its type, read as a little-endian DWORD.
     std::optional<uint32_t> QueryDword(std::u16string_view name) const;
@@ -94,11 +98,21 @@ private:
 // $XDG_CONFIG_HOME/sorna, or ~/.config/sorna when XDG_CONFIG_HOME is unset or not absolute.
 std::filesystem::path DefaultRegistryFolder();
 
-// Points the registry at folder and reads both roots from its files, discarding what was in
-// memory. Without this call the roots are read from DefaultRegistryFolder() on first use.
-// A missing folder or file is an empty root, and so is one that cannot be read; lines that cannot
-// be read are skipped.
+// Points the registry at folder, discarding what was in memory. Each root is read from its file
+// there on its first use; without this call, from DefaultRegistryFolder(). A missing folder or
+// file is an empty root, and so is one that cannot be read; lines that cannot be read are skipped.
 void LoadRegistry(const std::filesystem::path& folder);
+
+// Whether a reader wants a value of a root's file: the path of its key below the root and its
+// name.
+using RegistryValueFilter =
+    std::function<bool(std::span<const std::u16string> keyPath, std::u16string_view name)>;
+
+// Reads the root from its file, unless it is in memory already, without the values `unwanted`
+// names: they are passed over as the file is read and never held, so that a file grown huge with
+// values no reader wants costs little more than its reading. A root in memory stays as it is, so
+// this is for the reader that uses the root first.
+void ReadRegistryRoot(RegistryRoot root, const RegistryValueFilter& unwanted);
 
 // The folder the roots are read from and written to.
 std::filesystem::path RegistryFolder();
@@ -109,5 +123,10 @@ std::filesystem::path RegistryFolder();
 // with a ".bad" suffix. A file that could not be read at all (no regular file, over 64 MiB,
 // unreadable) is never replaced. False when the file was not written.
 [[nodiscard]] bool FlushRegistry(RegistryRoot root);
+
+// Has the next FlushRegistry of the root keep its file first, as it keeps one that did not load
+// cleanly: for a reader that found a value it could not take as stored, which the flush would
+// otherwise lose.
+void KeepRegistryFileAtNextFlush(RegistryRoot root);
 
 }  // namespace sorna

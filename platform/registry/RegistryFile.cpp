@@ -182,7 +182,8 @@ std::filesystem::path KeptCopyName(const std::filesystem::path& file, int attemp
 }  // namespace
 
 RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
-                                      std::u16string_view rootName) {
+                                      std::u16string_view rootName,
+                                      const RegistryValueFilter& unwanted) {
     RegistryFileContents contents{RegistryKeyNode(std::u16string(rootName))};
     std::string text;
     switch (ReadWholeFile(file, text)) {
@@ -192,7 +193,7 @@ RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
             contents.mustLeaveOldFile = true;
             break;
         case ReadResult::Read:
-            contents.mustKeepOldFile = !ParseRegistryText(text, contents.root);
+            contents.mustKeepOldFile = !ParseRegistryText(text, contents.root, unwanted);
             break;
     }
     return contents;

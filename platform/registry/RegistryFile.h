@@ -16,10 +16,11 @@ struct RegistryFileContents {
     bool mustLeaveOldFile = false;
 };
 
-// Reads the file of the root named rootName. A missing folder or file gives an empty root, and so
-// does one that cannot be read.
+// Reads the file of the root named rootName, without the values `unwanted` names. A missing folder
+// or file gives an empty root, and so does one that cannot be read.
 RegistryFileContents ReadRegistryFile(const std::filesystem::path& file,
-                                      std::u16string_view rootName);
+                                      std::u16string_view rootName,
+                                      const RegistryValueFilter& unwanted);
 
 // Keeps file (where its links lead) beside itself under the first free name of file.bad,
 // file.1.bad, file.2.bad, ... True when it was kept, or when there is no file to keep.

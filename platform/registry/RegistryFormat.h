@@ -21,8 +21,10 @@ inline constexpr std::string_view kRegistryFileHeader = "Windows Registry Editor
 // Reads text into root, whose name is the root's ("HKEY_CURRENT_USER"). The text is UTF-8, or
 // UTF-16LE after the mark FF FE as the registry editor of Windows exports it. A line that cannot be
 // read is skipped, and so are the values under a section that cannot be read or names another
-// root. True when every line was understood and the header came first.
-[[nodiscard]] bool ParseRegistryText(std::string_view text, RegistryKeyNode& root);
+// root. Values that `unwanted` names are passed over, their data unread. True when every line was
+// understood and the header came first.
+[[nodiscard]] bool ParseRegistryText(std::string_view text, RegistryKeyNode& root,
+                                     const RegistryValueFilter& unwanted = {});
 
 // The text of root and every key below it, in a form ParseRegistryText reads back exactly.
 std::string WriteRegistryText(const RegistryKeyNode& root);

@@ -1,5 +1,7 @@
 #include "platform/registry/RegistryKeyNode.h"
 
+#include <algorithm>
+
 #include "platform/registry/RegistryName.h"
 
 namespace sorna {
@@ -49,15 +51,41 @@ bool RegistryKeyNode::DeleteValue(std::u16string_view name) {
     if (found == valueIndex_.end()) {
         return false;
     }
-    const size_t place = found->second;
-    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(place));
-    valueIndex_.erase(found);
-    for (auto& entry : valueIndex_) {
-        if (entry.second > place) {
-            --entry.second;
-        }
-    }
+    std::vector<bool> doomed(values_.size());
+    doomed[found->second] = true;
+    Erase(doomed);
     return true;
+}
+
+void RegistryKeyNode::DeleteValues(const std::function<bool(std::u16string_view name)>& unwanted) {
+    std::vector<bool> doomed(values_.size());
+    for (size_t place = 0; place < values_.size(); ++place) {
+        doomed[place] = unwanted(values_[place].name);
+    }
+    Erase(doomed);
+}
+
+void RegistryKeyNode::Erase(const std::vector<bool>& doomed) {
+    if (std::ranges::find(doomed, true) == doomed.end()) {
+        return;  // as every save finds, once the lists' tails are gone
+    }
+    constexpr size_t kGone = SIZE_MAX;
+    std::vector<size_t> newPlaces(values_.size(), kGone);
+    size_t kept = 0;
+    for (size_t place = 0; place < values_.size(); ++place) {
+        if (doomed[place]) {
+            continue;
+        }
+        if (kept != place) {
+            values_[kept] = std::move(values_[place]);
+        }
+        newPlaces[place] = kept++;
+    }
+    values_.resize(kept);
+    for (auto entry = valueIndex_.begin(); entry != valueIndex_.end();) {
+        entry->second = newPlaces[entry->second];
+        entry = entry->second == kGone ? valueIndex_.erase(entry) : std::next(entry);
+    }
 }
 
 }  // namespace sorna

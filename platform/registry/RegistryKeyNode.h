@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -34,6 +35,8 @@ public:
     // An existing value keeps its place and the case of its name.
     void SetValue(std::u16string_view name, RegistryValue value);
     [[nodiscard]] bool DeleteValue(std::u16string_view name);
+    // Deletes every value whose name `unwanted` accepts, in one pass however many they are.
+    void DeleteValues(const std::function<bool(std::u16string_view name)>& unwanted);
 
     const std::vector<NamedRegistryValue>& Values() const { return values_; }
     const std::map<std::u16string, std::unique_ptr<RegistryKeyNode>>& Subkeys() const {
@@ -41,6 +44,9 @@ public:
     }
 
 private:
+    // Deletes the values at the places marked, keeping the order of the others.
+    void Erase(const std::vector<bool>& doomed);
+
     std::u16string name_;
     std::vector<NamedRegistryValue> values_;
     std::unordered_map<std::u16string, size_t> valueIndex_;  // folded name -> place in values_

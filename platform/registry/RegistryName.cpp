@@ -3,6 +3,8 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
+#include <algorithm>
+
 #include "platform/Utf8Text.h"
 
 namespace sorna {
@@ -30,6 +32,10 @@ std::u16string FoldRegistryName(std::u16string_view name) {
         unit = FoldUnit(unit);
     }
     return folded;
+}
+
+bool SameRegistryName(std::u16string_view a, std::u16string_view b) {
+    return std::ranges::equal(a, b, {}, FoldUnit, FoldUnit);
 }
 
 std::vector<std::u16string> SplitKeyPath(std::u16string_view path) {

@@ -11,6 +11,9 @@ namespace sorna {
 // "SOFTWARE" and "software" name the same key while each keeps the case it was stored with.
 std::u16string FoldRegistryName(std::u16string_view name);
 
+// Whether two names fold alike, without building either folded form.
+[[nodiscard]] bool SameRegistryName(std::u16string_view a, std::u16string_view b);
+
 // The sub-key names of a backslash-separated key path. Empty names (from doubled, leading or
 // trailing backslashes) are dropped, so the empty path names the root itself.
 std::vector<std::u16string> SplitKeyPath(std::u16string_view path);

@@ -138,7 +138,8 @@ std::optional<QuotedText> ParseQuoted(std::string_view line) {
 
 class Parser {
 public:
-    Parser(std::string_view text, RegistryKeyNode& root) : lines_(SplitLines(text)), root_(root) {}
+    Parser(std::string_view text, RegistryKeyNode& root, const RegistryValueFilter& unwanted)
+        : lines_(SplitLines(text)), root_(root), unwanted_(unwanted) {}
 
     bool Run() {
         bool clean = true;
@@ -191,6 +192,7 @@ private:
             return false;
         }
         section_ = &root_.CreatePath(keyPath);
+        sectionPath_.assign(keyPath.begin(), keyPath.end());
         return true;
     }
 
@@ -209,12 +211,23 @@ private:
         if (section_ == nullptr || rest.empty() || rest.front() != '=') {
             return false;
         }
+        if (unwanted_ && unwanted_(sectionPath_, name)) {
+            SkipContinuations(line);
+            return true;
+        }
         auto value = ParseData(TrimBlanks(rest.substr(1)));
         if (!value) {
             return false;
         }
         section_->SetValue(name, std::move(*value));
         return true;
+    }
+
+    // The lines an unwanted value's byte list goes on in, passed over as unread as its first.
+    void SkipContinuations(std::string_view line) {
+        while (line.ends_with('\\') && next_ < lines_.size() && IsHexContinuation(lines_[next_])) {
+            line = TrimBlanks(lines_[next_++]);
+        }
     }
 
     std::optional<RegistryValue> ParseData(std::string_view data) {
@@ -281,21 +294,24 @@ private:
     std::vector<std::string_view> lines_;
     size_t next_ = 0;
     RegistryKeyNode& root_;
+    const RegistryValueFilter& unwanted_;
     RegistryKeyNode* section_ = nullptr;
+    std::vector<std::u16string> sectionPath_;  // below the root
 };
 
 }  // namespace
 
-bool ParseRegistryText(std::string_view text, RegistryKeyNode& root) {
+bool ParseRegistryText(std::string_view text, RegistryKeyNode& root,
+                       const RegistryValueFilter& unwanted) {
     if (text.starts_with(kUtf16Mark)) {
         bool exact = false;
         const std::string utf8 = Utf8OfUtf16(text.substr(kUtf16Mark.size()), exact);
-        return Parser(utf8, root).Run() && exact;
+        return Parser(utf8, root, unwanted).Run() && exact;
     }
     if (text.starts_with(kUtf8Mark)) {
         text.remove_prefix(kUtf8Mark.size());
     }
-    return Parser(text, root).Run();
+    return Parser(text, root, unwanted).Run();
 }
 
 }  // namespace sorna

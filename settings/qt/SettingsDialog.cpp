@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,6 +20,7 @@
 #include "resources/DialogStrings.h"
 #include "resources/Format.h"
 #include "resources/SettingsStrings.h"
+#include "settings/UsableSizes.h"
 #include "settings/qt/ColourSwatch.h"
 #include "settings/qt/KeyboardDialog.h"
 #include "settings/qt/UpDownArrows.h"
@@ -30,6 +32,7 @@ namespace {
 constexpr NumberRange kSpacingRange{0, 20};
 constexpr NumberRange kFontSizeRange{5, 40};
 constexpr NumberRange kSharedLinesRange{0, 9};
+constexpr NumberRange kAnyNumber{INT32_MIN, INT32_MAX};
 // Auto-scroll speeds offered: 20 up to 140 in steps of 10.
 constexpr int32_t kFirstSpeed = 20;
 constexpr int32_t kLastSpeed = 140;
@@ -109,19 +112,24 @@ SettingsDialog::SettingsDialog(QWidget& owner, Settings& settings)
     ShowValues();
 }
 
+// No page is larger than the screen, so a margin or line spacing that a third of the screen
+// cannot take is never usable; the page in use may take less.
 void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
+    const QSize screenSize = screen()->size();
     QHBoxLayout* row = AddRow(layout);
     AddNumberBox(*row, kTopBottomLabel, kIdTopBottomMargin, kIdTopBottomMarginArrows, kSpacingRange,
-                 &Settings::nTBSpace);
+                 &Settings::nTBSpace, UsableSpaces(screenSize.height()));
     AddNumberBox(*row, kLeftRightLabel, kIdLeftRightMargin, kIdLeftRightMarginArrows, kSpacingRange,
-                 &Settings::nLRSpace);
+                 &Settings::nLRSpace, UsableSpaces(screenSize.width()));
     // A phone's screen is too narrow for three boxes side by side.
     if (OnPocketScreen(*this)) {
         row->addStretch();
         row = AddRow(layout);
     }
+    // Rows stack down the page, or across it when turned: the spacing may take a third of either.
     AddNumberBox(*row, kLineGapLabel, kIdLineGap, kIdLineGapArrows, kSpacingRange,
-                 &Settings::nLineSpace);
+                 &Settings::nLineSpace,
+                 UsableSpaces(std::max(screenSize.width(), screenSize.height())));
     row->addStretch();
 }
 
@@ -132,7 +140,7 @@ void SettingsDialog::AddFontRow(QBoxLayout& layout) {
     fontList_->setObjectName(ControlName(kIdFontList));
     row->addWidget(fontList_, 1);
     AddNumberBox(*row, kFontSizeLabel, kIdFontSize, kIdFontSizeArrows, kFontSizeRange,
-                 &Settings::nFontSize);
+                 &Settings::nFontSize, kUsableFontSizes);
     row->addWidget(AddCheck(kBoldCheck, kIdBold, &Settings::bBold));
 }
 
@@ -149,7 +157,7 @@ void SettingsDialog::AddLineStartRow(QBoxLayout& layout) {
         AddCheck(kNoLineStartSpaceCheck, kIdNoLineStartSpace, &Settings::bRemoveLineStartSpace));
     row->addStretch();
     AddNumberBox(*row, kSharedLinesLabel, kIdSharedLines, kIdSharedLinesArrows, kSharedLinesRange,
-                 &Settings::nShareLine);
+                 &Settings::nShareLine, kAnyNumber);
 }
 
 void SettingsDialog::AddDictionaryRows(QBoxLayout& layout) {
@@ -191,12 +199,13 @@ void SettingsDialog::AddButtonRows(QBoxLayout& layout) {
 }
 
 void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlId boxId,
-                                  ControlId arrowsId, NumberRange range, int32_t Settings::*field) {
+                                  ControlId arrowsId, NumberRange range, int32_t Settings::*field,
+                                  NumberRange usable) {
     AddLabel(row, label);
     QLineEdit* box = MakeNumberEdit(*this, ControlName(boxId));
     row.addWidget(box);
     row.addWidget(new UpDownArrows(*this, ControlName(arrowsId), *box, range));
-    numbers_.push_back({box, field});
+    numbers_.push_back({box, field, usable});
 }
 
 QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, ControlId id,
@@ -232,7 +241,7 @@ void SettingsDialog::FillSpeedList() {
 
 void SettingsDialog::ShowValues() {
     for (const NumberBinding& number : numbers_) {
-        number.box->setText(QString::number(settings_.*number.field));
+        number.box->setText(QString::number(WithinRange(settings_.*number.field, number.usable)));
     }
     for (const CheckBinding& check : checks_) {
         check.box->setChecked(settings_.*check.field != 0);
@@ -276,7 +285,8 @@ void SettingsDialog::ResetPressed() {
 // has the Korean family standing in for it, is kept rather than lost.
 void SettingsDialog::accept() {
     for (const NumberBinding& number : numbers_) {
-        settings_.*number.field = ParseNumberBox(number.box->text().toStdU16String());
+        settings_.*number.field =
+            WithinRange(ParseNumberBox(number.box->text().toStdU16String()), number.usable);
     }
     for (const CheckBinding& check : checks_) {
         settings_.*check.field = check.box->isChecked() ? 1 : 0;

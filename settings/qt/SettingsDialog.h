@@ -31,6 +31,7 @@ private:
     struct NumberBinding {
         QLineEdit* box;
         int32_t Settings::*field;
+        NumberRange usable;  // what the box shows and stores a number within
     };
     struct CheckBinding {
         QCheckBox* box;
@@ -45,7 +46,8 @@ private:
     void AddScrollRows(QBoxLayout& layout);
     void AddButtonRows(QBoxLayout& layout);
     void AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlId boxId,
-                      ControlId arrowsId, NumberRange range, int32_t Settings::*field);
+                      ControlId arrowsId, NumberRange range, int32_t Settings::*field,
+                      NumberRange usable);
     QCheckBox* AddCheck(std::u16string_view text, ControlId id, int32_t Settings::*field);
     ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, ControlId id,
                             uint32_t Settings::*field);

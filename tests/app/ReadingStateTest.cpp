@@ -16,6 +16,15 @@ TEST_F(ReadingState, NewSettingsKeepThePlaceWhereTheReopenedFileWasLeft) {
     session.ApplySettings();
     EXPECT_EQ(session.View().Font().size, 24);
     EXPECT_EQ(session.View().FindLine(20000), TopLine());
+    // Hand-edited sizes count only as far as they leave a readable page, 292 pixels high here.
+    for (const auto [size, spacing, usedSize, lineHeight] :
+         {std::array{10000, 100000, 200, 16 + 292 / 3}, std::array{-1, -20, 5, 16}}) {
+        settings.nFontSize = size;
+        settings.nLineSpace = spacing;
+        session.ApplySettings();
+        EXPECT_EQ(session.View().Font().size, usedSize);
+        EXPECT_EQ(session.View().LineHeight(), lineHeight);
+    }
 }
 
 // The end-to-end tests see the reading position saved at the close and found at the next start.

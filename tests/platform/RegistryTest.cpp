@@ -156,6 +156,20 @@ TEST(RegistryFile, AHandEditedFileLoadsWhatCanBeReadAndIsKeptBeforeItIsReplaced)
     EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.2.bad")));
 }
 
+// What the first reader does not want is never held; a byte list's further lines go with it.
+TEST(RegistryFile, UnwantedValuesArePassedOverAsTheFileIsRead) {
+    RegistryTestFolder folder;
+    folder.WriteUserFile(
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\k]\n"
+        "\"a\"=hex:01,\\\n  02\n\"b\"=dword:00000001\n");
+    ReadRegistryRoot(HKEY_CURRENT_USER, [](auto keyPath, std::u16string_view name) {
+        return keyPath.size() == 1 && name == u"a";
+    });
+    EXPECT_EQ(UserKey(u"k").ValueNames(), std::vector<std::u16string>{u"b"});
+    ASSERT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("user.reg.bad")));  // it read cleanly
+}
+
 TEST(RegistryFile, EveryValueRoundTripsExactly) {
     RegistryTestFolder folder;
     const std::vector<std::pair<std::u16string, RegistryValue>> values = {

@@ -65,7 +65,7 @@ protected:
     }
 };
 
-TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
+TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeepToTheirRange) {
     settings.sFontFaceName = u"nanumgothic";  // an installed face in other letter case
     Open();
     auto& fonts = Find<QComboBox>(kIdFontList);
@@ -77,9 +77,10 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
         EXPECT_EQ(QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0), family);
     }
     fonts.setCurrentText(QStringLiteral("DejaVu Serif"));
-    Type(kIdFontSize, QStringLiteral("9x9"));  // the box takes digits only
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("99"));
+    Type(kIdFontSize, QStringLiteral("9x99"));  // the box takes digits only
+    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("999"));
     Type(kIdTopBottomMargin, QString());
+    Type(kIdLeftRightMargin, QStringLiteral("9999"));  // a third of the 800 pixels of the screen
     Type(kIdSharedLines, QStringLiteral("38"));
     // 38 is beyond 0..9.
     QTest::mouseClick(Find<QWidget>(kIdSharedLinesArrows).findChild<QToolButton*>("up"),
@@ -96,8 +97,9 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedWhileTheArrowsKeepToTheirRange) {
     dialog->show();
     Click(kIdOk);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(settings.nFontSize, 99);
+    EXPECT_EQ(settings.nFontSize, 200);
     EXPECT_EQ(settings.nTBSpace, 0);
+    EXPECT_EQ(settings.nLRSpace, 266);
     EXPECT_EQ(settings.nShareLine, 9);
     EXPECT_EQ(settings.bSmoothScroll, 1);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);

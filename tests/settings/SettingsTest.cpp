@@ -21,9 +21,13 @@ std::u16string PathOf(int n) {
 
 // A load starts from the defaults, whatever the settings held. The file of a first save is
 // compared whole: it pins every value name (spelling included), type, default and the order of
-// writing.
+// writing. Entries stored beyond their lists' counts (0, none being stored) are no entries: the
+// save deletes them.
 TEST(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveWritesEveryValue) {
     RegistryTestFolder folder;
+    folder.WriteUserFile(kHeader +
+                         "\"RFNAME00\"=\"/a\"\n\"RFPOS00\"=dword:00000001\n\"RSEARCH00\"=\"a\"\n" +
+                         "\"BMNAME00\"=\"/a\"\n\"BMPOS00\"=dword:00000001\n\"BMCMT00\"=\"a\"\n");
     Settings settings;
     settings.nFontSize = 40;
     settings.sFontFaceName = u"";
@@ -37,7 +41,7 @@ TEST(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveWritesEveryValue) {
               TempFolder::ReadFile(SORNA_TEST_DATA_DIR "/FirstSave.reg"));
 }
 
-TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
+TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
     RegistryTestFolder folder;
     folder.WriteUserFile(kHeader +
                          "\"bShowProgress\"=dword:00000001\n"
@@ -51,21 +55,30 @@ TEST(Settings, HandEditedValuesAreTakenUncheckedUnlessTheyAreNoDword) {
     const Settings settings = LoadedSettings();
     EXPECT_EQ(settings.bShowProgress, 1);
     EXPECT_EQ(settings.bBold, 5);
-    EXPECT_EQ(settings.nFontSize, -1);
+    EXPECT_EQ(settings.nFontSize, 5);
     EXPECT_EQ(settings.nLineSpace, 3);  // longer than a DWORD
     EXPECT_EQ(settings.nLRSpace, 4);    // shorter than a DWORD
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
     EXPECT_EQ(settings.sFontFaceName, u"");
     EXPECT_EQ(settings.sEngDicPath, u"goldendict");
-    // A Windows path that stored settings may hold names no program here.
-    folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n");
-    EXPECT_EQ(LoadedSettings().sEngDicPath, u"goldendict");
+    // What was no number gives way to the default, and the file it stood in is kept first.
+    settings.SaveSettings();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.bad")));
+    // A Windows path that stored settings may hold names no program here. A negative margin is
+    // none, and the file that held it is kept too.
+    folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n" +
+                         "\"nTBSpace\"=dword:ffffffec\n");
+    const Settings again = LoadedSettings();
+    EXPECT_EQ(again.sEngDicPath, u"goldendict");
+    EXPECT_EQ(again.nTBSpace, 0);
+    again.SaveSettings();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.1.bad")));
 }
 
-// Only stored entries below the count load (a shrunken list leaves its old values in the file), and
-// only they are visited: a count edited far beyond them must not make the start read billions of
-// values (an unmended loop does not finish within the test's time). Entries without a path, or
-// a bookmark without a label, are dropped.
+// Only stored entries below the count load (a hand-edited file may hold more), and only they are
+// visited: a count edited far beyond them must not make the start read billions of values (an
+// unmended loop does not finish within the test's time). Entries past a list's limit are not even
+// held in memory. Entries without a path, or a bookmark without a label, are dropped.
 TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
     RegistryTestFolder folder;
     const std::string entries =
@@ -85,7 +98,6 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
         "\"RSEARCH00\"=\"first\"\n\"RSEARCH01\"=hex(1):\n\"RSEARCH02\"=\"third\"\n";
     const HistoryEntry a{u"/books/A.txt", 16, {}};
     const HistoryEntry b{u"/books/B.txt", 0, {}};
-    const HistoryEntry last{u"/books/last.txt", 0, {}};
     const std::vector<HistoryEntry> none, kept = {{u"/books/D.txt", 3, u"kept"}};
     const std::vector<
         std::tuple<std::string, std::vector<HistoryEntry>, std::vector<std::u16string>>>
@@ -94,7 +106,7 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
             {"ffffffff", {}, {}},
             {"80000000", {}, {}},
             {"00000002", {a, b}, {u"first"}},
-            {"7fffffff", {a, b, last}, {u"first", u"third"}},
+            {"7fffffff", {a, b}, {u"first", u"third"}},
         };
     for (const auto& [count, files, searches] : cases) {
         folder.WriteUserFile(kHeader + entries + "\"nRecentFileCount\"=dword:" + count +
@@ -104,6 +116,9 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
         EXPECT_EQ(settings.recentFiles.Entries(), files) << count;
         EXPECT_EQ(settings.recentSearches.Entries(), searches) << count;
         EXPECT_EQ(settings.bookmarks.Entries(), files.empty() ? none : kept) << count;
+        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, u"SOFTWARE\\QARVEN\\SORNA",
+                                       RegistryAccess::Read)
+                         ->QueryValue(u"RFNAME2147483646"));
     }
 }
 
@@ -112,7 +127,7 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
 TEST(Settings, SavedSettingsComeBackFromTheFileButNoLongerListsThanTheirLimit) {
     RegistryTestFolder folder;
     Settings saved;
-    saved.nLineSpace = -2;
+    saved.nLineSpace = 17;
     saved.clrBkgnd = 0xFFEEDDCC;
     saved.bSmoothScroll = 1;
     saved.keyFunctions = {1, 2, 3, 11, 12, -1};
