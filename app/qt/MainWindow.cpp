@@ -24,7 +24,7 @@ constexpr int kFrameMs = 16;
 
 }  // namespace
 
-MainWindow::MainWindow(Settings& settings, std::u16string startDocument, bool saveEachMinute)
+MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
     : settings_(settings),
       startDocument_(std::move(startDocument)),
       session_(settings, *this, canvas_, idleInhibitor_),
@@ -55,14 +55,14 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument, bool sa
         }
     });
     session_.Start();
-    StartTimers(saveEachMinute);
+    StartTimers();
     ClaimKeys();
 }
 
 // The session's keeper gives the device's timeouts back as it goes.
 MainWindow::~MainWindow() = default;
 
-void MainWindow::StartTimers(bool saveEachMinute) {
+void MainWindow::StartTimers() {
     // Tried again at the next tick while another document is still being opened.
     connect(&reopenTimer_, &QTimer::timeout, this, [this] {
         if (session_.OpenStartDocument(startDocument_)) {
@@ -75,9 +75,7 @@ void MainWindow::StartTimers(bool saveEachMinute) {
         menuBar_->ShowAutoScroll(session_.AutoScrolling());
     });
     reopenTimer_.start(kReopenDelayMs);
-    if (saveEachMinute) {
-        saveTimer_.start(kSaveIntervalMs);
-    }
+    saveTimer_.start(kSaveIntervalMs);
     autoScrollTimer_.start(kAutoScrollTickMs);
 }
 

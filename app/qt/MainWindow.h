@@ -27,11 +27,8 @@ class MainWindow : public QMainWindow, private ReaderShell {
 public:
     // Builds the bar, the page and its buffers, starts the session and the timers (the first of
     // which opens `startDocument`, or else reopens the most recent file) and claims the hardware
-    // keys. `settings` must outlive the window. Without `saveEachMinute`, as beside another reader
-    // that saves them, the settings are saved when the window closes, but not over the other's
-    // each minute.
-    explicit MainWindow(Settings& settings, std::u16string startDocument = {},
-                        bool saveEachMinute = true);
+    // keys. `settings` must outlive the window.
+    explicit MainWindow(Settings& settings, std::u16string startDocument = {});
     ~MainWindow() override;
 
     // A document a later start named: opened once no dialog of the reader's is up, since those
@@ -77,7 +74,7 @@ private:
     void LaunchDictionary(std::u16string_view programPath, std::u16string_view word,
                           const std::function<void()>& stopAutoScroll) override;
 
-    void StartTimers(bool saveEachMinute);
+    void StartTimers();
     // Input.
     TapArea CurrentTapArea() const;
     void TapPressed(QPoint position);

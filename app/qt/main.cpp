@@ -7,6 +7,7 @@
 #include "app/qt/PackagedResources.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/registry/Registry.h"
 #include "resources/AppStrings.h"
 #include "settings/AppSettings.h"
 
@@ -44,13 +45,16 @@ int main(int argc, char** argv) {
     const std::u16string namedDocument = NamedDocument();
     const sorna::StartRole role = instance.HandOverToRunning(namedDocument);
     // Beside a reader that never answered, a start shows the file it was given. It leaves the
-    // channel to that reader and saves the settings only when closed, as any reader does, not
-    // over that reader's each minute. Without a file it has nothing to show that reader does not.
+    // channel and the settings file to that reader: a save of its own would write over what that
+    // reader saved meanwhile. Without a file it has nothing to show that reader does not.
     const bool beside = role == sorna::StartRole::kUnanswered;
     if (role == sorna::StartRole::kHandedOver || (beside && namedDocument.empty())) {
         return 0;
     }
-    sorna::MainWindow window(sorna::AppSettings(), namedDocument, !beside);
+    if (beside) {
+        sorna::LeaveRegistryFileAlone(sorna::HKEY_CURRENT_USER);
+    }
+    sorna::MainWindow window(sorna::AppSettings(), namedDocument);
     window.show();
     // Without a window nothing would ever end the loop.
     if (!WindowCreated(window)) {

@@ -107,7 +107,7 @@ StartRole SingleInstance::HandOverToRunning(std::u16string_view commandLine,
     QLocalSocket socket;
     const QDeadlineTimer deadline(patience);
     // The holder may still be on its way to its window, or a killed reader's socket may be
-    // left: rather than run beside it, which writes over what it saves, a start waits.
+    // left: a start waits a while before it runs beside that reader.
     for (;;) {
         if (!AnotherIsRunning()) {
             return StartRole::kReader;
@@ -122,13 +122,17 @@ StartRole SingleInstance::HandOverToRunning(std::u16string_view commandLine,
         QThread::msleep(kRetryMs);
     }
     Send(socket, EncodeBringToFront());
-    const bool answered = commandLine.empty() ||
-                          (Send(socket, EncodeCommandLine(commandLine)) && WaitForAnswer(socket));
+    // Once sent, the command line is the running reader's, even when it is too busy to answer
+    // soon: it opens the file when it can, so this start must not open it too.
+    const bool sent = commandLine.empty() || Send(socket, EncodeCommandLine(commandLine));
+    if (sent && !commandLine.empty()) {
+        WaitForAnswer(socket);
+    }
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) {
         socket.waitForDisconnected(kConnectTimeoutMs);
     }
-    return answered ? StartRole::kHandedOver : StartRole::kUnanswered;
+    return sent ? StartRole::kHandedOver : StartRole::kUnanswered;
 }
 
 bool SingleInstance::Serve(QWidget& window) {

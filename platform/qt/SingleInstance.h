@@ -26,7 +26,7 @@ std::u16string CommandLineText(const QStringList& arguments);
 enum class StartRole {
     kReader,      // no other reader runs: go on as the reader, which holds the lock
     kHandedOver,  // the running reader took the command line: end with 0
-    kUnanswered,  // another reader holds the lock but never answered
+    kUnanswered,  // another reader holds the lock but could not be handed the command line
 };
 
 // Keeps the reader to one running copy per user. A lock on a file in the user's runtime folder
@@ -48,7 +48,8 @@ public:
         std::chrono::milliseconds patience = std::chrono::seconds(30));
 
     // Lets later starts find this reader, the holder of the lock; they bring `window` to the front.
-    // Whether they can now: where not, it keeps trying.
+    // False for a start that does not hold the lock, and while the holder cannot listen yet, which
+    // keeps trying.
     [[nodiscard]] bool Serve(QWidget& window);
 
 signals:

@@ -182,4 +182,8 @@ void KeepRegistryFileAtNextFlush(RegistryRoot root) {
     Loaded(root).mustKeepOldFile = true;
 }
 
+void LeaveRegistryFileAlone(RegistryRoot root) {
+    Loaded(root).mustLeaveOldFile = true;
+}
+
 }  // namespace sorna

@@ -129,4 +129,8 @@ std::filesystem::path RegistryFolder();
 // otherwise lose.
 void KeepRegistryFileAtNextFlush(RegistryRoot root);
 
+// Has every later FlushRegistry of the root leave its file as it is: for a reader that runs
+// beside another, whose saves its own would write over.
+void LeaveRegistryFileAlone(RegistryRoot root);
+
 }  // namespace sorna

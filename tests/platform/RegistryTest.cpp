@@ -269,7 +269,7 @@ TEST(RegistryFile, ALinkedFileIsReplacedWhereItsLinksLead) {
 }
 
 // A missing folder is an empty root that the first flush creates; where no folder can be, the
-// flush fails.
+// flush fails, and so does every flush of a root whose file is left alone.
 TEST(RegistryFile, TheFirstFlushCreatesAMissingFolder) {
     RegistryTestFolder folder;
     const std::filesystem::path blocker = folder.Write("not-a-folder", "x");
@@ -281,6 +281,11 @@ TEST(RegistryFile, TheFirstFlushCreatesAMissingFolder) {
     }
     EXPECT_TRUE(std::filesystem::exists(folder.Path("config/sorna/machine.reg")));
     EXPECT_EQ(TempFolder::ReadFile(blocker), "x");
+    LoadRegistry(folder.Path("config/sorna"));
+    LeaveRegistryFileAlone(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, kKey)->SetDword(u"nFontSize", 20));
+    EXPECT_TRUE(FlushRegistry(HKEY_CURRENT_USER));
+    EXPECT_FALSE(FlushRegistry(HKEY_LOCAL_MACHINE));
 }
 
 // Long enough that kills often land inside the write of the file.
