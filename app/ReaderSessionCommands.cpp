@@ -12,8 +12,6 @@
 namespace sorna {
 namespace {
 
-// The document the test command opens.
-
 // The label buffer of the add-bookmark dialog, its terminator included.
 constexpr size_t kBookmarkLabelCapacity = 1024;
 

@@ -285,7 +285,6 @@ private:
         } else {
             // What hung past the edge stays on the line the line feed ends.
             closed_ = kByLineFeed;
-            hungWidth_ = 0;
         }
     }
 

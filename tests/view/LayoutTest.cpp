@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -196,8 +195,7 @@ void CheckLines(const TextView& view, const CharMetrics& widths, int64_t availab
 // Every real document at several widths and both ways with leading spaces, in uneven letter
 // widths so that lines fill up differently from character to character; wide code units take
 // one width, and then each its own, as when a face without Hangul draws some of them. All the
-// line tables together hash to one value; since a line feed ends what hangs past the edge, only
-// the two vimtutor texts and the long-lined feed lay out differently from before.
+// line tables together hash to one value.
 TEST(Layout, EveryCorpusDocumentAtSeveralWidths) {
     test::FixedMetricsDevice device(0, 15, 17);
     for (int c = 0; c < 256; ++c) {
