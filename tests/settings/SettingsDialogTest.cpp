@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -80,7 +81,7 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeep
     Type(kIdFontSize, QStringLiteral("9x99"));  // the box takes digits only
     EXPECT_EQ(Text(kIdFontSize), QStringLiteral("999"));
     Type(kIdTopBottomMargin, QString());
-    Type(kIdLeftRightMargin, QStringLiteral("9999"));  // a third of the 800 pixels of the screen
+    Type(kIdLeftRightMargin, QStringLiteral("9999"));  // a third of the screen's width
     Type(kIdSharedLines, QStringLiteral("38"));
     // 38 is beyond 0..9.
     QTest::mouseClick(Find<QWidget>(kIdSharedLinesArrows).findChild<QToolButton*>("up"),
@@ -99,7 +100,7 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeep
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(settings.nFontSize, 200);
     EXPECT_EQ(settings.nTBSpace, 0);
-    EXPECT_EQ(settings.nLRSpace, 266);
+    EXPECT_EQ(settings.nLRSpace, dialog->screen()->size().width() / 3);
     EXPECT_EQ(settings.nShareLine, 9);
     EXPECT_EQ(settings.bSmoothScroll, 1);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);

@@ -46,7 +46,6 @@ TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
     folder.WriteUserFile(kHeader +
                          "\"bShowProgress\"=dword:00000001\n"
                          "\"bBold\"=dword:00000005\n"
-                         "\"nFontSize\"=dword:ffffffff\n"
                          "\"nLineSpace\"=\"twenty\"\n"
                          "\"nLRSpace\"=hex(4):09,00\n"
                          "\"ntbspace\"=hex:07,00,00,00\n"
@@ -55,7 +54,6 @@ TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
     const Settings settings = LoadedSettings();
     EXPECT_EQ(settings.bShowProgress, 1);
     EXPECT_EQ(settings.bBold, 5);
-    EXPECT_EQ(settings.nFontSize, 5);
     EXPECT_EQ(settings.nLineSpace, 3);  // longer than a DWORD
     EXPECT_EQ(settings.nLRSpace, 4);    // shorter than a DWORD
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
@@ -65,12 +63,13 @@ TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
     settings.SaveSettings();
     EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.bad")));
     // A Windows path that stored settings may hold names no program here. A negative margin is
-    // none, and the file that held it is kept too.
+    // none, nor is a font of −1 pixels, and the file that held them is kept too.
     folder.WriteUserFile(kHeader + "\"sEngDicPath\"=\"\\\\Program Files\\\\Lexo\\\\Lexo.exe\"\n" +
-                         "\"nTBSpace\"=dword:ffffffec\n");
+                         "\"nTBSpace\"=dword:ffffffec\n\"nFontSize\"=dword:ffffffff\n");
     const Settings again = LoadedSettings();
     EXPECT_EQ(again.sEngDicPath, u"goldendict");
     EXPECT_EQ(again.nTBSpace, 0);
+    EXPECT_EQ(again.nFontSize, 5);
     again.SaveSettings();
     EXPECT_TRUE(std::filesystem::exists(folder.Path("user.reg.1.bad")));
 }
@@ -116,9 +115,9 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
         EXPECT_EQ(settings.recentFiles.Entries(), files) << count;
         EXPECT_EQ(settings.recentSearches.Entries(), searches) << count;
         EXPECT_EQ(settings.bookmarks.Entries(), files.empty() ? none : kept) << count;
-        EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, u"SOFTWARE\\QARVEN\\SORNA",
-                                       RegistryAccess::Read)
-                         ->QueryValue(u"RFNAME2147483646"));
+        EXPECT_FALSE(
+            RegistryKey::Open(HKEY_CURRENT_USER, u"SOFTWARE\\QARVEN\\SORNA", RegistryAccess::Read)
+                ->QueryValue(u"RFNAME2147483646"));
     }
 }
 
