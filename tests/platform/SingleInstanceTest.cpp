@@ -100,6 +100,14 @@ struct RaiseCounter : QObject {
     int raises = 0;
 };
 
+// The sanitizers' runtime needs descriptors of its own (it tests memory through a pipe) and
+// misreports without them, so its builds leave the moment without descriptors out.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kDescriptorsMayRunOut = false;
+#else
+constexpr bool kDescriptorsMayRunOut = true;
+#endif
+
 // Takes every descriptor this process may open but one, until it goes.
 struct AllDescriptorsButOne {
     AllDescriptorsButOne() {
@@ -144,7 +152,7 @@ TEST_F(SingleInstanceTest, LaterStartsAreServedAfterBogusClientsAndAMomentWithou
         ASSERT_TRUE(bogus.back()->waitForConnected(kTimeoutMs));
         bogus.back()->write(bytes);
     }
-    {
+    if (kDescriptorsMayRunOut) {
         // Qt closes the server when it cannot take a connection.
         const AllDescriptorsButOne exhausted;
         QLocalSocket client;
