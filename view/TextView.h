@@ -10,6 +10,7 @@
 #include "view/CharMetrics.h"
 #include "view/FontDescription.h"
 #include "view/LineTable.h"
+#include "view/TextSpan.h"
 #include "view/ViewDevice.h"
 #include "view/ViewRect.h"
 #include "view/WordPick.h"
@@ -24,12 +25,6 @@ struct ReadingAids {
     bool showPercent = false;     // the percentage read under the text area
 
     bool operator==(const ReadingAids&) const = default;
-};
-
-// A stretch of the text: a find's occurrence.
-struct TextSpan {
-    int32_t offset = 0;
-    int32_t length = 0;
 };
 
 // The document as display lines: its text, the line table laid out for the current font and
