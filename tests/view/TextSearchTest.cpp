@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "view/FindAllScan.h"
 #include "view/TextSearch.h"
 
 namespace sorna {
@@ -119,7 +120,8 @@ const std::u16string_view kPatterns[] = {u"a",  u"aa",      u"ab",       u"aAb",
                                          u" ",  u"s\u212A", u"aaabaa",   u"babababbabaab"};
 const SearchOptions kAllOptions[] = {kExact, kCase, kSpacing, kBoth};
 
-// Next and Previous walked over the text against the plain search.
+// Next and Previous walked over the text, and every occurrence found a stretch at a time at
+// several stretch sizes, each against the plain search.
 TEST(TextSearch, FindsWhatAPlainSearchFindsHoweverItIsAsked) {
     const std::u16string text = RandomText(4000);
     for (const std::u16string_view pattern : kPatterns) {
@@ -128,7 +130,7 @@ TEST(TextSearch, FindsWhatAPlainSearchFindsHoweverItIsAsked) {
                                             << options.ignoreCase << options.ignoreSpacing);
             const std::vector<TextSpan> all = Reference(text, pattern, options);
             const TextSearch search(pattern, options);
-            std::vector<TextSpan> forward, backward;
+            std::vector<TextSpan> forward, backward, apart;
             for (auto hit = search.Next(text, 0); hit; hit = search.Next(text, hit->offset + 1)) {
                 forward.push_back(*hit);
             }
@@ -138,6 +140,30 @@ TEST(TextSearch, FindsWhatAPlainSearchFindsHoweverItIsAsked) {
             }
             EXPECT_EQ(forward, all);
             EXPECT_EQ(backward, all);
+            // Every occurrence that overlaps none before it.
+            for (const TextSpan hit : all) {
+                if (apart.empty() || hit.offset >= apart.back().offset + apart.back().length) {
+                    apart.push_back(hit);
+                }
+            }
+            FindAllScan whole(search, text, size_t(-1));
+            EXPECT_FALSE(whole.Step(text.size()));
+            EXPECT_EQ(whole.Hits(), apart);
+            const int32_t longest =
+                all.empty() ? 0 : std::ranges::max(all, {}, &TextSpan::length).length;
+            const std::vector<TextSpan> kept(apart.begin(),
+                                             apart.begin() + std::min<size_t>(5, apart.size()));
+            for (const size_t units : {1, 2, 3, 7, 13, 31, 97}) {
+                FindAllScan scan(search, text, 5);
+                for (size_t scanned = 0; !scan.Done(); scanned = scan.Scanned()) {
+                    const bool more = scan.Step(units);
+                    EXPECT_EQ(more, !scan.Done());
+                    ASSERT_GT(scan.Scanned(), scanned);
+                    ASSERT_LE(scan.Scanned(), scanned + units + size_t(longest));
+                }
+                EXPECT_EQ(scan.Count(), whole.Count()) << units;
+                EXPECT_EQ(scan.Hits(), kept) << units;
+            }
         }
     }
 }
