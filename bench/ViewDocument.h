@@ -27,21 +27,26 @@ inline std::u16string LoadCorpusText(const char* name) {
     return {document.text.get(), size_t(document.length)};
 }
 
-inline DocumentText HundredMegabyteDocument() {
-    const std::vector<const char*> sources = {"ko-cp949-bible-krv-large.txt",
-                                              "en-gutenberg-01-large.txt"};
+// The corpus documents `sources` as the reader loads them, in turn, until their files' bytes
+// come to 100 MiB.
+inline std::u16string HundredMegabytesOf(const std::vector<const char*>& sources) {
     std::vector<std::u16string> texts;
     std::vector<size_t> bytes;
     for (const char* source : sources) {
         texts.push_back(LoadCorpusText(source));
-        bytes.push_back(
-            std::filesystem::file_size(corpus::File(source)));
+        bytes.push_back(std::filesystem::file_size(corpus::File(source)));
     }
     std::u16string text;
     for (size_t total = 0, i = 0; total < (size_t{100} << 20); ++i) {
         text += texts[i % texts.size()];
         total += bytes[i % texts.size()];
     }
+    return text;
+}
+
+inline DocumentText HundredMegabyteDocument() {
+    std::u16string text =
+        HundredMegabytesOf({"ko-cp949-bible-krv-large.txt", "en-gutenberg-01-large.txt"});
     text += kEndMarker;
     DocumentText document;
     document.text = std::make_unique<char16_t[]>(text.size() + 1);
