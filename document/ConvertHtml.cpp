@@ -21,6 +21,19 @@ constexpr int kMostBreaksInARow = 3;
 constexpr size_t kTagHead = 16;
 constexpr size_t kEnoughOfATag = 8;
 
+// 1 to 6 for the start tag of a heading (h1 … h6), -1 to -6 for its end tag, 0 for any other.
+int HeadingTag(std::u16string_view tag) {
+    const bool end = !tag.empty() && tag.front() == u'/';
+    if (end) {
+        tag.remove_prefix(1);
+    }
+    if (tag.size() < 2 || (tag[0] != u'h' && tag[0] != u'H') || tag[1] < u'1' || tag[1] > u'6' ||
+        (tag.size() > 2 && tag[2] > u' ' && tag[2] != u'/')) {
+        return 0;
+    }
+    return end ? u'0' - tag[1] : tag[1] - u'0';
+}
+
 bool IsLineBreakChunk(std::u16string_view chunk) {
     return !chunk.empty() && chunk.find_first_not_of(u'\n') == std::u16string_view::npos;
 }
@@ -37,8 +50,9 @@ public:
         }
         while (Step()) {
         }
+        EndHeading();
         output_[count_] = 0;
-        return {count_, !full_};
+        return {count_, !full_, std::move(headings_)};
     }
 
 private:
@@ -75,6 +89,14 @@ private:
             reader_.SkipRawText("style");
             return true;
         }
+        if (const int heading = HeadingTag(tag); heading != 0) {
+            EndHeading();
+            if (heading > 0 && heading <= 3) {
+                headingLevel_ = heading;
+                headingStart_ = count_;
+            }
+            return true;
+        }
         if (StartsWithLower(tag, "/pre")) {
             preMode_ = false;
             return true;
@@ -84,6 +106,22 @@ private:
         }
         const std::u16string_view lineBreak = TagBreak(tag);
         return lineBreak.empty() || Append(lineBreak);
+    }
+
+    // Notes the open heading, if it holds any text.
+    void EndHeading() {
+        if (headingLevel_ == 0) {
+            return;
+        }
+        const std::u16string_view written(output_.data() + headingStart_, count_ - headingStart_);
+        const std::u16string_view text = TrimTag(written);
+        if (!text.empty()) {
+            std::u16string title(text);
+            std::replace(title.begin(), title.end(), u'\n', u' ');
+            headings_.push_back({static_cast<int32_t>(text.data() - output_.data()), headingLevel_,
+                                 std::move(title)});
+        }
+        headingLevel_ = 0;
     }
 
     bool EmitText(std::span<char16_t> raw) {
@@ -145,6 +183,9 @@ private:
     bool preMode_ = false;
     int breakRun_ = 0;  // line-break chunks since the last text chunk
     std::u16string chunk_;
+    int32_t headingLevel_ = 0;  // of the open heading; 0 when none is open
+    size_t headingStart_ = 0;   // where the open heading's output begins
+    std::vector<Chapter> headings_;
 };
 
 template <TextEncoding kEncoding>

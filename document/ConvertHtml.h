@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
+#include "document/Chapter.h"
 #include "document/TextEncoding.h"
 
 namespace sorna {
@@ -11,6 +13,10 @@ namespace sorna {
 struct HtmlConversion {
     size_t count = 0;       // code units written, the terminating NUL not counted
     bool complete = false;  // false when the output ran out of room and text was left out
+    // Every h1, h2 and h3 element that holds text, in the order of the page: where its text
+    // begins in the output, the number of its tag, and its text (trimmed, line feeds turned
+    // into spaces).
+    std::vector<Chapter> headings;
 };
 
 // Turns an HTML document into plain text in one forward pass over its code units (bytes of code
@@ -19,7 +25,9 @@ struct HtmlConversion {
 // white space between words collapses to one space outside pre, and a fixed set of character
 // references is decoded. Every text chunk is followed by one space; at most three line-break
 // chunks follow one another. Writes into `output` and NUL-terminates it at count; a chunk that
-// does not fit ends the pass.
+// does not fit ends the pass. Headings are noted on the way and change nothing of the text; a
+// heading ends at its end tag, at the start or end tag of any other heading, or where the pass
+// ends.
 HtmlConversion ConvertHtml(std::span<const uint8_t> bytes, TextEncoding encoding,
                            std::span<char16_t> output);
 

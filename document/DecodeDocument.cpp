@@ -47,12 +47,13 @@ bool DecodeHtml(DocumentText& document, std::span<const uint8_t> body, TextEncod
     if (!text) {
         return FailOutOfMemory(document, uint64_t{capacity} * 2);
     }
-    const HtmlConversion result = ConvertHtml(body, encoding, {text.get(), capacity});
+    HtmlConversion result = ConvertHtml(body, encoding, {text.get(), capacity});
     // Only a page beyond 32-bit positions can fill the buffer.
     if (!result.complete) {
         return FailOutOfMemory(document, uint64_t{capacity} * 2);
     }
     Keep(document, std::move(text), result.count);
+    document.chapters = std::move(result.headings);
     return true;
 }
 
@@ -119,6 +120,7 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
 
 bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes, bool asHtml,
                     ProgressText* progress) {
+    document.chapters.reset();
     if (asHtml) {
         const EncodingChoice choice = DetectEncoding(bytes);
         return DecodeHtml(document, bytes.subspan(choice.markSize), choice.encoding);

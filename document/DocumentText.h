@@ -2,7 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "document/Chapter.h"
 
 namespace sorna {
 
@@ -14,6 +18,9 @@ struct DocumentText {
     std::u16string documentPath;       // the path exactly as it was passed to the loader
     std::u16string loadError;          // message of the last failed load; kept across clearing
     bool isHtml = false;               // converted from HTML
+    // The chapters once known: an HTML document's headings are known from its load (possibly
+    // none); a plain text's are unknown until the reader finds them (FindChapters).
+    std::optional<std::vector<Chapter>> chapters;
 
     [[nodiscard]] bool HasDocument() const { return text != nullptr; }
 
@@ -23,12 +30,14 @@ struct DocumentText {
         return false;
     }
 
-    // Forget the document: frees the text and empties the path; the last error stays.
+    // Forget the document: frees the text, empties the path and forgets the chapters; the last
+    // error stays.
     void Clear() {
         text.reset();
         length = 0;
         documentPath.clear();
         isHtml = false;
+        chapters.reset();
     }
 };
 
