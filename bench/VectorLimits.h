@@ -54,4 +54,32 @@ inline int64_t SumWidths(const uint16_t* widths, size_t count) {
     return sum;
 }
 
+// The line feeds among `count` code units, eight at a time: the speed of reading a text once
+// for its lines, which no search of its lines can pass.
+inline size_t CountLineFeeds(const char16_t* text, size_t count) {
+    size_t lines = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i feed = _mm_set1_epi16(u'\n');
+    while (i + 8 <= count) {
+        // Each lane counts down by one per line feed, emptied before it can wrap.
+        __m128i lanes = _mm_setzero_si128();
+        const size_t stop = std::min(count, i + (size_t{8} << 15)) & ~size_t{7};
+        for (; i < stop; i += 8) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+            lanes = _mm_sub_epi16(lanes, _mm_cmpeq_epi16(block, feed));
+        }
+        alignas(16) uint16_t parts[8];
+        _mm_store_si128(reinterpret_cast<__m128i*>(parts), lanes);
+        for (const uint16_t part : parts) {
+            lines += part;
+        }
+    }
+#endif
+    for (; i < count; ++i) {
+        lines += text[i] == u'\n' ? 1 : 0;
+    }
+    return lines;
+}
+
 }  // namespace sorna::bench

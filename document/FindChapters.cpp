@@ -68,27 +68,26 @@ void ForEachLine(const char16_t* text, size_t begin, size_t end, const OnLine& o
     }
 }
 
-// The heading lines of one part. Only lines short once trimmed are read closely; a long line
-// that starts and ends with no white space is body text at once.
+// The heading lines of one part. Only lines short once trimmed are read closely, and only
+// past their first units when these can begin a heading.
 PartScan ScanPart(std::u16string_view text, size_t begin, size_t end) {
     PartScan scan;
     ForEachLine(text.data(), begin, end, [&](size_t from, size_t to) {
-        const std::u16string_view line = text.substr(from, to - from);
-        if (line.size() > kLongHeadingLine + 1 && !IsLineSpace(line.front()) &&
-            !IsLineSpace(line.back())) {
-            scan.bodyAfter = true;
+        std::u16string_view line = text.substr(from, to - from);
+        if (line.empty()) {
             return;
         }
-        const std::u16string_view trimmed = TrimLine(line);
-        if (trimmed.empty()) {
-            return;
+        if (IsLineSpace(line.front()) || IsLineSpace(line.back())) {
+            line = TrimLine(line);
+            if (line.empty()) {
+                return;
+            }
         }
-        if (trimmed.size() <= kLongHeadingLine && MayStartHeading(trimmed.front())) {
-            if (const std::optional<HeadingLine> heading = ReadHeadingLine(trimmed)) {
-                scan.candidates.push_back({static_cast<int32_t>(from),
-                                           static_cast<int32_t>(trimmed.data() - text.data()),
-                                           static_cast<int32_t>(trimmed.size()), *heading,
-                                           scan.bodyAfter});
+        if (line.size() <= kLongHeadingLine && MayStartHeading(line)) {
+            if (const std::optional<HeadingLine> heading = ReadHeadingLine(line)) {
+                scan.candidates.push_back(
+                    {static_cast<int32_t>(from), static_cast<int32_t>(line.data() - text.data()),
+                     static_cast<int32_t>(line.size()), *heading, scan.bodyAfter});
                 scan.bodyAfter = false;
                 return;
             }
@@ -101,16 +100,14 @@ PartScan ScanPart(std::u16string_view text, size_t begin, size_t end) {
 // Every heading line of the text, its parts read at once.
 std::vector<Candidate> ScanText(std::u16string_view text, Parting parting) {
     const size_t size = text.size();
-    const std::vector<size_t> bounds =
-        PartBounds<size_t>(size, parting.PartsFor(static_cast<int64_t>(size)),
-                           [&](size_t from, size_t end) {
-                               const size_t feed = text.substr(0, end).find(u'\n', from);
-                               return feed == std::u16string_view::npos ? end : feed + 1;
-                           });
+    const std::vector<size_t> bounds = PartBounds<size_t>(
+        size, parting.PartsFor(static_cast<int64_t>(size)), [&](size_t from, size_t end) {
+            const size_t feed = text.substr(0, end).find(u'\n', from);
+            return feed == std::u16string_view::npos ? end : feed + 1;
+        });
     std::vector<PartScan> parts(bounds.size() - 1);
-    RunParts(parts.size(), [&](size_t part) {
-        parts[part] = ScanPart(text, bounds[part], bounds[part + 1]);
-    });
+    RunParts(parts.size(),
+             [&](size_t part) { parts[part] = ScanPart(text, bounds[part], bounds[part + 1]); });
     std::vector<Candidate> all;
     bool pending = false;
     for (PartScan& part : parts) {
@@ -159,7 +156,8 @@ void MarkContents(std::u16string_view text, const std::vector<Candidate>& all,
             size_t from = start + 1;
             for (size_t i = start; i < end; ++i) {
                 const std::vector<size_t>& same = places[keys[i]];
-                const auto later = std::lower_bound(same.begin(), same.end(), std::max(from, i + 1));
+                const auto later =
+                    std::lower_bound(same.begin(), same.end(), std::max(from, i + 1));
                 if (later != same.end()) {
                     found.push_back(i);
                     from = *later + 1;
@@ -187,7 +185,8 @@ void KeepSequence(const std::vector<Candidate>& all, const std::vector<size_t>& 
     // By number: the longest sequence ending in that number so far, and the entry it ends in.
     std::unordered_map<int32_t, std::pair<int32_t, size_t>> endingIn;
     std::pair<int32_t, size_t> best = {0, 0};
-    std::pair<int32_t, size_t> beforeRestart = {0, SIZE_MAX};  // over entries before the last restart
+    std::pair<int32_t, size_t> beforeRestart = {0,
+                                                SIZE_MAX};  // over entries before the last restart
     size_t restartsBefore = 0;
     for (size_t k = 0; k < count; ++k) {
         const Candidate& entry = all[entries[k]];

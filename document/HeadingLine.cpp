@@ -54,9 +54,15 @@ char16_t Narrow(char16_t unit) {
     return unit == 0x3000 ? u' ' : unit;
 }
 
-bool IsDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
-bool IsUpper(char16_t unit) { return unit >= u'A' && unit <= u'Z'; }
-bool IsLower(char16_t unit) { return unit >= u'a' && unit <= u'z'; }
+bool IsDigit(char16_t unit) {
+    return unit >= u'0' && unit <= u'9';
+}
+bool IsUpper(char16_t unit) {
+    return unit >= u'A' && unit <= u'Z';
+}
+bool IsLower(char16_t unit) {
+    return unit >= u'a' && unit <= u'z';
+}
 bool IsHangul(char16_t unit) {
     return (unit >= 0xAC00 && unit <= 0xD7A3) || (unit >= 0x1100 && unit <= 0x11FF) ||
            (unit >= 0x3130 && unit <= 0x318F);
@@ -76,7 +82,9 @@ public:
     [[nodiscard]] bool AtEnd() const { return at_ >= text_.size(); }
     [[nodiscard]] char16_t Peek() const { return AtEnd() ? 0 : text_[at_]; }
     [[nodiscard]] size_t At() const { return at_; }
-    [[nodiscard]] std::u16string_view Rest() const { return text_.substr(std::min(at_, text_.size())); }
+    [[nodiscard]] std::u16string_view Rest() const {
+        return text_.substr(std::min(at_, text_.size()));
+    }
     void Skip(size_t count = 1) { at_ += count; }
     void SkipSpaces() {
         while (!AtEnd() && IsLineSpace(text_[at_])) {
@@ -143,7 +151,7 @@ std::optional<Number> ReadSinoKorean(Cursor& cursor) {
         const char16_t unit = cursor.Peek();
         const size_t hangul = kHangulDigits.find(unit);
         const size_t hanja = kHanjaDigits.find(unit);
-        const int32_t power = unit == u'십' || unit == u'十' ? 10
+        const int32_t power = unit == u'십' || unit == u'十'   ? 10
                               : unit == u'백' || unit == u'百' ? 100
                                                                : 0;
         const bool isHangul = hangul != std::u16string_view::npos || unit == u'십' || unit == u'백';
@@ -180,8 +188,8 @@ std::optional<Number> ReadSinoKorean(Cursor& cursor) {
 // way: a run that another writing of the same value would spell differently is not one.
 std::optional<Number> ReadRoman(Cursor& cursor) {
     static constexpr std::array<std::u16string_view, 16> kNumberForms = {
-        u"I",   u"II", u"III", u"IV", u"V", u"VI", u"VII", u"VIII",
-        u"IX",  u"X",  u"XI",  u"XII", u"L", u"C",  u"D",   u"M"};
+        u"I",  u"II", u"III", u"IV",  u"V", u"VI", u"VII", u"VIII",
+        u"IX", u"X",  u"XI",  u"XII", u"L", u"C",  u"D",   u"M"};
     std::u16string letters;
     for (; !cursor.AtEnd() && letters.size() < 16; cursor.Skip()) {
         const char16_t unit = cursor.Peek();
@@ -194,15 +202,8 @@ std::optional<Number> ReadRoman(Cursor& cursor) {
         }
     }
     auto valueOf = [](char16_t letter) {
-        switch (letter) {
-            case u'I': return 1;
-            case u'V': return 5;
-            case u'X': return 10;
-            case u'L': return 50;
-            case u'C': return 100;
-            case u'D': return 500;
-            default: return 1000;
-        }
+        static constexpr int32_t kValues[] = {1, 5, 10, 50, 100, 500, 1000};
+        return kValues[std::u16string_view(u"IVXLCDM").find(letter)];
     };
     int32_t value = 0;
     for (size_t i = 0; i < letters.size(); ++i) {
@@ -212,9 +213,20 @@ std::optional<Number> ReadRoman(Cursor& cursor) {
     if (value <= 0 || value > 3999) {
         return std::nullopt;
     }
-    static constexpr std::array<std::pair<int32_t, std::u16string_view>, 13> kSpelling = {{
-        {1000, u"M"}, {900, u"CM"}, {500, u"D"}, {400, u"CD"}, {100, u"C"}, {90, u"XC"},
-        {50, u"L"}, {40, u"XL"}, {10, u"X"}, {9, u"IX"}, {5, u"V"}, {4, u"IV"}, {1, u"I"}}};
+    static constexpr std::array<std::pair<int32_t, std::u16string_view>, 13> kSpelling = {
+        {{1000, u"M"},
+         {900, u"CM"},
+         {500, u"D"},
+         {400, u"CD"},
+         {100, u"C"},
+         {90, u"XC"},
+         {50, u"L"},
+         {40, u"XL"},
+         {10, u"X"},
+         {9, u"IX"},
+         {5, u"V"},
+         {4, u"IV"},
+         {1, u"I"}}};
     std::u16string usual;
     for (int32_t rest = value; const auto& [amount, spelling] : kSpelling) {
         for (; rest >= amount; rest -= amount) {
@@ -253,7 +265,7 @@ bool EqualsIgnoringCase(std::u16string_view word, std::string_view lower) {
 // English number words from one to ninety-nine, in any letter case: "Twenty-One".
 std::optional<Number> ReadNumberWords(Cursor& cursor) {
     static constexpr std::array<std::string_view, 19> kOnes = {
-        "one",     "two",     "three",     "four",     "five",    "six",     "seven",
+        "one",     "two",     "three",     "four",     "five",    "six",      "seven",
         "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen", "fourteen",
         "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
     static constexpr std::array<std::string_view, 8> kTens = {
@@ -301,21 +313,22 @@ std::u16string_view TailAfter(const Cursor& cursor) {
 // Whether what follows a Korean heading's number reads like the end of a sentence of body text:
 // a full stop or a question after a sentence ending (남았다., 했어요?), or any long one.
 bool ReadsLikeSentence(std::u16string_view tail) {
-    while (!tail.empty() && std::u16string_view(u"\"')”’」』").find(tail.back()) !=
-                                std::u16string_view::npos) {
+    while (!tail.empty() &&
+           std::u16string_view(u"\"')”’」』").find(tail.back()) != std::u16string_view::npos) {
         tail.remove_suffix(1);
     }
-    if (tail.empty() || std::u16string_view(u".?!").find(tail.back()) == std::u16string_view::npos) {
+    if (tail.empty() ||
+        std::u16string_view(u".?!").find(tail.back()) == std::u16string_view::npos) {
         return false;
     }
     const size_t length = tail.size();
-    while (!tail.empty() && std::u16string_view(u".?!").find(tail.back()) != std::u16string_view::npos) {
+    while (!tail.empty() &&
+           std::u16string_view(u".?!").find(tail.back()) != std::u16string_view::npos) {
         tail.remove_suffix(1);
     }
     return length > 20 ||
-           (!tail.empty() &&
-            std::u16string_view(u"다요죠네까지니라오군어아야").find(tail.back()) !=
-                std::u16string_view::npos);
+           (!tail.empty() && std::u16string_view(u"다요죠네까지니라오군어아야").find(tail.back()) !=
+                                 std::u16string_view::npos);
 }
 
 // Units that a Korean heading's name and number may be framed by.
@@ -367,20 +380,24 @@ std::optional<HeadingLine> ReadKoreanNumbered(Cursor& cursor, uint32_t bracket) 
 // number or a sign; the cursor stops after the word.
 bool ReadKoreanWord(Cursor& cursor) {
     static constexpr std::array<std::u16string_view, 5> kPlain = {u"프롤로그", u"에필로그", u"외전",
-                                                                   u"작가의 말", u"작가의말"};
+                                                                  u"작가의 말", u"작가의말"};
     static constexpr std::array<std::u16string_view, 4> kEveryday = {u"서장", u"종장", u"서문",
-                                                                      u"후기"};
-    auto endsWord = [&] { return cursor.AtEnd() || !IsWordUnit(cursor.Peek()) || IsDigit(cursor.Peek()); };
+                                                                     u"후기"};
+    auto endsWord = [&] {
+        return cursor.AtEnd() || !IsWordUnit(cursor.Peek()) || IsDigit(cursor.Peek());
+    };
     for (const std::u16string_view word : kPlain) {
         if (cursor.Take(word)) {
-            return endsWord() && TailAfter(cursor).size() <= 20 && !ReadsLikeSentence(TailAfter(cursor));
+            return endsWord() && TailAfter(cursor).size() <= 20 &&
+                   !ReadsLikeSentence(TailAfter(cursor));
         }
     }
     for (const std::u16string_view word : kEveryday) {
         if (cursor.Take(word)) {
             Cursor after = cursor;
             after.SkipSpaces();
-            return endsWord() && (after.AtEnd() || !IsWordUnit(after.Peek()) || IsDigit(after.Peek()));
+            return endsWord() &&
+                   (after.AtEnd() || !IsWordUnit(after.Peek()) || IsDigit(after.Peek()));
         }
     }
     return false;
@@ -449,8 +466,8 @@ std::optional<HeadingLine> ReadKorean(Cursor& cursor, size_t length) {
 // titles leave in lower case ("The Whiteness of The Whale").
 bool IsTitleCased(std::u16string_view title) {
     static constexpr std::array<std::string_view, 22> kSmallWords = {
-        "a",  "an", "the",  "and",  "or",   "nor", "but", "of", "in",   "on", "at",
-        "to", "for", "from", "with", "into", "upon", "as", "by", "than", "vs", "via"};
+        "a",  "an",  "the",  "and",  "or",   "nor",  "but", "of", "in",   "on", "at",
+        "to", "for", "from", "with", "into", "upon", "as",  "by", "than", "vs", "via"};
     Cursor cursor(title);
     while (!cursor.AtEnd()) {
         const std::u16string_view word = cursor.Letters();
@@ -459,8 +476,8 @@ bool IsTitleCased(std::u16string_view title) {
             continue;
         }
         // The "s" of "Whale's" goes on a word.
-        const bool afterApostrophe =
-            cursor.At() > 0 && (title[cursor.At() - 1] == u'\'' || title[cursor.At() - 1] == 0x2019);
+        const bool afterApostrophe = cursor.At() > 0 && (title[cursor.At() - 1] == u'\'' ||
+                                                         title[cursor.At() - 1] == 0x2019);
         cursor.Skip(word.size());
         if (IsLower(word.front()) && !afterApostrophe &&
             std::none_of(kSmallWords.begin(), kSmallWords.end(),
@@ -500,8 +517,8 @@ std::optional<HeadingLine> ReadEnglish(Cursor& cursor, size_t length) {
         if (!number || !cursor.AtWordEnd()) {
             return std::nullopt;
         }
-        heading = HeadingLine{MakeForm(unit, number->numeral, kEnglish, 0), number->value,
-                              LevelOf(unit)};
+        heading =
+            HeadingLine{MakeForm(unit, number->numeral, kEnglish, 0), number->value, LevelOf(unit)};
         break;
     }
     if (!heading) {
@@ -532,25 +549,6 @@ std::optional<HeadingLine> ReadEnglish(Cursor& cursor, size_t length) {
 }
 
 }  // namespace
-
-std::u16string_view TrimLine(std::u16string_view line) {
-    while (!line.empty() && IsLineSpace(line.front())) {
-        line.remove_prefix(1);
-    }
-    while (!line.empty() && IsLineSpace(line.back())) {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
-bool MayStartHeading(char16_t first) {
-    if (first < 0x80) {
-        return IsDigit(first) || first == u'[' || first == u'<' || first == u'#' ||
-               std::u16string_view(u"CBPVEFST").find(first) != std::u16string_view::npos;
-    }
-    return std::u16string_view(u"제〈《【프에서종후외작").find(first) != std::u16string_view::npos ||
-           (first >= 0xFF01 && first <= 0xFF5E);
-}
 
 std::optional<HeadingLine> ReadHeadingLine(std::u16string_view line) {
     if (line.empty() || line.size() > kLongHeadingLine) {

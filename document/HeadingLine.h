@@ -33,11 +33,71 @@ struct HeadingLine {
 }
 
 // The line without white space at its ends.
-std::u16string_view TrimLine(std::u16string_view line);
+[[nodiscard]] inline std::u16string_view TrimLine(std::u16string_view line) {
+    while (!line.empty() && IsLineSpace(line.front())) {
+        line.remove_prefix(1);
+    }
+    while (!line.empty() && IsLineSpace(line.back())) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
 
-// Whether a trimmed line that begins with this unit can be a heading at all: most lines are
-// turned down here, by their first unit.
-[[nodiscard]] bool MayStartHeading(char16_t first);
+// Whether a trimmed, non-empty line can be a heading at all, by its first units: most lines
+// are turned down here.
+[[nodiscard]] inline bool MayStartHeading(std::u16string_view line) {
+    const char16_t first = line.front();
+    if (first >= 0x80) {
+        switch (first) {
+            case u'제':
+            case u'〈':
+            case u'《':
+            case u'【':
+            case u'프':
+            case u'에':
+            case u'서':
+            case u'종':
+            case u'후':
+            case u'외':
+            case u'작':
+                return true;
+            default:
+                return first >= 0xFF01 && first <= 0xFF5E;  // fullwidth forms of ASCII
+        }
+    }
+    if ((first >= u'0' && first <= u'9') || first == u'[' || first == u'<' || first == u'#') {
+        return true;
+    }
+    if (first < u'A' || first > u'Z' || line.size() < 4) {
+        return false;
+    }
+    // The first three letters, in lower case, of an English heading's first word.
+    uint32_t head = 0;
+    for (size_t i = 0; i < 3; ++i) {
+        if (line[i] >= 0x80) {
+            return false;
+        }
+        head = head << 8 | (line[i] | 0x20);
+    }
+    constexpr auto kHead = [](const char(&word)[4]) {
+        return uint32_t(word[0]) << 16 | uint32_t(word[1]) << 8 | uint32_t(word[2]);
+    };
+    switch (head) {
+        case kHead("cha"):
+        case kHead("boo"):
+        case kHead("par"):
+        case kHead("vol"):
+        case kHead("pro"):
+        case kHead("epi"):
+        case kHead("pre"):
+        case kHead("fir"):
+        case kHead("sec"):
+        case kHead("thi"):
+            return true;
+        default:
+            return false;
+    }
+}
 
 // Reads a trimmed, non-empty source line as a heading: its form, number and level, or none when
 // it is not one of the heading forms or reads like a sentence of body text. Whether it belongs
