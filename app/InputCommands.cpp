@@ -35,40 +35,53 @@ std::optional<CommandId> ArrowKeyCommand(CommandId keyCommand, bool rotated) {
 
 namespace {
 
-// A key by its virtual-key code, or by the letter it is labelled with when the code is 0.
+enum Modifiers : uint8_t { kNone = 0, kControl = 1, kShift = 2, kAlt = 4 };
+
+// A key by its virtual-key code, or by the character it is labelled with when the code is 0,
+// with exactly the modifiers listed.
 struct DesktopKey {
     uint32_t virtualKey;
     char32_t letter;
-    bool control;
+    uint8_t modifiers;
     CommandId command;
 };
 
 constexpr DesktopKey kDesktopKeys[] = {
-    {kVirtualKeyNext, 0, false, IDM_PAGE_DOWN},
-    {kVirtualKeySpace, 0, false, IDM_PAGE_DOWN},
-    {kVirtualKeyPrior, 0, false, IDM_PAGE_UP},
-    {kVirtualKeyHome, 0, false, IDM_FIRST_PAGE},
-    {kVirtualKeyEnd, 0, false, IDM_LAST_PAGE},
-    {kVirtualKeyF11, 0, false, IDM_FULLSCREEN},
-    {kVirtualKeyEscape, 0, false, IDM_LEAVE_FULLSCREEN},
-    {0, U'O', true, IDM_OPEN},
-    {0, U'F', true, IDM_FIND},
-    {0, U'B', true, IDM_BOOKMARK_ADD},
-    {0, U'Q', true, IDM_EXIT},
+    {kVirtualKeyNext, 0, kNone, IDM_PAGE_DOWN},
+    {kVirtualKeySpace, 0, kNone, IDM_PAGE_DOWN},
+    {kVirtualKeyPrior, 0, kNone, IDM_PAGE_UP},
+    {kVirtualKeyHome, 0, kNone, IDM_FIRST_PAGE},
+    {kVirtualKeyEnd, 0, kNone, IDM_LAST_PAGE},
+    {kVirtualKeyF11, 0, kNone, IDM_FULLSCREEN},
+    {kVirtualKeyEscape, 0, kNone, IDM_LEAVE_FULLSCREEN},
+    {kVirtualKeyF3, 0, kNone, IDM_FIND_NEXT},
+    {kVirtualKeyF3, 0, kShift, IDM_FIND_PREVIOUS},
+    {kVirtualKeyLeft, 0, kAlt, IDM_BACK},
+    {kVirtualKeyRight, 0, kAlt, IDM_FORWARD},
+    {0, U'O', kControl, IDM_OPEN},
+    {0, U'F', kControl, IDM_FIND},
+    {0, U'B', kControl, IDM_BOOKMARK_ADD},
+    {0, U'Q', kControl, IDM_EXIT},
+    {0, U'T', kControl, IDM_CHAPTERS},
+    {0, U'G', kControl, IDM_GO_TO},
+    {0, U']', kControl, IDM_NEXT_CHAPTER},
+    {0, U'[', kControl, IDM_PREVIOUS_CHAPTER},
 };
+
+uint8_t ModifiersOf(const KeyPress& press) {
+    return uint8_t((press.control ? kControl : kNone) | (press.shift ? kShift : kNone) |
+                   (press.alt ? kAlt : kNone));
+}
 
 bool Takes(const DesktopKey& key, const KeyPress& press) {
     const bool same =
         key.virtualKey != 0 ? key.virtualKey == press.virtualKey : key.letter == press.character;
-    return same && key.control == press.control;
+    return same && key.modifiers == ModifiersOf(press);
 }
 
 }  // namespace
 
 std::optional<CommandId> DesktopKeyCommand(const KeyPress& press) {
-    if (press.shift || press.alt) {
-        return std::nullopt;
-    }
     for (const DesktopKey& key : kDesktopKeys) {
         if (Takes(key, press)) {
             return key.command;

@@ -22,8 +22,10 @@ std::optional<CommandId> ArrowKeyCommand(CommandId keyCommand, bool rotated);
 // forward, Page Up back, in either orientation, since they name the page and not a direction on
 // the turned text; Home and End go to the first and last page; F11 toggles full screen and
 // Escape leaves it; Ctrl+O opens, Ctrl+F finds, Ctrl+B adds a bookmark and Ctrl+Q closes the
-// reader. Never with Shift or Alt, and Ctrl only where listed (Ctrl+Page Down changes tabs
-// elsewhere). No value for every other key.
+// reader. F3 and Shift+F3 find the last search again forward and back, Alt+Left and Alt+Right go
+// back and forward among the places jumped from, Ctrl+T lists the chapters, Ctrl+] and Ctrl+[
+// go to the next and previous chapter, and Ctrl+G goes to a page. Each key only with the
+// modifiers listed (Ctrl+Page Down changes tabs elsewhere). No value for every other key.
 std::optional<CommandId> DesktopKeyCommand(const KeyPress& press);
 
 // The command a released hardware button posts: the function of the first slot, in order 0..5,

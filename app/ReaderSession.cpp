@@ -153,6 +153,7 @@ void ReaderSession::ApplySettings() {
                   settings_.bRotate != 0, settings_.bBold != 0);
     view_.SetColors(settings_.clrText, settings_.clrBkgnd);
     view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
+    view_.SetShareLines(settings_.nShareLine);
     view_.SetReadingAids({settings_.bLineBreakRules != 0, settings_.bJoinLines != 0,
                           settings_.bLimitLineLength != 0 ? kReadableColumn : 0,
                           settings_.bShowPercent != 0});

@@ -4,10 +4,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/AutoScroll.h"
+#include "app/JumpHistory.h"
 #include "app/ReaderShell.h"
 #include "app/WorkInProgress.h"
+#include "document/Chapter.h"
+#include "history/FindActions.h"
 #include "platform/IdleInhibitor.h"
 #include "resources/CommandIds.h"
 #include "settings/Settings.h"
@@ -22,7 +26,7 @@ struct SettingToggle;
 // command table, the recent files and bookmarks, auto-scroll and the saving of the reading
 // state. The window it runs in turns input and timers into calls here and shows what it is
 // asked to through the shell.
-class ReaderSession {
+class ReaderSession : private FindActions {
 public:
     // Everything passed in must outlive the session. Nothing is asked of the shell until Start.
     ReaderSession(Settings& settings, ReaderShell& shell, ViewDevice& device,
@@ -85,6 +89,10 @@ public:
     void JumpToBar(int32_t y);
     void LookUpWord(int32_t x, int32_t y);
 
+    // The page was painted: the chapters are found now when the figures below the text name the
+    // chapter and they are not known yet, so that a long text's first page never waits for them.
+    void PagePainted();
+
     const TextView& View() const { return view_; }
     const std::u16string& DocumentTitle() const { return documentTitle_; }
     [[nodiscard]] bool AutoScrolling() const { return autoScroll_.Running(); }
@@ -105,16 +113,33 @@ private:
     void ShowAbout();
     void ChangeSettings();
     void Find();
+    SearchFlags StoredSearchFlags() {
+        return {settings_.bSearchIgnoreCase, settings_.bSearchIgnoreSpacing};
+    }
     void EditBookmarks();
     void AddBookmark();
     void ClearRecentFiles();
     void ClearBookmarks();
+    // Finding one's way: chapters, pages, the last search again, back and forward.
+    const std::vector<Chapter>& Chapters();
+    void ShowChapters();
+    void StepChapter(bool forward);
+    void GoTo();
+    void FindAgain(bool forward);
+    // Finds the search from the page on or back from it and remembers the place it left.
+    bool FindOn(const TextSearch& search, bool forward);
+    // Before every jump inside the document: where it leaves.
+    void LeavePlace();
+    void GoBack(bool back);
+    bool FindFromPage(const TextSearch& search) override;
+    void ShowOccurrence(TextSpan found) override;
 
     Settings& settings_;
     ReaderShell& shell_;
     TextView view_;
     WorkInProgress work_;
     AutoScroll autoScroll_;
+    JumpHistory jumps_;
     std::u16string documentTitle_;
     bool fullScreen_ = false;
     bool ownDialogActive_ = false;  // the activation went to a dialog of the window

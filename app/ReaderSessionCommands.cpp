@@ -19,13 +19,6 @@ bool InRange(CommandId id, CommandId first, CommandId last) {
     return id >= first && id <= last;
 }
 
-// Lines a page step moves: the page less the lines it shares with the next one. Whatever was
-// stored, a step moves at least one line and shares at most all but one.
-int64_t PageStep(int32_t linesPerPage, int32_t shareLines) {
-    const int64_t shared = std::clamp<int64_t>(shareLines, 0, std::max(linesPerPage - 1, 0));
-    return std::max<int64_t>(linesPerPage - shared, 1);
-}
-
 }  // namespace
 
 void ReaderSession::RunPostedCommand(CommandId id) {
@@ -67,10 +60,10 @@ void ReaderSession::RunCommand(CommandId id) {
             ChooseAndOpenDocument();
             break;
         case IDM_PAGE_DOWN:
-            StepLines(PageStep(view_.LinesPerPage(), settings_.nShareLine));
+            StepLines(view_.PageStep());
             break;
         case IDM_PAGE_UP:
-            StepLines(-PageStep(view_.LinesPerPage(), settings_.nShareLine));
+            StepLines(-view_.PageStep());
             break;
         case IDM_ABOUT:
             ShowAbout();
@@ -104,16 +97,35 @@ void ReaderSession::RunCommand(CommandId id) {
             shell_.Repaint();
             break;
         case IDM_FIRST_PAGE:
+            LeavePlace();
             view_.SetTopLine(0);
             break;
         case IDM_LAST_PAGE:
-            // The page that ends with the last line; the table's closing entry is no line.
-            view_.SetTopLine(std::max(view_.Lines().Count() - 1 - view_.LinesPerPage(), 0));
+            LeavePlace();
+            view_.GoToPage(view_.Pages().total);
             break;
         case IDM_LEAVE_FULLSCREEN:
             if (fullScreen_) {
                 ToggleFullScreen();
             }
+            break;
+        case IDM_CHAPTERS:
+            ShowChapters();
+            break;
+        case IDM_NEXT_CHAPTER:
+        case IDM_PREVIOUS_CHAPTER:
+            StepChapter(id == IDM_NEXT_CHAPTER);
+            break;
+        case IDM_GO_TO:
+            GoTo();
+            break;
+        case IDM_FIND_NEXT:
+        case IDM_FIND_PREVIOUS:
+            FindAgain(id == IDM_FIND_NEXT);
+            break;
+        case IDM_BACK:
+        case IDM_FORWARD:
+            GoBack(id == IDM_BACK);
             break;
         default:
             // IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, the bar's divider and unknown ids.
@@ -154,6 +166,9 @@ void ReaderSession::OpenRecentFile(int32_t n) {
     // own entry is brought up to date by that close, so its place is taken after it.
     if (const std::optional<HistoryEntry> entry = settings_.recentFiles.At(n)) {
         const bool open = entry->path == view_.Document().documentPath;
+        if (open) {
+            LeavePlace();
+        }
         OpenDocument(entry->path, open ? -1 : entry->position);
     }
 }
@@ -166,6 +181,7 @@ void ReaderSession::GoToBookmark(int32_t n) {
     if (entry->path != view_.Document().documentPath) {
         OpenDocument(entry->path, entry->position);
     } else {
+        LeavePlace();
         view_.GoToOffset(entry->position);
     }
 }
@@ -189,7 +205,7 @@ void ReaderSession::ChangeSettings() {
 
 // Auto-scroll goes on under the find and bookmark dialogs.
 void ReaderSession::Find() {
-    shell_.RunFindDialog(settings_.recentSearches, settings_.bSearchIgnoreCase, view_);
+    shell_.RunFindDialog(settings_.recentSearches, StoredSearchFlags(), view_, *this);
 }
 
 void ReaderSession::EditBookmarks() {

@@ -4,10 +4,15 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "app/GoToTarget.h"
+#include "document/Chapter.h"
 #include "document/ProgressText.h"
+#include "history/FindActions.h"
 #include "history/HistoryLists.h"
 #include "resources/CommandIds.h"
 #include "settings/Settings.h"
@@ -49,8 +54,16 @@ public:
     // Edits the settings in place; some changes take effect before the dialog ends. True when it
     // was left with OK.
     [[nodiscard]] virtual bool RunSettingsDialog(Settings& settings) = 0;
-    // Searches act on the view as the user presses "찾기".
-    virtual void RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) = 0;
+    // Searches the view's text and goes to what is found through `actions` as the user asks.
+    virtual void RunFindDialog(RecentSearches& searches, SearchFlags flags, const TextView& view,
+                               FindActions& actions) = 0;
+    // The chapter chosen to go to, none when the dialog was closed; `current` is selected first.
+    virtual std::optional<size_t> RunChaptersDialog(std::span<const Chapter> chapters,
+                                                    std::optional<size_t> current) = 0;
+    // Where to go, asked with the page numbers as they are; none when the dialog was closed.
+    virtual std::optional<GoToTarget> RunGoToDialog(PageNumbers pages) = 0;
+    // Tells something for a moment over the page, with nothing to close.
+    virtual void ShowNotice(std::u16string_view text) = 0;
     virtual void RunEditBookmarksDialog(Bookmarks& bookmarks) = 0;
     // Lets the user edit the proposed label, a buffer of `capacity` code units with its
     // terminator. True when the bookmark is to be added.

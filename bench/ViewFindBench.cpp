@@ -38,7 +38,7 @@ void FindFromTheTop(benchmark::State& state, bool ignoreCase) {
     TextView& view = SharedBenchView().view;
     for (auto _ : state) {
         view.SetTopLine(0);
-        if (!view.FindNext(kEndMarker, ignoreCase)) {
+        if (!view.FindNext(TextSearch(kEndMarker, {ignoreCase}))) {
             state.SkipWithError("the marker was not found");
         }
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 
 namespace sorna {
@@ -14,5 +16,9 @@ struct Chapter {
 
     bool operator==(const Chapter&) const = default;
 };
+
+// The chapter that holds `offset` among chapters in the order of the text: the last one that
+// starts at or before it; none before the first.
+std::optional<size_t> ChapterAt(std::span<const Chapter> chapters, int32_t offset);
 
 }  // namespace sorna

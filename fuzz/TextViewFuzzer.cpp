@@ -81,8 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     view.CountLetters();
     view.LineText(view.TopLine());
     sorna::PlanPage(view, 240);
-    view.FindNext(text.substr(text.size() / 2, 3), true);
-    view.FindNext(text.substr(text.size() / 3, 2), false);
+    view.FindNext(sorna::TextSearch(text.substr(text.size() / 2, 3), {true, true}));
+    view.FindPrevious(sorna::TextSearch(text.substr(text.size() / 3, 2), {false, true}));
+    view.FindNext(sorna::TextSearch(text.substr(text.size() / 3, 2), {}));
     view.GoToOffset(int32_t(text.size() / 2));
     if (view.TopOffset() != view.Lines()[view.TopLine()]) {
         __builtin_trap();

@@ -21,6 +21,7 @@ inline constexpr uint32_t kVirtualKeyUp = 0x26;
 inline constexpr uint32_t kVirtualKeyRight = 0x27;
 inline constexpr uint32_t kVirtualKeyDown = 0x28;
 inline constexpr uint32_t kVirtualKeyF1 = 0x70;  // F1..F12 follow in order
+inline constexpr uint32_t kVirtualKeyF3 = 0x72;
 inline constexpr uint32_t kVirtualKeyF4 = 0x73;
 inline constexpr uint32_t kVirtualKeyF11 = 0x7A;
 

@@ -34,6 +34,10 @@ inline constexpr std::u16string_view kOpenFilterAll = u"모든 파일 (*.*) (*)"
 
 inline constexpr std::u16string_view kBookmarkLabelPattern = u"%s [%.1f%%]";
 
+// Told for a moment over the page, without a box to close.
+inline constexpr std::u16string_view kNotFoundNotice = u"더 찾을 수 없습니다 : %s";
+inline constexpr std::u16string_view kNoChaptersNotice = u"이 문서에는 목차가 없습니다.";
+
 inline constexpr std::u16string_view kProgressInitialText = u"처리중";
 
 // Standard message-box buttons, without the keyboard mnemonics Qt's own translation adds.

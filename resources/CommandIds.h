@@ -47,5 +47,15 @@ inline constexpr CommandId IDM_SHOW_PERCENT = 40205;
 inline constexpr CommandId IDM_LINE_BREAK_RULES = 40206;
 inline constexpr CommandId IDM_LIMIT_LINE_LENGTH = 40207;
 inline constexpr CommandId IDM_JOIN_LINES = 40208;
+// Finding one's way in a long document: chapters, pages, the last search again, and the places
+// the reader jumped from.
+inline constexpr CommandId IDM_CHAPTERS = 40209;
+inline constexpr CommandId IDM_NEXT_CHAPTER = 40210;
+inline constexpr CommandId IDM_PREVIOUS_CHAPTER = 40211;
+inline constexpr CommandId IDM_GO_TO = 40212;
+inline constexpr CommandId IDM_FIND_NEXT = 40213;
+inline constexpr CommandId IDM_FIND_PREVIOUS = 40214;
+inline constexpr CommandId IDM_BACK = 40215;
+inline constexpr CommandId IDM_FORWARD = 40216;
 
 }  // namespace sorna

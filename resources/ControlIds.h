@@ -24,6 +24,14 @@ inline constexpr ControlId kIdFindButton = 1023;
 inline constexpr ControlId kIdFindText = 1024;
 inline constexpr ControlId kIdFindClearList = 1025;
 inline constexpr ControlId kIdFindIgnoreCase = 1028;
+inline constexpr ControlId kIdFindIgnoreSpacing = 1041;
+inline constexpr ControlId kIdFindAllButton = 1042;
+inline constexpr ControlId kIdFindAllList = 1043;
+inline constexpr ControlId kIdFindAllCount = 1044;
+
+// Chapter list and go-to dialog.
+inline constexpr ControlId kIdChapterList = 1050;
+inline constexpr ControlId kIdGoToText = 1051;
 
 // Bookmark dialogs.
 inline constexpr ControlId kIdBookmarkLabel = 1033;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 
 namespace sorna {
 namespace {
@@ -114,6 +115,19 @@ std::u16string FormatText(std::u16string_view pattern, std::initializer_list<For
         i += conversion->length;
     }
     return out;
+}
+
+std::u16string GroupedNumber(int64_t number) {
+    const std::string digits = std::to_string(number);
+    const size_t sign = digits.front() == '-' ? 1 : 0;
+    std::u16string grouped;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > sign && (digits.size() - i) % 3 == 0) {
+            grouped += u',';
+        }
+        grouped += char16_t(digits[i]);
+    }
+    return grouped;
 }
 
 std::u16string Widen(std::string_view ascii) {

@@ -16,6 +16,9 @@ using FormatArg = std::variant<std::u16string_view, int64_t, double>;
 // an argument of another kind, is copied as it stands, so a bad pattern never reads past the list.
 std::u16string FormatText(std::u16string_view pattern, std::initializer_list<FormatArg> args);
 
+// A whole number with its thousands parted by commas: "4,567", "-1,000".
+std::u16string GroupedNumber(int64_t number);
+
 // ASCII text widened code unit for code unit.
 std::u16string Widen(std::string_view ascii);
 

@@ -14,7 +14,7 @@ struct KeyFunction {
     std::u16string_view label;
 };
 
-inline constexpr size_t kKeyFunctionCount = 12;
+inline constexpr size_t kKeyFunctionCount = 14;
 
 // What a key slot stores is an index into this table; index 0 means the button is not used.
 // Line and page steps move through the text whatever the rotation.
@@ -31,6 +31,8 @@ inline constexpr std::array<KeyFunction, kKeyFunctionCount> KeyFunctionTable = {
     {IDM_OPEN, u"열기"},
     {IDM_SETTINGS, u"설정"},
     {IDM_EXIT, u"종료"},
+    {IDM_NEXT_CHAPTER, u"다음 장"},
+    {IDM_PREVIOUS_CHAPTER, u"이전 장"},
 }};
 
 }  // namespace sorna

@@ -34,7 +34,8 @@ constexpr MenuItem MenuPopup(std::u16string_view text, std::span<const MenuItem>
 inline constexpr MenuItem kMainPopupItems[] = {
     MenuCommand(u"열기...", IDM_OPEN), MenuCommand(u"닫기", IDM_CLOSE),
     MenuPopup(u"최근파일", {}),        MenuCommand(u"환경설정...", IDM_SETTINGS),
-    MenuCommand(u"찾기...", IDM_FIND), MenuSeparator(),
+    MenuCommand(u"찾기...", IDM_FIND), MenuCommand(u"다음 찾기", IDM_FIND_NEXT),
+    MenuCommand(u"이전 찾기", IDM_FIND_PREVIOUS), MenuSeparator(),
     MenuCommand(u"정보", IDM_ABOUT),   MenuCommand(u"끝내기", IDM_EXIT),
 };
 
@@ -52,6 +53,13 @@ inline constexpr MenuItem kViewPopupItems[] = {
 
 // The bookmarks follow the separator, rebuilt from the list each time the popup opens.
 inline constexpr MenuItem kBookPopupItems[] = {
+    MenuCommand(u"목차...", IDM_CHAPTERS),
+    MenuCommand(u"이동...", IDM_GO_TO),
+    MenuCommand(u"다음 장", IDM_NEXT_CHAPTER),
+    MenuCommand(u"이전 장", IDM_PREVIOUS_CHAPTER),
+    MenuCommand(u"뒤로", IDM_BACK),
+    MenuCommand(u"앞으로", IDM_FORWARD),
+    MenuSeparator(),
     MenuCommand(u"책갈피에 추가", IDM_BOOKMARK_ADD),
     MenuCommand(u"책갈피 편집...", IDM_BOOKMARK_EDIT),
     MenuCommand(u"책갈피 목록 지우기", IDM_BOOKMARK_CLEAR),
@@ -68,7 +76,7 @@ inline constexpr MenuItem kMenuBar[] = {
 
 // Where the run-time items go.
 inline constexpr size_t kRecentFilesPosition = 2;    // the submenu inside "메뉴"
-inline constexpr size_t kFirstBookmarkPosition = 4;  // inside "책", after the separator
+inline constexpr size_t kFirstBookmarkPosition = 11;  // inside "책", after the second separator
 
 // Appended to "최근파일" after the recent files and a separator.
 inline constexpr MenuItem kRecentClearItem =

@@ -32,6 +32,7 @@ void Settings::ApplyDisplayDefaults() {
     bLineBreakRules = 0;
     bLimitLineLength = 0;
     bJoinLines = 0;
+    bSearchIgnoreSpacing = 0;
     sFontFaceName = u"Tahoma";
     sEngDicPath = kDefaultDictionaryProgram;
 }

@@ -61,6 +61,8 @@ public:
     int32_t bLineBreakRules;
     int32_t bLimitLineLength;
     int32_t bJoinLines;
+    // Find skips the white space between the letters of the word; off by default.
+    int32_t bSearchIgnoreSpacing;
     std::u16string sFontFaceName;
     std::u16string sEngDicPath;
 };

@@ -45,6 +45,7 @@ inline constexpr NamedDwordField kOptionDwords[] = {
     {u"bLineBreakRules", &Settings::bLineBreakRules},
     {u"bLimitLineLength", &Settings::bLimitLineLength},
     {u"bJoinLines", &Settings::bJoinLines},
+    {u"bSearchIgnoreSpacing", &Settings::bSearchIgnoreSpacing},
 };
 
 inline constexpr std::u16string_view kFontFaceNameValue = u"sFontFaceName";

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "resources/Format.h"
 #include "resources/ViewStrings.h"
 #include "view/LineBreaker.h"
+#include "view/PageFooter.h"
 #include "view/PositionBar.h"
-#include "view/ReadingPercent.h"
 #include "view/Saturate.h"
 #include "view/TextView.h"
 
@@ -110,8 +109,7 @@ PagePlan PlanPage(const TextView& view, int32_t clientWidth) {
     plan.highlights = PlanHighlights(view, plan.rows);
     if (view.Aids().showPercent && !empty) {
         const ViewRect& area = view.TextArea();
-        plan.percent =
-            FormatText(kPercentPattern, {ReadingPercent(view.TopOffset(), view.Document().length)});
+        plan.percent = FooterText(view, area.Width());
         plan.percentArea = {area.left, area.bottom, area.right,
                             Saturate(int64_t{area.bottom} + view.Font().size)};
     }

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "resources/ViewStrings.h"
-#include "view/FindNoCase.h"
 #include "view/LineBreaker.h"
 #include "view/PositionBar.h"
 #include "view/Saturate.h"
@@ -175,6 +174,19 @@ int32_t TextView::LinesPerPage() const {
     return Saturate(extent / lineHeight_);
 }
 
+int32_t TextView::PageStep() const {
+    return sorna::PageStep(LinesPerPage(), shareLines_);
+}
+
+PageNumbers TextView::Pages() const {
+    return CountPages(topLine_, std::max(lines_.Count() - 1, 0), LinesPerPage(), PageStep());
+}
+
+bool TextView::GoToPage(int32_t page) {
+    return SetTopLine(
+        PageTopLine(page, std::max(lines_.Count() - 1, 0), LinesPerPage(), PageStep()));
+}
+
 int32_t TextView::RowAt(int32_t x, int32_t y) const {
     if (lineHeight_ <= 0) {
         return -1;
@@ -297,24 +309,34 @@ std::optional<int32_t> TextView::CountLetters() const {
     }));
 }
 
-bool TextView::FindNext(std::u16string_view pattern, bool ignoreCase) {
+std::u16string_view TextView::Text() const {
+    return {document_.text.get(), size_t(document_.length)};
+}
+
+bool TextView::FindNext(const TextSearch& search) {
     found_.reset();
-    if (pattern.empty() || topLine_ >= lines_.Count() - 1) {
+    if (topLine_ >= lines_.Count() - 1) {
         return false;
     }
-    const int32_t start = lines_[topLine_ + 1];
-    const std::u16string_view rest(document_.text.get() + start, size_t(document_.length - start));
-    std::optional<size_t> hit;
-    if (ignoreCase) {
-        hit = FindNoCase(rest, pattern);
-    } else if (const size_t at = rest.find(pattern); at != std::u16string_view::npos) {
-        hit = at;
+    const std::optional<TextSpan> hit = search.Next(Text(), size_t(lines_[topLine_ + 1]));
+    return hit && ShowFound(*hit);
+}
+
+bool TextView::FindPrevious(const TextSearch& search) {
+    found_.reset();
+    if (lines_.Empty()) {
+        return false;
     }
-    if (!hit || !GoToOffset(start + int32_t(*hit))) {
+    const std::optional<TextSpan> hit = search.Previous(Text(), size_t(lines_[topLine_]));
+    return hit && ShowFound(*hit);
+}
+
+bool TextView::ShowFound(TextSpan found) {
+    if (!GoToOffset(found.offset)) {
         return false;
     }
     // Painted again with the occurrence marked: going to it painted the page without.
-    found_ = TextSpan{start + int32_t(*hit), int32_t(pattern.size())};
+    found_ = found;
     device_.Repaint();
     return true;
 }

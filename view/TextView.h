@@ -10,6 +10,8 @@
 #include "view/CharMetrics.h"
 #include "view/FontDescription.h"
 #include "view/LineTable.h"
+#include "view/PageNumbers.h"
+#include "view/TextSearch.h"
 #include "view/TextSpan.h"
 #include "view/ViewDevice.h"
 #include "view/ViewRect.h"
@@ -45,6 +47,8 @@ public:
     void SetColors(uint32_t textColour, uint32_t backColour);
     void SetOptions(bool smooth, bool removeLineStartSpace);
     void SetLineSpacing(int32_t pixels);
+    // Lines a page shares with the next one as the page step moves.
+    void SetShareLines(int32_t lines) { shareLines_ = lines; }
     void SetReadingAids(const ReadingAids& aids);
     [[nodiscard]] bool LayoutNeeded() const { return layoutNeeded_; }
 
@@ -79,6 +83,10 @@ public:
     // Top line and reading position. Every change of the top line is painted at once.
     int32_t TopLine() const { return topLine_; }
     int32_t LinesPerPage() const;
+    // Lines a page step moves, and the pages of the layout counted by that step.
+    int32_t PageStep() const;
+    PageNumbers Pages() const;
+    bool GoToPage(int32_t page);
     int32_t RowAt(int32_t x, int32_t y) const;  // -1 when no row can be told
     bool SetTopLine(int32_t n);
     void ScrollLines(int32_t n);
@@ -92,9 +100,14 @@ public:
     WordHit WordAt(int32_t x, int32_t y) const;
     std::optional<int32_t> CountLetters() const;  // none when the page shows the end
 
-    // Finds `pattern` from the start of the line after the top line to the end of the text and
-    // makes the line holding the occurrence the top line.
-    bool FindNext(std::u16string_view pattern, bool ignoreCase);
+    // Finds the search from the start of the line after the top line to the end of the text,
+    // or backward from the start of the top line to the beginning, and shows the occurrence.
+    bool FindNext(const TextSearch& search);
+    bool FindPrevious(const TextSearch& search);
+    // Makes the line holding the occurrence the top line and marks it until the page moves.
+    bool ShowFound(TextSpan found);
+    // The whole text, terminator not included.
+    std::u16string_view Text() const;
 
 private:
     void MeasureChars();
@@ -113,6 +126,7 @@ private:
     uint32_t textColour_ = 0xFFFFFF;
     uint32_t backColour_ = 0x000000;
     int32_t lineSpacing_ = 4;
+    int32_t shareLines_ = 0;
     int32_t lineHeight_ = 0;
     bool removeLineStartSpace_ = true;
     bool smooth_ = false;

@@ -6,6 +6,7 @@
 
 #include "app/qt/EventLoop.h"
 #include "app/qt/MenuBar.h"
+#include "app/qt/PageNotice.h"
 #include "app/qt/PageWidget.h"
 #include "platform/TickCount.h"
 #include "platform/qt/QtConversions.h"
@@ -29,7 +30,8 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
       startDocument_(std::move(startDocument)),
       session_(settings, *this, canvas_, idleInhibitor_),
       menuBar_(new MenuBar(settings, *this)),
-      page_(new PageWidget(canvas_, session_.View(), *this)) {
+      page_(new PageWidget(canvas_, session_.View(), *this)),
+      notice_(new PageNotice(*page_)) {
     setObjectName(ToQString(kWindowClassName));
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -44,6 +46,9 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
     connect(page_, &PageWidget::Pressed, this, &MainWindow::TapPressed);
     connect(page_, &PageWidget::Released, this, &MainWindow::TapReleased);
     connect(page_, &PageWidget::DoubleTapped, this, &MainWindow::DoubleTapped);
+    // After the paint has reached the screen.
+    connect(page_, &PageWidget::Painted, this, [this] { session_.PagePainted(); },
+            Qt::QueuedConnection);
     // While a window edge is dragged, the page is laid out at most once a frame, and once more
     // after the last resize; meanwhile it shows what it showed.
     layoutTimer_.setSingleShot(true);

@@ -15,6 +15,7 @@
 namespace sorna {
 
 class MenuBar;
+class PageNotice;
 class PageWidget;
 
 // The reader's one window: the page, the menu bar at the bottom, and the input (taps, keys,
@@ -68,7 +69,12 @@ private:
     std::u16string ChooseDocumentPath() override;
     void RunAboutDialog() override;
     bool RunSettingsDialog(Settings& settings) override;
-    void RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) override;
+    void RunFindDialog(RecentSearches& searches, SearchFlags flags, const TextView& view,
+                       FindActions& actions) override;
+    std::optional<size_t> RunChaptersDialog(std::span<const Chapter> chapters,
+                                            std::optional<size_t> current) override;
+    std::optional<GoToTarget> RunGoToDialog(PageNumbers pages) override;
+    void ShowNotice(std::u16string_view text) override;
     void RunEditBookmarksDialog(Bookmarks& bookmarks) override;
     [[nodiscard]] bool RunAddBookmarkDialog(std::u16string& label, size_t capacity) override;
     void LaunchDictionary(std::u16string_view programPath, std::u16string_view word,
@@ -91,6 +97,7 @@ private:
     ReaderSession session_;
     MenuBar* menuBar_;  // owned by the window, as is the page
     PageWidget* page_;
+    PageNotice* notice_;  // on the page
     QSize bufferSize_;
     qreal bufferRatio_ = 0;
     WheelLineSteps wheelSteps_;

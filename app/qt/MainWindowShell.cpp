@@ -3,9 +3,12 @@
 #include <QScreen>
 
 #include "app/qt/AboutDialog.h"
+#include "app/qt/ChaptersDialog.h"
 #include "app/qt/EventLoop.h"
+#include "app/qt/GoToDialog.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MenuBar.h"
+#include "app/qt/PageNotice.h"
 #include "app/qt/PageWidget.h"
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/ShellDialogs.h"
@@ -85,8 +88,22 @@ bool MainWindow::RunSettingsDialog(Settings& settings) {
     return sorna::RunSettingsDialog(*this, settings);
 }
 
-void MainWindow::RunFindDialog(RecentSearches& searches, int32_t& ignoreCase, TextView& view) {
-    sorna::RunFindDialog(*this, searches, ignoreCase, view);
+void MainWindow::RunFindDialog(RecentSearches& searches, SearchFlags flags, const TextView& view,
+                               FindActions& actions) {
+    sorna::RunFindDialog(*this, searches, flags, view, actions);
+}
+
+std::optional<size_t> MainWindow::RunChaptersDialog(std::span<const Chapter> chapters,
+                                                    std::optional<size_t> current) {
+    return sorna::RunChaptersDialog(*this, chapters, current);
+}
+
+std::optional<GoToTarget> MainWindow::RunGoToDialog(PageNumbers pages) {
+    return sorna::RunGoToDialog(*this, pages);
+}
+
+void MainWindow::ShowNotice(std::u16string_view text) {
+    notice_->Show(text);
 }
 
 void MainWindow::RunEditBookmarksDialog(Bookmarks& bookmarks) {

@@ -101,7 +101,7 @@ void MenuBar::PrepareMenu(QMenu& menu) {
     for (const SettingToggle& toggle : kSettingToggles) {
         CheckItem(toggle.id, settings_.*toggle.setting != 0);
     }
-    if (!actions.isEmpty() && IdOf(*actions.front()) == IDM_BOOKMARK_ADD) {
+    if (!actions.isEmpty() && IdOf(*actions.front()) == kBookPopupItems[0].id) {
         FillBookmarks(menu);
     } else if (recentFiles != nullptr) {
         FillRecentFiles(*recentFiles);

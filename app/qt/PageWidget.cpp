@@ -24,6 +24,7 @@ PageWidget::PageWidget(PageCanvas& canvas, const TextView& view, QWidget& parent
 void PageWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     canvas_.PaintTo(painter, PlanPage(view_, width()));
+    emit Painted();
 }
 
 // Only the pen's own button taps; the other buttons do nothing.

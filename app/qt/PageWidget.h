@@ -22,6 +22,7 @@ signals:
     void Released(QPoint position);
     void DoubleTapped(QPoint position);
     void Resized();
+    void Painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

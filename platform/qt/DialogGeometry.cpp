@@ -98,6 +98,22 @@ int ExecDialog(QDialog& dialog) {
     return ExecFitted(dialog, false);
 }
 
+// Grown where it stands, then moved back inside the screen as far as it reaches past an edge.
+void RefitDialog(QDialog& dialog) {
+    SettleLayout(dialog);
+    const QWidget& mainWindow = MainWindowOf(dialog);
+    const QScreen& screen = ScreenOf(mainWindow);
+    dialog.resize(
+        dialog.sizeHint().expandedTo(dialog.size()).boundedTo(RoomOn(screen, mainWindow)));
+    const QRect area = screen.availableGeometry();
+    QRect frame = dialog.frameGeometry();
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    dialog.move(frame.topLeft());
+}
+
 int ExecFullScreenDialog(QDialog& dialog) {
     return ExecFitted(dialog, true);
 }

@@ -21,6 +21,9 @@ int ExecDialog(QDialog& dialog);
 // OpensFullScreen says so for the main window it belongs to and that window's screen.
 int ExecFullScreenDialog(QDialog& dialog);
 
+// Lets an open dialog that has shown more controls grow to their size, within the same room.
+void RefitDialog(QDialog& dialog);
+
 // Pixels for a size in dialog units of the given font: a horizontal unit is a quarter of the
 // font's average character width, a vertical unit an eighth of its height, so dialogs grow with
 // their font.

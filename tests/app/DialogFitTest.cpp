@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include "app/qt/AboutDialog.h"
+#include "app/qt/ChaptersDialog.h"
+#include "app/qt/GoToDialog.h"
 #include "app/qt/PackagedResources.h"
 #include "app/qt/ShellDialogs.h"
 #include "history/qt/AddBookmarkDialog.h"
@@ -68,8 +70,17 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
     Bookmarks bookmarks;
     bookmarks.AddBookmark(u"/home/reader/" + std::u16string(60, u'책'), 10,
                           std::u16string(60, u'장'));
+    settings.recentSearches.RememberSearch(u"장");
     test::FixedMetricsDevice device;
     TextView view(device);
+    test::SetText(view.Document(), std::u16string(3000, u'장'));
+    ASSERT_TRUE(view.Layout(nullptr));
+    const std::vector<Chapter> chapters(300, {0, 3, std::u16string(50, u'장')});
+    struct : FindActions {
+        bool FindFromPage(const TextSearch&) override { return false; }
+        void ShowOccurrence(TextSpan) override {}
+    } actions;
+    const SearchFlags flags{settings.bSearchIgnoreCase, settings.bSearchIgnoreSpacing};
     std::u16string label(200, u'가');
     const std::u16string text = u"/home/reader/" + std::u16string(100, u'긴') + u" 이름";
     // Each opening and the buttons that lead on from its dialog.
@@ -77,8 +88,10 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
         {[&] { ChooseDocumentPath(owner); }, {}},
         {[&] { (void)RunSettingsDialog(owner, settings); }, {kIdTextColour}},
         {[&] { (void)RunSettingsDialog(owner, settings); }, {kIdHardwareKeys, kIdFirstKeyButton}},
-        {[&] { RunFindDialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view); },
-         {}},
+        {[&] { RunFindDialog(owner, settings.recentSearches, flags, view, actions); }, {}},
+        {[&] { RunChaptersDialog(owner, chapters, 299); }, {}},
+        {[&] { RunChaptersDialog(owner, {}, std::nullopt); }, {}},
+        {[&] { RunGoToDialog(owner, {1234, 56789}); }, {}},
         {[&] { (void)RunAddBookmarkDialog(owner, label, 1024); }, {}},
         {[&] { RunEditBookmarksDialog(owner, bookmarks); }, {}},
         {[&] { RunAboutDialog(owner); }, {}},
@@ -90,6 +103,14 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
         open();
         EXPECT_TRUE(answer.Answered());
     }
+    // The list of every occurrence grows the find dialog only within the screen.
+    test::ModalAnswer<QDialog> listed([](QDialog& dialog) {
+        test::ClickButton(dialog, kIdFindAllButton);
+        ExpectFits(dialog);
+        dialog.reject();
+    });
+    RunFindDialog(owner, settings.recentSearches, flags, view, actions);
+    EXPECT_TRUE(listed.Answered());
 }
 
 }  // namespace

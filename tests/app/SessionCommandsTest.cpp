@@ -164,6 +164,7 @@ TEST_F(Commands, PagesKeepTheSharedLinesAndArrowsPostTheStepOfTheirOrientation) 
         {2, perPage - 2}, {0, perPage}, {perPage - 1, 1}, {perPage, 1}, {30, 1}, {-5, perPage}};
     for (const auto& [share, step] : steps) {
         settings.nShareLine = share;
+        session.ApplySettings();
         session.RunCommand(IDM_PAGE_DOWN);
         EXPECT_EQ(TopLine(), step) << share;
         Run({IDM_LINE_DOWN, IDM_LINE_UP, IDM_PAGE_UP});

@@ -42,7 +42,22 @@ public:
     }
     void RunAboutDialog() override { Dialog(u"about"); }
     bool RunSettingsDialog(Settings&) override { return Dialog(u"settings"); }
-    void RunFindDialog(RecentSearches&, int32_t&, TextView&) override { Dialog(u"find"); }
+    void RunFindDialog(RecentSearches&, SearchFlags, const TextView&, FindActions&) override {
+        Dialog(u"find");
+    }
+    std::optional<size_t> RunChaptersDialog(std::span<const Chapter> chapters,
+                                            std::optional<size_t> current) override {
+        Dialog(u"chapters");
+        listedChapters = chapters.size();
+        currentChapter = current;
+        return chosenChapter;
+    }
+    std::optional<GoToTarget> RunGoToDialog(PageNumbers pages) override {
+        Dialog(u"go to");
+        pagesAsked = pages;
+        return goTo;
+    }
+    void ShowNotice(std::u16string_view text) override { notices.emplace_back(text); }
     void RunEditBookmarksDialog(Bookmarks&) override { Dialog(u"bookmarks"); }
     bool RunAddBookmarkDialog(std::u16string& label, size_t) override {
         Dialog(u"add " + label);
@@ -67,6 +82,12 @@ public:
     bool yes = true;
     std::u16string chosenPath;
     std::u16string bookmarkLabel;
+    size_t listedChapters = 0;
+    std::optional<size_t> currentChapter;
+    std::optional<size_t> chosenChapter;
+    PageNumbers pagesAsked;
+    std::optional<GoToTarget> goTo;
+    Texts notices;
 
 private:
     bool Dialog(std::u16string_view name) {

@@ -1,7 +1,9 @@
 // The window's decisions that need no window: taps, keys, the wheel, captions and the margins.
 #include <gtest/gtest.h>
 
+#include "app/GoToTarget.h"
 #include "app/InputCommands.h"
+#include "app/JumpHistory.h"
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
 #include "app/WorkInProgress.h"
@@ -63,8 +65,8 @@ TEST(HardwareKeyCommand, TheFirstSlotHoldingTheCodeDecidesWithinTheFunctionTable
     Settings settings;
     EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDC_NONE);  // the defaults do nothing
     settings.keyCodes = {0xC1, 0xC9, 0xC3, 0xC9, 0x41, 0xC3};
-    settings.keyFunctions = {11, 3, 12, 5, 2, 2};
-    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDM_EXIT);  // the table's last function
+    settings.keyFunctions = {13, 3, 14, 5, 2, 2};
+    EXPECT_EQ(HardwareKeyCommand(0xC1, settings), IDM_PREVIOUS_CHAPTER);  // the table's last
     EXPECT_EQ(HardwareKeyCommand(0xC9, settings), IDM_LINE_DOWN);
     // Only a hand-edited registry stores a function outside the table; it does nothing.
     EXPECT_EQ(HardwareKeyCommand(0xC3, settings), std::nullopt);
@@ -92,6 +94,16 @@ TEST(DesktopKeyCommand, EachKeyActsOnlyWithItsOwnModifiers) {
         {{.character = U'Q'}, std::nullopt},
         {{.character = U'Q', .shift = true, .control = true}, std::nullopt},
         {{.virtualKey = kVirtualKeyDown}, std::nullopt},  // the arrows stay with the accelerators
+        {{.virtualKey = kVirtualKeyF3}, IDM_FIND_NEXT},
+        {{.virtualKey = kVirtualKeyF3, .shift = true}, IDM_FIND_PREVIOUS},
+        {{.virtualKey = kVirtualKeyF3, .control = true}, std::nullopt},
+        {{.virtualKey = kVirtualKeyLeft, .alt = true}, IDM_BACK},
+        {{.virtualKey = kVirtualKeyRight, .alt = true}, IDM_FORWARD},
+        {{.virtualKey = kVirtualKeyRight, .shift = true, .alt = true}, std::nullopt},
+        {{.character = U'T', .control = true}, IDM_CHAPTERS},
+        {{.character = U'G', .control = true}, IDM_GO_TO},
+        {{.character = U']', .control = true}, IDM_NEXT_CHAPTER},
+        {{.character = U'[', .control = true}, IDM_PREVIOUS_CHAPTER},
     };
     for (const auto& [press, command] : keys) {
         EXPECT_EQ(DesktopKeyCommand(press), command)
@@ -186,6 +198,48 @@ TEST(DialogPresentation, FullScreenOverAFullScreenWindowOrOnAPocketScreen) {
     EXPECT_FALSE(OpensFullScreen(false, 800, 600));
     EXPECT_TRUE(OpensFullScreen(false, 360, 720));
     EXPECT_TRUE(OpensFullScreen(false, 720, 360));
+}
+
+TEST(ParseGoToTarget, TakesWholePagesAndPercentagesUpToAHundred) {
+    using enum GoToTarget::Kind;
+    const std::pair<std::u16string_view, std::optional<GoToTarget>> inputs[] = {
+        {u"123", GoToTarget{kPage, 123}},  {u" 7\u3000", GoToTarget{kPage, 7}},
+        {u"37%", GoToTarget{kPercent, 37}}, {u"37.5 ％", GoToTarget{kPercent, 37.5}},
+        {u"100%", GoToTarget{kPercent, 100}}, {u"0%", GoToTarget{kPercent, 0}},
+        {u"0", std::nullopt},   {u"1.5", std::nullopt},  {u"100.1%", std::nullopt},
+        {u"-3", std::nullopt},  {u"%", std::nullopt},    {u"", std::nullopt},
+        {u"1e3", std::nullopt}, {u"12쪽", std::nullopt}, {u"1.2.3%", std::nullopt},
+        {u"99999999999999999", std::nullopt}};
+    for (const auto& [text, target] : inputs) {
+        EXPECT_EQ(ParseGoToTarget(text), target) << std::string(text.begin(), text.end());
+    }
+}
+
+// Jumps 0 -> 100 -> 200 -> 300 in one document, one in another; back and forward retrace them,
+// a new jump drops the way forward, and the oldest places give way at the limit.
+TEST(JumpHistory, BackAndForwardRetraceTheJumpsOfEachDocument) {
+    JumpHistory jumps;
+    for (const int32_t from : {0, 100, 200}) {
+        jumps.Leave(u"a", from);
+    }
+    jumps.Leave(u"b", 5);
+    EXPECT_EQ(jumps.Back(u"a", 300), 200);
+    EXPECT_EQ(jumps.Back(u"a", 200), 100);
+    EXPECT_EQ(jumps.Forward(u"a", 100), 200);
+    EXPECT_EQ(jumps.Back(u"a", 200), 100);
+    EXPECT_EQ(jumps.Back(u"a", 100), 0);
+    EXPECT_EQ(jumps.Back(u"a", 0), std::nullopt);
+    EXPECT_EQ(jumps.Back(u"b", 9), 5);
+    jumps.Leave(u"a", 0);
+    EXPECT_EQ(jumps.Forward(u"a", 50), std::nullopt);
+    for (int32_t from = 1; from <= int32_t(JumpHistory::kLimit) + 10; ++from) {
+        jumps.Leave(u"c", from);
+    }
+    int32_t steps = 0;
+    for (int32_t at = 1000; const std::optional<int32_t> place = jumps.Back(u"c", at); ++steps) {
+        at = *place;
+    }
+    EXPECT_EQ(steps, int32_t(JumpHistory::kLimit));
 }
 
 }  // namespace

@@ -82,11 +82,11 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
     EXPECT_EQ(ItemsOf(*recent).size(), 2);
 
     items = ItemsOf(OpenPopup(bar, u"책"));
-    ASSERT_EQ(items.size(), 4 + 13);
-    EXPECT_EQ(items.mid(3, 2), QStringList({"-", "40100 R&&D"}));  // IDM_BOOKMARK_00
+    ASSERT_EQ(items.size(), 11 + 13);
+    EXPECT_EQ(items.mid(10, 2), QStringList({"-", "40100 R&&D"}));  // IDM_BOOKMARK_00
     EXPECT_EQ(items.back(), QStringLiteral("40112 R&&D"));
     settings.bookmarks.ClearBookmarks();
-    EXPECT_EQ(ItemsOf(OpenPopup(bar, u"책")).size(), 4);
+    EXPECT_EQ(ItemsOf(OpenPopup(bar, u"책")).size(), 11);
 
     items = ItemsOf(OpenPopup(bar, u"보기"));
     EXPECT_TRUE(items.contains("40028 영어사전사용 *") && items.contains("40033 돌려보기"));

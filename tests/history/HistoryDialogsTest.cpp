@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -16,9 +18,23 @@
 namespace sorna {
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
 using test::ClickButton;
 using test::ControlOf;
 using test::ModalAnswer;
+
+// Goes where the dialog asks, as the reader does, and notes the occurrences it was sent to.
+struct ViewActions : FindActions {
+    explicit ViewActions(TextView& view) : view(view) {}
+    bool FindFromPage(const TextSearch& search) override { return view.FindNext(search); }
+    void ShowOccurrence(TextSpan found) override {
+        shown.push_back(found);
+        view.ShowFound(found);
+    }
+
+    TextView& view;
+    std::vector<TextSpan> shown;
+};
 
 // One display line per text line: the area is wide enough for every line.
 class FindDialogTest : public testing::Test {
@@ -34,6 +50,8 @@ protected:
     test::FixedMetricsDevice device;
     TextView view{device};
     Settings settings;
+    SearchFlags flags{settings.bSearchIgnoreCase, settings.bSearchIgnoreSpacing};
+    ViewActions actions{view};
     QWidget owner;
 };
 
@@ -42,7 +60,7 @@ protected:
 TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheCheckBox) {
     settings.recentSearches.RememberSearch(u"abc");
     settings.recentSearches.RememberSearch(u"ab");
-    FindDialog dialog(owner, settings.recentSearches, settings.bSearchIgnoreCase, view);
+    FindDialog dialog(owner, settings.recentSearches, flags, view, actions);
     auto& list = ControlOf<QComboBox>(dialog, kIdFindText);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
@@ -90,6 +108,47 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
     ClickButton(dialog, kIdCancel);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+}
+
+// Every occurrence with its line, the count, and the one chosen shown; spacing ignored when
+// asked. Past the list's 10,000 the count goes on and says how many more there are.
+TEST_F(FindDialogTest, FindAllListsEveryOccurrenceAndGoesToTheOneChosen) {
+    settings.recentSearches.RememberSearch(u"nee dle");
+    FindDialog dialog(owner, settings.recentSearches, flags, view, actions);
+    dialog.show();
+    ClickButton(dialog, kIdFindIgnoreSpacing);
+    ClickButton(dialog, kIdFindAllButton);
+    auto& hits = ControlOf<QListWidget>(dialog, kIdFindAllList);
+    QStringList lines;
+    for (int row = 0; row < hits.count(); ++row) {
+        lines.push_back(hits.item(row)->text());
+    }
+    EXPECT_EQ(lines, (QStringList{u"「needle」 on top"_s, u"hay 「needle」"_s,
+                                  u"「needle」 and needle"_s, u"needle and 「needle」"_s}));
+    EXPECT_EQ(ControlOf<QLabel>(dialog, kIdFindAllCount).text(), u"모두 4개"_s);
+    EXPECT_EQ(settings.bSearchIgnoreSpacing, 1);
+    EXPECT_EQ(hits.currentRow(), 0);
+    hits.setCurrentRow(3);
+    QTest::keyClick(&hits, Qt::Key_Return);
+    EXPECT_EQ(actions.shown, (std::vector<TextSpan>{{44, 6}}));
+    EXPECT_EQ(view.TopLine(), 4);
+    EXPECT_EQ(view.FoundText(), (TextSpan{44, 6}));
+    EXPECT_FALSE(dialog.isVisible());
+
+    std::u16string many;
+    for (int n = 0; n < 10005; ++n) {
+        many += u"a ";
+    }
+    test::SetText(view.Document(), many);
+    ASSERT_TRUE(view.Layout(nullptr));
+    settings.recentSearches.RememberSearch(u"a");
+    FindDialog more(owner, settings.recentSearches, flags, view, actions);
+    more.show();
+    ClickButton(more, kIdFindAllButton);
+    const auto& count = ControlOf<QLabel>(more, kIdFindAllCount);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !count.text().startsWith(u"찾는 중"_s); }, 30000));
+    EXPECT_EQ(count.text(), u"모두 10,005개 (처음 10,000개만 보입니다. 5개 더)"_s);
+    EXPECT_EQ(ControlOf<QListWidget>(more, kIdFindAllList).count(), 10000);
 }
 
 // A tap on each row, as the user chooses it; the labels left in the list, which must be the

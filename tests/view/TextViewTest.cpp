@@ -10,6 +10,7 @@
 #include "tests/support/ViewTestSupport.h"
 #include "view/AutoScrollPace.h"
 #include "view/FindNoCase.h"
+#include "view/PageFooter.h"
 #include "view/PagePlan.h"
 #include "view/PositionBar.h"
 
@@ -135,13 +136,13 @@ TEST_F(TextViewTest, FindNextBringsTheLineWhereTheMatchBeginsToTheTop) {
     LayOut(std::u16string_view(u"top\nbefore\0after target\n", 24));
     for (const bool ignoreCase : {false, true}) {
         ASSERT_TRUE(view.SetTopLine(0));
-        EXPECT_TRUE(view.FindNext(ignoreCase ? u"TARGET" : u"target", ignoreCase));
+        EXPECT_TRUE(view.FindNext(TextSearch(ignoreCase ? u"TARGET" : u"target", {ignoreCase})));
         EXPECT_EQ(view.TopOffset(), 10);  // the line that the NUL began
     }
     view.SetTextArea({0, 0, 63, 320}, false);  // six letters a line
     LayOut(u"top\nsearch string\n");
     ASSERT_EQ(view.LineChars(1), u"search ");
-    EXPECT_TRUE(view.FindNext(u"ch str", false));
+    EXPECT_TRUE(view.FindNext(TextSearch(u"ch str", {})));
     EXPECT_EQ(view.TopLine(), 1);
     // The occurrence is shown on each row it spans, as far along as it is drawn, until the page
     // moves.
@@ -160,7 +161,7 @@ TEST_F(TextViewTest, ReadingAidsCentreAColumnOfLimitedWidthAndShowThePercentageR
     ASSERT_TRUE(view.SetTopLine(1));
     const PagePlan plan = PlanPage(view, 1003);
     EXPECT_EQ(plan.rows[0].rect, (ViewRect{100, 0, 900, 20}));
-    EXPECT_EQ(plan.percent, u"40.0%");
+    EXPECT_EQ(plan.percent, u"1 / 1쪽 · 40.0%");
     EXPECT_EQ(plan.percentArea, (ViewRect{0, 320, 1003, 335}));
     EXPECT_FALSE(view.WordAt(120, 10).word.empty());
     EXPECT_TRUE(view.WordAt(90, 10).word.empty());
@@ -224,7 +225,7 @@ TEST_F(TextViewTest, PageRowsInEveryOrientationShowNothingAfterALineEnd) {
 // the closing entry, and the bar fills in proportion to the top line.
 TEST_F(TextViewTest, ThePageAndItsBarFromNoLinesToTheLast) {
     EXPECT_FALSE(view.GoToOffset(0));
-    EXPECT_FALSE(view.FindNext(u"a", false));
+    EXPECT_FALSE(view.FindNext(TextSearch(u"a", {})));
     view.ScrollLines(3);
     EXPECT_EQ(view.TopLine(), 0);
     view.JumpToBar(100);
@@ -272,6 +273,42 @@ TEST(AutoScrollPace, ALineStaysItsLettersTimesTheSpeedAcrossATickWrap) {
     // Hand-edited speeds: below zero steps at once, a huge product does not overflow into a step.
     EXPECT_EQ(DecideAutoScroll(10, 5000, 5001, -100), kStep);
     EXPECT_EQ(DecideAutoScroll(INT_MAX, 0, 0xFFFFFFFFu, INT_MAX), kWait);
+}
+
+// Ten lines, four a page: steps of four start pages at 0 and 4, and the last page ends with the
+// last line wherever it starts; a line between two steps belongs to the page it started in.
+TEST(PageNumbers, CountAsThePageStepTurnsAndTheLastPageEndsWithTheLastLine) {
+    const std::tuple<int32_t, int32_t, int32_t, PageNumbers> pages[] = {
+        {0, 4, 4, {1, 3}}, {3, 4, 4, {1, 3}}, {4, 4, 4, {2, 3}}, {5, 4, 4, {2, 3}},
+        {6, 4, 4, {3, 3}}, {9, 4, 4, {3, 3}}, {3, 4, 3, {2, 3}}, {5, 4, 3, {2, 3}},
+        {0, 12, 12, {1, 1}}, {0, 0, 1, {1, 10}}, {-1, 4, 0, {1, 7}}};
+    for (const auto& [top, perPage, step, numbers] : pages) {
+        EXPECT_EQ(CountPages(top, 10, perPage, step), numbers) << top << " " << step;
+    }
+    EXPECT_EQ(CountPages(0, 0, 4, 4), (PageNumbers{1, 1}));
+    const std::pair<int32_t, int32_t> tops[] = {{-5, 0}, {1, 0}, {2, 4}, {3, 6}, {99, 6}};
+    for (const auto& [page, top] : tops) {
+        EXPECT_EQ(PageTopLine(page, 10, 4, 4), top) << page;
+        EXPECT_EQ(CountPages(top, 10, 4, 4).page, std::clamp(page, 1, 3));
+    }
+    EXPECT_EQ(PageStep(16, 2), 14);
+    EXPECT_EQ(PageStep(16, 40), 1);
+    EXPECT_EQ(PageStep(0, 0), 1);
+}
+
+TEST_F(TextViewTest, TheFiguresNameTheChapterCutToFitOnlyOnceItIsKnown) {
+    std::u16string lines;
+    for (int line = 0; line < 30; ++line) {
+        lines += u"a\n";
+    }
+    LayOut(lines);
+    EXPECT_EQ(FooterText(view, 1000), u"1 / 2쪽 · 0.0%");
+    view.Document().chapters = std::vector<Chapter>{{0, 1, u"제1장 아주 긴 제목"}};
+    EXPECT_EQ(FooterText(view, 1000), u"제1장 아주 긴 제목 · 1 / 2쪽 · 0.0%");
+    EXPECT_EQ(FooterText(view, 240), u"제1장… · 1 / 2쪽 · 0.0%");
+    EXPECT_EQ(FooterText(view, 170), u"1 / 2쪽 · 0.0%");
+    view.ScrollLines(20);
+    EXPECT_EQ(FooterText(view, 1000), u"제1장 아주 긴 제목 · 2 / 2쪽 · 66.7%");
 }
 
 }  // namespace
