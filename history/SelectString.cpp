@@ -1,12 +1,16 @@
 #include "history/SelectString.h"
 
-#include "view/FindNoCase.h"
+#include "view/TextSearch.h"
 
 namespace sorna {
 namespace {
 
 bool BeginsNoCase(std::u16string_view text, std::u16string_view prefix) {
-    return text.size() >= prefix.size() && FindNoCase(text.substr(0, prefix.size()), prefix) == 0;
+    if (prefix.empty()) {
+        return true;
+    }
+    return text.size() >= prefix.size() &&
+           TextSearch(prefix, {.ignoreCase = true}).Next(text.substr(0, prefix.size()), 0);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include "tests/support/ViewTestSupport.h"
 #include "view/AutoScrollPace.h"
-#include "view/FindNoCase.h"
 #include "view/PageFooter.h"
 #include "view/PagePlan.h"
 #include "view/PositionBar.h"
@@ -121,14 +120,6 @@ TEST_F(TextViewTest, LineTextAndTheWordUnderATapInBothOrientations) {
     ASSERT_TRUE(view.Layout(nullptr));
     EXPECT_EQ(view.WordAt(5, 320 - 45).word, u"hello");
     EXPECT_EQ(view.WordAt(25, 320 - 30).word, u"가나다");
-}
-
-TEST(FindNoCase, FoldsLettersAndMatchesHangulExactly) {
-    EXPECT_EQ(FindNoCase(u"xx abc", u"ABC"), 3u);
-    EXPECT_EQ(FindNoCase(u"ΣΟΦΙΑ", u"σοφια"), 0u);
-    EXPECT_EQ(FindNoCase(u"한글 문서", u"문자"), std::nullopt);
-    EXPECT_EQ(FindNoCase(u"ab", u"abc"), std::nullopt);
-    EXPECT_EQ(FindNoCase(std::u16string_view(u"a\0b\0Needle", 10), u"needle"), 4u);
 }
 
 // Stepping from hit to hit is left to the find dialog's tests.
