@@ -2,7 +2,9 @@
 // text no longer than the bytes allow, and fail only with a message. The same bytes as a page in
 // the encoding their size picks: converted into the room the loader gives, the page must come out
 // whole, and into a third of that room it must still stop inside it, terminated. Decoded in up
-// to eight parts, as the first byte says, every decoding must give what it gives in one part.
+// to eight parts, as the first byte says, every decoding must give what it gives in one part. A
+// page's headings and a text's chapters lie inside the text, in its order, and the chapters read
+// in parts are those read in one.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +13,18 @@
 #include "document/ConvertHtml.h"
 #include "document/DecodeDocument.h"
 #include "document/DecodeInParts.h"
+#include "document/FindChapters.h"
 
 namespace {
+
+bool ChaptersSound(const sorna::DocumentText& document, size_t parts) {
+    const std::u16string_view text(document.text.get(), size_t(document.length));
+    const std::vector<sorna::Chapter> chapters =
+        document.chapters ? *document.chapters : sorna::FindChapters(text, sorna::Parting{});
+    return std::ranges::is_sorted(chapters, {}, &sorna::Chapter::offset) &&
+           (chapters.empty() || chapters.back().offset <= document.length) &&
+           (document.chapters || chapters == sorna::FindChapters(text, sorna::Parting{parts, 1}));
+}
 
 bool DecodesInPartsAsInOne(std::span<const uint8_t> bytes) {
     const sorna::Parting parting{size_t{2} + (bytes.empty() ? 0 : bytes[0] % 7)};
@@ -42,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                          static_cast<size_t>(document.length) < most + 1 &&
                                          document.text[document.length] == 0
                                    : !document.loadError.empty() && !document.HasDocument();
-        if (!sound) {
+        if (!sound || (decoded && !ChaptersSound(document, 2 + size % 6))) {
             __builtin_trap();
         }
     }
