@@ -1,12 +1,16 @@
 #include "document/DecodeDocument.h"
 
 #include <algorithm>
+#include <bit>
 #include <memory>
 #include <new>
 
 #include "document/ConvertHtml.h"
 #include "document/DecodeInParts.h"
 #include "document/DecodeUnits.h"
+#include "document/DecodingPlan.h"
+#include "document/Johab.h"
+#include "document/NamedConverter.h"
 #include "document/TextEncoding.h"
 #include "document/Utf8.h"
 #include "platform/AsciiRun.h"
@@ -57,15 +61,13 @@ bool DecodeHtml(DocumentText& document, std::span<const uint8_t> body, TextEncod
     return true;
 }
 
-bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> bytes,
-                 const EncodingChoice& choice) {
-    const auto body = bytes.subspan(choice.markSize);
+bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> body, TextEncoding encoding) {
     const size_t units = body.size() / 2;
     auto text = AllocateText(units + 1);
     if (!text) {
-        return FailOutOfMemory(document, bytes.size());
+        return FailOutOfMemory(document, body.size());
     }
-    DecodeUnits(choice.encoding, body, {text.get(), units});
+    DecodeUnits(encoding, body, {text.get(), units});
     Keep(document, std::move(text), units);
     return true;
 }
@@ -86,22 +88,48 @@ bool StartsWellFormed(std::span<const uint8_t> body) {
 // fewer units than it has bytes) and code page 949 otherwise; one pass decodes and checks it,
 // and only text that fails is read again. A character cut short at the very end, as a cut
 // download leaves it, does not count against UTF-8: it becomes U+FFFD.
-size_t DecodeUnmarked(std::span<const uint8_t> body, std::span<char16_t> text) {
+size_t DecodeUnmarked(DocumentText& document, std::span<const uint8_t> body,
+                      std::span<char16_t> text) {
     const std::span<const uint8_t> uncut = WithoutCutCharacter(body);
-    if (const std::optional<size_t> length = StartsWellFormed(uncut)
-                                                 ? DecodeInParts(uncut, text, kStrictUtf8Parts)
-                                                 : std::nullopt;
+    if (const std::optional<size_t> length =
+            StartsWellFormed(uncut) ? DecodeInParts(uncut, text, kStrictUtf8Parts) : std::nullopt;
         length && *length < uncut.size()) {
+        document.encoding = EncodingName(TextEncoding::Utf8);
         return *length + DecodeUtf8(body.subspan(uncut.size()), text.subspan(*length)).written;
     }
+    document.encoding = EncodingName(TextEncoding::CodePage949);
     return *DecodeInParts(body, text, kCodePage949Parts);
 }
 
+// Text in an encoding of one byte or pair per unit: as the plan says, or as the bytes decide.
+size_t DecodeOneBytePlanned(DocumentText& document, std::span<const uint8_t> body,
+                            std::optional<TextEncoding> planned, std::span<char16_t> text) {
+    if (!planned) {
+        return DecodeUnmarked(document, body, text);
+    }
+    const PartDecoding& parts = *planned == TextEncoding::Utf8 ? kUtf8Parts : kCodePage949Parts;
+    return *DecodeInParts(body, text, parts);
+}
+
 // Code page 949 and UTF-8: decoded into a buffer of one unit per byte, the most either can
-// need. `marked` holds the encoding a byte-order mark named.
-bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
-                     const std::optional<EncodingChoice>& marked, ProgressText* progress) {
-    const auto body = bytes.subspan(marked ? marked->markSize : 0);
+// need.
+bool DecodeConverted(DocumentText& document, std::span<const uint8_t> body,
+                     std::optional<TextEncoding> planned, ProgressText* progress) {
+    ReportProgress(progress, kAllocatingProgress);
+    auto text = AllocateText(body.size() + 1);
+    if (!text) {
+        return FailOutOfMemory(document, body.size());
+    }
+    ReportProgress(progress, kConvertingProgress);
+    const size_t length = DecodeOneBytePlanned(document, body, planned, {text.get(), body.size()});
+    Keep(document, std::move(text), length);
+    return true;
+}
+
+// Johab and the encodings of ICU's converters, on one thread; no character takes less than a
+// byte. A page is decoded first and then converted from its UTF-16.
+bool DecodeNamed(DocumentText& document, std::span<const uint8_t> body, bool asHtml,
+                 ProgressText* progress) {
     ReportProgress(progress, kAllocatingProgress);
     auto text = AllocateText(body.size() + 1);
     if (!text) {
@@ -109,27 +137,38 @@ bool DecodeConverted(DocumentText& document, std::span<const uint8_t> bytes,
     }
     ReportProgress(progress, kConvertingProgress);
     const std::span<char16_t> room(text.get(), body.size());
-    // The only mark of a one-byte encoding is UTF-8's.
-    const size_t length =
-        marked ? *DecodeInParts(body, room, kUtf8Parts) : DecodeUnmarked(body, room);
-    Keep(document, std::move(text), length);
-    return true;
+    const size_t length = document.encoding == "Johab"
+                              ? DecodeJohab(body, room).written
+                              : DecodeWithConverter(document.encoding, body, room);
+    if (!asHtml) {
+        Keep(document, std::move(text), length);
+        return true;
+    }
+    constexpr TextEncoding kNativeUtf16 =
+        std::endian::native == std::endian::little ? TextEncoding::Utf16Le : TextEncoding::Utf16Be;
+    const std::span<const uint8_t> utf16(reinterpret_cast<const uint8_t*>(text.get()),
+                                         length * sizeof(char16_t));
+    return DecodeHtml(document, utf16, kNativeUtf16);
 }
 
 }  // namespace
 
 bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes, bool asHtml,
-                    ProgressText* progress) {
+                    ProgressText* progress, std::string_view chosen) {
     document.chapters.reset();
+    const DecodingPlan plan = PlanDecoding(bytes, asHtml, chosen);
+    document.encoding = plan.name;
+    const auto body = bytes.subspan(plan.markSize);
+    if (!plan.builtIn && !plan.name.empty()) {
+        return DecodeNamed(document, body, asHtml, progress);
+    }
     if (asHtml) {
-        const EncodingChoice choice = DetectEncoding(bytes);
-        return DecodeHtml(document, bytes.subspan(choice.markSize), choice.encoding);
+        return DecodeHtml(document, body, *plan.builtIn);
     }
-    const std::optional<EncodingChoice> marked = EncodingByMark(bytes);
-    if (marked && UnitWidth(marked->encoding) == 2) {
-        return DecodeUtf16(document, bytes, *marked);
+    if (plan.builtIn && UnitWidth(*plan.builtIn) == 2) {
+        return DecodeUtf16(document, body, *plan.builtIn);
     }
-    return DecodeConverted(document, bytes, marked, progress);
+    return DecodeConverted(document, body, plan.builtIn, progress);
 }
 
 }  // namespace sorna

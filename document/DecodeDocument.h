@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "document/DocumentText.h"
 #include "document/ProgressText.h"
@@ -12,13 +13,15 @@ namespace sorna {
 inline constexpr uint64_t kMaxDocumentBytes = INT32_MAX;
 
 // Decodes a file's bytes (at most kMaxDocumentBytes) into the document's text and length: as
-// HTML converted to plain text, or as text in the encoding that DetectEncoding finds. The bytes
+// HTML converted to plain text, or as text, in the encoding chosen or else the one the bytes show
+// (PlanDecoding), whose name it keeps in `encoding`. The bytes
 // are read where they are; the text buffer is the only allocation of document size. No bytes, or
 // only a byte-order mark, are an empty text. False, with `loadError` set and the text left unset,
 // when the buffer cannot be had. An HTML document's chapters are its h1 to h3 headings, known
 // from the conversion; a plain text's are left unknown. Converted text reports its "ALLOC" and
 // "변환" stages to `progress` when given.
 [[nodiscard]] bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes,
-                                  bool asHtml, ProgressText* progress);
+                                  bool asHtml, ProgressText* progress,
+                                  std::string_view chosen = {});
 
 }  // namespace sorna

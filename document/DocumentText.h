@@ -18,6 +18,7 @@ struct DocumentText {
     std::u16string documentPath;       // the path exactly as it was passed to the loader
     std::u16string loadError;          // message of the last failed load; kept across clearing
     bool isHtml = false;               // converted from HTML
+    std::string encoding;              // the name of the encoding it was read in (DecodingPlan)
     // The chapters once known: an HTML document's headings are known from its load (possibly
     // none); a plain text's are unknown until the reader finds them (FindChapters).
     std::optional<std::vector<Chapter>> chapters;
@@ -30,13 +31,14 @@ struct DocumentText {
         return false;
     }
 
-    // Forget the document: frees the text, empties the path and forgets the chapters; the last
-    // error stays.
+    // Forget the document: frees the text, empties the path and the encoding and forgets the
+    // chapters; the last error stays.
     void Clear() {
         text.reset();
         length = 0;
         documentPath.clear();
         isHtml = false;
+        encoding.clear();
         chapters.reset();
     }
 };

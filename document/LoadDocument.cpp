@@ -28,7 +28,7 @@ bool IsHtmlPath(std::u16string_view path) {
 
 // The steps after the file is open; the file closes when the caller's object goes.
 bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view path,
-                  ProgressText* progress) {
+                  ProgressText* progress, std::string_view encoding) {
     if (!file.CreateMapping()) {
         return document.Fail(FormatText(kOpenFailedMessage, {path}));
     }
@@ -39,7 +39,8 @@ bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view 
         return document.Fail(FormatText(kViewFailedMessage, {int64_t{file.LastError()}}));
     }
     document.isHtml = IsHtmlPath(path);
-    const bool decoded = DecodeDocument(document, file.Bytes(), document.isHtml, progress);
+    const bool decoded =
+        DecodeDocument(document, file.Bytes(), document.isHtml, progress, encoding);
     // What was read after the file shrank is not the file's text.
     if (file.Faulted()) {
         return document.Fail(FormatText(kViewFailedMessage, {int64_t{EIO}}));
@@ -52,7 +53,8 @@ bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view 
 
 }  // namespace
 
-bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText* progress) {
+bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText* progress,
+                  std::string_view encoding) {
     document.Clear();
     if (!FileExists(path)) {
         return document.Fail(FormatText(kFileMissingMessage, {path}));
@@ -63,7 +65,7 @@ bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText
     if (!file.Open(path)) {
         return document.Fail(FormatText(kOpenFailedMessage, {path}));
     }
-    const bool loaded = MapAndDecode(document, file, path, progress);
+    const bool loaded = MapAndDecode(document, file, path, progress, encoding);
     if (!loaded) {
         document.Clear();
     }

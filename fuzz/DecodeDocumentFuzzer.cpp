@@ -4,16 +4,21 @@
 // whole, and into a third of that room it must still stop inside it, terminated. Decoded in up
 // to eight parts, as the first byte says, every decoding must give what it gives in one part. A
 // page's headings and a text's chapters lie inside the text, in its order, and the chapters read
-// in parts are those read in one.
+// in parts are those read in one. Read in an encoding chosen by hand, as the last byte picks it,
+// the same holds, and walking its units stays inside the bytes.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "document/ConvertHtml.h"
 #include "document/DecodeDocument.h"
 #include "document/DecodeInParts.h"
 #include "document/FindChapters.h"
+#include "document/NamedConverter.h"
+#include "resources/EncodingTable.h"
 
 namespace {
 
@@ -43,20 +48,42 @@ bool DecodesInPartsAsInOne(std::span<const uint8_t> bytes) {
     return true;
 }
 
+// Every encoding of the menu, or a name that none knows.
+std::string_view ChosenEncoding(std::span<const uint8_t> bytes) {
+    const size_t count = std::size(sorna::kChoosableEncodings);
+    const size_t n = bytes.empty() ? 0 : bytes.back() % (count + 1);
+    return n < count ? sorna::kChoosableEncodings[n].name : "no-such-encoding";
+}
+
+bool DecodesSoundly(std::span<const uint8_t> bytes, bool asHtml, std::string_view encoding) {
+    sorna::DocumentText document;
+    const bool decoded = sorna::DecodeDocument(document, bytes, asHtml, nullptr, encoding);
+    const size_t most = asHtml ? sorna::HtmlCapacity(bytes.size()) : bytes.size();
+    const bool sound = decoded ? document.HasDocument() &&
+                                     static_cast<size_t>(document.length) < most + 1 &&
+                                     document.text[document.length] == 0
+                               : !document.loadError.empty() && !document.HasDocument();
+    return sound && (!decoded || ChaptersSound(document, 2 + bytes.size() % 6));
+}
+
+bool WalksInside(std::span<const uint8_t> bytes, std::string_view encoding) {
+    const sorna::UnitsAndBytes walked = sorna::WalkUnits(encoding, bytes, bytes.size() / 2);
+    return walked.bytes <= bytes.size() && walked.units <= bytes.size() / 2;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::span<const uint8_t> bytes(data, size);
     for (const bool asHtml : {false, true}) {
-        sorna::DocumentText document;
-        const bool decoded = sorna::DecodeDocument(document, {data, size}, asHtml, nullptr);
-        const size_t most = asHtml ? sorna::HtmlCapacity(size) : size;
-        const bool sound = decoded ? document.HasDocument() &&
-                                         static_cast<size_t>(document.length) < most + 1 &&
-                                         document.text[document.length] == 0
-                                   : !document.loadError.empty() && !document.HasDocument();
-        if (!sound || (decoded && !ChaptersSound(document, 2 + size % 6))) {
-            __builtin_trap();
+        for (const std::string_view encoding : {std::string_view(), ChosenEncoding(bytes)}) {
+            if (!DecodesSoundly(bytes, asHtml, encoding)) {
+                __builtin_trap();
+            }
         }
+    }
+    if (!WalksInside(bytes, ChosenEncoding(bytes))) {
+        __builtin_trap();
     }
     if (!DecodesInPartsAsInOne({data, size})) {
         __builtin_trap();

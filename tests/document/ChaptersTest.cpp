@@ -201,6 +201,8 @@ TEST(CorpusChaptersTest, EveryDocumentHasTheChaptersReadByEye) {
             u"3.1. 어느 데비안 배포판(stable/testing/unstable)이 나에게 좋은가요?"}}},
         {"ko-utf8-page-02-lohelp.html", {28, {u"바로 가기( LibreOffice 접근성 향상 도구)",
             u"마우스 없이 LibreOffice 인터페이스 조정"}}},
+        {"odd-utf16le-nobom-plane1.html", {2, {u"Unicode Plane 1 Example Usage For Business Applications",
+            u"Using UTF-16 Little-Endian Plane 1 Supplementary Characters"}}},
     };
     // clang-format on
     for (const auto& file : corpus::Documents()) {

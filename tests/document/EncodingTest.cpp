@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "document/DecodingPlan.h"
+#include "document/Johab.h"
+#include "document/LoadDocument.h"
+#include "document/PositionInEncoding.h"
+#include "tests/platform/IcuDecode.h"
+#include "tests/platform/TempFolder.h"
+#include "tests/support/Corpus.h"
+
+namespace sorna {
+namespace {
+
+std::span<const uint8_t> Bytes(std::string_view text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+std::u16string_view TextOf(const DocumentText& document) {
+    return {document.text.get(), size_t(document.length)};
+}
+
+DocumentText Loaded(const std::filesystem::path& file, std::string_view encoding = {}) {
+    DocumentText document;
+    EXPECT_TRUE(LoadDocument(document, TempFolder::Wide(file), nullptr, encoding)) << file;
+    return document;
+}
+
+// Every corpus file is read in the encoding the mark or UTF-8 check chose before, except the odd
+// ones, now read by their evidence; the two without any are right when chosen by hand.
+TEST(EncodingTest, EveryCorpusFileIsReadAsBeforeAndTheOddOnesByEvidenceOrByChoice) {
+    const std::map<std::string, std::string_view> byEvidence = {
+        {"odd-utf16le-nobom.txt", "UTF-16LE"},
+        {"odd-utf16le-nobom-plane1.html", "UTF-16LE"},
+        {"odd-ko-iso2022kr.txt", "ISO-2022-KR"},
+    };
+    for (const auto& file : corpus::Documents()) {
+        const std::string name = file.filename().string();
+        const std::string bytes = corpus::Bytes(name);
+        const auto evidence = byEvidence.find(name);
+        const std::string_view before = EncodingName(DetectEncoding(Bytes(bytes)).encoding);
+        EXPECT_EQ(Loaded(file).encoding, evidence == byEvidence.end() ? before : evidence->second)
+            << name;
+    }
+    EXPECT_EQ(TextOf(Loaded(corpus::File("odd-utf16le-nobom.txt"))),
+              IcuDecode(corpus::Bytes("odd-utf16le-nobom.txt"), "UTF-16LE"));
+    EXPECT_NE(TextOf(Loaded(corpus::File("odd-ko-iso2022kr.txt"))).find(u"북조선 사람들은 흔히"),
+              std::u16string_view::npos);
+    const DocumentText plane1 = Loaded(corpus::File("odd-utf16le-nobom-plane1.html"));
+    EXPECT_NE(TextOf(plane1).find(u"\U00010313\U00010300"), std::u16string_view::npos);
+    EXPECT_EQ(TextOf(Loaded(corpus::File("odd-ko-utf32be.txt"), "UTF-32BE")),
+              IcuDecode(corpus::Bytes("odd-ko-utf32be.txt"), "UTF-32BE"));
+    const DocumentText johab = Loaded(corpus::File("odd-ko-johab.txt"), "Johab");
+    EXPECT_EQ(johab.encoding, "Johab");
+    EXPECT_EQ(johab.length, 48985);
+    EXPECT_EQ(TextOf(johab).find(u'\uFFFD'), std::u16string_view::npos);
+    EXPECT_NE(TextOf(johab).find(u"어떠한 이유로든 상업적인 목적에 이용될 수 없습니다"),
+              std::u16string_view::npos);
+    EXPECT_NE(TextOf(johab).find(u"《"), std::u16string_view::npos);
+}
+
+TEST(EncodingTest, JohabSpellsSyllablesLettersSymbolsAndHanja) {
+    const std::pair<std::string_view, std::u16string_view> cases[] = {
+        {"\x88\x61", u"가"},     {"\xD3\xBD", u"힣"},  // the first syllable and the last
+        {"\x88\x41", u"ㄱ"},     {"\x84\x61", u"ㅏ"},     {"\x84\x42", u"ㄱ"},  // lone letters
+        {"\x84\x41", u"\u3164"}, {"\xD9\x31", u"\u3000"},  // filler, ideographic space
+        {"\xE0\x31", u"伽"},     {"\xD9\x46", u"《"},     {"A\x84 b", u"A\uFFFD b"},
+        {"\x88", u"\uFFFD"},      // a bad or cut pair
+        {"\x88\x43", u"\uFFFD"},  // an initial with a final but no vowel
+    };
+    for (const auto& [bytes, expected] : cases) {
+        std::u16string out(bytes.size(), u'#');
+        const DecodedBytes done = DecodeJohab(Bytes(bytes), out);
+        EXPECT_EQ(done.read, bytes.size());
+        out.resize(done.written);
+        EXPECT_EQ(out, expected);
+    }
+}
+
+// A page's declared charset counts only where it names what the two of today do not read, and
+// only when the bytes are no UTF-8; a name no decoder knows is as good as none.
+TEST(EncodingTest, PagesFollowTheirDeclaredCharsetAndUnknownChoicesAreAutomatic) {
+    TempFolder folder;
+    const auto page = [&folder](std::string_view meta, std::string_view body) {
+        return Loaded(folder.Write("page.html", "<html><head><meta " + std::string(meta) +
+                                                    "></head><body>" + std::string(body) +
+                                                    "</body></html>"));
+    };
+    const DocumentText latin = page("charset=\"windows-1252\"", "caf\xe9 \x80");
+    EXPECT_EQ(latin.encoding, "windows-1252");
+    EXPECT_TRUE(TextOf(latin).starts_with(u"café €"));
+    EXPECT_EQ(page("http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\"", "\x80")
+                  .encoding,
+              "windows-1252");
+    EXPECT_TRUE(TextOf(page("charset=euc-kr", "\xc7\xd1")).starts_with(u"한"));
+    EXPECT_EQ(page("charset=windows-1252", "\xed\x95\x9c").encoding, "UTF-8");
+    EXPECT_EQ(page("charset=shift_jis", "\x82\xa0").encoding, "shift_jis");
+    const std::filesystem::path text = folder.Write("a.txt", "\xc7\xd1");
+    EXPECT_EQ(Loaded(text, "no-such-encoding").encoding, "windows-949");
+    EXPECT_EQ(TextOf(Loaded(text, "UTF-8")), u"\uFFFD\uFFFD");
+}
+
+// A place maps through the byte it comes of: a code page 949 novel read as UTF-8 and back, and
+// a marked UTF-16 text whose mark is no unit of its text.
+TEST(EncodingTest, APlaceKeepsItsByteAcrossEncodings) {
+    const std::filesystem::path novel = corpus::File("ko-cp949-novel-02.txt");
+    const std::u16string path = TempFolder::Wide(novel);
+    const DocumentText korean = Loaded(novel);
+    const DocumentText garbled = Loaded(novel, "UTF-8");
+    const std::u16string_view text = TextOf(korean);
+    size_t place = 0;
+    int32_t moved = 0;
+    for (int line = 0; line < 40; ++line) {
+        place = text.find(u'\n', place) + 1;
+        moved = PositionInEncoding(path, false, "windows-949", "UTF-8", int32_t(place));
+        EXPECT_EQ(TextOf(garbled)[size_t(moved) - 1], u'\n');
+        EXPECT_EQ(PositionInEncoding(path, false, "UTF-8", "", moved), int32_t(place));
+    }
+    EXPECT_GT(moved, int32_t(place));  // each byte of a syllable became a character
+    const std::u16string marked = TempFolder::Wide(corpus::File("ko-utf16le-bom-novel-05.txt"));
+    EXPECT_EQ(PositionInEncoding(marked, false, "UTF-16LE", "", 1234), 1234);
+    // Read the other way round, the mark is a character of the text.
+    EXPECT_EQ(PositionInEncoding(marked, false, "UTF-16LE", "UTF-16BE", 1234), 1235);
+    EXPECT_EQ(PositionInEncoding(u"/no/such/file", false, "UTF-8", "", 99), 0);
+}
+
+}  // namespace
+}  // namespace sorna
