@@ -7,9 +7,11 @@
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
 #include "document/LoadDocument.h"
+#include "document/PositionInEncoding.h"
 #include "platform/FileSystem.h"
 #include "resources/AppStrings.h"
 #include "resources/DocumentStrings.h"
+#include "resources/EncodingTable.h"
 #include "resources/Format.h"
 #include "settings/UsableSizes.h"
 
@@ -54,9 +56,11 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     WorkInProgress::Scope loading(work_);
     CloseDocument();
     shell_.PumpEvents();
+    const std::optional<HistoryEntry> stored = settings_.recentFiles.FindRecent(path);
+    chosenEncoding_ = stored ? stored->encoding : std::u16string();
     std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     shell_.SetCaption(kCaptionOpening);
-    if (!LoadDocument(view_.Document(), path, progress.get())) {
+    if (!LoadDocument(view_.Document(), path, progress.get(), Narrow(chosenEncoding_))) {
         shell_.ShowOpenFailure(view_.Document().loadError);
         documentTitle_.clear();
         UpdateTitle();
@@ -68,8 +72,8 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     // has just been shown): the document is laid out once, for the page as it is.
     FitTextAreaToPage();
     LayOut(view_, progress.get());
-    if (position == -1) {
-        position = settings_.recentFiles.FindRecentPosition(path).value_or(-1);
+    if (position == -1 && stored) {
+        position = stored->position;
     }
     view_.GoToOffset(position);
     documentTitle_ = FileTitle(path);
@@ -79,12 +83,34 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     return true;
 }
 
+void ReaderSession::ChooseEncoding(int32_t n) {
+    if (n == 0) {
+        ReadInEncoding(u"");
+    } else if (size_t(n - 1) < std::size(kChoosableEncodings)) {
+        ReadInEncoding(Widen(kChoosableEncodings[size_t(n - 1)].name));
+    }
+}
+
+// The place maps to the same byte of the file; the reopen takes the choice from the recent
+// files, where closing puts it.
+void ReaderSession::ReadInEncoding(std::u16string_view encoding) {
+    const DocumentText& document = view_.Document();
+    if (!document.HasDocument() || encoding == chosenEncoding_) {
+        return;
+    }
+    const std::u16string path = document.documentPath;
+    const int32_t position = PositionInEncoding(path, document.isHtml, document.encoding,
+                                                Narrow(encoding), view_.TopOffset());
+    chosenEncoding_ = encoding;
+    OpenDocument(path, std::max(position, 0));
+}
+
 void ReaderSession::CloseDocument() {
     autoScroll_.Stop();
     if (view_.Document().documentPath.empty()) {
         return;
     }
-    settings_.recentFiles.RememberFile(view_.Document().documentPath, view_.TopOffset());
+    RememberOpenDocument();
     view_.ClearDocument();
 }
 
@@ -141,6 +167,11 @@ void ReaderSession::TellWhyNotOpened(const std::u16string& path) {
     shell_.ShowOpenFailure(FormatText(
         attributes && attributes->isDirectory ? kFolderNotOpenedMessage : kFileMissingMessage,
         {path}));
+}
+
+void ReaderSession::RememberOpenDocument() {
+    settings_.recentFiles.RememberFile(view_.Document().documentPath, view_.TopOffset(),
+                                       chosenEncoding_);
 }
 
 void ReaderSession::UpdateTitle() {
@@ -203,7 +234,7 @@ void ReaderSession::PageResized() {
 
 void ReaderSession::SaveReadingState() {
     work_.RunWhenIdle([this] {
-        settings_.recentFiles.RememberFile(view_.Document().documentPath, view_.TopOffset());
+        RememberOpenDocument();
         settings_.SaveSettings();
     });
 }

@@ -95,12 +95,16 @@ public:
 
     const TextView& View() const { return view_; }
     const std::u16string& DocumentTitle() const { return documentTitle_; }
+    // The encoding the open document was chosen to be read in; empty for the automatic decision.
+    const std::u16string& ChosenEncoding() const { return chosenEncoding_; }
     [[nodiscard]] bool AutoScrolling() const { return autoScroll_.Running(); }
     [[nodiscard]] bool FullScreen() const { return fullScreen_; }
 
 private:
     std::unique_ptr<ProgressText> MaybeShowProgress();
     void UpdateTitle();
+    // Moves the open document to the head of the recent files, with its place and encoding.
+    void RememberOpenDocument();
     void TellWhyNotOpened(const std::u16string& path);
     // Commands.
     void StepLines(int64_t lines);
@@ -131,6 +135,10 @@ private:
     // Before every jump inside the document: where it leaves.
     void LeavePlace();
     void GoBack(bool back);
+    // Reads the open document again in the encoding chosen ("" for the automatic decision),
+    // at the same byte of the file: n 0 is the automatic decision, n from 1 the table's n - 1.
+    void ChooseEncoding(int32_t n);
+    void ReadInEncoding(std::u16string_view encoding);
     bool FindFromPage(const TextSearch& search) override;
     void ShowOccurrence(TextSpan found) override;
 
@@ -141,6 +149,7 @@ private:
     AutoScroll autoScroll_;
     JumpHistory jumps_;
     std::u16string documentTitle_;
+    std::u16string chosenEncoding_;
     bool fullScreen_ = false;
     bool ownDialogActive_ = false;  // the activation went to a dialog of the window
 };

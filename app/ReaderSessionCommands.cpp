@@ -42,6 +42,10 @@ void ReaderSession::RunCommand(CommandId id) {
         GoToBookmark(id - IDM_BOOKMARK_00);
         return;
     }
+    if (InRange(id, IDM_ENCODING_AUTO, IDM_ENCODING_LAST)) {
+        ChooseEncoding(id - IDM_ENCODING_AUTO);
+        return;
+    }
     if (const SettingToggle* toggle = FindSettingToggle(id)) {
         Toggle(*toggle);
         return;

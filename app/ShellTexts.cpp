@@ -4,6 +4,7 @@
 
 #include "platform/CodePage949.h"
 #include "resources/AppStrings.h"
+#include "resources/EncodingTable.h"
 #include "resources/Format.h"
 #include "resources/MenuTable.h"
 #include "view/ReadingPercent.h"
@@ -101,6 +102,35 @@ std::vector<RunTimeMenuItem> RecentFileMenuItems(std::span<const std::u16string_
 
 std::vector<RunTimeMenuItem> BookmarkMenuItems(std::span<const std::u16string_view> labels) {
     return ListItems(labels, IDM_BOOKMARK_00, [](std::u16string_view label) { return label; });
+}
+
+namespace {
+
+// How the menu names an encoding: by its label when it can be chosen, else by its name.
+std::u16string EncodingLabel(std::string_view name) {
+    for (const NamedEncoding& encoding : kChoosableEncodings) {
+        if (encoding.name == name) {
+            return std::u16string(encoding.label);
+        }
+    }
+    return Widen(name);
+}
+
+}  // namespace
+
+std::vector<RunTimeMenuItem> EncodingMenuItems(std::u16string_view chosen, std::string_view inUse) {
+    std::u16string automatic(kAutomaticEncodingItem);
+    if (chosen.empty() && !inUse.empty()) {
+        automatic += FormatText(kAutomaticDecisionPattern, {EncodingLabel(inUse)});
+    }
+    std::vector<RunTimeMenuItem> items = {{IDM_ENCODING_AUTO, automatic, false, chosen.empty()},
+                                          {0, {}, true}};
+    for (size_t n = 0; n < std::size(kChoosableEncodings); ++n) {
+        const NamedEncoding& encoding = kChoosableEncodings[n];
+        items.push_back({CommandId(IDM_ENCODING_AUTO + 1 + n), std::u16string(encoding.label),
+                         false, Widen(encoding.name) == chosen});
+    }
+    return items;
 }
 
 }  // namespace sorna

@@ -48,6 +48,7 @@ struct RunTimeMenuItem {
     CommandId id = 0;
     std::u16string text;
     bool separator = false;
+    bool checked = false;
 
     bool operator==(const RunTimeMenuItem&) const = default;
 };
@@ -61,5 +62,11 @@ std::vector<RunTimeMenuItem> RecentFileMenuItems(std::span<const std::u16string_
 
 // The bookmarks after the separator of "책", by label in list order.
 std::vector<RunTimeMenuItem> BookmarkMenuItems(std::span<const std::u16string_view> labels);
+
+// "인코딩": 자동 with the encoding it decided on for the open document (`inUse`, empty when none
+// is open), a separator, and every encoding that can be chosen. The one chosen, 자동 when
+// `chosen` is empty, is checked.
+std::vector<RunTimeMenuItem> EncodingMenuItems(std::u16string_view chosen,
+                                               std::string_view inUse);
 
 }  // namespace sorna

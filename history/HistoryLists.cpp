@@ -4,20 +4,22 @@
 
 namespace sorna {
 
-void RecentFiles::RememberFile(std::u16string_view path, int32_t position) {
+void RecentFiles::RememberFile(std::u16string_view path, int32_t position,
+                               std::u16string_view encoding) {
     if (path.empty()) {
         return;
     }
     const auto samePath = [](const HistoryEntry& a, const HistoryEntry& b) {
         return a.path == b.path;
     };
-    InsertUniqueAtHead(HistoryEntry{std::u16string(path), position, {}}, samePath, kLimit);
+    InsertUniqueAtHead(HistoryEntry{std::u16string(path), position, {}, std::u16string(encoding)},
+                       samePath, kLimit);
 }
 
-std::optional<int32_t> RecentFiles::FindRecentPosition(std::u16string_view path) const {
+std::optional<HistoryEntry> RecentFiles::FindRecent(std::u16string_view path) const {
     for (const HistoryEntry& entry : Entries()) {
         if (entry.path == path) {
-            return entry.position;
+            return entry;
         }
     }
     return std::nullopt;
@@ -39,7 +41,7 @@ void Bookmarks::AddBookmark(std::u16string_view path, int32_t position, std::u16
     if (path.empty() || label.empty()) {
         return;
     }
-    InsertAtHead(HistoryEntry{std::u16string(path), position, std::u16string(label)});
+    InsertAtHead(HistoryEntry{std::u16string(path), position, std::u16string(label), {}});
 }
 
 void Bookmarks::DeleteBookmark(int32_t index) {

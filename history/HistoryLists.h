@@ -12,11 +12,14 @@
 namespace sorna {
 
 // One recent file or bookmark: the document's full path, the reading position (code-unit offset
-// of the top line's first character, -1 when nothing was laid out) and, for bookmarks, a label.
+// of the top line's first character, -1 when nothing was laid out), for bookmarks a label, and
+// for recent files the name of the encoding the document was chosen to be read in, empty for the
+// automatic decision.
 struct HistoryEntry {
     std::u16string path;
     int32_t position = -1;
     std::u16string label;
+    std::u16string encoding;
 
     bool operator==(const HistoryEntry&) const = default;
 };
@@ -73,10 +76,12 @@ class RecentFiles : public HistoryList<HistoryEntry> {
 public:
     static constexpr size_t kLimit = 30;
 
-    // Moves path to the head with position; an empty path is ignored.
-    void RememberFile(std::u16string_view path, int32_t position);
-    // The position of the first entry for path, from the head.
-    std::optional<int32_t> FindRecentPosition(std::u16string_view path) const;
+    // Moves path to the head with position and the encoding chosen for it; an empty path is
+    // ignored.
+    void RememberFile(std::u16string_view path, int32_t position,
+                      std::u16string_view encoding = {});
+    // The first entry for path, from the head.
+    std::optional<HistoryEntry> FindRecent(std::u16string_view path) const;
     // The head entry's path, or the empty string.
     std::u16string MostRecentFile() const;
     void ClearRecentFiles() { Clear(); }

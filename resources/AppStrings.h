@@ -34,6 +34,11 @@ inline constexpr std::u16string_view kOpenFilterAll = u"모든 파일 (*.*) (*)"
 
 inline constexpr std::u16string_view kBookmarkLabelPattern = u"%s [%.1f%%]";
 
+// The first item of "인코딩", and what it adds when it decided for the open document:
+// "자동: 한국어 (CP949)".
+inline constexpr std::u16string_view kAutomaticEncodingItem = u"자동";
+inline constexpr std::u16string_view kAutomaticDecisionPattern = u": %s";
+
 // Told for a moment over the page, without a box to close.
 inline constexpr std::u16string_view kNotFoundNotice = u"더 찾을 수 없습니다 : %s";
 inline constexpr std::u16string_view kNoChaptersNotice = u"이 문서에는 목차가 없습니다.";

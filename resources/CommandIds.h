@@ -57,5 +57,9 @@ inline constexpr CommandId IDM_FIND_NEXT = 40213;
 inline constexpr CommandId IDM_FIND_PREVIOUS = 40214;
 inline constexpr CommandId IDM_BACK = 40215;
 inline constexpr CommandId IDM_FORWARD = 40216;
+// "인코딩": the automatic decision, then IDM_ENCODING_AUTO + 1 + n reads the document in the
+// encoding n of the table of encodings that can be chosen.
+inline constexpr CommandId IDM_ENCODING_AUTO = 40220;
+inline constexpr CommandId IDM_ENCODING_LAST = 40239;
 
 }  // namespace sorna

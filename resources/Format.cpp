@@ -134,4 +134,12 @@ std::u16string Widen(std::string_view ascii) {
     return std::u16string(ascii.begin(), ascii.end());
 }
 
+std::string Narrow(std::u16string_view ascii) {
+    std::string narrow;
+    for (const char16_t unit : ascii) {
+        narrow += unit < 0x80 ? char(unit) : '?';
+    }
+    return narrow;
+}
+
 }  // namespace sorna

@@ -21,5 +21,7 @@ std::u16string GroupedNumber(int64_t number);
 
 // ASCII text widened code unit for code unit.
 std::u16string Widen(std::string_view ascii);
+// Text that should be ASCII narrowed code unit for code unit; any other unit becomes "?".
+std::string Narrow(std::u16string_view ascii);
 
 }  // namespace sorna

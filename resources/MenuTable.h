@@ -39,7 +39,8 @@ inline constexpr MenuItem kMainPopupItems[] = {
     MenuCommand(u"정보", IDM_ABOUT),   MenuCommand(u"끝내기", IDM_EXIT),
 };
 
-// Checked while dictionary mode, the rotated view and each reading aid are on.
+// Checked while dictionary mode, the rotated view and each reading aid are on. "인코딩" is filled
+// with the encodings each time it opens.
 inline constexpr MenuItem kViewPopupItems[] = {
     MenuCommand(u"전체화면", IDM_FULLSCREEN),
     MenuCommand(u"영어사전사용", IDM_USE_DICTIONARY),
@@ -49,6 +50,8 @@ inline constexpr MenuItem kViewPopupItems[] = {
     MenuCommand(u"줄바꿈 규칙", IDM_LINE_BREAK_RULES),
     MenuCommand(u"줄 길이 제한", IDM_LIMIT_LINE_LENGTH),
     MenuCommand(u"문단 잇기", IDM_JOIN_LINES),
+    MenuSeparator(),
+    MenuPopup(u"인코딩", {}),
 };
 
 // The bookmarks follow the separator, rebuilt from the list each time the popup opens.
@@ -77,6 +80,7 @@ inline constexpr MenuItem kMenuBar[] = {
 // Where the run-time items go.
 inline constexpr size_t kRecentFilesPosition = 2;    // the submenu inside "메뉴"
 inline constexpr size_t kFirstBookmarkPosition = 11;  // inside "책", after the second separator
+inline constexpr size_t kEncodingsPosition = 9;       // the submenu inside "보기"
 
 // Appended to "최근파일" after the recent files and a separator.
 inline constexpr MenuItem kRecentClearItem =

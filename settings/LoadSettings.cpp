@@ -89,8 +89,9 @@ void LoadRecentFiles(RecentFiles& recentFiles) {
          StoredEntries(kRecentFileCountValue, kRecentFileNamePrefix, RecentFiles::kLimit)) {
         const int32_t position = ReadPosition(kRecentFilePositionPrefix, n);
         std::u16string path = ReadNumberedString(kRecentFileNamePrefix, n);
+        std::u16string encoding = ReadNumberedString(kRecentFileEncodingPrefix, n);
         if (!path.empty()) {
-            recentFiles.Append({std::move(path), position, {}});
+            recentFiles.Append({std::move(path), position, {}, std::move(encoding)});
         }
     }
 }
@@ -102,7 +103,7 @@ void LoadBookmarks(Bookmarks& bookmarks) {
         std::u16string path = ReadNumberedString(kBookmarkNamePrefix, n);
         std::u16string label = ReadNumberedString(kBookmarkLabelPrefix, n);
         if (!path.empty() && !label.empty()) {
-            bookmarks.Append({std::move(path), position, std::move(label)});
+            bookmarks.Append({std::move(path), position, std::move(label), {}});
         }
     }
 }

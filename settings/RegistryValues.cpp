@@ -62,4 +62,9 @@ bool WriteStringValue(RegistryRoot root, std::u16string_view subkey, std::u16str
     return key && key->SetString(name, text);
 }
 
+bool DeleteValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name) {
+    auto key = RegistryKey::Open(root, subkey, RegistryAccess::Write);
+    return !key || !key->QueryValue(name) || key->DeleteValue(name);
+}
+
 }  // namespace sorna

@@ -31,5 +31,8 @@ bool ReadStringValue(RegistryRoot root, std::u16string_view subkey, std::u16stri
                                    std::u16string_view name, uint32_t value);
 [[nodiscard]] bool WriteStringValue(RegistryRoot root, std::u16string_view subkey,
                                     std::u16string_view name, std::u16string_view text);
+// Removes the value; true when the key holds no such value afterwards.
+[[nodiscard]] bool DeleteValue(RegistryRoot root, std::u16string_view subkey,
+                               std::u16string_view name);
 
 }  // namespace sorna

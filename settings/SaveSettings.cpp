@@ -16,6 +16,15 @@ void WriteString(std::u16string_view name, std::u16string_view text) {
     static_cast<void>(WriteStringValue(kSettingsRoot, kSettingsKey, name, text));
 }
 
+// An empty text is no value at all: an entry that had one loses it.
+void WriteOptionalString(std::u16string_view name, std::u16string_view text) {
+    if (text.empty()) {
+        static_cast<void>(DeleteValue(kSettingsRoot, kSettingsKey, name));
+    } else {
+        WriteString(name, text);
+    }
+}
+
 void WriteCount(std::u16string_view name, size_t count) {
     WriteDword(name, static_cast<uint32_t>(count));
 }
@@ -33,6 +42,8 @@ void SaveRecentFiles(const RecentFiles& recentFiles) {
         const auto index = static_cast<int32_t>(n);
         WriteDword(NumberedValueName(kRecentFilePositionPrefix, index), entries[n].position);
         WriteString(NumberedValueName(kRecentFileNamePrefix, index), entries[n].path);
+        WriteOptionalString(NumberedValueName(kRecentFileEncodingPrefix, index),
+                            entries[n].encoding);
     }
     DeleteEntriesFrom(kRecentFilePrefixes, entries.size());
 }

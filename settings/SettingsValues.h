@@ -59,6 +59,8 @@ inline constexpr std::u16string_view kKeyCodePrefix = u"KeyCode";
 inline constexpr std::u16string_view kRecentFileCountValue = u"nRecentFileCount";
 inline constexpr std::u16string_view kRecentFileNamePrefix = u"RFNAME";
 inline constexpr std::u16string_view kRecentFilePositionPrefix = u"RFPOS";
+// Only for a document whose encoding was chosen by hand; none stands for the automatic decision.
+inline constexpr std::u16string_view kRecentFileEncodingPrefix = u"RFENC";
 inline constexpr std::u16string_view kBookmarkCountValue = u"nBookmarkCount";
 inline constexpr std::u16string_view kBookmarkNamePrefix = u"BMNAME";
 inline constexpr std::u16string_view kBookmarkPositionPrefix = u"BMPOS";
@@ -67,8 +69,8 @@ inline constexpr std::u16string_view kRecentSearchCountValue = u"nRecentSearchCo
 inline constexpr std::u16string_view kRecentSearchPrefix = u"RSEARCH";
 
 // Every value of an entry, by list.
-inline constexpr std::u16string_view kRecentFilePrefixes[] = {kRecentFileNamePrefix,
-                                                              kRecentFilePositionPrefix};
+inline constexpr std::u16string_view kRecentFilePrefixes[] = {
+    kRecentFileNamePrefix, kRecentFilePositionPrefix, kRecentFileEncodingPrefix};
 inline constexpr std::u16string_view kBookmarkPrefixes[] = {
     kBookmarkNamePrefix, kBookmarkPositionPrefix, kBookmarkLabelPrefix};
 inline constexpr std::u16string_view kRecentSearchPrefixes[] = {kRecentSearchPrefix};

@@ -29,7 +29,7 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
     : settings_(settings),
       startDocument_(std::move(startDocument)),
       session_(settings, *this, canvas_, idleInhibitor_),
-      menuBar_(new MenuBar(settings, *this)),
+      menuBar_(new MenuBar(settings, session_, *this)),
       page_(new PageWidget(canvas_, session_.View(), *this)),
       notice_(new PageNotice(*page_)) {
     setObjectName(ToQString(kWindowClassName));

@@ -34,7 +34,8 @@ std::vector<std::u16string_view> Labels(const Bookmarks& bookmarks) {
 
 }  // namespace
 
-MenuBar::MenuBar(Settings& settings, QWidget& parent) : QToolBar(&parent), settings_(settings) {
+MenuBar::MenuBar(Settings& settings, const ReaderSession& session, QWidget& parent)
+    : QToolBar(&parent), settings_(settings), session_(session) {
     setMovable(false);
     setFloatable(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -89,21 +90,27 @@ void MenuBar::AddRunTimeItems(QMenu& menu, const std::vector<RunTimeMenuItem>& i
             menu.addSeparator();
         } else {
             AddCommand(menu, MenuCommand(item.text, item.id));
+            menu.actions().back()->setCheckable(item.checked);
+            menu.actions().back()->setChecked(item.checked);
         }
     }
 }
 
 void MenuBar::PrepareMenu(QMenu& menu) {
     const QList<QAction*> actions = menu.actions();
-    QMenu* recentFiles = actions.size() > qsizetype(kRecentFilesPosition)
-                             ? actions[qsizetype(kRecentFilesPosition)]->menu()
-                             : nullptr;
+    const auto submenuAt = [&actions](size_t position) {
+        return actions.size() > qsizetype(position) ? actions[qsizetype(position)]->menu()
+                                                    : nullptr;
+    };
     for (const SettingToggle& toggle : kSettingToggles) {
         CheckItem(toggle.id, settings_.*toggle.setting != 0);
     }
-    if (!actions.isEmpty() && IdOf(*actions.front()) == kBookPopupItems[0].id) {
+    const CommandId first = actions.isEmpty() ? 0 : IdOf(*actions.front());
+    if (first == kBookPopupItems[0].id) {
         FillBookmarks(menu);
-    } else if (recentFiles != nullptr) {
+    } else if (first == kViewPopupItems[0].id) {
+        FillEncodings(*submenuAt(kEncodingsPosition));
+    } else if (QMenu* recentFiles = submenuAt(kRecentFilesPosition)) {
         FillRecentFiles(*recentFiles);
     }
 }
@@ -123,6 +130,12 @@ void MenuBar::FillBookmarks(QMenu& book) {
         delete actions[n];
     }
     AddRunTimeItems(book, BookmarkMenuItems(Labels(settings_.bookmarks)));
+}
+
+void MenuBar::FillEncodings(QMenu& encodings) {
+    encodings.clear();
+    AddRunTimeItems(encodings, EncodingMenuItems(session_.ChosenEncoding(),
+                                                 session_.View().Document().encoding));
 }
 
 void MenuBar::FillRecentFiles(QMenu& recentFiles) {

@@ -79,7 +79,7 @@ TEST_F(ReadingState, CommandsSavesAndClosesThatComeDuringALoadWaitForItsEnd) {
     EXPECT_EQ(TopLine(), 0);
     // Then, in the order they came: the step posted again, the save, the close posted again.
     EXPECT_EQ(shell.posted, Ids{IDM_LINE_DOWN});
-    EXPECT_EQ(Saved().recentFiles.Entries(), (std::vector{HistoryEntry{novel, 0, u""}}));
+    EXPECT_EQ(Saved().recentFiles.Entries(), (std::vector{HistoryEntry{novel, 0, u"", u""}}));
     EXPECT_EQ(shell.closesPosted, 1);
     RunPosted();
     EXPECT_EQ(TopLine(), 1);

@@ -24,7 +24,7 @@ TEST_F(Commands, OpenTakesTheChosenDocumentAndCloseLeavesItsNameInTheCaption) {
     EXPECT_EQ(shell.dialogs, (Texts{u"open", u"open"}));
     EXPECT_FALSE(session.View().Document().HasDocument());
     EXPECT_EQ(shell.caption, u"a&b.txt - Sorna 1.71");
-    EXPECT_EQ(settings.recentFiles.Entries(), (std::vector{HistoryEntry{path, 0, u""}}));
+    EXPECT_EQ(settings.recentFiles.Entries(), (std::vector{HistoryEntry{path, 0, u"", u""}}));
 }
 
 TEST_F(Commands, AFileThatCannotBeOpenedIsToldInTheLoadersWordsOnceTheOpenOneIsRemembered) {
@@ -105,8 +105,8 @@ TEST_F(Commands, FilesNamedByStartsOpenAndNamesOfNothingAreToldWithoutLosingTheP
     }
     session.OpenHandedOverDocument(last);
     EXPECT_EQ(OpenPath(), last);
-    EXPECT_EQ(shell.failures,
-              (Texts{u"파일이 존재하지 않습니다. : " + missing, u"폴더는 열 수 없습니다. : " + folder}));
+    EXPECT_EQ(shell.failures, (Texts{u"파일이 존재하지 않습니다. : " + missing,
+                                     u"폴더는 열 수 없습니다. : " + folder}));
 }
 
 TEST_F(Commands, EveryRecentFileOpensEvenPastWhatTheMenuShowsAndNothingPastTheLists) {
@@ -130,7 +130,8 @@ TEST_F(Commands, ANewBookmarkProposesTheTopLineAndItsPercentage) {
     shell.bookmarkLabel = u"옛날 옛적";
     session.RunCommand(IDM_BOOKMARK_ADD);
     EXPECT_EQ(shell.dialogs, Texts{u"add Once upon a tim [10.0%]"});
-    EXPECT_EQ(settings.bookmarks.Entries(), (std::vector{HistoryEntry{path, 4, u"옛날 옛적"}}));
+    EXPECT_EQ(settings.bookmarks.Entries(),
+              (std::vector{HistoryEntry{path, 4, u"옛날 옛적", u""}}));
     // Without a document there is nothing to mark.
     Run({IDM_CLOSE, IDM_BOOKMARK_ADD});
     EXPECT_EQ(shell.dialogs.size(), 1u);
@@ -153,6 +154,30 @@ TEST_F(Commands, ClearingAListAsksFirstAndActsOnlyOnYes) {
     EXPECT_EQ(settings.bookmarks, kept.bookmarks);
     session.RunCommand(IDM_BOOKMARK_CLEAR);
     EXPECT_TRUE(settings.bookmarks.Entries().empty());
+}
+
+// A code page 949 novel read as UTF-8 and back keeps its place by the byte of the file, and a
+// choice by hand is stored with the document, until the automatic decision is chosen again.
+TEST_F(Commands, AnEncodingChosenByHandRereadsAtTheSameByteAndIsRemembered) {
+    OpenNovel();
+    settings.bookmarks.AddBookmark(OpenPath(), 9003, u"장");
+    session.RunCommand(IDM_BOOKMARK_00);
+    const int32_t top = TopOffset();
+    const std::u16string first = session.View().LineText(TopLine());
+    session.RunCommand(IDM_ENCODING_AUTO + 2);  // UTF-8
+    EXPECT_EQ(session.View().Document().encoding, "UTF-8");
+    EXPECT_NE(TopOffset(), top);  // each byte of a syllable became a replacement character
+    session.SaveReadingState();
+    EXPECT_EQ(Saved().recentFiles.Entries().front().encoding, u"UTF-8");
+    session.RunCommand(IDM_ENCODING_AUTO);
+    EXPECT_EQ(session.View().Document().encoding, "windows-949");
+    // The garbled text wraps its lines elsewhere: the page may start up to a line earlier.
+    EXPECT_LE(TopOffset(), top);
+    EXPECT_TRUE(session.View().LineText(TopLine()) == first ||
+                session.View().LineText(TopLine() + 1) == first);
+    session.SaveReadingState();
+    EXPECT_EQ(Saved().recentFiles.Entries().front().encoding, u"");
+    EXPECT_EQ(session.ChosenEncoding(), u"");
 }
 
 TEST_F(Commands, PagesKeepTheSharedLinesAndArrowsPostTheStepOfTheirOrientation) {

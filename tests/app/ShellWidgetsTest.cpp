@@ -21,6 +21,7 @@
 #include "app/qt/PageWidget.h"
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/ShellDialogs.h"
+#include "tests/app/SessionFixture.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
@@ -64,7 +65,11 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
     }
     settings.bUseEngDic = 1;
     QWidget owner;
-    MenuBar bar(settings, owner);
+    test::FakeShell shell;
+    test::FixedMetricsDevice device;
+    test::RecordingInhibitor inhibitor;
+    const ReaderSession session(settings, shell, device, inhibitor);
+    MenuBar bar(settings, session, owner);
     QSignalSpy chosen(&bar, &MenuBar::CommandChosen);
 
     // The thirteen most recent files by name, their '&' shown as it is, then the clearing command.
@@ -94,6 +99,10 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
     settings.bRotate = 1;
     items = ItemsOf(OpenPopup(bar, u"보기"));
     EXPECT_TRUE(items.contains("40028 영어사전사용") && items.contains("40033 돌려보기 *"));
+    // 자동 while nothing is open, then every encoding that can be chosen.
+    items = ItemsOf(*OpenPopup(bar, u"보기").actions()[kEncodingsPosition]->menu());
+    ASSERT_EQ(items.size(), 12);
+    EXPECT_EQ(items.mid(0, 3), QStringList({"40220 자동 *", "-", "40221 한국어 (CP949)"}));
 }
 
 // Counts the paint events of the widget it watches.

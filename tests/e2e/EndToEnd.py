@@ -67,6 +67,13 @@ class ReaderTestCase(unittest.TestCase):
         reader.measure()
         return reader
 
+    def popup_shown(self):
+        """A menu is open: a popup is an unmanaged window of its own."""
+        from Xlib import X  # where the desktop could start, the library is there
+        attributes = (window.get_attributes() for window in
+                      self.desktop.connection.screen().root.query_tree().children)
+        return any(a.override_redirect and a.map_state == X.IsViewable for a in attributes)
+
     def start_on_document(self, path, position=0, **settings):
         """Starts a reader whose settings name path, at position, as the document read last."""
         self.home.write_settings({**recent_file_values([(path, position)]), **settings})

@@ -2,8 +2,6 @@
 a column of limited width in the middle of a wide page, and a found word shown with the colours
 exchanged until the page moves; and the menu item that turns the line-breaking rules on."""
 
-from Xlib import X
-
 from EndToEnd import ReaderTestCase, corpus_file
 from ReaderSession import PICTURE_TIMEOUT
 from VirtualDesktop import wait_until
@@ -40,12 +38,8 @@ class ReadingAidsTest(ReaderTestCase):
 
     def test_the_view_menu_turns_the_line_breaking_rules_on_and_they_are_kept(self):
         reader = self.start_on_document(BOOK)
-        def menu_shown():  # a popup is an unmanaged window of its own
-            attributes = (window.get_attributes() for window in
-                          self.desktop.connection.screen().root.query_tree().children)
-            return any(a.override_redirect and a.map_state == X.IsViewable for a in attributes)
         reader.press_button(6)  # 보기
-        self.assertTrue(wait_until(menu_shown, PICTURE_TIMEOUT), "the menu did not open")
+        self.assertTrue(wait_until(self.popup_shown, PICTURE_TIMEOUT), "the menu did not open")
         # Past 전체화면, 영어사전사용, 돌려보기 and 진행률 표시 to 줄바꿈 규칙.
         reader.press_keys(*["Down"] * 5, "Return")
         self.assertEqual(reader.close(), 0)

@@ -15,13 +15,14 @@ std::u16string PathOf(int n) {
 TEST(RecentFiles, AFileReadAgainMovesToTheHeadAndTheListKeepsThirtyOrShrinksOneAtATime) {
     RecentFiles files;
     files.RememberFile(u"/books/소설.txt", 10);
-    files.RememberFile(u"/BOOKS/소설.txt", 20);  // paths compare exactly
-    files.RememberFile(u"/books/소설.txt", -1);  // nothing laid out: kept as it is
+    files.RememberFile(u"/BOOKS/소설.txt", 20, u"Johab");  // paths compare exactly
+    files.RememberFile(u"/books/소설.txt", -1);            // nothing laid out: kept as it is
     files.RememberFile(u"", 99);
-    EXPECT_EQ(files.Entries(), (std::vector<HistoryEntry>{{u"/books/소설.txt", -1, {}},
-                                                          {u"/BOOKS/소설.txt", 20, {}}}));
-    EXPECT_EQ(files.FindRecentPosition(u"/BOOKS/소설.txt"), 20);
-    EXPECT_EQ(files.FindRecentPosition(u"/books/소설"), std::nullopt);
+    const std::vector<HistoryEntry> expected = {{u"/books/소설.txt", -1, {}, {}},
+                                                {u"/BOOKS/소설.txt", 20, {}, u"Johab"}};
+    EXPECT_EQ(files.Entries(), expected);
+    EXPECT_EQ(files.FindRecent(u"/BOOKS/소설.txt"), expected[1]);
+    EXPECT_EQ(files.FindRecent(u"/books/소설"), std::nullopt);
 
     for (int n = 0; n <= 30; ++n) {
         files.RememberFile(PathOf(n), n);
@@ -31,7 +32,7 @@ TEST(RecentFiles, AFileReadAgainMovesToTheHeadAndTheListKeepsThirtyOrShrinksOneA
 
     RecentFiles loaded;
     for (int n = 0; n < 40; ++n) {
-        loaded.Append({PathOf(n), n, {}});
+        loaded.Append({PathOf(n), n, {}, {}});
     }
     loaded.RememberFile(u"/books/new.txt", 0);
     EXPECT_EQ(loaded.Entries().size(), 40u);
@@ -63,7 +64,7 @@ TEST(Bookmarks, NewestFirstTheSamePlaceTwiceAndDeletionOnlyInsideTheList) {
     bookmarks.AddBookmark(u"/books/B.txt", 8, u"");
     bookmarks.AddBookmark(u"", 9, u"no path");
     ASSERT_EQ(bookmarks.Entries().size(), 3u);
-    EXPECT_EQ(bookmarks.Entries()[0], (HistoryEntry{u"/books/B.txt", 7, u"끝"}));
+    EXPECT_EQ(bookmarks.Entries()[0], (HistoryEntry{u"/books/B.txt", 7, u"끝", u""}));
     EXPECT_EQ(bookmarks.Entries()[1], bookmarks.Entries()[2]);
 
     bookmarks.DeleteBookmark(-1);

@@ -95,9 +95,9 @@ TEST(SettingsLists, EntriesLoadWhereStoredBelowTheCount) {
         "\"BMNAME02\"=\"\"\n\"BMCMT02\"=\"label\"\n"
         "\"BMNAME03\"=\"/books/B.txt\"\n"
         "\"RSEARCH00\"=\"first\"\n\"RSEARCH01\"=hex(1):\n\"RSEARCH02\"=\"third\"\n";
-    const HistoryEntry a{u"/books/A.txt", 16, {}};
-    const HistoryEntry b{u"/books/B.txt", 0, {}};
-    const std::vector<HistoryEntry> none, kept = {{u"/books/D.txt", 3, u"kept"}};
+    const HistoryEntry a{u"/books/A.txt", 16, {}, {}};
+    const HistoryEntry b{u"/books/B.txt", 0, {}, {}};
+    const std::vector<HistoryEntry> none, kept = {{u"/books/D.txt", 3, u"kept", {}}};
     const std::vector<
         std::tuple<std::string, std::vector<HistoryEntry>, std::vector<std::u16string>>>
         cases = {
@@ -135,11 +135,11 @@ TEST(Settings, SavedSettingsComeBackFromTheFileButNoLongerListsThanTheirLimit) {
     saved.sEngDicPath = u"/usr/bin/\"dict\" \\ 사전";
     saved.bookmarks.AddBookmark(u"/books/B.txt", 5, std::u16string(u"잘린 😀", 4));
     saved.recentSearches.RememberSearch(u"\"quoted\"\nline");
-    saved.recentFiles.RememberFile(u"/books/한국어 😀.txt", -1);
+    saved.recentFiles.RememberFile(u"/books/한국어 😀.txt", -1, u"Johab");
     for (int n = 0; n < 40; ++n) {
-        saved.recentFiles.Append({PathOf(n), n, {}});
+        saved.recentFiles.Append({PathOf(n), n, {}, {}});
         saved.recentSearches.Append(PathOf(n));
-        saved.bookmarks.Append({PathOf(n), n, u"mark"});
+        saved.bookmarks.Append({PathOf(n), n, u"mark", {}});
     }
     saved.SaveSettings();
     Settings loaded = LoadedSettings();
