@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kJohab = "Johab";
 constexpr std::string_view kIso2022Kr = "ISO-2022-KR";
 constexpr std::string_view kWindows1252 = "windows-1252";
+constexpr size_t kUtf32MarkSize = 4;
 
 // Declared charsets that are read as the bytes decide, as if nothing were declared.
 constexpr std::array<std::string_view, 9> kReadAsUndeclared = {
@@ -49,7 +50,8 @@ std::optional<DecodingPlan> PlanChosen(std::span<const uint8_t> bytes, std::stri
         return BuiltIn(*encoding, ownMark ? marked->markSize : 0);
     }
     if (chosen == kJohab || (!chosen.empty() && !ConverterName(chosen).empty())) {
-        return DecodingPlan{std::string(chosen), std::nullopt, 0};
+        const size_t markSize = Utf32ByMark(bytes) == chosen ? kUtf32MarkSize : 0;
+        return DecodingPlan{std::string(chosen), std::nullopt, markSize};
     }
     return std::nullopt;
 }
@@ -67,6 +69,10 @@ std::optional<DecodingPlan> PlanDeclared(std::span<const uint8_t> bytes) {
 }
 
 DecodingPlan PlanByEvidence(std::span<const uint8_t> bytes, bool asHtml) {
+    // Before UTF-16's marks: UTF-32LE's begins with one.
+    if (const std::string_view utf32 = Utf32ByMark(bytes); !utf32.empty()) {
+        return DecodingPlan{std::string(utf32), std::nullopt, kUtf32MarkSize};
+    }
     if (const std::optional<EncodingChoice> marked = EncodingByMark(bytes)) {
         return BuiltIn(marked->encoding, marked->markSize);
     }

@@ -28,8 +28,8 @@ struct DecodingPlan {
 std::string_view EncodingName(TextEncoding encoding);
 
 // `chosen` names the encoding chosen by hand ("Johab" or any name ICU knows); when it is empty
-// or unknown, the bytes decide: a byte-order mark, then UTF-16 by its zero bytes, then
-// ISO-2022-KR by its designator, and for HTML not well-formed as UTF-8 the charset the page
+// or unknown, the bytes decide: a byte-order mark (of UTF-32 too), then UTF-16 by its zero bytes,
+// then ISO-2022-KR by its designator, and for HTML not well-formed as UTF-8 the charset the page
 // declares, unless that is a name of code page 949, EUC-KR, UTF-8 or UTF-16 (ISO-8859-1 and ASCII
 // are read as windows-1252, their superset).
 DecodingPlan PlanDecoding(std::span<const uint8_t> bytes, bool asHtml, std::string_view chosen);

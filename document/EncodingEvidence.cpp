@@ -11,6 +11,8 @@ namespace {
 constexpr size_t kEvidenceBytes = size_t{64} << 10;
 constexpr size_t kDeclarationBytes = 1024;
 constexpr std::array<uint8_t, 4> kIso2022KrDesignator = {0x1B, '$', ')', 'C'};
+constexpr std::array<uint8_t, 4> kUtf32BigEndianMark = {0x00, 0x00, 0xFE, 0xFF};
+constexpr std::array<uint8_t, 4> kUtf32LittleEndianMark = {0xFF, 0xFE, 0x00, 0x00};
 
 std::string Lowered(std::span<const uint8_t> bytes) {
     std::string lower(bytes.begin(), bytes.end());
@@ -64,6 +66,16 @@ std::optional<TextEncoding> Utf16ByZeroBytes(std::span<const uint8_t> bytes) {
         return TextEncoding::Utf16Be;
     }
     return std::nullopt;
+}
+
+std::string_view Utf32ByMark(std::span<const uint8_t> bytes) {
+    const auto startsWith = [bytes](const std::array<uint8_t, 4>& mark) {
+        return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
+    };
+    if (startsWith(kUtf32BigEndianMark)) {
+        return "UTF-32BE";
+    }
+    return startsWith(kUtf32LittleEndianMark) ? "UTF-32LE" : "";
 }
 
 bool HasIso2022KrDesignator(std::span<const uint8_t> bytes) {
