@@ -16,10 +16,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            // By the benchmark's own name, without suffixes such as /real_time; with
-            // repetitions the median stands for all of them.
+            // By the benchmark's own name and arguments, without suffixes such as /real_time;
+            // with repetitions the median stands for all of them.
             if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
-                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
+                const std::string& args = run.run_name.args;
+                seconds_[run.run_name.function_name + (args.empty() ? "" : "/" + args)] =
+                    run.GetAdjustedRealTime();
             }
         }
     }
