@@ -60,6 +60,8 @@ inline constexpr ControlId kIdBold = 1027;
 inline constexpr ControlId kIdNoLineStartSpace = 1028;
 inline constexpr ControlId kIdSharedLines = 1030;
 inline constexpr ControlId kIdSharedLinesArrows = 1031;
+inline constexpr ControlId kIdHangulFontsOnly = 1060;
+inline constexpr ControlId kIdFontPreview = 1061;
 
 // Settings and hardware-key dialogs: everything back to its default.
 inline constexpr ControlId kIdReset = 1021;

@@ -13,6 +13,9 @@ inline constexpr std::u16string_view kLineGapLabel = u"줄간";
 inline constexpr std::u16string_view kFontLabel = u"글꼴";
 inline constexpr std::u16string_view kFontSizeLabel = u"크기";
 inline constexpr std::u16string_view kBoldCheck = u"굵";
+// Limits the font list to faces that draw Hangul themselves; not stored.
+inline constexpr std::u16string_view kHangulFontsOnlyCheck = u"한글 글꼴만";
+inline constexpr std::u16string_view kFontPreviewSample = u"가나다라 ABC 123";
 inline constexpr std::u16string_view kTextColourLabel = u"글자색";
 inline constexpr std::u16string_view kBackColourLabel = u"배경색";
 inline constexpr std::u16string_view kNoLineStartSpaceCheck = u"줄의 시작 여백 없음";

@@ -22,6 +22,7 @@
 #include "resources/SettingsStrings.h"
 #include "settings/UsableSizes.h"
 #include "settings/qt/ColourSwatch.h"
+#include "settings/qt/FontPreview.h"
 #include "settings/qt/KeyboardDialog.h"
 #include "settings/qt/UpDownArrows.h"
 #include "view/qt/ViewFont.h"
@@ -66,12 +67,13 @@ QString WithoutFoundry(const QString& family) {
     return family.section(QStringLiteral(" ["), 0, 0);
 }
 
-// Every family the view can draw in once, sorted as a sorted list keeps them: letter case
-// ignored.
-QStringList SortedFamilies() {
+// Every family the view can draw in once (only those with Hangul of their own, if asked), sorted
+// as a sorted list keeps them: letter case ignored.
+QStringList SortedFamilies(bool hangulOnly) {
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
-        if (IsTextFamily(family)) {
+        if (IsTextFamily(family) && (!hangulOnly || QFontDatabase::writingSystems(family).contains(
+                                                        QFontDatabase::Korean))) {
             families.append(WithoutFoundry(family));
         }
     }
@@ -110,6 +112,25 @@ SettingsDialog::SettingsDialog(QWidget& owner, Settings& settings)
     FillFontList();
     FillSpeedList();
     ShowValues();
+    FollowWithPreview();
+}
+
+// The sample follows the face, the size, boldness and the colours as they are chosen.
+void SettingsDialog::FollowWithPreview() {
+    for (const NumberBinding& number : numbers_) {
+        if (number.field == &Settings::nFontSize) {
+            fontSize_ = number.box;
+        }
+    }
+    for (const CheckBinding& check : checks_) {
+        if (check.field == &Settings::bBold) {
+            bold_ = check.box;
+        }
+    }
+    connect(fontList_, &QComboBox::currentIndexChanged, this, &SettingsDialog::ShowPreview);
+    connect(fontSize_, &QLineEdit::textChanged, this, &SettingsDialog::ShowPreview);
+    connect(bold_, &QCheckBox::toggled, this, &SettingsDialog::ShowPreview);
+    ShowPreview();
 }
 
 // No page is larger than the screen, so a margin or line spacing that a third of the screen
@@ -142,13 +163,21 @@ void SettingsDialog::AddFontRow(QBoxLayout& layout) {
     AddNumberBox(*row, kFontSizeLabel, kIdFontSize, kIdFontSizeArrows, kFontSizeRange,
                  &Settings::nFontSize, kUsableFontSizes);
     row->addWidget(AddCheck(kBoldCheck, kIdBold, &Settings::bBold));
+    hangulOnly_ = new QCheckBox(ToQString(kHangulFontsOnlyCheck), this);
+    hangulOnly_->setObjectName(ControlName(kIdHangulFontsOnly));
+    hangulOnly_->setChecked(true);
+    connect(hangulOnly_, &QCheckBox::toggled, this, &SettingsDialog::FillFontList);
+    layout.addWidget(hangulOnly_);
 }
 
+// The sample takes what room the swatches leave.
 void SettingsDialog::AddColourRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     AddSwatch(*row, kTextColourLabel, kIdTextColour, &Settings::clrText);
     AddSwatch(*row, kBackColourLabel, kIdBackColour, &Settings::clrBkgnd);
-    row->addStretch();
+    preview_ = new FontPreview(*this);
+    preview_->setObjectName(ControlName(kIdFontPreview));
+    row->addWidget(preview_, 1);
 }
 
 void SettingsDialog::AddLineStartRow(QBoxLayout& layout) {
@@ -226,10 +255,25 @@ ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view lab
     return swatch;
 }
 
-// Both lists start with nothing selected, which a value that matches no entry leaves so.
+// Both lists start with nothing selected, which a value that matches no entry leaves so. The
+// font list is filled anew when Hangul faces only are asked for or no longer, keeping the family
+// chosen when it is still listed.
 void SettingsDialog::FillFontList() {
-    fontList_->addItems(SortedFamilies());
-    fontList_->setCurrentIndex(-1);
+    const QString chosen = fontList_->currentText();
+    const QString inEffect = shownFont_ >= 0 ? fontList_->itemText(shownFont_) : QString();
+    fontList_->clear();
+    fontList_->addItems(SortedFamilies(hangulOnly_->isChecked()));
+    shownFont_ = inEffect.isEmpty() ? -1 : fontList_->findText(inEffect);
+    fontList_->setCurrentIndex(chosen.isEmpty() ? -1 : fontList_->findText(chosen));
+}
+
+void SettingsDialog::ShowPreview() {
+    const QString family = fontList_->currentIndex() >= 0 ? fontList_->currentText()
+                                                          : ToQString(settings_.sFontFaceName);
+    const int32_t size =
+        WithinRange(ParseNumberBox(fontSize_->text().toStdU16String()), kUsableFontSizes);
+    preview_->Show({family.toStdU16String(), size, false, bold_->isChecked()}, settings_.clrText,
+                   settings_.clrBkgnd);
 }
 
 void SettingsDialog::FillSpeedList() {
@@ -269,6 +313,7 @@ void SettingsDialog::RepaintSwatches() {
     for (ColourSwatch* swatch : swatches_) {
         swatch->update();
     }
+    ShowPreview();
 }
 
 void SettingsDialog::ResetPressed() {

@@ -15,6 +15,7 @@ class QLineEdit;
 namespace sorna {
 
 class ColourSwatch;
+class FontPreview;
 
 // The settings dialog. It edits the settings in place: colours, a reset and the keyboard dialog's
 // changes take effect at once, the boxes, checks and lists when OK is pressed. Escape and the
@@ -53,6 +54,8 @@ private:
                             uint32_t Settings::*field);
 
     void FillFontList();
+    void FollowWithPreview();
+    void ShowPreview();
     void FillSpeedList();
     void ShowValues();
     void ChooseColour(uint32_t Settings::*field);
@@ -64,6 +67,10 @@ private:
     std::vector<CheckBinding> checks_;
     std::vector<ColourSwatch*> swatches_;  // the controls are owned by the dialog
     QComboBox* fontList_ = nullptr;
+    QCheckBox* hangulOnly_ = nullptr;
+    QLineEdit* fontSize_ = nullptr;
+    QCheckBox* bold_ = nullptr;
+    FontPreview* preview_ = nullptr;
     int shownFont_ = -1;  // the family in effect, as the font list last showed it
     QComboBox* speedList_ = nullptr;
     QLineEdit* dictionaryPath_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -77,7 +78,14 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeep
         EXPECT_EQ(fonts.findText(family), i);
         EXPECT_EQ(QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0), family);
     }
+    // Faces without Hangul of their own are listed only once asked for; the choice stays.
+    EXPECT_EQ(fonts.findText(QStringLiteral("DejaVu Serif")), -1);
+    Click(kIdHangulFontsOnly);
+    EXPECT_EQ(fonts.currentText(), QStringLiteral("NanumGothic"));
     fonts.setCurrentText(QStringLiteral("DejaVu Serif"));
+    // The sample shows the face chosen.
+    EXPECT_EQ(QFontInfo(Find<QLabel>(kIdFontPreview).font()).family(),
+              QStringLiteral("DejaVu Serif"));
     Type(kIdFontSize, QStringLiteral("9x99"));  // the box takes digits only
     EXPECT_EQ(Text(kIdFontSize), QStringLiteral("999"));
     Type(kIdTopBottomMargin, QString());
