@@ -182,12 +182,12 @@ void ReaderSession::ApplySettings() {
     WorkInProgress::Scope applying(work_);
     view_.SetFont(settings_.sFontFaceName, UsableFontSize(settings_.nFontSize),
                   settings_.bRotate != 0, settings_.bBold != 0);
-    view_.SetColors(settings_.clrText, settings_.clrBkgnd);
+    view_.SetColors(ThemeColours(ThemeOf(settings_.nTheme), settings_.clrText, settings_.clrBkgnd));
     view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
     view_.SetShareLines(settings_.nShareLine);
     view_.SetReadingAids({settings_.bLineBreakRules != 0, settings_.bJoinLines != 0,
                           settings_.bLimitLineLength != 0 ? kReadableColumn : 0,
-                          settings_.bShowPercent != 0});
+                          settings_.bShowPercent != 0, settings_.bJustify != 0});
     UpdateLayout();
     const int32_t position = view_.ReadingPosition();
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();

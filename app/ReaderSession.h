@@ -138,6 +138,8 @@ private:
     // Reads the open document again in the encoding chosen ("" for the automatic decision),
     // at the same byte of the file: n 0 is the automatic decision, n from 1 the table's n - 1.
     void ChooseEncoding(int32_t n);
+    // Shows the page in the colours of a theme of PageTheme's numbers, kept in the settings.
+    void ChooseTheme(int32_t theme);
     void ReadInEncoding(std::u16string_view encoding);
     bool FindFromPage(const TextSearch& search) override;
     void ShowOccurrence(TextSpan found) override;

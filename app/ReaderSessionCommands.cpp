@@ -42,6 +42,10 @@ void ReaderSession::RunCommand(CommandId id) {
         GoToBookmark(id - IDM_BOOKMARK_00);
         return;
     }
+    if (InRange(id, IDM_THEME_USER, IDM_THEME_SEPIA)) {
+        ChooseTheme(id - IDM_THEME_USER);
+        return;
+    }
     if (InRange(id, IDM_ENCODING_AUTO, IDM_ENCODING_LAST)) {
         ChooseEncoding(id - IDM_ENCODING_AUTO);
         return;
@@ -135,6 +139,12 @@ void ReaderSession::RunCommand(CommandId id) {
             // IDM_ALT_F4, IDM_ALT_SLASH, IDC_NONE, the bar's divider and unknown ids.
             break;
     }
+}
+
+void ReaderSession::ChooseTheme(int32_t theme) {
+    settings_.nTheme = theme;
+    ApplySettings();
+    shell_.Repaint();
 }
 
 void ReaderSession::Toggle(const SettingToggle& toggle) {

@@ -21,6 +21,7 @@ inline constexpr SettingToggle kSettingToggles[] = {
     {IDM_LINE_BREAK_RULES, &Settings::bLineBreakRules, true},
     {IDM_LIMIT_LINE_LENGTH, &Settings::bLimitLineLength, true},
     {IDM_JOIN_LINES, &Settings::bJoinLines, true},
+    {IDM_JUSTIFY, &Settings::bJustify, true},
 };
 
 // The toggle of a command, if it is one.

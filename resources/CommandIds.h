@@ -57,9 +57,15 @@ inline constexpr CommandId IDM_FIND_NEXT = 40213;
 inline constexpr CommandId IDM_FIND_PREVIOUS = 40214;
 inline constexpr CommandId IDM_BACK = 40215;
 inline constexpr CommandId IDM_FORWARD = 40216;
+inline constexpr CommandId IDM_JUSTIFY = 40217;
 // "인코딩": the automatic decision, then IDM_ENCODING_AUTO + 1 + n reads the document in the
 // encoding n of the table of encodings that can be chosen.
 inline constexpr CommandId IDM_ENCODING_AUTO = 40220;
 inline constexpr CommandId IDM_ENCODING_LAST = 40239;
+// "테마": IDM_THEME_USER + n shows the page in theme n (the user's colours, day, night, sepia).
+inline constexpr CommandId IDM_THEME_USER = 40240;
+inline constexpr CommandId IDM_THEME_DAY = 40241;
+inline constexpr CommandId IDM_THEME_NIGHT = 40242;
+inline constexpr CommandId IDM_THEME_SEPIA = 40243;
 
 }  // namespace sorna

@@ -32,11 +32,24 @@ constexpr MenuItem MenuPopup(std::u16string_view text, std::span<const MenuItem>
 
 // "최근파일" is filled from the recent-file list each time it opens.
 inline constexpr MenuItem kMainPopupItems[] = {
-    MenuCommand(u"열기...", IDM_OPEN), MenuCommand(u"닫기", IDM_CLOSE),
-    MenuPopup(u"최근파일", {}),        MenuCommand(u"환경설정...", IDM_SETTINGS),
-    MenuCommand(u"찾기...", IDM_FIND), MenuCommand(u"다음 찾기", IDM_FIND_NEXT),
-    MenuCommand(u"이전 찾기", IDM_FIND_PREVIOUS), MenuSeparator(),
-    MenuCommand(u"정보", IDM_ABOUT),   MenuCommand(u"끝내기", IDM_EXIT),
+    MenuCommand(u"열기...", IDM_OPEN),
+    MenuCommand(u"닫기", IDM_CLOSE),
+    MenuPopup(u"최근파일", {}),
+    MenuCommand(u"환경설정...", IDM_SETTINGS),
+    MenuCommand(u"찾기...", IDM_FIND),
+    MenuCommand(u"다음 찾기", IDM_FIND_NEXT),
+    MenuCommand(u"이전 찾기", IDM_FIND_PREVIOUS),
+    MenuSeparator(),
+    MenuCommand(u"정보", IDM_ABOUT),
+    MenuCommand(u"끝내기", IDM_EXIT),
+};
+
+// The theme in use is checked.
+inline constexpr MenuItem kThemePopupItems[] = {
+    MenuCommand(u"사용자", IDM_THEME_USER),
+    MenuCommand(u"낮", IDM_THEME_DAY),
+    MenuCommand(u"밤", IDM_THEME_NIGHT),
+    MenuCommand(u"세피아", IDM_THEME_SEPIA),
 };
 
 // Checked while dictionary mode, the rotated view and each reading aid are on. "인코딩" is filled
@@ -50,7 +63,9 @@ inline constexpr MenuItem kViewPopupItems[] = {
     MenuCommand(u"줄바꿈 규칙", IDM_LINE_BREAK_RULES),
     MenuCommand(u"줄 길이 제한", IDM_LIMIT_LINE_LENGTH),
     MenuCommand(u"문단 잇기", IDM_JOIN_LINES),
+    MenuCommand(u"양쪽 정렬", IDM_JUSTIFY),
     MenuSeparator(),
+    MenuPopup(u"테마", kThemePopupItems),
     MenuPopup(u"인코딩", {}),
 };
 
@@ -78,9 +93,9 @@ inline constexpr MenuItem kMenuBar[] = {
 };
 
 // Where the run-time items go.
-inline constexpr size_t kRecentFilesPosition = 2;    // the submenu inside "메뉴"
+inline constexpr size_t kRecentFilesPosition = 2;     // the submenu inside "메뉴"
 inline constexpr size_t kFirstBookmarkPosition = 11;  // inside "책", after the second separator
-inline constexpr size_t kEncodingsPosition = 9;       // the submenu inside "보기"
+inline constexpr size_t kEncodingsPosition = 11;      // the submenu inside "보기"
 
 // Appended to "최근파일" after the recent files and a separator.
 inline constexpr MenuItem kRecentClearItem =

@@ -33,6 +33,8 @@ void Settings::ApplyDisplayDefaults() {
     bLimitLineLength = 0;
     bJoinLines = 0;
     bSearchIgnoreSpacing = 0;
+    nTheme = 0;
+    bJustify = 0;
     sFontFaceName = u"Tahoma";
     sEngDicPath = kDefaultDictionaryProgram;
 }

@@ -63,6 +63,10 @@ public:
     int32_t bJoinLines;
     // Find skips the white space between the letters of the word; off by default.
     int32_t bSearchIgnoreSpacing;
+    // The look of the page, of the 보기 menu: a theme's colours instead of clrText and clrBkgnd
+    // (0, the default, keeps those), and wrapped lines stretched to the text area's width.
+    int32_t nTheme;
+    int32_t bJustify;
     std::u16string sFontFaceName;
     std::u16string sEngDicPath;
 };

@@ -46,6 +46,8 @@ inline constexpr NamedDwordField kOptionDwords[] = {
     {u"bLimitLineLength", &Settings::bLimitLineLength},
     {u"bJoinLines", &Settings::bJoinLines},
     {u"bSearchIgnoreSpacing", &Settings::bSearchIgnoreSpacing},
+    {u"nTheme", &Settings::nTheme},
+    {u"bJustify", &Settings::bJustify},
 };
 
 inline constexpr std::u16string_view kFontFaceNameValue = u"sFontFaceName";

@@ -18,6 +18,16 @@ from ReaderSession import Reader, ReaderHome, recent_file_values  # noqa: E402
 from VirtualDesktop import VirtualDesktop, first_line, stop_process, wait_until  # noqa: E402
 
 NOVEL = "ko-utf8-novel-01.txt"
+BOOK = "en-gutenberg-03.txt"
+PHONE, DESKTOP = (360, 640), (1280, 800)
+# The themes and justified lines, in Korean and in English, on a phone and on a desktop.
+LOOKS = (("theme-day.png", PHONE, NOVEL, {"nTheme": 1, "bJustify": 1}),
+         ("theme-night.png", PHONE, BOOK, {"nTheme": 2, "bJustify": 1, "bJoinLines": 1}),
+         ("theme-sepia.png", PHONE, NOVEL, {"nTheme": 3, "bJustify": 1}),
+         ("justified-korean.png", DESKTOP, NOVEL,
+          {"nTheme": 3, "bJustify": 1, "bLimitLineLength": 1, "nFontSize": 20}),
+         ("justified-english.png", DESKTOP, BOOK,
+          {"nTheme": 1, "bJustify": 1, "bJoinLines": 1, "bLimitLineLength": 1, "nFontSize": 20}))
 SETTINGS_FUNCTION = 10  # "설정": the key that carries it opens the settings dialog
 WAIT = 20
 
@@ -59,9 +69,9 @@ def save_png(picture, path):
                    chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
 
 
-def show_novel(desktop, bus, scratch, binary, corpus, **settings):
-    """Starts a reader on the novel, a little way in, and returns it once the page shows."""
-    path = os.path.join(corpus, NOVEL)
+def show_novel(desktop, bus, scratch, binary, corpus, document=NOVEL, **settings):
+    """Starts a reader on a document, a little way in, and returns it once the page shows."""
+    path = os.path.join(corpus, document)
     with open(path, encoding="utf-8", newline="") as file:
         text = file.read()
     home = ReaderHome(tempfile.mkdtemp(dir=scratch))
@@ -69,7 +79,7 @@ def show_novel(desktop, bus, scratch, binary, corpus, **settings):
     values.update(settings)
     home.write_settings(values)
     reader = Reader(binary, home, desktop, bus)
-    reader.wait_for_window(NOVEL + " - Sorna 1.71")
+    reader.wait_for_window(document + " - Sorna 1.71")
     desktop.run_input("mousemove", "0", "0")
     reader.settled_picture()
     return reader
@@ -102,26 +112,37 @@ def main():
         print("wrote", os.path.join(options.output, name))
 
     with tempfile.TemporaryDirectory(prefix="sorna-pictures-") as scratch, \
-            contextlib.closing(VirtualDesktop(scratch)) as desktop, \
             subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                              stdout=subprocess.PIPE, text=True) as daemon:
         bus = first_line(daemon.stdout)
-        aids = {"bShowPercent": 1, "bLineBreakRules": 1, "bLimitLineLength": 1, "bJoinLines": 1}
-        for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1}),
-                               ("reader-aids.png", aids)):
-            reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
-                                **settings)
-            save(desktop, reader.window, name)
-            reader.stop()
-
-        reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
-                            KeyCode0=0xC1, KeyFunc0=SETTINGS_FUNCTION)
-        dialog = settings_dialog(reader)
-        wait_until(lambda: desktop.active_window() == dialog, WAIT)
-        desktop.run_input("mousemove", "0", "0")
-        save(desktop, dialog, "settings-dialog.png")
-        reader.stop()
+        for name, size, document, settings in LOOKS:
+            with contextlib.closing(VirtualDesktop(scratch, size)) as desktop:
+                reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
+                                    document, **settings)
+                save(desktop, reader.window, name)
+                reader.stop()
+        with contextlib.closing(VirtualDesktop(scratch)) as desktop:
+            take_reader_pictures(desktop, bus, scratch, options, save)
         stop_process(daemon)
+
+
+def take_reader_pictures(desktop, bus, scratch, options, save):
+    """The pictures at the default screen size: the page, turned, with the aids, and settings."""
+    aids = {"bShowPercent": 1, "bLineBreakRules": 1, "bLimitLineLength": 1, "bJoinLines": 1}
+    for name, settings in (("reader.png", {}), ("reader-rotated.png", {"bRotate": 1}),
+                           ("reader-aids.png", aids)):
+        reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
+                            **settings)
+        save(desktop, reader.window, name)
+        reader.stop()
+
+    reader = show_novel(desktop, bus, scratch, options.binary, options.corpus,
+                        KeyCode0=0xC1, KeyFunc0=SETTINGS_FUNCTION)
+    dialog = settings_dialog(reader)
+    wait_until(lambda: desktop.active_window() == dialog, WAIT)
+    desktop.run_input("mousemove", "0", "0")
+    save(desktop, dialog, "settings-dialog.png")
+    reader.stop()
 
 
 if __name__ == "__main__":

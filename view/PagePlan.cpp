@@ -12,9 +12,6 @@
 namespace sorna {
 namespace {
 
-constexpr uint32_t kBarColour = 0x505050;
-constexpr uint32_t kBarFillColour = 0xC0FFC0;
-
 // The text area less the position bar's side; rotated strips stand side by side in it. With
 // the line-breaking rules a row reaches as far past the edge as closing marks may hang.
 ViewRect RowRect(const TextView& view, int32_t row) {
@@ -34,13 +31,19 @@ ViewRect RowRect(const TextView& view, int32_t row) {
             Saturate(area.top + (row + 1) * height)};
 }
 
-// As laid out: a line feed that joins two lines is as wide as a space.
-int64_t WidthOf(const TextView& view, int32_t from, int32_t to) {
+// Where the character at `offset` is drawn along its row, which starts at `lineStart`, as laid
+// out: a line feed that joins two lines is a space; and a justified row moves each character on
+// by the room it spreads before it.
+int64_t DrawnPosition(const TextView& view, int32_t lineStart, int32_t offset,
+                      const Justification& justification) {
     int64_t width = 0;
-    for (int32_t i = from; i < to; ++i) {
-        width += view.Metrics().Width(view.JoinsAt(i) ? u' ' : view.Document().text[i]);
+    size_t spaces = 0;
+    for (int32_t i = lineStart; i < offset; ++i) {
+        const char16_t shown = view.JoinsAt(i) ? u' ' : view.Document().text[i];
+        width += view.Metrics().Width(shown);
+        spaces += shown == u' ';
     }
-    return width;
+    return width + int64_t(justification.Shift(size_t(offset - lineStart), spaces));
 }
 
 // The part of each row's line that the occurrence covers, as far along the row as it is drawn.
@@ -57,8 +60,10 @@ std::vector<PageHighlight> PlanHighlights(const TextView& view, const std::vecto
         if (from >= to) {
             continue;
         }
-        const int64_t start = WidthOf(view, view.Lines()[line], from);
-        const int64_t end = start + WidthOf(view, from, to);
+        const int32_t lineStart = view.Lines()[line];
+        const Justification& justification = rows[row].justification;
+        const int64_t start = DrawnPosition(view, lineStart, from, justification);
+        const int64_t end = DrawnPosition(view, lineStart, to, justification);
         const ViewRect& rect = rows[row].rect;
         const ViewRect covered = view.Font().rotated
                                      ? ViewRect{rect.left, Saturate(rect.bottom - end), rect.right,
@@ -77,7 +82,8 @@ std::vector<PageRow> PlanRows(const TextView& view) {
         std::min<int64_t>(int64_t{first} + view.LinesPerPage(), view.Lines().Count() - 1);
     std::vector<PageRow> rows;
     for (int32_t row = 0; first + row < end; ++row) {
-        rows.push_back({RowRect(view, row), view.ShownText(first + row)});
+        rows.push_back(
+            {RowRect(view, row), view.ShownText(first + row), view.JustificationOf(first + row)});
     }
     return rows;
 }
@@ -88,15 +94,15 @@ std::vector<PageFill> PlanPositionBar(const TextView& view, int32_t clientWidth)
     }
     const PositionBar bar = PositionBarRects(clientWidth, view.TextArea(), view.LeftBar(),
                                              view.TopLine(), view.Lines().Count());
-    return {{bar.bar, kBarColour}, {bar.filled, kBarFillColour}};
+    return {{bar.bar, view.Colours().bar}, {bar.filled, view.Colours().barFill}};
 }
 
 }  // namespace
 
 PagePlan PlanPage(const TextView& view, int32_t clientWidth) {
     const bool empty = !view.Document().HasDocument();
-    PagePlan plan{view.BackColour(),
-                  view.TextColour(),
+    PagePlan plan{view.Colours().back,
+                  view.Colours().text,
                   view.Font(),
                   view.Font().rotated,
                   PlanRows(view),

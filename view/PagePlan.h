@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "view/FontDescription.h"
+#include "view/Justification.h"
 #include "view/ViewRect.h"
 
 namespace sorna {
@@ -18,6 +19,7 @@ class TextView;
 struct PageRow {
     ViewRect rect;
     std::u16string text;
+    Justification justification;  // how the text is stretched to the row
 
     bool operator==(const PageRow&) const = default;
 };

@@ -49,11 +49,6 @@ void TextView::SetTextArea(const ViewRect& area, bool leftBar) {
     leftBar_ = leftBar;
 }
 
-void TextView::SetColors(uint32_t textColour, uint32_t backColour) {
-    textColour_ = textColour;
-    backColour_ = backColour;
-}
-
 void TextView::SetOptions(bool smooth, bool removeLineStartSpace) {
     smooth_ = smooth;
     if (removeLineStartSpace != removeLineStartSpace_) {
@@ -134,6 +129,16 @@ std::u16string_view TextView::LineChars(int32_t n) const {
 bool TextView::JoinsAt(int32_t i) const {
     return aids_.joinLines && document_.text[i] == u'\n' &&
            JoinsLineFeed(document_.text.get(), document_.length, i);
+}
+
+Justification TextView::JustificationOf(int32_t n) const {
+    const std::u16string_view line = LineChars(n);
+    if (!aids_.justify || line.empty() || n + 2 >= lines_.Count()) {
+        return {};
+    }
+    const bool endsParagraph =
+        (line.back() == u'\n' && !JoinsAt(lines_[n + 1] - 1)) || line.back() == u'\r';
+    return endsParagraph ? Justification{} : Justify(ShownText(n), metrics_, AvailableWidth());
 }
 
 std::u16string TextView::ShownText(int32_t n) const {
@@ -290,7 +295,7 @@ WordHit TextView::WordAt(int32_t x, int32_t y) const {
     const int64_t position =
         (font_.rotated ? int64_t{textArea_.bottom} - y : int64_t{x} - textArea_.left) -
         ColumnInset();
-    return PickWord(ShownText(topLine_ + row), position, metrics_);
+    return PickWord(ShownText(topLine_ + row), position, metrics_, JustificationOf(topLine_ + row));
 }
 
 std::optional<int32_t> TextView::CountLetters() const {

@@ -9,7 +9,9 @@
 #include "document/ProgressText.h"
 #include "view/CharMetrics.h"
 #include "view/FontDescription.h"
+#include "view/Justification.h"
 #include "view/LineTable.h"
+#include "view/PageColours.h"
 #include "view/PageNumbers.h"
 #include "view/TextSearch.h"
 #include "view/TextSpan.h"
@@ -25,6 +27,7 @@ struct ReadingAids {
     bool joinLines = false;       // hard-wrapped lines joined into their paragraphs
     int32_t columnLimit = 0;      // the widest text column in wide characters; 0 for none
     bool showPercent = false;     // the percentage read under the text area
+    bool justify = false;         // wrapped lines stretched to the text area's width
 
     bool operator==(const ReadingAids&) const = default;
 };
@@ -44,7 +47,7 @@ public:
     // What the wrapping depends on; each setter marks a new layout as needed when it changes.
     void SetFont(std::u16string_view faceName, int32_t size, bool rotated, bool bold);
     void SetTextArea(const ViewRect& area, bool leftBar);
-    void SetColors(uint32_t textColour, uint32_t backColour);
+    void SetColors(const PageColours& colours) { colours_ = colours; }
     void SetOptions(bool smooth, bool removeLineStartSpace);
     void SetLineSpacing(int32_t pixels);
     // Lines a page shares with the next one as the page step moves.
@@ -59,8 +62,7 @@ public:
     const FontDescription& Font() const { return font_; }
     const ViewRect& TextArea() const { return textArea_; }
     [[nodiscard]] bool LeftBar() const { return leftBar_; }
-    uint32_t TextColour() const { return textColour_; }
-    uint32_t BackColour() const { return backColour_; }
+    const PageColours& Colours() const { return colours_; }
     int32_t LineHeight() const { return lineHeight_; }
     const CharMetrics& Metrics() const { return metrics_; }
     const ReadingAids& Aids() const { return aids_; }
@@ -79,6 +81,9 @@ public:
     std::u16string LineText(int32_t n) const;
     // Whether text[i] is a line feed that joins two lines of a paragraph.
     bool JoinsAt(int32_t i) const;
+    // How display line n is stretched to its row: only while justifying, and only a line that
+    // ends by wrapping, not at a paragraph's end or the text's.
+    Justification JustificationOf(int32_t n) const;
 
     // Top line and reading position. Every change of the top line is painted at once.
     int32_t TopLine() const { return topLine_; }
@@ -123,8 +128,7 @@ private:
     CharMetrics metrics_;
     ViewRect textArea_{0, 0, 240, 320};
     bool leftBar_ = false;
-    uint32_t textColour_ = 0xFFFFFF;
-    uint32_t backColour_ = 0x000000;
+    PageColours colours_;
     int32_t lineSpacing_ = 4;
     int32_t shareLines_ = 0;
     int32_t lineHeight_ = 0;

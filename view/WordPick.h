@@ -6,6 +6,7 @@
 
 #include "view/CharClass.h"
 #include "view/CharMetrics.h"
+#include "view/Justification.h"
 
 namespace sorna {
 
@@ -17,6 +18,8 @@ struct WordHit {
 // The word of a display line under a point `position` pixels from the line's start: the
 // maximal run of one class around the first letter or wide character whose span (both ends
 // included) holds the point. A point on a space or a break mark gives no word.
-WordHit PickWord(std::u16string_view line, int64_t position, const CharMetrics& metrics);
+// A justified line's characters are where the justification moves them.
+WordHit PickWord(std::u16string_view line, int64_t position, const CharMetrics& metrics,
+                 const Justification& justification = {});
 
 }  // namespace sorna

@@ -8,12 +8,17 @@
 
 #include "app/SettingToggles.h"
 #include "platform/qt/QtConversions.h"
+#include "view/PageColours.h"
 
 namespace sorna {
 namespace {
 
 CommandId IdOf(const QAction& action) {
     return CommandId(action.data().toUInt());
+}
+
+bool IsThemeCommand(CommandId id) {
+    return id >= IDM_THEME_USER && id <= IDM_THEME_SEPIA;
 }
 
 std::vector<std::u16string_view> Paths(const RecentFiles& files) {
@@ -78,7 +83,8 @@ void MenuBar::AddCommand(QWidget& owner, const MenuItem& item) {
     auto* action = new QAction(ToQString(item.text), &owner);
     action->setData(uint(item.id));
     action->setEnabled(!item.grayed);
-    action->setCheckable(FindSettingToggle(item.id) != nullptr || item.id == IDM_AUTOSCROLL);
+    action->setCheckable(FindSettingToggle(item.id) != nullptr || item.id == IDM_AUTOSCROLL ||
+                         IsThemeCommand(item.id));
     const CommandId id = item.id;
     connect(action, &QAction::triggered, this, [this, id] { emit CommandChosen(id); });
     owner.addAction(action);
@@ -104,6 +110,10 @@ void MenuBar::PrepareMenu(QMenu& menu) {
     };
     for (const SettingToggle& toggle : kSettingToggles) {
         CheckItem(toggle.id, settings_.*toggle.setting != 0);
+    }
+    const auto theme = int32_t(ThemeOf(settings_.nTheme));
+    for (int32_t n = 0; n < kPageThemeCount; ++n) {
+        CheckItem(IDM_THEME_USER + CommandId(n), n == theme);
     }
     const CommandId first = actions.isEmpty() ? 0 : IdOf(*actions.front());
     if (first == kBookPopupItems[0].id) {

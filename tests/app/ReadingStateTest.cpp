@@ -61,7 +61,7 @@ TEST_F(ReadingState, TheSettingsDialogsChangesAreKeptByOkAndTakenBackOtherwise) 
     for (const bool ok : {false, true}) {
         shell.yes = ok;
         session.RunCommand(IDM_SETTINGS);
-        EXPECT_EQ(session.View().BackColour(), ok ? 0x00336699u : before);
+        EXPECT_EQ(session.View().Colours().back, ok ? 0x00336699u : before);
         EXPECT_EQ(Saved().clrBkgnd, ok ? 0x00336699u : before);
     }
 }

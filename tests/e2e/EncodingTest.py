@@ -6,8 +6,8 @@ from ReaderSession import PICTURE_TIMEOUT
 from VirtualDesktop import wait_until
 
 JOHAB = corpus_file("odd-ko-johab.txt")
-# In 보기, past its eight items to 인코딩; in 인코딩, past 자동 and five encodings to 조합형.
-TO_ENCODINGS, TO_JOHAB = 8, 5
+# In 보기, past its eight items and 테마 to 인코딩; in 인코딩, past 자동 and five encodings to 조합형.
+TO_ENCODINGS, TO_JOHAB = 10, 5
 
 
 class EncodingTest(ReaderTestCase):

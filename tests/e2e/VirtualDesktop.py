@@ -77,25 +77,25 @@ class WindowPicture:
 
 
 class VirtualDesktop:
-    def __init__(self, scratch):
+    def __init__(self, scratch, size=(SCREEN_WIDTH, SCREEN_HEIGHT)):
         missing = [name for name in ("Xvfb", "openbox", "xdotool", "dbus-daemon")
                    if shutil.which(name) is None] + ["python3-xlib"] * (xdisplay is None)
         if missing:
             raise DesktopUnavailable("missing: " + ", ".join(missing))
         self._processes, self.connection = [], None
         try:
-            self._start(scratch)
+            self._start(scratch, size)
         except BaseException:
             self.close()
             raise
 
-    def _start(self, scratch):
+    def _start(self, scratch, size):
         # Xvfb picks a free display and writes its number to the pipe, so suites side by side
         # never race for one.
         read_end, write_end = os.pipe()
         self._processes.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-noreset",
-             "-screen", "0", "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT)],
+             "-screen", "0", "%dx%dx24" % size],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.close(write_end)
         with os.fdopen(read_end, "rb") as pipe:

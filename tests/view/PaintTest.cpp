@@ -46,7 +46,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(canvas.CreateBuffers(240, 320, 1.0));
         view.SetFont(u"NanumGothic", 15, false, false);
-        view.SetColors(0x00FFFF, 0x603010);  // yellow on kBack
+        view.SetColors({0x00FFFF, 0x603010});  // yellow on kBack
         view.SetTextArea({10, 20, 230, 300}, false);
     }
 
@@ -124,6 +124,48 @@ TEST_F(PaintTest, RotatedTextReadsUpwardFromTheStripsBottom) {
     EXPECT_GE(second.top(), 300 - 4 * wide - 1);
     EXPECT_LT(second.top(), 300 - 3 * wide);  // four syllables upward from the bottom
     EXPECT_LT(second.bottom(), 300);
+}
+
+// Real Korean and English paragraphs, upright and turned: a justified row is drawn to within a
+// character of its end and never past it; the last row of a paragraph keeps its ragged end.
+TEST_F(PaintTest, JustifiedRowsReachTheirEndButNeverPassItAndParagraphEndsStayRagged) {
+    view.SetReadingAids({.justify = true});
+    for (const char* name : {"ko-utf8-novel-03.txt", "en-gutenberg-03.txt"}) {
+        for (const bool rotated : {false, true}) {
+            view.SetFont(u"NanumGothic", 15, rotated, false);
+            view.ClearDocument();
+            ASSERT_TRUE(LoadDocument(view.Document(), Widen(corpus::File(name).string()), nullptr));
+            ASSERT_TRUE(view.Layout(nullptr));
+            ASSERT_TRUE(view.GoToOffset(view.Document().length / 2));
+            const PagePlan plan = PlanPage(view, 240);
+            const QImage page = Render();
+            int justified = 0;
+            int ragged = 0;
+            for (size_t row = 0; row < plan.rows.size(); ++row) {
+                const ViewRect& rect = plan.rows[row].rect;
+                const QRect ink = InkBounds(page, QRect(rect.left, rect.top, int(rect.Width()),
+                                                        int(rect.Height())) & page.rect());
+                if (ink.isEmpty()) {
+                    continue;
+                }
+                // How far along the row the ink reaches, and how far it may.
+                const int reach = rotated ? 300 - ink.top() : ink.right() + 1 - 10;
+                const int end = rotated ? 280 : 217;
+                if (plan.rows[row].justification == Justification{}) {
+                    ragged += reach < end - 20;
+                    continue;
+                }
+                ++justified;
+                EXPECT_LE(reach, end) << name << " row " << row;
+                // The last character's ink may stop anywhere inside its advance.
+                const std::u16string& text = plan.rows[row].text;
+                const char16_t last = text[text.find_last_not_of(u" ")];
+                EXPECT_GE(reach, end - view.Metrics().Width(last)) << name << " row " << row;
+            }
+            EXPECT_GE(justified, 2) << name;
+            EXPECT_GT(ragged, 0) << name;
+        }
+    }
 }
 
 TEST(PageCanvas, WithoutAPageNothingIsPainted) {

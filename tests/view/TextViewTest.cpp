@@ -32,7 +32,7 @@ protected:
 
 TEST_F(TextViewTest, OnlyWhatTheWrappingDependsOnNeedsALayout) {
     LayOut(u"text");
-    view.SetColors(0x0000FF, 0xFFFFFF);
+    view.SetColors({0x0000FF, 0xFFFFFF});
     view.SetTextArea({10, 0, 250, 200}, false);  // same width, other height
     view.SetOptions(true, true);                 // smooth scrolling
     EXPECT_FALSE(view.LayoutNeeded());
@@ -143,6 +143,26 @@ TEST_F(TextViewTest, FindNextBringsTheLineWhereTheMatchBeginsToTheTop) {
     EXPECT_TRUE(PlanPage(view, 63).highlights.empty());
 }
 
+// A wrapped line spreads its room over its spaces, or between its characters when it has none;
+// a paragraph's last line stays as it is. Taps and a found word follow the characters.
+TEST_F(TextViewTest, JustifiedLinesSpreadTheirRoomAndTapsAndFindsFollowIt) {
+    const std::u16string_view text = u"aaaa bbbb cccc dddd eeee ffff gggg\n가나다라마바사아자차카타파하\n";
+    LayOut(text);
+    ASSERT_EQ(view.LineChars(0), u"aaaa bbbb cccc dddd ");
+    EXPECT_EQ(view.JustificationOf(0), Justification{});  // off by default
+    EXPECT_TRUE(view.WordAt(205, 5).word.empty());
+    view.SetReadingAids({.justify = true});
+    EXPECT_FALSE(view.LayoutNeeded());
+    // 237 pixels of room, 190 written before the trailing space: 47 over three spaces.
+    EXPECT_EQ(view.JustificationOf(0), (Justification{47.0 / 3, 0}));
+    EXPECT_EQ(view.JustificationOf(1), Justification{});  // ends its paragraph
+    EXPECT_EQ(view.JustificationOf(2), (Justification{0, 17.0 / 10}));  // 11 syllables, 220
+    EXPECT_EQ(PlanPage(view, 240).rows[0].justification, view.JustificationOf(0));
+    EXPECT_EQ(view.WordAt(205, 5).word, u"dddd");  // drawn from 197 on
+    EXPECT_TRUE(view.ShowFound({15, 4}));
+    EXPECT_EQ(PlanPage(view, 240).highlights.at(0).rect, (ViewRect{197, 0, 237, 20}));
+}
+
 // A limited column is centred in a wide area, and the percentage read sits below the text.
 TEST_F(TextViewTest, ReadingAidsCentreAColumnOfLimitedWidthAndShowThePercentageRead) {
     view.SetTextArea({0, 0, 1003, 320}, false);
@@ -202,13 +222,13 @@ TEST_F(TextViewTest, PageRowsInEveryOrientationShowNothingAfterALineEnd) {
         LayOut(u"one\r\ntwo\rhidden\n");
         const PagePlan plan = PlanPage(view, 240);
         EXPECT_EQ(plan.upward, rotated);
-        EXPECT_EQ(plan.rows, (std::vector<PageRow>{{first, u"one"}, {second, u"two"}}));
+        EXPECT_EQ(plan.rows, (std::vector<PageRow>{{first, u"one", {}}, {second, u"two", {}}}));
         EXPECT_EQ(plan.positionBar.at(0).rect, (ViewRect{barLeft, 20, barLeft + 3, 300}));
     }
     // A joined line end shows as a space, and rows reach 40 pixels further, for hanging marks.
     view.SetReadingAids({true, true});
     LayOut(u"one\r\ntwo\rhidden\n");
-    EXPECT_EQ(PlanPage(view, 240).rows.at(0), (PageRow{{13, -20, 33, 300}, u"one two"}));
+    EXPECT_EQ(PlanPage(view, 240).rows.at(0), (PageRow{{13, -20, 33, 300}, u"one two", {}}));
 }
 
 // Before a layout there is no page, no bar and nothing to go to, and steps taken then leave the
@@ -270,8 +290,8 @@ TEST(AutoScrollPace, ALineStaysItsLettersTimesTheSpeedAcrossATickWrap) {
 // last line wherever it starts; a line between two steps belongs to the page it started in.
 TEST(PageNumbers, CountAsThePageStepTurnsAndTheLastPageEndsWithTheLastLine) {
     const std::tuple<int32_t, int32_t, int32_t, PageNumbers> pages[] = {
-        {0, 4, 4, {1, 3}}, {3, 4, 4, {1, 3}}, {4, 4, 4, {2, 3}}, {5, 4, 4, {2, 3}},
-        {6, 4, 4, {3, 3}}, {9, 4, 4, {3, 3}}, {3, 4, 3, {2, 3}}, {5, 4, 3, {2, 3}},
+        {0, 4, 4, {1, 3}},   {3, 4, 4, {1, 3}},  {4, 4, 4, {2, 3}}, {5, 4, 4, {2, 3}},
+        {6, 4, 4, {3, 3}},   {9, 4, 4, {3, 3}},  {3, 4, 3, {2, 3}}, {5, 4, 3, {2, 3}},
         {0, 12, 12, {1, 1}}, {0, 0, 1, {1, 10}}, {-1, 4, 0, {1, 7}}};
     for (const auto& [top, perPage, step, numbers] : pages) {
         EXPECT_EQ(CountPages(top, 10, perPage, step), numbers) << top << " " << step;

@@ -23,7 +23,20 @@ QTextOption RowTextOption(const QFont& font) {
     return option;
 }
 
-void DrawRow(QPainter& painter, const PageRow& row, bool upward, const QTextOption& option) {
+// The view's font, with the room a justified row spreads after its spaces or its characters.
+QFont RowFont(const QFont& font, const Justification& justification) {
+    if (justification == Justification{}) {
+        return font;
+    }
+    QFont stretched(font);
+    stretched.setWordSpacing(justification.perSpace);
+    stretched.setLetterSpacing(QFont::AbsoluteSpacing, justification.perCharacter);
+    return stretched;
+}
+
+void DrawRow(QPainter& painter, const PageRow& row, bool upward, const QFont& font,
+             const QTextOption& option) {
+    painter.setFont(RowFont(font, row.justification));
     if (!upward) {
         painter.drawText(QRectF(ToQRect(row.rect)), ToQString(row.text), option);
         return;
@@ -82,13 +95,14 @@ void PageCanvas::Paint(const PagePlan& plan) {
 
 // The covered part of a row drawn again with the colours exchanged.
 void PageCanvas::DrawHighlights(QPainter& painter, const PagePlan& plan) {
-    const QTextOption option = RowTextOption(FontFor(plan.font));
+    const QFont& font = FontFor(plan.font);
+    const QTextOption option = RowTextOption(font);
     for (const PageHighlight& highlight : plan.highlights) {
         painter.save();
         painter.setClipRect(ToQRect(highlight.rect));
         painter.fillRect(ToQRect(highlight.rect), ToQColor(plan.textColour));
         painter.setPen(ToQColor(plan.backColour));
-        DrawRow(painter, plan.rows[highlight.row], plan.upward, option);
+        DrawRow(painter, plan.rows[highlight.row], plan.upward, font, option);
         painter.restore();
     }
 }
@@ -120,11 +134,10 @@ void PageCanvas::DrawRows(QPainter& painter, const PagePlan& plan) {
         return;
     }
     const QFont& font = FontFor(plan.font);
-    painter.setFont(font);
     painter.setPen(ToQColor(plan.textColour));
     const QTextOption option = RowTextOption(font);
     for (const PageRow& row : plan.rows) {
-        DrawRow(painter, row, plan.upward, option);
+        DrawRow(painter, row, plan.upward, font, option);
     }
 }
 
