@@ -8,6 +8,8 @@ namespace sorna {
 namespace {
 
 constexpr size_t kReadStep = size_t{256} << 10;
+// What an entry's declared size may reserve at once; a larger entry grows as it inflates.
+constexpr uint64_t kMostReserved = uint64_t{64} << 20;
 
 struct FileCloser {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
@@ -31,7 +33,7 @@ void ZipArchive::Closer::operator()(zip* archive) const {
     zip_discard(archive);
 }
 
-ZipArchive::ZipArchive(std::span<const uint8_t> bytes, uint64_t allowance)
+ZipArchive::ZipArchive(std::span<const uint8_t> bytes, InflateAllowance& allowance)
     : archive_(OpenFromBytes(bytes)), allowance_(allowance) {
     if (!archive_) {
         openProblem_ = ZipProblem::Damaged;
@@ -68,22 +70,20 @@ std::optional<std::vector<uint8_t>> ZipArchive::ReadEntry(uint64_t index, ZipPro
     }
     std::vector<uint8_t> bytes;
     const uint64_t declared = (stat.valid & ZIP_STAT_SIZE) != 0 ? stat.size : 0;
-    bytes.reserve(std::min(declared, allowance_));
+    bytes.reserve(std::min(declared, kMostReserved));
     for (;;) {
-        const size_t step = std::min<uint64_t>(kReadStep, allowance_ + 1);
         const size_t at = bytes.size();
-        bytes.resize(at + step);
-        const zip_int64_t got = zip_fread(file.get(), bytes.data() + at, step);
+        bytes.resize(at + kReadStep);
+        const zip_int64_t got = zip_fread(file.get(), bytes.data() + at, kReadStep);
         if (got < 0) {
             problem = ZipProblem::Damaged;
             return std::nullopt;
         }
         bytes.resize(at + static_cast<size_t>(got));
-        if (static_cast<uint64_t>(got) > allowance_) {
+        if (!allowance_.Take(static_cast<uint64_t>(got))) {
             problem = ZipProblem::TooLarge;
             return std::nullopt;
         }
-        allowance_ -= static_cast<uint64_t>(got);
         if (got == 0) {
             return bytes;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,16 +20,31 @@ enum class ZipProblem {
     TooLarge,  // the entries read so far would inflate past the allowance
 };
 
+// How many inflated bytes may still come out of one archive, shared by every ZipArchive that
+// reads it, on any thread.
+class InflateAllowance {
+public:
+    explicit InflateAllowance(uint64_t bytes) : left_(static_cast<int64_t>(bytes)) {}
+
+    // Takes `bytes` from what is left; false once more has been taken than there was.
+    bool Take(uint64_t bytes) {
+        return left_.fetch_sub(static_cast<int64_t>(bytes)) >= static_cast<int64_t>(bytes);
+    }
+
+private:
+    std::atomic<int64_t> left_;
+};
+
 // A zip archive read where its bytes lie (a mapped file), never written out: entries are looked
-// up by name and inflated into memory. Every entry read draws on one allowance of inflated bytes,
+// up by name and inflated into memory. Every entry read draws on an allowance of inflated bytes,
 // counted as the bytes come out, whatever sizes the archive declares.
 class ZipArchive {
 public:
     // More entries than this make an archive no book, and are not looked through.
     static constexpr int64_t kMostEntries = 65'536;
 
-    // The bytes must outlive the archive.
-    ZipArchive(std::span<const uint8_t> bytes, uint64_t allowance);
+    // The bytes and the allowance must outlive the archive.
+    ZipArchive(std::span<const uint8_t> bytes, InflateAllowance& allowance);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
@@ -51,7 +67,7 @@ private:
     std::unique_ptr<zip, Closer> archive_;
     ZipProblem openProblem_ = ZipProblem::None;
     int64_t entryCount_ = 0;
-    uint64_t allowance_;
+    InflateAllowance& allowance_;
 };
 
 }  // namespace sorna

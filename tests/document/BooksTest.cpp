@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/BookItems.h"
 #include "document/BookPath.h"
 #include "document/DocumentKind.h"
 #include "document/LoadDocument.h"
@@ -94,6 +95,34 @@ TEST(BooksTest, BadBooksSayWhyAndLeaveNoDocument) {
         EXPECT_FALSE(document.HasDocument()) << name;
         EXPECT_TRUE(document.documentPath.empty()) << name;
     }
+}
+
+TEST(BooksTest, ItemsReadInPartsAtOnceJoinAsReadInOne) {
+    const std::string bytes =
+        TempFolder::ReadFile(std::filesystem::path(SORNA_TEST_BOOKS_DIR) / "nav.epub");
+    const std::span<const uint8_t> book(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                        bytes.size());
+    const std::vector<std::string> spine = {
+        "OEBPS/Text/chapter 1.xhtml", "OEBPS/Text/chapter 2.xhtml", "OEBPS/Text/chapter 3.xhtml"};
+    std::vector<BookText> texts;
+    for (const size_t parts : {1, 2, 3}) {
+        InflateAllowance allowance(uint64_t{1} << 30);
+        std::u16string failure;
+        std::optional<BookText> text =
+            ReadBookItems(book, allowance, {}, spine, Parting{parts, 1}, failure);
+        ASSERT_TRUE(text.has_value()) << parts;
+        texts.push_back(std::move(*text));
+    }
+    for (const BookText& text : texts) {
+        EXPECT_EQ(text.Text(), texts[0].Text());
+        EXPECT_EQ(text.Headings(), texts[0].Headings());
+        for (size_t item = 0; item < spine.size(); ++item) {
+            EXPECT_EQ(text.ItemStart(item), texts[0].ItemStart(item));
+        }
+        EXPECT_EQ(text.IdOffset(1, u"second-half"), texts[0].IdOffset(1, u"second-half"));
+    }
+    EXPECT_TRUE(texts[0].IdOffset(1, u"second-half").has_value());
+    EXPECT_FALSE(texts[0].IdOffset(0, u"second-half").has_value());
 }
 
 TEST(BooksTest, OnlyANameThatSaysNothingLetsTheBytesMakeABook) {
