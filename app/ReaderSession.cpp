@@ -95,12 +95,14 @@ void ReaderSession::ChooseEncoding(int32_t n) {
 // files, where closing puts it.
 void ReaderSession::ReadInEncoding(std::u16string_view encoding) {
     const DocumentText& document = view_.Document();
-    if (!document.HasDocument() || encoding == chosenEncoding_) {
+    if (!document.HasDocument() || encoding == chosenEncoding_ ||
+        document.kind == DocumentKind::Book) {
         return;
     }
     const std::u16string path = document.documentPath;
-    const int32_t position = PositionInEncoding(path, document.isHtml, document.encoding,
-                                                Narrow(encoding), view_.TopOffset());
+    const int32_t position =
+        PositionInEncoding(path, document.kind == DocumentKind::Html, document.encoding,
+                           Narrow(encoding), view_.TopOffset());
     chosenEncoding_ = encoding;
     OpenDocument(path, std::max(position, 0));
 }

@@ -29,7 +29,7 @@ namespace {
 
 constexpr size_t kDocumentBytes = size_t{100} << 20;
 
-struct DocumentKind {
+struct SampleDocument {
     const char* name;       // file name, which also decides HTML
     const char* iconvFrom;  // the same bytes' encoding for iconv
     std::vector<const char*> sources;
@@ -38,7 +38,7 @@ struct DocumentKind {
     bool writesMark;         // the mark written once at the start; else the bytes must tell
 };
 
-const std::vector<DocumentKind> kKinds = {
+const std::vector<SampleDocument> kKinds = {
     {"cp949.txt",
      "CP949",
      {"ko-cp949-bible-krv-large.txt", "ko-cp949-novel-03.txt"},
@@ -63,7 +63,7 @@ public:
         std::string pattern =
             (std::filesystem::temp_directory_path() / "sorna-decode-XXXXXX").string();
         folder_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
-        for (const DocumentKind& kind : kKinds) {
+        for (const SampleDocument& kind : kKinds) {
             Write(kind);
         }
     }
@@ -71,12 +71,12 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
-    std::u16string Path(const DocumentKind& kind) const {
+    std::u16string Path(const SampleDocument& kind) const {
         return FromUtf8((folder_ / kind.name).string()).value_or(u"");
     }
 
 private:
-    void Write(const DocumentKind& kind) const {
+    void Write(const SampleDocument& kind) const {
         std::string bytes =
             corpus::Bytes(kind.sources.front()).substr(0, kind.writesMark ? kind.markBytes : 0);
         std::vector<std::string> bodies;
@@ -100,7 +100,7 @@ const Documents& GetDocuments() {
     return documents;
 }
 
-void BM_Load(benchmark::State& state, const DocumentKind& kind) {
+void BM_Load(benchmark::State& state, const SampleDocument& kind) {
     const std::u16string path = GetDocuments().Path(kind);
     for (auto _ : state) {
         DocumentText document;
@@ -115,7 +115,7 @@ void BM_Load(benchmark::State& state, const DocumentKind& kind) {
 
 // The loader's work shape with another converter: map the file, allocate the text, convert.
 template <typename Convert>
-void MapAndConvert(benchmark::State& state, const DocumentKind& kind, Convert convert) {
+void MapAndConvert(benchmark::State& state, const SampleDocument& kind, Convert convert) {
     const std::u16string path = GetDocuments().Path(kind);
     for (auto _ : state) {
         MappedFile file;
@@ -130,7 +130,7 @@ void MapAndConvert(benchmark::State& state, const DocumentKind& kind, Convert co
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kDocumentBytes));
 }
 
-void BM_Iconv(benchmark::State& state, const DocumentKind& kind) {
+void BM_Iconv(benchmark::State& state, const SampleDocument& kind) {
     const iconv_t converter = iconv_open("UTF-16LE", kind.iconvFrom);
     MapAndConvert(state, kind, [&](std::span<const uint8_t> bytes, char16_t* out) {
         char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes.data()));
@@ -143,7 +143,7 @@ void BM_Iconv(benchmark::State& state, const DocumentKind& kind) {
     iconv_close(converter);
 }
 
-void BM_WidenFresh(benchmark::State& state, const DocumentKind& kind) {
+void BM_WidenFresh(benchmark::State& state, const SampleDocument& kind) {
     MapAndConvert(state, kind, [](std::span<const uint8_t> bytes, char16_t* out) {
         bench::WidenBytes(bytes.data(), bytes.size(), out);
     });
@@ -151,7 +151,7 @@ void BM_WidenFresh(benchmark::State& state, const DocumentKind& kind) {
 
 // The same copy in as many parts at once as the loader decodes a long text in, each part into
 // its own stretch of the fresh buffer.
-void BM_WidenFreshParts(benchmark::State& state, const DocumentKind& kind) {
+void BM_WidenFreshParts(benchmark::State& state, const SampleDocument& kind) {
     MapAndConvert(state, kind, [](std::span<const uint8_t> bytes, char16_t* out) {
         const size_t parts =
             Parting::PerThread(kDecodePartBytes).PartsFor(static_cast<int64_t>(bytes.size()));
@@ -164,7 +164,7 @@ void BM_WidenFreshParts(benchmark::State& state, const DocumentKind& kind) {
 }
 
 // The same copy with the mapping and the text buffer mapped in and warm before timing.
-void BM_WidenWarm(benchmark::State& state, const DocumentKind& kind) {
+void BM_WidenWarm(benchmark::State& state, const SampleDocument& kind) {
     MappedFile file;
     if (!file.Open(GetDocuments().Path(kind)) || !file.CreateMapping() || !file.MapView()) {
         state.SkipWithError("the document did not map");
@@ -193,7 +193,7 @@ int64_t StatusKilobytes(const char* field) {
 
 // Resets the kernel's high-water mark of resident memory, loads, and compares its growth with
 // the text buffer and the mapping: nothing else of document size may be held on the way.
-void PrintPeakMemory(const DocumentKind& kind) {
+void PrintPeakMemory(const SampleDocument& kind) {
     std::ofstream("/proc/self/clear_refs") << "5";
     const int64_t before = StatusKilobytes("VmRSS:");
     DocumentText document;
@@ -210,7 +210,7 @@ void PrintPeakMemory(const DocumentKind& kind) {
 
 struct Variant {
     const char* prefix;
-    void (*function)(benchmark::State&, const DocumentKind&);
+    void (*function)(benchmark::State&, const SampleDocument&);
 };
 
 void RegisterBenchmarks() {
@@ -219,7 +219,7 @@ void RegisterBenchmarks() {
                                 {"BM_WidenFresh/", BM_WidenFresh},
                                 {"BM_WidenFreshParts/", BM_WidenFreshParts},
                                 {"BM_WidenWarm/", BM_WidenWarm}};
-    for (const DocumentKind& kind : kKinds) {
+    for (const SampleDocument& kind : kKinds) {
         for (const Variant& variant : variants) {
             const std::string name = std::string(variant.prefix) + kind.name;
             benchmark::RegisterBenchmark(name.c_str(), variant.function, kind)
@@ -256,7 +256,7 @@ int main(int argc, char** argv) {
     ratios.push_back(
         {"CP949 HTML speed / CP949 text speed", "BM_Load/cp949.txt", "BM_Load/cp949.html"});
     const int result = sorna::RunBenchmarksWithRatios(argc, argv, ratios);
-    for (const sorna::DocumentKind& kind : sorna::kKinds) {
+    for (const sorna::SampleDocument& kind : sorna::kKinds) {
         sorna::PrintPeakMemory(kind);
     }
     return result;

@@ -7,6 +7,7 @@
 #include "document/DecodeUnits.h"
 #include "document/HtmlEntities.h"
 #include "document/HtmlReader.h"
+#include "document/TagAttribute.h"
 #include "document/TagBreak.h"
 
 namespace sorna {
@@ -38,11 +39,33 @@ bool IsLineBreakChunk(std::u16string_view chunk) {
     return !chunk.empty() && chunk.find_first_not_of(u'\n') == std::u16string_view::npos;
 }
 
+// What a book item's tag adds beyond a page's: its id, and an image's alt text. Copied, since
+// the tag's text may be decoded where the output goes next.
+struct BookTag {
+    std::u16string id;
+    std::u16string alt;
+};
+
+BookTag ReadBookTag(std::u16string_view tag) {
+    if (IsEndTag(tag)) {
+        return {};
+    }
+    BookTag book;
+    if (const auto id = TagAttribute(tag, "id")) {
+        book.id = *id;
+    }
+    const std::u16string_view name = TagName(tag);
+    if (name.size() == 3 && StartsWithLower(name, "img")) {
+        book.alt = TagAttribute(tag, "alt").value_or(std::u16string_view());
+    }
+    return book;
+}
+
 template <TextEncoding kEncoding>
 class HtmlConverter {
 public:
-    HtmlConverter(std::span<const uint8_t> bytes, std::span<char16_t> output)
-        : reader_(bytes), output_(output) {}
+    HtmlConverter(std::span<const uint8_t> bytes, std::span<char16_t> output, HtmlSource source)
+        : reader_(bytes), output_(output), source_(source) {}
 
     HtmlConversion Run() {
         if (output_.empty()) {
@@ -52,7 +75,7 @@ public:
         }
         EndHeading();
         output_[count_] = 0;
-        return {count_, !full_, std::move(headings_)};
+        return {count_, !full_, std::move(headings_), std::move(ids_)};
     }
 
 private:
@@ -62,14 +85,29 @@ private:
         if (token.kind == TokenKind::Text && !EmitText(Decode(token))) {
             return false;
         }
-        if (token.kind == TokenKind::Tag && !OnTag(TagText(token))) {
+        if (token.kind == TokenKind::Tag && !OnAnyTag(TagText(token))) {
             return false;
         }
         return !reader_.AtEnd();
     }
 
+    bool OnAnyTag(std::u16string_view tag) {
+        if (source_ == HtmlSource::Page) {
+            return OnTag(tag);
+        }
+        BookTag book = ReadBookTag(tag);
+        if (!OnTag(tag)) {
+            return false;
+        }
+        if (!book.id.empty()) {
+            ids_.push_back({std::move(book.id), static_cast<int32_t>(count_)});
+        }
+        return book.alt.empty() || EmitText(book.alt);
+    }
+
+    // A book item's tags are read whole, for their attributes.
     std::u16string_view TagText(const Token& token) {
-        if (token.end - token.begin > kTagHead) {
+        if (source_ == HtmlSource::Page && token.end - token.begin > kTagHead) {
             const auto head = Decode({token.kind, token.begin, token.begin + kTagHead});
             const std::u16string_view name = TrimTag({head.data(), head.size()});
             if (name.size() >= kEnoughOfATag) {
@@ -87,6 +125,11 @@ private:
         }
         if (StartsWithLower(tag, "style")) {
             reader_.SkipRawText("style");
+            return true;
+        }
+        // A book item's title names the file; its first heading names the chapter.
+        if (source_ == HtmlSource::BookItem && !IsEndTag(tag) && TagName(tag) == u"title") {
+            reader_.SkipRawText("title");
             return true;
         }
         if (const int heading = HeadingTag(tag); heading != 0) {
@@ -178,6 +221,7 @@ private:
 
     HtmlReader<kEncoding> reader_;
     std::span<char16_t> output_;
+    HtmlSource source_;
     size_t count_ = 0;
     bool full_ = false;
     bool preMode_ = false;
@@ -186,28 +230,30 @@ private:
     int32_t headingLevel_ = 0;  // of the open heading; 0 when none is open
     size_t headingStart_ = 0;   // where the open heading's output begins
     std::vector<Chapter> headings_;
+    std::vector<ElementId> ids_;
 };
 
 template <TextEncoding kEncoding>
-HtmlConversion Convert(std::span<const uint8_t> bytes, std::span<char16_t> output) {
-    return HtmlConverter<kEncoding>(bytes, output).Run();
+HtmlConversion Convert(std::span<const uint8_t> bytes, std::span<char16_t> output,
+                       HtmlSource source) {
+    return HtmlConverter<kEncoding>(bytes, output, source).Run();
 }
 
 }  // namespace
 
 HtmlConversion ConvertHtml(std::span<const uint8_t> bytes, TextEncoding encoding,
-                           std::span<char16_t> output) {
+                           std::span<char16_t> output, HtmlSource source) {
     switch (encoding) {
         case TextEncoding::Utf8:
-            return Convert<TextEncoding::Utf8>(bytes, output);
+            return Convert<TextEncoding::Utf8>(bytes, output, source);
         case TextEncoding::Utf16Le:
-            return Convert<TextEncoding::Utf16Le>(bytes, output);
+            return Convert<TextEncoding::Utf16Le>(bytes, output, source);
         case TextEncoding::Utf16Be:
-            return Convert<TextEncoding::Utf16Be>(bytes, output);
+            return Convert<TextEncoding::Utf16Be>(bytes, output, source);
         case TextEncoding::CodePage949:
             break;
     }
-    return Convert<TextEncoding::CodePage949>(bytes, output);
+    return Convert<TextEncoding::CodePage949>(bytes, output, source);
 }
 
 size_t HtmlCapacity(size_t units) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/Chapter.h"
+#include "document/DocumentKind.h"
 
 namespace sorna {
 
@@ -17,10 +18,10 @@ struct DocumentText {
     int32_t length = 0;                // code units, terminator not counted
     std::u16string documentPath;       // the path exactly as it was passed to the loader
     std::u16string loadError;          // message of the last failed load; kept across clearing
-    bool isHtml = false;               // converted from HTML
-    std::string encoding;              // the name of the encoding it was read in (DecodingPlan)
-    // The chapters once known: an HTML document's headings are known from its load (possibly
-    // none); a plain text's are unknown until the reader finds them (FindChapters).
+    DocumentKind kind = DocumentKind::Text;
+    std::string encoding;  // the name of the encoding it was read in (DecodingPlan)
+    // The chapters once known: a page's headings and a book's table are known from its load
+    // (possibly none); a plain text's are unknown until the reader finds them (FindChapters).
     std::optional<std::vector<Chapter>> chapters;
 
     [[nodiscard]] bool HasDocument() const { return text != nullptr; }
@@ -37,7 +38,7 @@ struct DocumentText {
         text.reset();
         length = 0;
         documentPath.clear();
-        isHtml = false;
+        kind = DocumentKind::Text;
         encoding.clear();
         chapters.reset();
     }

@@ -1,10 +1,9 @@
 #include "document/LoadDocument.h"
 
-#include <unicode/uchar.h>
-
 #include <cerrno>
 #include <string>
 
+#include "document/DecodeBook.h"
 #include "document/DecodeDocument.h"
 #include "platform/FileSystem.h"
 #include "platform/MappedFile.h"
@@ -13,18 +12,6 @@
 
 namespace sorna {
 namespace {
-
-// Decided on the path's part from its last full stop (the whole path when it has none).
-bool IsHtmlPath(std::u16string_view path) {
-    const size_t dot = path.find_last_of(u'.');
-    const std::u16string_view extension =
-        dot == std::u16string_view::npos ? path : path.substr(dot);
-    std::u16string lower;
-    for (const char16_t unit : extension) {
-        lower.push_back(static_cast<char16_t>(u_tolower(unit)));
-    }
-    return lower == u".html" || lower == u".htm";
-}
 
 // The steps after the file is open; the file closes when the caller's object goes.
 bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view path,
@@ -38,9 +25,13 @@ bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view 
     if (!file.MapView()) {
         return document.Fail(FormatText(kViewFailedMessage, {int64_t{file.LastError()}}));
     }
-    document.isHtml = IsHtmlPath(path);
+    document.kind = KindOfDocument(path, file.Bytes());
+    // A book's items say their own encodings; no choice by hand applies to them.
     const bool decoded =
-        DecodeDocument(document, file.Bytes(), document.isHtml, progress, encoding);
+        document.kind == DocumentKind::Book
+            ? DecodeBook(document, file.Bytes(), progress)
+            : DecodeDocument(document, file.Bytes(), document.kind == DocumentKind::Html, progress,
+                             encoding);
     // What was read after the file shrank is not the file's text.
     if (file.Faulted()) {
         return document.Fail(FormatText(kViewFailedMessage, {int64_t{EIO}}));
@@ -59,7 +50,6 @@ bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText
     if (!FileExists(path)) {
         return document.Fail(FormatText(kFileMissingMessage, {path}));
     }
-    document.isHtml = false;
     ReportProgress(progress, kOpeningProgress);
     MappedFile file;
     if (!file.Open(path)) {

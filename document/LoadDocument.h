@@ -7,9 +7,9 @@
 
 namespace sorna {
 
-// Reads one file into the document: clears it, maps the file read-only and decodes it (as HTML
-// for a name ending in ".htm" or ".html", in any letter case). On success the document holds the
-// text, its length, isHtml and the path as given. On failure it holds no document and loadError
+// Reads one file into the document: clears it, maps the file read-only and decodes it as the
+// kind of document KindOfDocument finds. On success the document holds the text, its length,
+// its kind and the path as given. On failure it holds no document and loadError
 // holds the message to show. Stages go to `progress` when one is given. `encoding` names an
 // encoding chosen by hand; empty, or a name no decoder knows, lets the bytes decide.
 [[nodiscard]] bool LoadDocument(DocumentText& document, std::u16string_view path,

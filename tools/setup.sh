@@ -6,7 +6,7 @@ set -eu
 mode=${1:-run}
 cd "$(dirname "$0")/.."
 
-packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev
+packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libzip-dev
     fonts-nanum fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin"
 # Warnings stop the build only where tests are run: a compiler newer than ours may warn anew.
 werror=OFF
@@ -14,7 +14,7 @@ if [ "$mode" = test ]; then
     werror=ON
     packages="$packages clang-14 libclang-rt-14-dev xvfb xauth xdotool x11-utils openbox wmctrl
         dbus python3 python3-dbus python3-gi python3-xlib desktop-file-utils
-        libglib2.0-bin shared-mime-info"
+        libglib2.0-bin shared-mime-info unzip"
 fi
 
 missing=""

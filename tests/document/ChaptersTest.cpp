@@ -208,7 +208,7 @@ TEST(CorpusChaptersTest, EveryDocumentHasTheChaptersReadByEye) {
     for (const auto& file : corpus::Documents()) {
         DocumentText document;
         const std::u16string text = Load(file.string(), document);
-        EXPECT_EQ(document.chapters.has_value(), document.isHtml) << file;
+        EXPECT_EQ(document.chapters.has_value(), document.kind == DocumentKind::Html) << file;
         const std::vector<Chapter> chapters =
             document.chapters ? *document.chapters : FindChapters(text);
         const auto entry = expected.find(file.filename().string());

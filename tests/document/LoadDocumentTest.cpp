@@ -310,7 +310,7 @@ TEST(CorpusTest, TextFilesDecodeAsIcuDecodesTheirEncodingAndPagesLoseTheirMarkup
         DocumentText document;
         ASSERT_TRUE(LoadDocument(document, TempFolder::Wide(file), nullptr)) << name;
         const std::u16string_view text(document.text.get(), document.length);
-        if (document.isHtml) {
+        if (document.kind == DocumentKind::Html) {
             if (const auto title = titles.find(name); title != titles.end()) {
                 EXPECT_NE(text.find(title->second), text.npos) << name;
                 ++titled;

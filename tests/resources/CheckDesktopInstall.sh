@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop gets from it: a valid menu
-# entry that opens plain text and HTML files it is given, the icon in every size, and the README.
+# entry that opens plain text, HTML and EPUB files it is given, the icon in every size, and the
+# README.
 #   CheckDesktopInstall.sh BUILD_DIR SCRATCH_PREFIX
 set -eu
 build=$1
@@ -15,7 +16,8 @@ desktop-file-validate "$entry" || fail "desktop entry is not valid"
 grep -qx 'Name=Sorna' "$entry" || fail "entry is not named Sorna"
 grep -q '^Comment=' "$entry" || fail "no English comment"
 grep -q '^Comment\[ko\]=' "$entry" || fail "no Korean comment"
-grep -qx 'MimeType=text/plain;text/html;' "$entry" || fail "entry does not claim text and HTML"
+grep -qx 'MimeType=text/plain;text/html;application/epub+zip;' "$entry" ||
+    fail "entry does not claim text, HTML and EPUB"
 grep -qx 'Exec=sorna %f' "$entry" || fail "entry does not pass the file on the command line"
 [ -x "$prefix/bin/sorna" ] || fail "no program"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/sorna.svg" ] || fail "no scalable icon"
