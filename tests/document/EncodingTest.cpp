@@ -104,23 +104,35 @@ TEST(EncodingTest, PagesFollowTheirDeclaredCharsetAndUnknownChoicesAreAutomatic)
     EXPECT_EQ(TextOf(Loaded(text, "UTF-8")), u"\uFFFD\uFFFD");
 }
 
-// A place maps through the byte it comes of: a code page 949 novel read as UTF-8 and back, and
-// a marked UTF-16 text whose mark is no unit of its text.
-TEST(EncodingTest, APlaceKeepsItsByteAcrossEncodings) {
-    const std::filesystem::path novel = corpus::File("ko-cp949-novel-02.txt");
-    const std::u16string path = TempFolder::Wide(novel);
-    const DocumentText korean = Loaded(novel);
-    const DocumentText garbled = Loaded(novel, "UTF-8");
-    const std::u16string_view text = TextOf(korean);
+// Each of the first lines' starts read in `from` is a line's start read in `to`, and back.
+void ExpectLineStartsKept(const std::string& name, std::string_view from, std::string_view to) {
+    const std::filesystem::path file = corpus::File(name);
+    const std::u16string path = TempFolder::Wide(file);
+    const DocumentText read = Loaded(file, from);
+    const DocumentText reread = Loaded(file, to);
     size_t place = 0;
-    int32_t moved = 0;
     for (int line = 0; line < 40; ++line) {
-        place = text.find(u'\n', place) + 1;
-        moved = PositionInEncoding(path, false, "windows-949", "UTF-8", int32_t(place));
-        EXPECT_EQ(TextOf(garbled)[size_t(moved) - 1], u'\n');
-        EXPECT_EQ(PositionInEncoding(path, false, "UTF-8", "", moved), int32_t(place));
+        place = TextOf(read).find(u'\n', place) + 1;
+        const int32_t moved = PositionInEncoding(path, false, from, to, int32_t(place));
+        EXPECT_EQ(TextOf(reread)[size_t(moved) - 1], u'\n') << name << " line " << line;
+        EXPECT_EQ(PositionInEncoding(path, false, to, from, moved), int32_t(place)) << name;
     }
-    EXPECT_GT(moved, int32_t(place));  // each byte of a syllable became a character
+}
+
+// A place maps through the byte it comes of: a code page 949 novel read as UTF-8 and back, the
+// Johab text as it opens and as chosen, a place inside a character, and a marked UTF-16 text
+// whose mark is no unit of its text.
+TEST(EncodingTest, APlaceKeepsItsByteAcrossEncodings) {
+    ExpectLineStartsKept("ko-cp949-novel-02.txt", "windows-949", "UTF-8");
+    ExpectLineStartsKept("odd-ko-johab.txt", "", "Johab");
+    TempFolder folder;
+    const std::u16string emoji = TempFolder::Wide(folder.Write("a.txt",
+                                                               "a\xF0\x9F\x98\x80"
+                                                               "b"));
+    EXPECT_EQ(PositionInEncoding(emoji, false, "", "windows-949", 2), 1);  // inside the pair
+    EXPECT_EQ(PositionInEncoding(emoji, false, "windows-949", "", 3), 3);
+    EXPECT_EQ(PositionInEncoding(emoji, false, "", "", 99), 4);
+    EXPECT_EQ(PositionInEncoding(emoji, false, "", "", -9), 0);
     const std::u16string marked = TempFolder::Wide(corpus::File("ko-utf16le-bom-novel-05.txt"));
     EXPECT_EQ(PositionInEncoding(marked, false, "UTF-16LE", "", 1234), 1234);
     // Read the other way round, the mark is a character of the text.
