@@ -2,11 +2,12 @@
 // text no longer than the bytes allow, and fail only with a message. The same bytes as a page in
 // the encoding their size picks: converted into the room the loader gives, the page must come out
 // whole, and into a third of that room it must still stop inside it, terminated. Decoded in up
-// to eight parts, as the first byte says, every decoding must give what it gives in one part. A
-// page's headings and a text's chapters lie inside the text, in its order, and the chapters read
-// in parts are those read in one. Read in an encoding chosen by hand, as the last byte picks it,
-// the same holds, and walking its units stays inside the bytes. Walking our own decoders to a
-// place and a byte limit stops where decoding the bytes up to it gives the same units.
+// to eight parts, as the first byte says, every decoding (UTF-16 too) must give what it gives in
+// one part. A page's headings and a text's chapters lie inside the text, in its order, and the
+// chapters read in parts are those read in one. Read in an encoding chosen by hand, as the last
+// byte picks it, the same holds, and walking its units stays inside the bytes. Walking our own
+// decoders to a place and a byte limit stops where decoding the bytes up to it gives the same
+// units.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -47,7 +48,11 @@ bool DecodesInPartsAsInOne(std::span<const uint8_t> bytes) {
             return false;
         }
     }
-    return true;
+    std::vector<char16_t> one(bytes.size() / 2);
+    std::vector<char16_t> inParts(one.size());
+    sorna::DecodeUtf16InParts(sorna::TextEncoding::Utf16Be, bytes, one, sorna::Parting{});
+    sorna::DecodeUtf16InParts(sorna::TextEncoding::Utf16Be, bytes, inParts, parting);
+    return one == inParts;
 }
 
 // Every encoding of the menu, or a name that none knows.

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/DecodeInParts.h"
 #include "document/DecodingPlan.h"
 #include "document/Johab.h"
 #include "document/LoadDocument.h"
@@ -67,6 +68,25 @@ TEST(EncodingTest, EveryCorpusFileIsReadAsBeforeAndTheOddOnesByEvidenceOrByChoic
     EXPECT_NE(TextOf(johab).find(u"어떠한 이유로든 상업적인 목적에 이용될 수 없습니다"),
               std::u16string_view::npos);
     EXPECT_NE(TextOf(johab).find(u"《"), std::u16string_view::npos);
+}
+
+// UTF-16 in 1, 2, 3 or 7 parts at once in either byte order, an odd last byte dropped, is the
+// text ICU reads.
+TEST(EncodingTest, Utf16DecodesInPartsAsIcuReadsIt) {
+    const std::string little = corpus::Bytes("ko-utf16le-bom-novel-05.txt").substr(2);
+    std::string big = little;
+    for (size_t i = 0; i + 1 < big.size(); i += 2) {
+        std::swap(big[i], big[i + 1]);
+    }
+    const std::u16string expected = IcuDecode(little, "UTF-16LE");
+    for (const auto& [encoding, bytes] : {std::pair{TextEncoding::Utf16Le, little + "A"},
+                                          std::pair{TextEncoding::Utf16Be, big + "A"}}) {
+        for (const size_t parts : {1, 2, 3, 7}) {
+            std::u16string out(bytes.size() / 2, u'#');
+            EXPECT_EQ(DecodeUtf16InParts(encoding, Bytes(bytes), out, Parting{parts}), out.size());
+            EXPECT_TRUE(out == expected) << parts << " parts";
+        }
+    }
 }
 
 TEST(EncodingTest, JohabSpellsSyllablesLettersSymbolsAndHanja) {
