@@ -7,7 +7,6 @@
 
 #include "document/ConvertHtml.h"
 #include "document/DecodeInParts.h"
-#include "document/DecodeUnits.h"
 #include "document/DecodingPlan.h"
 #include "document/Johab.h"
 #include "document/NamedConverter.h"
@@ -67,8 +66,8 @@ bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> body, TextEnco
     if (!text) {
         return FailOutOfMemory(document, body.size());
     }
-    DecodeUnits(encoding, body, {text.get(), units});
-    Keep(document, std::move(text), units);
+    const size_t length = DecodeUtf16InParts(encoding, body, {text.get(), units});
+    Keep(document, std::move(text), length);
     return true;
 }
 

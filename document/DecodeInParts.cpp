@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "document/DecodeUnits.h"
 #include "document/Utf8.h"
 #include "platform/ByteCounts.h"
 #include "platform/CodePage949.h"
@@ -117,6 +118,22 @@ std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<ch
             decoding.decode(parts[k].bytes, out.subspan(parts[k].start, parts[k].room));
     });
     return JoinParts(bytes, out, parts, decoding);
+}
+
+// Every two bytes are one unit whatever came before, so a part may begin at any unit and is
+// written where its first unit's bytes say.
+size_t DecodeUtf16InParts(TextEncoding encoding, std::span<const uint8_t> bytes,
+                          std::span<char16_t> out, Parting parting) {
+    const size_t units = std::min(bytes.size() / 2, out.size());
+    const std::vector<size_t> bounds =
+        PartBounds(units, parting.PartsFor(static_cast<int64_t>(bytes.size())),
+                   [](size_t from, size_t) { return from; });
+    RunParts(bounds.size() - 1, [&](size_t k) {
+        const size_t count = bounds[k + 1] - bounds[k];
+        DecodeUnits(encoding, bytes.subspan(2 * bounds[k], 2 * count),
+                    out.subspan(bounds[k], count));
+    });
+    return units;
 }
 
 }  // namespace sorna

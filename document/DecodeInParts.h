@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 
+#include "document/TextEncoding.h"
 #include "platform/DecodedBytes.h"
 #include "platform/ParallelParts.h"
 
@@ -39,5 +40,12 @@ extern const PartDecoding kCodePage949Parts;
 std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<char16_t> out,
                                     const PartDecoding& decoding,
                                     Parting parting = Parting::PerThread(kDecodePartBytes));
+
+// Decodes UTF-16 of the given byte order into `out`, which has room for bytes.size() / 2 code
+// units, in parts at once as `parting` cuts them; the text is the same as from one part (an odd
+// last byte is dropped). Returns the code units written.
+size_t DecodeUtf16InParts(TextEncoding encoding, std::span<const uint8_t> bytes,
+                          std::span<char16_t> out,
+                          Parting parting = Parting::PerThread(kDecodePartBytes));
 
 }  // namespace sorna

@@ -14,6 +14,12 @@ namespace sorna {
 DecodedBytes DecodeUnits(TextEncoding encoding, std::span<const uint8_t> bytes,
                          std::span<char16_t> out);
 
+// How far DecodeUnits comes from the start of `bytes` before it has written `units` units or
+// before its next character would read past `byteLimit`: a place in its text and the byte it
+// comes of, found without room for the whole text. A character cut by either limit is not read.
+DecodedBytes WalkDecodedUnits(TextEncoding encoding, std::span<const uint8_t> bytes, size_t units,
+                              size_t byteLimit);
+
 // The code unit at `index` of a UTF-16 byte stream.
 template <bool kBigEndian>
 char16_t Utf16UnitAt(const uint8_t* bytes, size_t index) {

@@ -2,10 +2,12 @@
 // text no longer than the bytes allow, and fail only with a message. The same bytes as a page in
 // the encoding their size picks: converted into the room the loader gives, the page must come out
 // whole, and into a third of that room it must still stop inside it, terminated. Decoded in up
-// to eight parts, as the first byte says, every decoding must give what it gives in one part. A
-// page's headings and a text's chapters lie inside the text, in its order, and the chapters read
-// in parts are those read in one. Read in an encoding chosen by hand, as the last byte picks it,
-// the same holds, and walking its units stays inside the bytes.
+// to eight parts, as the first byte says, every decoding (UTF-16 too) must give what it gives in
+// one part. A page's headings and a text's chapters lie inside the text, in its order, and the
+// chapters read in parts are those read in one. Read in an encoding chosen by hand, as the last
+// byte picks it, the same holds, and walking its units stays inside the bytes. Walking our own
+// decoders to a place and a byte limit stops where decoding the bytes up to it gives the same
+// units.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +18,7 @@
 #include "document/ConvertHtml.h"
 #include "document/DecodeDocument.h"
 #include "document/DecodeInParts.h"
+#include "document/DecodeUnits.h"
 #include "document/FindChapters.h"
 #include "document/NamedConverter.h"
 #include "resources/EncodingTable.h"
@@ -45,7 +48,11 @@ bool DecodesInPartsAsInOne(std::span<const uint8_t> bytes) {
             return false;
         }
     }
-    return true;
+    std::vector<char16_t> one(bytes.size() / 2);
+    std::vector<char16_t> inParts(one.size());
+    sorna::DecodeUtf16InParts(sorna::TextEncoding::Utf16Be, bytes, one, sorna::Parting{});
+    sorna::DecodeUtf16InParts(sorna::TextEncoding::Utf16Be, bytes, inParts, parting);
+    return one == inParts;
 }
 
 // Every encoding of the menu, or a name that none knows.
@@ -71,6 +78,19 @@ bool WalksInside(std::span<const uint8_t> bytes, std::string_view encoding) {
     return walked.bytes <= bytes.size() && walked.units <= bytes.size() / 2;
 }
 
+bool WalksAsItDecodes(std::span<const uint8_t> bytes, sorna::TextEncoding encoding) {
+    std::vector<char16_t> whole(bytes.size());
+    whole.resize(sorna::DecodeUnits(encoding, bytes, whole).written);
+    const size_t limit = bytes.empty() ? 0 : bytes[0] % bytes.size() + 1;
+    const sorna::DecodedBytes walked =
+        sorna::WalkDecodedUnits(encoding, bytes, whole.size() / 2 + 1, limit);
+    std::vector<char16_t> prefix(walked.written + 1);
+    const sorna::DecodedBytes again =
+        sorna::DecodeUnits(encoding, bytes.first(walked.read), prefix);
+    return walked.read <= limit && again.written == walked.written &&
+           std::equal(prefix.begin(), prefix.begin() + again.written, whole.begin());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -85,10 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!WalksInside(bytes, ChosenEncoding(bytes))) {
         __builtin_trap();
     }
-    if (!DecodesInPartsAsInOne({data, size})) {
+    const auto encoding = static_cast<sorna::TextEncoding>(size % 4);
+    if (!DecodesInPartsAsInOne({data, size}) || !WalksAsItDecodes(bytes, encoding)) {
         __builtin_trap();
     }
-    const auto encoding = static_cast<sorna::TextEncoding>(size % 4);
     const size_t roomy = sorna::HtmlCapacity(size / sorna::UnitWidth(encoding));
     for (const size_t room : {roomy, roomy / 3}) {
         std::vector<char16_t> output(room, u'#');

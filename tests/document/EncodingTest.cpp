@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/DecodeInParts.h"
 #include "document/DecodingPlan.h"
 #include "document/Johab.h"
 #include "document/LoadDocument.h"
@@ -29,8 +30,9 @@ DocumentText Loaded(const std::filesystem::path& file, std::string_view encoding
     return document;
 }
 
-// Every corpus file is read in the encoding the mark or UTF-8 check chose before, except the odd
-// ones, now read by their evidence; Johab, which has none, is right when chosen by hand.
+// Every corpus file is read in the encoding the mark or UTF-8 check chose before, and to the same
+// text as that encoding chosen by hand, except the odd ones, now read by their evidence; Johab,
+// which has none, is right when chosen by hand.
 TEST(EncodingTest, EveryCorpusFileIsReadAsBeforeAndTheOddOnesByEvidenceOrByChoice) {
     const std::map<std::string, std::string_view> byEvidence = {
         {"odd-utf16le-nobom.txt", "UTF-16LE"},
@@ -43,8 +45,13 @@ TEST(EncodingTest, EveryCorpusFileIsReadAsBeforeAndTheOddOnesByEvidenceOrByChoic
         const std::string bytes = corpus::Bytes(name);
         const auto evidence = byEvidence.find(name);
         const std::string_view before = EncodingName(DetectEncoding(Bytes(bytes)).encoding);
-        EXPECT_EQ(Loaded(file).encoding, evidence == byEvidence.end() ? before : evidence->second)
-            << name;
+        const DocumentText automatic = Loaded(file);
+        if (evidence != byEvidence.end()) {
+            EXPECT_EQ(automatic.encoding, evidence->second) << name;
+            continue;
+        }
+        EXPECT_EQ(automatic.encoding, before) << name;
+        EXPECT_TRUE(TextOf(automatic) == TextOf(Loaded(file, before))) << name;
     }
     EXPECT_EQ(TextOf(Loaded(corpus::File("odd-utf16le-nobom.txt"))),
               IcuDecode(corpus::Bytes("odd-utf16le-nobom.txt"), "UTF-16LE"));
@@ -61,6 +68,25 @@ TEST(EncodingTest, EveryCorpusFileIsReadAsBeforeAndTheOddOnesByEvidenceOrByChoic
     EXPECT_NE(TextOf(johab).find(u"어떠한 이유로든 상업적인 목적에 이용될 수 없습니다"),
               std::u16string_view::npos);
     EXPECT_NE(TextOf(johab).find(u"《"), std::u16string_view::npos);
+}
+
+// UTF-16 in 1, 2, 3 or 7 parts at once in either byte order, an odd last byte dropped, is the
+// text ICU reads.
+TEST(EncodingTest, Utf16DecodesInPartsAsIcuReadsIt) {
+    const std::string little = corpus::Bytes("ko-utf16le-bom-novel-05.txt").substr(2);
+    std::string big = little;
+    for (size_t i = 0; i + 1 < big.size(); i += 2) {
+        std::swap(big[i], big[i + 1]);
+    }
+    const std::u16string expected = IcuDecode(little, "UTF-16LE");
+    for (const auto& [encoding, bytes] : {std::pair{TextEncoding::Utf16Le, little + "A"},
+                                          std::pair{TextEncoding::Utf16Be, big + "A"}}) {
+        for (const size_t parts : {1, 2, 3, 7}) {
+            std::u16string out(bytes.size() / 2, u'#');
+            EXPECT_EQ(DecodeUtf16InParts(encoding, Bytes(bytes), out, Parting{parts}), out.size());
+            EXPECT_TRUE(out == expected) << parts << " parts";
+        }
+    }
 }
 
 TEST(EncodingTest, JohabSpellsSyllablesLettersSymbolsAndHanja) {
@@ -104,23 +130,35 @@ TEST(EncodingTest, PagesFollowTheirDeclaredCharsetAndUnknownChoicesAreAutomatic)
     EXPECT_EQ(TextOf(Loaded(text, "UTF-8")), u"\uFFFD\uFFFD");
 }
 
-// A place maps through the byte it comes of: a code page 949 novel read as UTF-8 and back, and
-// a marked UTF-16 text whose mark is no unit of its text.
-TEST(EncodingTest, APlaceKeepsItsByteAcrossEncodings) {
-    const std::filesystem::path novel = corpus::File("ko-cp949-novel-02.txt");
-    const std::u16string path = TempFolder::Wide(novel);
-    const DocumentText korean = Loaded(novel);
-    const DocumentText garbled = Loaded(novel, "UTF-8");
-    const std::u16string_view text = TextOf(korean);
+// Each of the first lines' starts read in `from` is a line's start read in `to`, and back.
+void ExpectLineStartsKept(const std::string& name, std::string_view from, std::string_view to) {
+    const std::filesystem::path file = corpus::File(name);
+    const std::u16string path = TempFolder::Wide(file);
+    const DocumentText read = Loaded(file, from);
+    const DocumentText reread = Loaded(file, to);
     size_t place = 0;
-    int32_t moved = 0;
     for (int line = 0; line < 40; ++line) {
-        place = text.find(u'\n', place) + 1;
-        moved = PositionInEncoding(path, false, "windows-949", "UTF-8", int32_t(place));
-        EXPECT_EQ(TextOf(garbled)[size_t(moved) - 1], u'\n');
-        EXPECT_EQ(PositionInEncoding(path, false, "UTF-8", "", moved), int32_t(place));
+        place = TextOf(read).find(u'\n', place) + 1;
+        const int32_t moved = PositionInEncoding(path, false, from, to, int32_t(place));
+        EXPECT_EQ(TextOf(reread)[size_t(moved) - 1], u'\n') << name << " line " << line;
+        EXPECT_EQ(PositionInEncoding(path, false, to, from, moved), int32_t(place)) << name;
     }
-    EXPECT_GT(moved, int32_t(place));  // each byte of a syllable became a character
+}
+
+// A place maps through the byte it comes of: a code page 949 novel read as UTF-8 and back, the
+// Johab text as it opens and as chosen, a place inside a character, and a marked UTF-16 text
+// whose mark is no unit of its text.
+TEST(EncodingTest, APlaceKeepsItsByteAcrossEncodings) {
+    ExpectLineStartsKept("ko-cp949-novel-02.txt", "windows-949", "UTF-8");
+    ExpectLineStartsKept("odd-ko-johab.txt", "", "Johab");
+    TempFolder folder;
+    const std::u16string emoji = TempFolder::Wide(folder.Write("a.txt",
+                                                               "a\xF0\x9F\x98\x80"
+                                                               "b"));
+    EXPECT_EQ(PositionInEncoding(emoji, false, "", "windows-949", 2), 1);  // inside the pair
+    EXPECT_EQ(PositionInEncoding(emoji, false, "windows-949", "", 3), 3);
+    EXPECT_EQ(PositionInEncoding(emoji, false, "", "", 99), 4);
+    EXPECT_EQ(PositionInEncoding(emoji, false, "", "", -9), 0);
     const std::u16string marked = TempFolder::Wide(corpus::File("ko-utf16le-bom-novel-05.txt"));
     EXPECT_EQ(PositionInEncoding(marked, false, "UTF-16LE", "", 1234), 1234);
     // Read the other way round, the mark is a character of the text.
