@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "document/EncodingEvidence.h"
 #include "document/NamedConverter.h"
@@ -58,14 +59,15 @@ std::optional<DecodingPlan> PlanChosen(std::span<const uint8_t> bytes, std::stri
 
 // The page's own charset, when it names one that is not read as the bytes decide.
 std::optional<DecodingPlan> PlanDeclared(std::span<const uint8_t> bytes) {
-    const std::string converter = ConverterName(DeclaredCharset(bytes));
+    std::string declared = DeclaredCharset(bytes);
+    const std::string converter = ConverterName(declared);
     if (converter.empty() || NamesOneOf(converter, kReadAsUndeclared)) {
         return std::nullopt;
     }
     if (NamesOneOf(converter, kReadAsWindows1252)) {
         return DecodingPlan{std::string(kWindows1252), std::nullopt, 0};
     }
-    return DecodingPlan{DeclaredCharset(bytes), std::nullopt, 0};
+    return DecodingPlan{std::move(declared), std::nullopt, 0};
 }
 
 DecodingPlan PlanByEvidence(std::span<const uint8_t> bytes, bool asHtml) {
