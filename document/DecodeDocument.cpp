@@ -7,12 +7,12 @@
 
 #include "document/ConvertHtml.h"
 #include "document/DecodeInParts.h"
+#include "document/DecodeInSlices.h"
 #include "document/DecodingPlan.h"
 #include "document/Johab.h"
 #include "document/NamedConverter.h"
 #include "document/TextEncoding.h"
 #include "document/Utf8.h"
-#include "platform/AsciiRun.h"
 #include "platform/HugePages.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
@@ -60,68 +60,71 @@ bool DecodeHtml(DocumentText& document, std::span<const uint8_t> body, TextEncod
     return true;
 }
 
-bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> body, TextEncoding encoding) {
+bool DecodeUtf16(DocumentText& document, std::span<const uint8_t> body, TextEncoding encoding,
+                 const SliceControl& control) {
     const size_t units = body.size() / 2;
     auto text = AllocateText(units + 1);
     if (!text) {
         return FailOutOfMemory(document, body.size());
     }
-    const size_t length = DecodeUtf16InParts(encoding, body, {text.get(), units});
-    Keep(document, std::move(text), length);
-    return true;
-}
-
-// Whether the text's first 64 KiB, up to an ASCII byte, are well-formed UTF-8. Text that is not
-// UTF-8 mostly shows it there, and then no UTF-8 pass in parts is started (each would first
-// count the bytes of the parts before it).
-bool StartsWellFormed(std::span<const uint8_t> body) {
-    size_t end = std::min(body.size(), size_t{64} << 10);
-    while (end > 0 && end < body.size() && body[end] >= 0x80) {
-        --end;
+    const std::optional<size_t> length =
+        DecodeUtf16InSlices(encoding, body, {text.get(), units}, control);
+    if (!length) {
+        return false;
     }
-    const std::span<const uint8_t> start = body.first(end);
-    return AsciiRunLength(start.data(), start.size()) == start.size() || IsMultiByteUtf8(start);
+    Keep(document, std::move(text), *length);
+    return true;
 }
 
 // Text without a mark is UTF-8 when it is well-formed UTF-8 beyond ASCII (then it decodes to
 // fewer units than it has bytes) and code page 949 otherwise; one pass decodes and checks it,
 // and only text that fails is read again. A character cut short at the very end, as a cut
-// download leaves it, does not count against UTF-8: it becomes U+FFFD.
-size_t DecodeUnmarked(DocumentText& document, std::span<const uint8_t> body,
-                      std::span<char16_t> text) {
+// download leaves it, does not count against UTF-8: it becomes U+FFFD. None when stopped.
+std::optional<size_t> DecodeUnmarked(DocumentText& document, std::span<const uint8_t> body,
+                                     std::span<char16_t> text, const SliceControl& control) {
     const std::span<const uint8_t> uncut = WithoutCutCharacter(body);
     if (const std::optional<size_t> length =
-            StartsWellFormed(uncut) ? DecodeInParts(uncut, text, kStrictUtf8Parts) : std::nullopt;
+            StartsWellFormedUtf8(uncut) ? DecodeInSlices(uncut, text, kStrictUtf8Parts, control)
+                                        : std::nullopt;
         length && *length < uncut.size()) {
         document.encoding = EncodingName(TextEncoding::Utf8);
         return *length + DecodeUtf8(body.subspan(uncut.size()), text.subspan(*length)).written;
     }
+    if (control.stop.stop_requested()) {
+        return std::nullopt;
+    }
     document.encoding = EncodingName(TextEncoding::CodePage949);
-    return *DecodeInParts(body, text, kCodePage949Parts);
+    document.checkpoints.clear();
+    return DecodeInSlices(body, text, kCodePage949Parts, control);
 }
 
 // Text in an encoding of one byte or pair per unit: as the plan says, or as the bytes decide.
-size_t DecodeOneBytePlanned(DocumentText& document, std::span<const uint8_t> body,
-                            std::optional<TextEncoding> planned, std::span<char16_t> text) {
+std::optional<size_t> DecodeOneBytePlanned(DocumentText& document, std::span<const uint8_t> body,
+                                           std::optional<TextEncoding> planned,
+                                           std::span<char16_t> text, const SliceControl& control) {
     if (!planned) {
-        return DecodeUnmarked(document, body, text);
+        return DecodeUnmarked(document, body, text, control);
     }
-    const PartDecoding& parts = *planned == TextEncoding::Utf8 ? kUtf8Parts : kCodePage949Parts;
-    return *DecodeInParts(body, text, parts);
+    return DecodeInSlices(body, text, PartDecodingOf(*planned), control);
 }
 
 // Code page 949 and UTF-8: decoded into a buffer of one unit per byte, the most either can
 // need.
 bool DecodeConverted(DocumentText& document, std::span<const uint8_t> body,
-                     std::optional<TextEncoding> planned, ProgressText* progress) {
+                     std::optional<TextEncoding> planned, ProgressText* progress,
+                     const SliceControl& control) {
     ReportProgress(progress, kAllocatingProgress);
     auto text = AllocateText(body.size() + 1);
     if (!text) {
         return FailOutOfMemory(document, body.size());
     }
     ReportProgress(progress, kConvertingProgress);
-    const size_t length = DecodeOneBytePlanned(document, body, planned, {text.get(), body.size()});
-    Keep(document, std::move(text), length);
+    const std::optional<size_t> length =
+        DecodeOneBytePlanned(document, body, planned, {text.get(), body.size()}, control);
+    if (!length) {
+        return false;
+    }
+    Keep(document, std::move(text), *length);
     return true;
 }
 
@@ -153,8 +156,9 @@ bool DecodeNamed(DocumentText& document, std::span<const uint8_t> body, bool asH
 }  // namespace
 
 bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes, bool asHtml,
-                    ProgressText* progress, std::string_view chosen) {
+                    ProgressText* progress, std::string_view chosen, std::stop_token stop) {
     document.chapters.reset();
+    document.checkpoints.clear();
     const DecodingPlan plan = PlanDecoding(bytes, asHtml, chosen);
     document.encoding = plan.name;
     const auto body = bytes.subspan(plan.markSize);
@@ -164,10 +168,11 @@ bool DecodeDocument(DocumentText& document, std::span<const uint8_t> bytes, bool
     if (asHtml) {
         return DecodeHtml(document, body, *plan.builtIn);
     }
+    const SliceControl control{std::move(stop), plan.markSize, &document.checkpoints};
     if (plan.builtIn && UnitWidth(*plan.builtIn) == 2) {
-        return DecodeUtf16(document, body, *plan.builtIn);
+        return DecodeUtf16(document, body, *plan.builtIn, control);
     }
-    return DecodeConverted(document, body, plan.builtIn, progress);
+    return DecodeConverted(document, body, plan.builtIn, progress, control);
 }
 
 }  // namespace sorna

@@ -98,6 +98,10 @@ const PartDecoding kStrictUtf8Parts = {DecodeWellFormed, IsAscii, EstimateUtf8};
 const PartDecoding kUtf8Parts = {DecodeAnyUtf8, IsAscii, EstimateUtf8};
 const PartDecoding kCodePage949Parts = {Decode949, StartsAfreshIn949, Estimate949};
 
+const PartDecoding& PartDecodingOf(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? kUtf8Parts : kCodePage949Parts;
+}
+
 std::optional<size_t> DecodeInParts(std::span<const uint8_t> bytes, std::span<char16_t> out,
                                     const PartDecoding& decoding, Parting parting) {
     // Parts begin at the first byte of their share where decoding starts afresh.

@@ -32,6 +32,10 @@ extern const PartDecoding kStrictUtf8Parts;
 extern const PartDecoding kUtf8Parts;
 extern const PartDecoding kCodePage949Parts;
 
+// How text of one byte or pair per unit decodes in parts: UTF-8 with U+FFFD for what is
+// ill-formed, or code page 949.
+const PartDecoding& PartDecodingOf(TextEncoding encoding);
+
 // Decodes `bytes` into `out`, which has room for one code unit per byte, in parts at once, as
 // `parting` cuts them (by default one per hardware thread); the text is the same as from one part.
 // Each part is written where the estimates of the parts before it end, and moved down when they

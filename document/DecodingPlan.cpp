@@ -29,16 +29,6 @@ bool NamesOneOf(const std::string& converter, const std::array<std::string_view,
     });
 }
 
-std::optional<TextEncoding> BuiltInByName(std::string_view name) {
-    for (const TextEncoding encoding : {TextEncoding::CodePage949, TextEncoding::Utf8,
-                                        TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
-        if (EncodingName(encoding) == name) {
-            return encoding;
-        }
-    }
-    return std::nullopt;
-}
-
 DecodingPlan BuiltIn(TextEncoding encoding, size_t markSize = 0) {
     return {std::string(EncodingName(encoding)), encoding, markSize};
 }
@@ -110,6 +100,16 @@ std::string_view EncodingName(TextEncoding encoding) {
             break;
     }
     return "windows-949";
+}
+
+std::optional<TextEncoding> BuiltInByName(std::string_view name) {
+    for (const TextEncoding encoding : {TextEncoding::CodePage949, TextEncoding::Utf8,
+                                        TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+        if (EncodingName(encoding) == name) {
+            return encoding;
+        }
+    }
+    return std::nullopt;
 }
 
 DecodingPlan PlanDecoding(std::span<const uint8_t> bytes, bool asHtml, std::string_view chosen) {

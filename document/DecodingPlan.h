@@ -27,6 +27,9 @@ struct DecodingPlan {
 // The name of one of our own decoders' encodings.
 std::string_view EncodingName(TextEncoding encoding);
 
+// The encoding of ours that `name` names, as EncodingName gives it; none for any other name.
+std::optional<TextEncoding> BuiltInByName(std::string_view name);
+
 // `chosen` names the encoding chosen by hand ("Johab" or any name ICU knows); when it is empty
 // or unknown, the bytes decide: a byte-order mark (of UTF-32 too), then UTF-16 by its zero bytes,
 // then ISO-2022-KR by its designator, and for HTML not well-formed as UTF-8 the charset the page

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/ByteCheckpoint.h"
 #include "document/Chapter.h"
 #include "document/DocumentKind.h"
 
@@ -23,6 +24,9 @@ struct DocumentText {
     // The chapters once known: a page's headings and a book's table are known from its load
     // (possibly none); a plain text's are unknown until the reader finds them (FindChapters).
     std::optional<std::vector<Chapter>> chapters;
+    // Where decoding text of one byte or pair per unit started afresh, in order; empty for the
+    // other encodings and for pages and books.
+    std::vector<ByteCheckpoint> checkpoints;
 
     [[nodiscard]] bool HasDocument() const { return text != nullptr; }
 
@@ -41,6 +45,7 @@ struct DocumentText {
         kind = DocumentKind::Text;
         encoding.clear();
         chapters.reset();
+        checkpoints.clear();
     }
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 // The steps after the file is open; the file closes when the caller's object goes.
 bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view path,
-                  ProgressText* progress, std::string_view encoding) {
+                  ProgressText* progress, std::string_view encoding, std::stop_token stop) {
     if (!file.CreateMapping()) {
         return document.Fail(FormatText(kOpenFailedMessage, {path}));
     }
@@ -31,7 +31,7 @@ bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view 
         document.kind == DocumentKind::Book
             ? DecodeBook(document, file.Bytes(), progress)
             : DecodeDocument(document, file.Bytes(), document.kind == DocumentKind::Html, progress,
-                             encoding);
+                             encoding, std::move(stop));
     // What was read after the file shrank is not the file's text.
     if (file.Faulted()) {
         return document.Fail(FormatText(kViewFailedMessage, {int64_t{EIO}}));
@@ -45,7 +45,7 @@ bool MapAndDecode(DocumentText& document, MappedFile& file, std::u16string_view 
 }  // namespace
 
 bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText* progress,
-                  std::string_view encoding) {
+                  std::string_view encoding, std::stop_token stop) {
     document.Clear();
     if (!FileExists(path)) {
         return document.Fail(FormatText(kFileMissingMessage, {path}));
@@ -55,7 +55,7 @@ bool LoadDocument(DocumentText& document, std::u16string_view path, ProgressText
     if (!file.Open(path)) {
         return document.Fail(FormatText(kOpenFailedMessage, {path}));
     }
-    const bool loaded = MapAndDecode(document, file, path, progress, encoding);
+    const bool loaded = MapAndDecode(document, file, path, progress, encoding, std::move(stop));
     if (!loaded) {
         document.Clear();
     }

@@ -106,4 +106,13 @@ DecodedBytes DecodeUtf8(std::span<const uint8_t> bytes, std::span<char16_t> out)
     return DecodePass<false>(bytes, out).decoded;
 }
 
+bool StartsWellFormedUtf8(std::span<const uint8_t> bytes) {
+    size_t end = std::min(bytes.size(), size_t{64} << 10);
+    while (end > 0 && end < bytes.size() && bytes[end] >= 0x80) {
+        --end;
+    }
+    const std::span<const uint8_t> start = bytes.first(end);
+    return AsciiRunLength(start.data(), start.size()) == start.size() || IsMultiByteUtf8(start);
+}
+
 }  // namespace sorna

@@ -13,6 +13,10 @@ namespace sorna {
 // U+10FFFF) holding at least one character beyond ASCII.
 bool IsMultiByteUtf8(std::span<const uint8_t> bytes);
 
+// Whether the text's first 64 KiB, up to an ASCII byte, are well-formed UTF-8. Text that is not
+// UTF-8 mostly shows it there, so a reader can tell without reading further that it is not.
+bool StartsWellFormedUtf8(std::span<const uint8_t> bytes);
+
 // The bytes without the character that their end cuts short, if it does: a sequence that is
 // well-formed as far as it goes but lacks its last bytes, as a cut download leaves it.
 std::span<const uint8_t> WithoutCutCharacter(std::span<const uint8_t> bytes);

@@ -12,17 +12,13 @@
 #include "tests/platform/IcuDecode.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/support/Corpus.h"
+#include "tests/support/DocumentBytes.h"
 
 namespace sorna {
 namespace {
 
-std::span<const uint8_t> Bytes(std::string_view text) {
-    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
-
-std::u16string_view TextOf(const DocumentText& document) {
-    return {document.text.get(), size_t(document.length)};
-}
+using test::Bytes;
+using test::TextOf;
 
 DocumentText Loaded(const std::filesystem::path& file, std::string_view encoding = {}) {
     DocumentText document;

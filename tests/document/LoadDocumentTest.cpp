@@ -24,15 +24,14 @@
 #include "tests/platform/IcuDecode.h"
 #include "tests/platform/TempFolder.h"
 #include "tests/support/Corpus.h"
+#include "tests/support/DocumentBytes.h"
 
 namespace sorna {
 namespace {
 
-using namespace std::string_view_literals;
+using test::Bytes;
 
-std::span<const uint8_t> Bytes(std::string_view text) {
-    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
+using namespace std::string_view_literals;
 
 // Converts with the capacity the loader gives and checks that nothing was left out.
 std::u16string Convert(std::string_view bytes, TextEncoding encoding = TextEncoding::CodePage949) {

@@ -33,6 +33,17 @@ inline std::string Bytes(std::string_view name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A document's bytes over and over, whole, until they are at least `size` long: a long book of
+// real text.
+inline std::string Repeated(std::string_view name, size_t size) {
+    const std::string once = Bytes(name);
+    std::string bytes;
+    while (bytes.size() < size) {
+        bytes += once;
+    }
+    return bytes;
+}
+
 // Every document of the folder (its notes on sources left out), in name order.
 inline std::vector<std::filesystem::path> Documents() {
     std::error_code error;
