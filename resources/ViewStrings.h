@@ -14,6 +14,8 @@ inline constexpr std::u16string_view kOpenDocumentHint =
 // The page, the count of pages and the percentage read, drawn below the text when asked for:
 // "123 / 4,567쪽 · 37.2%". The chapter's title goes before them, parted by kFooterSeparator.
 inline constexpr std::u16string_view kPageFiguresPattern = u"%s / %s쪽 · %.1f%%";
+// The same while the document is still being read: its pages are not counted yet.
+inline constexpr std::u16string_view kEstimatedPercentPattern = u"약 %.1f%%";
 inline constexpr std::u16string_view kFooterSeparator = u" · ";
 
 // The face the view starts with, before the settings are applied.

@@ -37,6 +37,9 @@ constexpr std::u16string_view kOpeningMarks =
 // Runs are skipped across only while the line stays this narrow, so that adding a stop width
 // to its fill cannot overflow.
 constexpr int64_t kSkipCeiling = int64_t{1} << 40;
+// Code units laid out between two looks at a stop request: about a millisecond's work.
+constexpr int32_t kUnitsBetweenStopLooks = 1 << 20;
+
 // A line feed or a NUL counts as wider than any line that is skipped across: either ends it.
 constexpr int64_t kStopWidth = kSkipCeiling + 1;
 // The skip limit of a font with negative widths, with which no run is skipped across.
@@ -97,7 +100,7 @@ private:
 class LineBreaker {
 public:
     LineBreaker(const char16_t* text, int32_t length, const CodeUnitTable& units,
-                BreakOptions options, int64_t hangingRoom, LineTable& lines)
+                BreakOptions options, int64_t hangingRoom, LineTable& lines, std::stop_token stop)
         : text_(text),
           length_(length),
           units_(units),
@@ -105,7 +108,8 @@ public:
           skipLimit_(units.WidthsNonNegative() ? std::min(options.availableWidth, kSkipCeiling)
                                                : kNoSkip),
           hangingLimit_(options.availableWidth + hangingRoom),
-          lines_(lines) {}
+          lines_(lines),
+          stop_(std::move(stop)) {}
 
     // Breaks the part [from, to) of the text into `lines`: from the start, or from a point where
     // a line starts whatever came before (see StartsOwnLine), up to the end or such a point.
@@ -120,8 +124,12 @@ public:
             closed_ = kByLineFeed;  // as the line feed before `from` left it
         }
         int32_t i = from;
-        while ((i = SkipFittingRuns(i)) < limit_) {
+        for (int32_t nextLook = i; (i = SkipFittingRuns(i)) < limit_;) {
             i = PlaceRun(i);
+            if (i >= nextLook) {
+                LookForStop();
+                nextLook = i + kUnitsBetweenStopLooks;
+            }
         }
         if (to == length_) {
             // The terminator ends the last run, whatever the buffer holds at `length`; after
@@ -368,6 +376,14 @@ private:
         closed_ = kOpen;
     }
 
+    // A stop request ends the pass as a table that cannot grow does.
+    void LookForStop() {
+        if (stop_.stop_requested()) {
+            ok_ = false;
+            limit_ = 0;
+        }
+    }
+
     // A table that cannot grow ends the pass.
     void Append(int32_t offset) {
         lineStart_ = offset;
@@ -384,6 +400,7 @@ private:
     int64_t skipLimit_;
     int64_t hangingLimit_;  // how wide a line may grow with closing marks hanging past the edge
     LineTable& lines_;
+    std::stop_token stop_;
 
     int64_t lineWidth_ = 0;  // of what the line holds within the edge
     int64_t hungWidth_ = 0;  // of what hangs past it
@@ -398,14 +415,13 @@ bool StartsText(CharClass charClass) {
            charClass == CharClass::BreakMark;
 }
 
-// Whether the line that text[i] is on starts at i whatever the text before holds: a line feed
-// that ends its line comes right before, and text that starts a new line after it comes at i.
+}  // namespace
+
 bool StartsOwnLine(const char16_t* text, int32_t length, int32_t i, bool joinLines) {
     return text[i - 1] == u'\n' && StartsText(ClassifyChar(text[i])) &&
            !(joinLines && JoinsLineFeed(text, length, i - 1));
 }
 
-// The first point in [from, end) where a line starts whatever came before; `end` when none is.
 int32_t OwnLineStartIn(const char16_t* text, int32_t length, bool joinLines, int32_t from,
                        int32_t end) {
     const std::u16string_view view(text, size_t(length));
@@ -419,10 +435,8 @@ int32_t OwnLineStartIn(const char16_t* text, int32_t length, bool joinLines, int
     return end;
 }
 
-}  // namespace
-
 bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
-                BreakOptions options, LineTable& lines, Parting parting) {
+                BreakOptions options, LineTable& lines, Parting parting, std::stop_token stop) {
     const CodeUnitTable units(metrics, options.lineBreakRules);
     const std::vector<int32_t> bounds =
         PartBounds(length, parting.PartsFor(length), [&](int32_t from, int32_t end) {
@@ -433,7 +447,7 @@ bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics
     std::vector<uint8_t> broken(parts);
     RunParts(parts, [&](size_t part) {
         LineTable& table = part == 0 ? lines : laterLines[part - 1];
-        LineBreaker breaker(text, length, units, options, HangingRoom(metrics), table);
+        LineBreaker breaker(text, length, units, options, HangingRoom(metrics), table, stop);
         broken[part] = breaker.Run(bounds[part], bounds[part + 1]);
     });
     for (size_t part = 0; part < parts; ++part) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stop_token>
 
 #include "platform/ParallelParts.h"
 #include "view/CharMetrics.h"
@@ -27,10 +28,21 @@ struct BreakOptions {
 // break marks form runs of their class; a run is never split. False when the table ran out of
 // memory; it then holds only the lines found so far. A long text is broken in parts at once, as
 // `parting` cuts it (by default one per hardware thread, none shorter than kBreakPartLength),
-// after line feeds that end their lines; the table is the same as from one part.
+// after line feeds that end their lines; the table is the same as from one part. A stop request
+// ends every part within about a millisecond: false, with the table incomplete.
 [[nodiscard]] bool BreakLines(const char16_t* text, int32_t length, const CharMetrics& metrics,
                               BreakOptions options, LineTable& lines,
-                              Parting parting = Parting::PerThread(kBreakPartLength));
+                              Parting parting = Parting::PerThread(kBreakPartLength),
+                              std::stop_token stop = {});
+
+// Whether the line that text[i] (0 < i < length) is on starts at i whatever came before: a line
+// feed that ends its line comes right before, and text that starts a new line comes at i. Lines
+// from there on are the same whether the text before is laid out or not.
+bool StartsOwnLine(const char16_t* text, int32_t length, int32_t i, bool joinLines);
+
+// The first point in [from, end) where a line starts whatever came before; `end` when none is.
+int32_t OwnLineStartIn(const char16_t* text, int32_t length, bool joinLines, int32_t from,
+                       int32_t end);
 
 // How far past the edge closing marks may hang with the line-breaking rules: two wide
 // characters.

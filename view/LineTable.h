@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 #include <span>
+#include <utility>
 
 namespace sorna {
 
@@ -12,6 +13,16 @@ namespace sorna {
 // is kept when the table is emptied for a new pass.
 class LineTable {
 public:
+    LineTable() = default;
+    // A table moved from is empty, without storage.
+    LineTable(LineTable&& other) noexcept { *this = std::move(other); }
+    LineTable& operator=(LineTable&& other) noexcept {
+        entries_ = std::move(other.entries_);
+        count_ = std::exchange(other.count_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        return *this;
+    }
+
     int32_t Count() const { return count_; }
     int32_t Capacity() const { return capacity_; }
     [[nodiscard]] bool Empty() const { return count_ == 0; }

@@ -18,11 +18,15 @@ int64_t WidthOf(const TextView& view, std::u16string_view text) {
     return width;
 }
 
+// While only a window of the text is held, its pages are not known: the estimated share only.
 std::u16string Figures(const TextView& view) {
+    const double percent = ReadingPercent(view.TopOffset(), view.TextLength());
+    if (view.ShowsWindow()) {
+        return FormatText(kEstimatedPercentPattern, {percent});
+    }
     const PageNumbers pages = view.Pages();
     return FormatText(kPageFiguresPattern,
-                      {GroupedNumber(pages.page), GroupedNumber(pages.total),
-                       ReadingPercent(view.TopOffset(), view.Document().length)});
+                      {GroupedNumber(pages.page), GroupedNumber(pages.total), percent});
 }
 
 // The title as far as `room` allows, cut before a letter with the ellipsis after it.

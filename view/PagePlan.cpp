@@ -92,8 +92,9 @@ std::vector<PageFill> PlanPositionBar(const TextView& view, int32_t clientWidth)
     if (view.Lines().Empty()) {
         return {};
     }
-    const PositionBar bar = PositionBarRects(clientWidth, view.TextArea(), view.LeftBar(),
-                                             view.TopLine(), view.Lines().Count());
+    const auto [first, count] = view.BarPlace();
+    const PositionBar bar =
+        PositionBarRects(clientWidth, view.TextArea(), view.LeftBar(), first, count);
     return {{bar.bar, view.Colours().bar}, {bar.filled, view.Colours().barFill}};
 }
 

@@ -24,6 +24,8 @@ TextView::TextView(ViewDevice& device)
 void TextView::ClearDocument() {
     document_.Clear();
     lines_.Free();
+    windowStart_ = 0;
+    window_.reset();
     topLine_ = 0;
     anchor_ = -1;
     found_.reset();
@@ -91,9 +93,7 @@ bool TextView::Layout(ProgressText* progress) {
     if (progress != nullptr) {
         progress->SetProgressText(kLayoutProgressText);
     }
-    const BreakOptions options{AvailableWidth(), removeLineStartSpace_, aids_.lineBreakRules,
-                               aids_.joinLines};
-    if (!BreakLines(document_.text.get(), document_.length, metrics_, options, lines_)) {
+    if (!BreakLines(document_.text.get(), document_.length, metrics_, LineOptions(), lines_)) {
         lines_.Free();
         topLine_ = 0;
         return false;
@@ -102,6 +102,83 @@ bool TextView::Layout(ProgressText* progress) {
     // A wider area gives fewer lines; keep the top line inside the new table.
     topLine_ = Clamp(topLine_);
     return true;
+}
+
+BreakOptions TextView::LineOptions() const {
+    return {AvailableWidth(), removeLineStartSpace_, aids_.lineBreakRules, aids_.joinLines};
+}
+
+namespace {
+
+// The last point after `from` where a line starts whatever came before; `from` when none is.
+int32_t LastOwnLineStart(const char16_t* text, int32_t length, bool joinLines, int32_t from) {
+    for (int32_t i = length - 1; i > from; --i) {
+        if (StartsOwnLine(text, length, i, joinLines)) {
+            return i;
+        }
+    }
+    return from;
+}
+
+}  // namespace
+
+bool TextView::ShowWindow(ReadingWindow window) {
+    ClearDocument();
+    DocumentText& held = window.text;
+    const char16_t* text = held.text.get();
+    // A line feed that the window begins with may join the line before it, which the window
+    // does not hold: the first line told is one after it.
+    const int32_t first = window.firstUnit == 0
+                              ? 0
+                              : OwnLineStartIn(text, held.length, aids_.joinLines, 2, held.length);
+    const int32_t end = window.reachesEnd
+                            ? held.length
+                            : LastOwnLineStart(text, held.length, aids_.joinLines, first);
+    if (first >= end) {
+        return false;
+    }
+    std::copy(held.text.get() + first, held.text.get() + end, held.text.get());
+    held.text[end - first] = 0;
+    held.length = end - first;
+    document_ = std::move(held);
+    windowStart_ = window.firstUnit + first;
+    window_ = WindowBounds{window.estimatedLength, window.reachesEnd};
+    if (!Layout(nullptr)) {
+        ClearDocument();
+        return false;
+    }
+    return true;
+}
+
+bool TextView::WindowHolds(int64_t lines) const {
+    if (!window_) {
+        return true;
+    }
+    const int64_t wanted = int64_t{topLine_} + lines;
+    const bool fromStart = windowStart_ == 0 && wanted < 0;
+    const bool toEnd = window_->reachesEnd && wanted >= 0;
+    return (fromStart || wanted >= 0) &&
+           (toEnd || wanted + LinesPerPage() < int64_t{lines_.Count()} - 1);
+}
+
+void TextView::TakeWholeDocument(DocumentText document, LineTable lines) {
+    const int32_t position = ReadingPosition();
+    const int32_t anchor = anchor_;
+    document_ = std::move(document);
+    lines_ = std::move(lines);
+    windowStart_ = 0;
+    window_.reset();
+    layoutNeeded_ = false;
+    topLine_ = FindLine(position).value_or(0);
+    anchor_ = anchor;
+    device_.Repaint();
+}
+
+std::pair<int32_t, int32_t> TextView::BarPlace() const {
+    if (window_) {
+        return {TopOffset(), window_->estimatedLength + 1};
+    }
+    return {topLine_, lines_.Count()};
 }
 
 int64_t TextView::AreaWidth() const {
@@ -246,10 +323,15 @@ void TextView::SmoothScroll(int32_t n) {
 }
 
 int32_t TextView::TopOffset() const {
-    return lines_.Empty() ? -1 : lines_[topLine_];
+    return lines_.Empty() ? -1 : windowStart_ + lines_[topLine_];
 }
 
-std::optional<int32_t> TextView::FindLine(int32_t offset) const {
+std::optional<int32_t> TextView::FindLine(int32_t wholeOffset) const {
+    const int64_t local = int64_t{wholeOffset} - windowStart_;
+    if (window_ && (local < 0 || local > document_.length)) {
+        return std::nullopt;
+    }
+    const auto offset = static_cast<int32_t>(local);
     if (offset <= 0) {
         return 0;
     }

@@ -4,12 +4,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "document/DocumentText.h"
 #include "document/ProgressText.h"
+#include "document/ReadingWindow.h"
 #include "view/CharMetrics.h"
 #include "view/FontDescription.h"
 #include "view/Justification.h"
+#include "view/LineBreaker.h"
 #include "view/LineTable.h"
 #include "view/PageColours.h"
 #include "view/PageNumbers.h"
@@ -58,6 +61,22 @@ public:
     // Measures the font and, when needed, breaks the whole text into lines. Nothing happens
     // without a document. False when the line table ran out of memory: it is then left empty.
     [[nodiscard]] bool Layout(ProgressText* progress);
+    // How the lines are broken for the font measured last and the current settings.
+    BreakOptions LineOptions() const;
+
+    // A window of a long document, held until the whole is read: cut to the lines that start
+    // within it whatever comes before and after (those lay out as in the whole text), measured
+    // and laid out. Offsets in and out of the view stay the whole text's. False, holding
+    // nothing, when no such lines are found in it or the table ran out of memory.
+    [[nodiscard]] bool ShowWindow(ReadingWindow window);
+    [[nodiscard]] bool ShowsWindow() const { return window_.has_value(); }
+    // Whether the window holds the lines `lines` away from the top line, and a page after them.
+    [[nodiscard]] bool WindowHolds(int64_t lines) const;
+    // The whole document in the window's place, its lines broken with LineOptions(); the top
+    // line becomes the one holding the reading position.
+    void TakeWholeDocument(DocumentText document, LineTable lines);
+    // The text's length: while a window is held, estimated from its bytes.
+    int32_t TextLength() const { return window_ ? window_->estimatedLength : document_.length; }
 
     const FontDescription& Font() const { return font_; }
     const ViewRect& TextArea() const { return textArea_; }
@@ -88,6 +107,9 @@ public:
     // Top line and reading position. Every change of the top line is painted at once.
     int32_t TopLine() const { return topLine_; }
     int32_t LinesPerPage() const;
+    // The position bar's place: the first line shown of the table's entries; while a window is
+    // held, the top line's offset of the text's estimated length.
+    std::pair<int32_t, int32_t> BarPlace() const;
     // Lines a page step moves, and the pages of the layout counted by that step.
     int32_t PageStep() const;
     PageNumbers Pages() const;
@@ -137,6 +159,13 @@ private:
     bool layoutNeeded_ = true;
     int32_t topLine_ = 0;
     int32_t anchor_ = -1;  // the offset GoToOffset was given; -1 once the page moved otherwise
+    // While a window is held: the whole text's estimated length, and whether it ends the text.
+    struct WindowBounds {
+        int32_t estimatedLength = 0;
+        bool reachesEnd = false;
+    };
+    int32_t windowStart_ = 0;  // the whole text's offset of the text held
+    std::optional<WindowBounds> window_;
     ReadingAids aids_;
     std::optional<TextSpan> found_;
 };
