@@ -6,6 +6,7 @@
 
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
+#include "document/ByteOfPosition.h"
 #include "document/LoadDocument.h"
 #include "document/PositionInEncoding.h"
 #include "platform/FileSystem.h"
@@ -22,13 +23,16 @@ namespace {
 // takes in at a glance.
 constexpr int32_t kReadableColumn = 40;
 
+}  // namespace
+
 // A layout without memory for its line table leaves the page empty with the document still
 // open; the next change of size or settings tries again, and there is nothing else to do.
-void LayOut(TextView& view, ProgressText* progress) {
-    static_cast<void>(view.Layout(progress));
+void ReaderSession::LayOut(ProgressText* progress) {
+    static_cast<void>(view_.Layout(progress));
+    if (view_.ShowsWindow()) {
+        StartWholeLoad();
+    }
 }
-
-}  // namespace
 
 ReaderSession::ReaderSession(Settings& settings, ReaderShell& shell, ViewDevice& device,
                              IdleInhibitor& idleInhibitor)
@@ -58,6 +62,9 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     shell_.PumpEvents();
     const std::optional<HistoryEntry> stored = settings_.recentFiles.FindRecent(path);
     chosenEncoding_ = stored ? stored->encoding : std::u16string();
+    if (OpenAroundPlace(path, position, stored)) {
+        return true;
+    }
     std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     shell_.SetCaption(kCaptionOpening);
     if (!LoadDocument(view_.Document(), path, progress.get(), Narrow(chosenEncoding_))) {
@@ -71,7 +78,7 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     // The page may have changed size since the last layout without a layout yet (a window that
     // has just been shown): the document is laid out once, for the page as it is.
     FitTextAreaToPage();
-    LayOut(view_, progress.get());
+    LayOut(progress.get());
     if (position == -1 && stored) {
         position = stored->position;
     }
@@ -81,6 +88,67 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     progress.reset();
     shell_.Repaint();
     return true;
+}
+
+bool ReaderSession::OpenAroundPlace(std::u16string_view path, int32_t position,
+                                    const std::optional<HistoryEntry>& stored) {
+    const bool storedPlace = position == -1 || (stored && position == stored->position);
+    const int32_t place = position != -1 ? position : stored ? stored->position : 0;
+    const std::optional<int64_t> byte = storedPlace && stored && stored->byte >= 0
+                                            ? std::optional<int64_t>(stored->byte)
+                                            : std::nullopt;
+    std::optional<ReadingWindow> window =
+        LoadReadingWindow(path, Narrow(chosenEncoding_), place, byte);
+    FitTextAreaToPage();
+    if (!window || !view_.ShowWindow(std::move(*window))) {
+        return false;
+    }
+    view_.Document().documentPath = path;
+    view_.GoToOffset(place);
+    documentTitle_ = FileTitle(path);
+    UpdateTitle();
+    shell_.Repaint();
+    StartWholeLoad();
+    return true;
+}
+
+void ReaderSession::StartWholeLoad() {
+    const uint64_t number = ++wholeLoadNumber_;
+    wholeLoad_.Start(view_.Document().documentPath, Narrow(chosenEncoding_), view_.Metrics(),
+                     view_.LineOptions(), [this, number] {
+                         shell_.PostFromWorker([this, number] {
+                             if (number == wholeLoadNumber_) {
+                                 work_.RunWhenIdle([this] { AdoptWholeDocument(); });
+                             }
+                         });
+                     });
+}
+
+void ReaderSession::FinishOpening() {
+    if (!view_.ShowsWindow() || !wholeLoad_.Running()) {
+        return;
+    }
+    WorkInProgress::Scope waiting(work_);
+    const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
+    ReportProgress(progress.get(), kConvertingProgress);
+    AdoptWholeDocument();
+}
+
+void ReaderSession::AdoptWholeDocument() {
+    if (!view_.ShowsWindow()) {
+        return;
+    }
+    ++wholeLoadNumber_;
+    WholeDocumentLoad::Result whole = wholeLoad_.Finish();
+    if (!whole.document.HasDocument()) {
+        view_.ClearDocument();
+        shell_.ShowOpenFailure(whole.document.loadError);
+        documentTitle_.clear();
+        UpdateTitle();
+        shell_.Repaint();
+        return;
+    }
+    view_.TakeWholeDocument(std::move(whole.document), std::move(whole.lines));
 }
 
 void ReaderSession::ChooseEncoding(int32_t n) {
@@ -109,6 +177,8 @@ void ReaderSession::ReadInEncoding(std::u16string_view encoding) {
 
 void ReaderSession::CloseDocument() {
     autoScroll_.Stop();
+    ++wholeLoadNumber_;
+    wholeLoad_.Cancel();
     if (view_.Document().documentPath.empty()) {
         return;
     }
@@ -172,8 +242,11 @@ void ReaderSession::TellWhyNotOpened(const std::u16string& path) {
 }
 
 void ReaderSession::RememberOpenDocument() {
-    settings_.recentFiles.RememberFile(view_.Document().documentPath, view_.TopOffset(),
-                                       chosenEncoding_);
+    const DocumentText& document = view_.Document();
+    const int32_t position = view_.TopOffset();
+    settings_.recentFiles.RememberFile(
+        document.documentPath, position, chosenEncoding_,
+        int32_t(ByteOfPositionInFile(document, position).value_or(-1)));
 }
 
 void ReaderSession::UpdateTitle() {
@@ -195,7 +268,7 @@ void ReaderSession::ApplySettings() {
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     if (view_.LayoutNeeded()) {
         shell_.SetCaption(kCaptionLayingOut);
-        LayOut(view_, progress.get());
+        LayOut(progress.get());
         UpdateTitle();
     }
     view_.GoToOffset(position);
@@ -221,7 +294,7 @@ void ReaderSession::UpdateLayout() {
     }
     shell_.SetCaption(kCaptionLayingOut);
     const int32_t position = view_.ReadingPosition();
-    LayOut(view_, nullptr);
+    LayOut(nullptr);
     view_.GoToOffset(position);
     UpdateTitle();
 }

@@ -9,6 +9,7 @@
 #include "app/AutoScroll.h"
 #include "app/JumpHistory.h"
 #include "app/ReaderShell.h"
+#include "app/WholeDocumentLoad.h"
 #include "app/WorkInProgress.h"
 #include "document/Chapter.h"
 #include "history/FindActions.h"
@@ -43,7 +44,11 @@ public:
 
     // Opens a document at a reading position; -1 takes the position the recent-file list holds
     // for the path, or the beginning when it holds none. A failure is shown in a message box.
+    // A long plain text shows a window around the place first and is read whole meanwhile.
     bool OpenDocument(std::u16string_view path, int32_t position);
+    // While only a window of the document is shown: waits for the whole, with the progress
+    // window, and shows it in the window's place. A command that needs the whole text calls it.
+    void FinishOpening();
     // Records the open document's reading position in the recent files and unloads it. The
     // caption stays as it is.
     void CloseDocument();
@@ -105,6 +110,16 @@ private:
     void UpdateTitle();
     // Moves the open document to the head of the recent files, with its place and encoding.
     void RememberOpenDocument();
+    // Shows the window of a long plain text around `position` and starts reading the whole;
+    // false when the document is not one to open so.
+    bool OpenAroundPlace(std::u16string_view path, int32_t position,
+                         const std::optional<HistoryEntry>& stored);
+    // Starts (again) reading the whole document for the window shown, laid out as it is.
+    void StartWholeLoad();
+    // The whole document read meanwhile in the window's place, or the failure to read it told.
+    void AdoptWholeDocument();
+    // Lays the view out again; a window shown has its whole read again for the new lines.
+    void LayOut(ProgressText* progress);
     void TellWhyNotOpened(const std::u16string& path);
     // Commands.
     void StepLines(int64_t lines);
@@ -150,6 +165,8 @@ private:
     WorkInProgress work_;
     AutoScroll autoScroll_;
     JumpHistory jumps_;
+    WholeDocumentLoad wholeLoad_;
+    uint64_t wholeLoadNumber_ = 0;  // which load a report from a worker thread is of
     std::u16string documentTitle_;
     std::u16string chosenEncoding_;
     bool fullScreen_ = false;

@@ -19,6 +19,21 @@ bool InRange(CommandId id, CommandId first, CommandId last) {
     return id >= first && id <= last;
 }
 
+// Commands that a window of a long document serves as well as the whole: steps (a step out of
+// the window waits for the whole itself), those that open, close or lay out again, and those that
+// do not look at the text.
+bool WorksOnWindow(CommandId id) {
+    static constexpr CommandId kOnWindow[] = {
+        IDM_EXIT,       IDM_LINE_UP,    IDM_LINE_DOWN,    IDM_OPEN,
+        IDM_PAGE_DOWN,  IDM_PAGE_UP,    IDM_ABOUT,        IDM_SETTINGS,
+        IDM_FULLSCREEN, IDM_AUTOSCROLL, IDM_CLOSE,        IDM_LEAVE_FULLSCREEN,
+        IDM_ALT_F4,     IDM_ALT_SLASH,  IDM_RECENT_CLEAR, IDM_BOOKMARK_EDIT};
+    return std::ranges::find(kOnWindow, id) != std::end(kOnWindow) ||
+           InRange(id, IDM_RECENT_00, IDM_RECENT_LAST) ||
+           InRange(id, IDM_THEME_USER, IDM_THEME_SEPIA) ||
+           InRange(id, IDM_ENCODING_AUTO, IDM_ENCODING_LAST) || FindSettingToggle(id) != nullptr;
+}
+
 }  // namespace
 
 void ReaderSession::RunPostedCommand(CommandId id) {
@@ -30,6 +45,9 @@ void ReaderSession::RunPostedCommand(CommandId id) {
 }
 
 void ReaderSession::RunCommand(CommandId id) {
+    if (!WorksOnWindow(id)) {
+        FinishOpening();
+    }
     if (const std::optional<CommandId> step = ArrowKeyCommand(id, settings_.bRotate != 0)) {
         shell_.PostCommand(*step);
         return;
@@ -157,6 +175,9 @@ void ReaderSession::Toggle(const SettingToggle& toggle) {
 
 // The repaint, and any input queued meanwhile, are handled before the next command.
 void ReaderSession::StepLines(int64_t lines) {
+    if (!view_.WindowHolds(lines)) {
+        FinishOpening();
+    }
     view_.ScrollLines(Saturate(lines));
     shell_.PumpEvents();
 }

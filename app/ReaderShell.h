@@ -37,6 +37,8 @@ public:
     // Queues a command or the window's close; each is carried out when events are next handled.
     virtual void PostCommand(CommandId id) = 0;
     virtual void PostClose() = 0;
+    // Runs `task` on the window's thread once events are handled; called from any thread.
+    virtual void PostFromWorker(std::function<void()> task) = 0;
     // Full screen covers the whole screen with the page, without the menu bar; leaving it
     // gives back the window the desktop had placed.
     virtual void SetFullScreen(bool on) = 0;

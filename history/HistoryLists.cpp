@@ -5,15 +5,16 @@
 namespace sorna {
 
 void RecentFiles::RememberFile(std::u16string_view path, int32_t position,
-                               std::u16string_view encoding) {
+                               std::u16string_view encoding, int32_t byte) {
     if (path.empty()) {
         return;
     }
     const auto samePath = [](const HistoryEntry& a, const HistoryEntry& b) {
         return a.path == b.path;
     };
-    InsertUniqueAtHead(HistoryEntry{std::u16string(path), position, {}, std::u16string(encoding)},
-                       samePath, kLimit);
+    InsertUniqueAtHead(
+        HistoryEntry{std::u16string(path), position, {}, std::u16string(encoding), byte}, samePath,
+        kLimit);
 }
 
 std::optional<HistoryEntry> RecentFiles::FindRecent(std::u16string_view path) const {

@@ -14,12 +14,14 @@ namespace sorna {
 // One recent file or bookmark: the document's full path, the reading position (code-unit offset
 // of the top line's first character, -1 when nothing was laid out), for bookmarks a label, and
 // for recent files the name of the encoding the document was chosen to be read in, empty for the
-// automatic decision.
+// automatic decision, and the byte of the file where the reading position begins, -1 when it is
+// not known.
 struct HistoryEntry {
     std::u16string path;
     int32_t position = -1;
     std::u16string label;
     std::u16string encoding;
+    int32_t byte = -1;
 
     bool operator==(const HistoryEntry&) const = default;
 };
@@ -78,8 +80,8 @@ public:
 
     // Moves path to the head with position and the encoding chosen for it; an empty path is
     // ignored.
-    void RememberFile(std::u16string_view path, int32_t position,
-                      std::u16string_view encoding = {});
+    void RememberFile(std::u16string_view path, int32_t position, std::u16string_view encoding = {},
+                      int32_t byte = -1);
     // The first entry for path, from the head.
     std::optional<HistoryEntry> FindRecent(std::u16string_view path) const;
     // The head entry's path, or the empty string.

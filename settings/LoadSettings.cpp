@@ -90,8 +90,10 @@ void LoadRecentFiles(RecentFiles& recentFiles) {
         const int32_t position = ReadPosition(kRecentFilePositionPrefix, n);
         std::u16string path = ReadNumberedString(kRecentFileNamePrefix, n);
         std::u16string encoding = ReadNumberedString(kRecentFileEncodingPrefix, n);
+        int32_t byte = -1;
+        ReadDword(NumberedValueName(kRecentFileBytePrefix, n), byte);
         if (!path.empty()) {
-            recentFiles.Append({std::move(path), position, {}, std::move(encoding)});
+            recentFiles.Append({std::move(path), position, {}, std::move(encoding), byte});
         }
     }
 }

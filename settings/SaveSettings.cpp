@@ -25,6 +25,14 @@ void WriteOptionalString(std::u16string_view name, std::u16string_view text) {
     }
 }
 
+void WriteOptionalDword(std::u16string_view name, int32_t value) {
+    if (value < 0) {
+        static_cast<void>(DeleteValue(kSettingsRoot, kSettingsKey, name));
+    } else {
+        WriteDword(name, static_cast<uint32_t>(value));
+    }
+}
+
 void WriteCount(std::u16string_view name, size_t count) {
     WriteDword(name, static_cast<uint32_t>(count));
 }
@@ -44,6 +52,7 @@ void SaveRecentFiles(const RecentFiles& recentFiles) {
         WriteString(NumberedValueName(kRecentFileNamePrefix, index), entries[n].path);
         WriteOptionalString(NumberedValueName(kRecentFileEncodingPrefix, index),
                             entries[n].encoding);
+        WriteOptionalDword(NumberedValueName(kRecentFileBytePrefix, index), entries[n].byte);
     }
     DeleteEntriesFrom(kRecentFilePrefixes, entries.size());
 }

@@ -63,6 +63,8 @@ inline constexpr std::u16string_view kRecentFileNamePrefix = u"RFNAME";
 inline constexpr std::u16string_view kRecentFilePositionPrefix = u"RFPOS";
 // Only for a document whose encoding was chosen by hand; none stands for the automatic decision.
 inline constexpr std::u16string_view kRecentFileEncodingPrefix = u"RFENC";
+// Only where known: the byte of the file that the reading position begins at.
+inline constexpr std::u16string_view kRecentFileBytePrefix = u"RFBYTE";
 inline constexpr std::u16string_view kBookmarkCountValue = u"nBookmarkCount";
 inline constexpr std::u16string_view kBookmarkNamePrefix = u"BMNAME";
 inline constexpr std::u16string_view kBookmarkPositionPrefix = u"BMPOS";
@@ -72,7 +74,8 @@ inline constexpr std::u16string_view kRecentSearchPrefix = u"RSEARCH";
 
 // Every value of an entry, by list.
 inline constexpr std::u16string_view kRecentFilePrefixes[] = {
-    kRecentFileNamePrefix, kRecentFilePositionPrefix, kRecentFileEncodingPrefix};
+    kRecentFileNamePrefix, kRecentFilePositionPrefix, kRecentFileEncodingPrefix,
+    kRecentFileBytePrefix};
 inline constexpr std::u16string_view kBookmarkPrefixes[] = {
     kBookmarkNamePrefix, kBookmarkPositionPrefix, kBookmarkLabelPrefix};
 inline constexpr std::u16string_view kRecentSearchPrefixes[] = {kRecentSearchPrefix};

@@ -62,6 +62,7 @@ private:
     void PumpEvents() override;
     void PostCommand(CommandId id) override;
     void PostClose() override;
+    void PostFromWorker(std::function<void()> task) override;
     void SetFullScreen(bool on) override;
     std::unique_ptr<ProgressText> ShowProgress() override;
     void ShowOpenFailure(std::u16string_view message) override;

@@ -57,6 +57,10 @@ void MainWindow::PostClose() {
         this, [this] { close(); }, Qt::QueuedConnection);
 }
 
+void MainWindow::PostFromWorker(std::function<void()> task) {
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
 void MainWindow::SetFullScreen(bool on) {
     menuBar_->setVisible(!on);
     // Left, it gives back the window the desktop gave, maximised again if it was.

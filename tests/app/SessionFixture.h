@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
 #include "app/ReaderSession.h"
 #include "app/ReaderShell.h"
 #include "platform/IdleInhibitor.h"
@@ -22,10 +26,35 @@ class FakeShell : public ReaderShell {
 public:
     void SetCaption(std::u16string_view text) override { caption = text; }
     ViewRect PreparePage() override { return page; }
-    void Repaint() override {}
+    void Repaint() override {
+        if (onRepaint) {
+            onRepaint();
+        }
+    }
     void PumpEvents() override {}
     void PostCommand(CommandId id) override { posted.push_back(id); }
     void PostClose() override { ++closesPosted; }
+    void PostFromWorker(std::function<void()> task) override {
+        const std::lock_guard lock(workerMutex_);
+        fromWorkers_.push_back(std::move(task));
+        workerPosted_.notify_all();
+    }
+    // Runs what worker threads posted, once one has posted something; false when none did
+    // within the bound.
+    bool RunWorkerTasks(std::chrono::seconds bound = std::chrono::seconds(60)) {
+        std::vector<std::function<void()>> tasks;
+        {
+            std::unique_lock lock(workerMutex_);
+            if (!workerPosted_.wait_for(lock, bound, [this] { return !fromWorkers_.empty(); })) {
+                return false;
+            }
+            tasks.swap(fromWorkers_);
+        }
+        for (const auto& task : tasks) {
+            task();
+        }
+        return true;
+    }
     void SetFullScreen(bool on) override { fullScreen = on; }
     // A load or layout is under way while this runs `duringLoad`, once.
     std::unique_ptr<ProgressText> ShowProgress() override {
@@ -78,6 +107,7 @@ public:
     Texts failures;
     Texts dialogs;  // and questions, as they came
     std::function<void()> duringLoad;
+    std::function<void()> onRepaint;
     std::function<void()> duringDialog = [] {};
     bool yes = true;
     std::u16string chosenPath;
@@ -90,6 +120,10 @@ public:
     Texts notices;
 
 private:
+    std::mutex workerMutex_;
+    std::condition_variable workerPosted_;
+    std::vector<std::function<void()>> fromWorkers_;
+
     bool Dialog(std::u16string_view name) {
         dialogs.emplace_back(name);
         duringDialog();

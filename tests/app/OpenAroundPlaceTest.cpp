@@ -1,0 +1,89 @@
+#include <filesystem>
+
+#include "document/LoadDocument.h"
+#include "document/ReadingWindow.h"
+#include "document/Utf8.h"
+#include "tests/app/SessionFixture.h"
+#include "tests/support/DocumentBytes.h"
+
+namespace sorna::test {
+namespace {
+
+// A UTF-8 novel long enough to be opened around its reading place, on disk.
+class OpenAroundPlace : public SessionTest {
+protected:
+    void SetUp() override {
+        bytes = corpus::Repeated("ko-utf8-novel-02.txt", kWindowedOpenBytes + 1);
+        path = WriteFile("long.txt", bytes);
+        ASSERT_TRUE(LoadDocument(whole, path, nullptr));
+    }
+
+    // The whole text read meanwhile shows in the window's place.
+    void AdoptWhole() {
+        ASSERT_TRUE(shell.RunWorkerTasks());
+        EXPECT_FALSE(session.View().ShowsWindow());
+        EXPECT_TRUE(session.View().Text() == TextOf(whole));
+    }
+
+    std::string bytes;
+    std::u16string path;
+    DocumentText whole;
+};
+
+// A place without its byte opens whole. The place is kept with its byte; the next open shows
+// the window around it at once, pages inside it, and the whole text takes its place with the
+// same line at the top, for a command that needs it or when it is read. The line table is the
+// one a layout of the whole text gives.
+TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameLine) {
+    Start();
+    ASSERT_TRUE(session.OpenDocument(path, -1));
+    EXPECT_TRUE(session.View().ShowsWindow());
+    AdoptWhole();
+    const int32_t place = session.View().Lines()[session.View().Lines().Count() * 4 / 5];
+    ASSERT_TRUE(session.OpenDocument(path, place));
+    EXPECT_FALSE(session.View().ShowsWindow());
+    session.CloseDocument();
+    const HistoryEntry stored = *settings.recentFiles.FindRecent(path);
+    ASSERT_EQ(stored.position, place);
+    std::u16string before(size_t(stored.byte), u'\0');
+    ASSERT_EQ(DecodeUtf8(Bytes(bytes).first(size_t(stored.byte)), before).written, size_t(place));
+
+    ASSERT_TRUE(session.OpenDocument(path, -1));
+    EXPECT_TRUE(session.View().ShowsWindow());
+    EXPECT_EQ(TopOffset(), place);
+    Run({IDM_PAGE_DOWN, IDM_PAGE_UP});
+    EXPECT_TRUE(session.View().ShowsWindow());
+    EXPECT_EQ(TopOffset(), place);
+    Run({IDM_LAST_PAGE, IDM_BACK});
+    EXPECT_FALSE(session.View().ShowsWindow());
+    EXPECT_EQ(TopOffset(), place);
+    TextView alone(device);
+    ASSERT_TRUE(LoadDocument(alone.Document(), path, nullptr));
+    alone.SetTextArea(session.View().TextArea(), false);
+    ASSERT_TRUE(alone.Layout(nullptr));
+    EXPECT_TRUE(std::ranges::equal(session.View().Lines().Entries(), alone.Lines().Entries()));
+}
+
+// A file gone before it is read whole closes with the loader's message; a close or another open
+// meanwhile cancels the reading, and nothing it would have posted shows.
+TEST_F(OpenAroundPlace, AFileGoneMeanwhileIsToldAndACloseCancelsTheRead) {
+    Start();
+    shell.onRepaint = [this] { std::filesystem::rename(path, path + u".gone"); };
+    ASSERT_TRUE(session.OpenDocument(path, 0));
+    shell.onRepaint = nullptr;
+    ASSERT_TRUE(shell.RunWorkerTasks());
+    EXPECT_FALSE(session.View().Document().HasDocument());
+    ASSERT_EQ(shell.failures.size(), 1U);
+    EXPECT_NE(shell.failures[0].find(u"long.txt"), std::u16string::npos);
+
+    std::filesystem::rename(path + u".gone", path);
+    ASSERT_TRUE(session.OpenDocument(path, 0));
+    session.CloseDocument();
+    ASSERT_TRUE(session.OpenDocument(CorpusPath("ko-utf8-novel-03.txt"), 0));
+    shell.RunWorkerTasks(std::chrono::seconds(0));
+    EXPECT_EQ(OpenPath(), CorpusPath("ko-utf8-novel-03.txt"));
+    EXPECT_EQ(shell.failures.size(), 1U);
+}
+
+}  // namespace
+}  // namespace sorna::test
