@@ -148,7 +148,12 @@ void ReaderSession::AdoptWholeDocument() {
         shell_.Repaint();
         return;
     }
+    const int32_t position = view_.ReadingPosition();
     view_.TakeWholeDocument(std::move(whole.document), std::move(whole.lines));
+    if (view_.LayoutNeeded()) {
+        LayOut(nullptr);
+        view_.GoToOffset(position);
+    }
 }
 
 void ReaderSession::ChooseEncoding(int32_t n) {

@@ -168,7 +168,8 @@ void TextView::TakeWholeDocument(DocumentText document, LineTable lines) {
     lines_ = std::move(lines);
     windowStart_ = 0;
     window_.reset();
-    layoutNeeded_ = false;
+    // A table that had no memory is tried again at the next layout.
+    layoutNeeded_ = lines_.Empty();
     topLine_ = FindLine(position).value_or(0);
     anchor_ = anchor;
     device_.Repaint();

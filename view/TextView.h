@@ -72,8 +72,8 @@ public:
     [[nodiscard]] bool ShowsWindow() const { return window_.has_value(); }
     // Whether the window holds the lines `lines` away from the top line, and a page after them.
     [[nodiscard]] bool WindowHolds(int64_t lines) const;
-    // The whole document in the window's place, its lines broken with LineOptions(); the top
-    // line becomes the one holding the reading position.
+    // The whole document in the window's place, its lines broken with LineOptions() (an empty
+    // table leaves a layout needed); the top line becomes the one holding the reading position.
     void TakeWholeDocument(DocumentText document, LineTable lines);
     // The text's length: while a window is held, estimated from its bytes.
     int32_t TextLength() const { return window_ ? window_->estimatedLength : document_.length; }
