@@ -1,28 +1,39 @@
 #!/bin/sh
-# The whole process, as a user meets it: from starting the reader to its first page of a 100 MiB
-# Korean book, in code page 949 and in UTF-8, that it reopens as the most recent file, on a
-# virtual display. In the same runs, one after another:
+# The whole process, as a user meets it: from starting the reader to its first page of a long book
+# that it reopens as its most recent file, on a virtual display. In the same runs, one after
+# another:
 #   the floor, bench_bare_window: the simplest Qt program that shows a line of text, started and
 #   waited for exactly as the reader is;
 #   iconv converting the same file to UTF-16 as a process of its own (the peer a shell user has;
 #   it writes into 4 KiB pages, where the reader asks for huge pages);
-#   cat reading it (the limit: the bytes from a warm page cache).
-#   sh bench/startup.sh [build folder] [runs]
+#   cat reading it (the limit: the bytes from the page cache).
+# Books of 1, 100 and 1024 MiB, each in CP949, in UTF-8 and in plain ASCII English.
+#   sh bench/startup.sh [build folder] [runs] [sizes in MiB]
+# The sizes may also come from SORNA_STARTUP_SIZES ("1 100 1024"), and the folder the books are
+# written in from TMPDIR (/var/tmp).
 # Needs Xvfb, xdotool and GNU time (Debian: xvfb, xdotool, time).
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-5}
+sizes=${3:-${SORNA_STARTUP_SIZES:-1 100 1024}}
 limit=${SORNA_STARTUP_LIMIT:-300}  # seconds that any one wait may take
 floor_caption="Sorna bare window"  # as bench/BareWindow.cpp names its window once painted
+kinds="ko-cp949-bible-krv-large.txt:CP949 ko-utf8-novel-02.txt:UTF-8 en-gutenberg-01-large.txt:ASCII"
+for size in $sizes; do
+    case $size in '' | 0* | *[!0-9]*) echo "a size is a whole number of MiB, not $size" >&2; exit 2 ;; esac
+done
 corpus=$(sed -n 's/^SORNA_CORPUS_DIR:PATH=//p' "$build/CMakeCache.txt")
-scratch=$(mktemp -d)
+scratch=$(mktemp -d "${TMPDIR:-/var/tmp}/sorna-startup.XXXXXX")
 xvfb=
 trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
 trap 'exit 1' HUP INT PIPE TERM
 
 now() { date +%s.%N; }
 elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
+bytes() { stat -c %s "$1"; }
+mem_free_mib() { awk '/^MemAvailable:/ { print int($2 / 1024) }' /proc/meminfo; }
+disk_free_mib() { df -Pk "$scratch" | awk 'NR == 2 { print int($4 / 1024) }'; }
 
 # Succeeds once the command does, polling while process $1 lives, for at most $limit seconds.
 poll() {
@@ -35,17 +46,46 @@ poll() {
     done
 }
 
-# A book of 100 MiB or a little more: one Korean text over and over, whole, as the decode
-# benchmark makes it; the reader reopens it as its most recent file.
+# The size of the file up to the line feed that ends the line holding byte $2 (counted from 1).
+line_end() { echo $(($2 - 1 + $(tail -c +"$2" "$1" | head -n 1 | wc -c))); }
+
+# One copy of the text in encoding $2: the English text's mark and curly quotes become ASCII.
+text_copy() {
+    if [ "$2" = ASCII ]; then
+        sed '1s/^\xef\xbb\xbf//' "$corpus/$1" | iconv -f UTF-8 -t ASCII//TRANSLIT
+    else
+        cat "$corpus/$1"
+    fi
+}
+
+# The book: whole copies of text $1 in encoding $2 until it holds $3 bytes, cut after the line
+# feed that ends the line where that size is reached.
 make_book() {
-    book=$scratch/$1
-    while [ "$(stat -c %s "$book" 2>/dev/null || echo 0)" -lt 104857600 ]; do
-        cat "$corpus/$2" >>"$book"
+    text_copy "$1" "$2" >"$scratch/block"
+    # A text that converts whole converts in every part cut after a line feed, as below.
+    iconv -f "$2" -t UTF-16LE "$scratch/block" >/dev/null
+    # The copies go in by blocks of 16 MiB or more, so that a large book takes few processes.
+    while [ "$(bytes "$scratch/block")" -lt 16777216 ]; do
+        cat "$scratch/block" "$scratch/block" >"$scratch/blocks"
+        mv "$scratch/blocks" "$scratch/block"
     done
+    : >"$book"
+    while [ "$(bytes "$book")" -lt "$3" ]; do cat "$scratch/block" >>"$book"; done
+    rm "$scratch/block"
+    truncate -s "$(line_end "$book" "$3")" "$book"
+}
+
+# The reader's settings: the book is its most recent file, reopened at its start.
+write_settings() {
     mkdir -p "$XDG_CONFIG_HOME/sorna"
-    printf 'Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]\n"nRecentFileCount"=dword:00000001\n"RFNAME00"="%s"\n"RFPOS00"=dword:00000000\n' \
-        "$book" >"$XDG_CONFIG_HOME/sorna/user.reg"
-    cat "$book" >/dev/null  # warm the page cache for every run alike
+    cat >"$XDG_CONFIG_HOME/sorna/user.reg" <<EOF
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]
+"nRecentFileCount"=dword:00000001
+"RFNAME00"="$book"
+"RFPOS00"=dword:00000000
+EOF
 }
 
 # Seconds from starting the program "$2"... to a window whose name matches $1, and its peak
@@ -105,17 +145,13 @@ run_once() {
         "$converted s; cat $catted s"
 }
 
-Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb=$!
-poll "$xvfb" test -s "$scratch/display" || { echo "Xvfb did not start" >&2; exit 1; }
-display=$(cat "$scratch/display")
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
-export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-for kind in "cp949.txt ko-cp949-bible-krv-large.txt CP949" "utf8.txt ko-utf8-novel-02.txt UTF-8"; do
-    set -- $kind
-    make_book "$1" "$2"
-    echo "== $3, $(stat -c %s "$book") bytes"
+# The runs of one book of $2 MiB from corpus text $1 in encoding $3, and their medians.
+bench_book() {
+    book=$scratch/$(echo "$3" | tr '[:upper:]' '[:lower:]')-$2mib.txt
+    make_book "$1" "$3" $(($2 * 1048576))
+    write_settings
+    echo "== $3, copies of $1: $(bytes "$book") bytes"
+    cat "$book" >/dev/null  # the page cache holds the book for every run alike
     rm -f "$scratch"/figures.*
     stopped=
     for run in $(seq "$runs"); do
@@ -127,4 +163,26 @@ for kind in "cp949.txt ko-cp949-bible-krv-large.txt CP949" "utf8.txt ko-utf8-nov
             "floor $(median floor) s; reader/floor $(median ratio %.2f); iconv (4 KiB pages, its" \
             "own process) $(median iconv) s; cat $(median cat) s"
     fi
-done
+    rm -f "$book"
+}
+
+# Every book of $1 MiB, unless memory or disk has less room than three times that.
+bench_size() {
+    mem=$(mem_free_mib)
+    disk=$(disk_free_mib)
+    if [ "$mem" -lt $((3 * $1)) ] || [ "$disk" -lt $((3 * $1)) ]; then
+        echo "== $1 MiB books skipped: MemAvailable $mem MiB, free disk $disk MiB, below 3 x $1 MiB"
+        return
+    fi
+    for kind in $kinds; do bench_book "${kind%:*}" "$1" "${kind#*:}"; done
+}
+
+Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+xvfb=$!
+poll "$xvfb" test -s "$scratch/display" || { echo "Xvfb did not start" >&2; exit 1; }
+display=$(cat "$scratch/display")
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+echo "books in $scratch"
+for size in $sizes; do bench_size "$size"; done
