@@ -1,7 +1,7 @@
 #!/bin/sh
 # The whole process, as a user meets it: from starting the reader to its first page of a long book
-# that it reopens as its most recent file, on a virtual display. In the same runs, one after
-# another:
+# that it reopens as its most recent file, 90 % of the way through, on a virtual display. In the
+# same runs, one after another:
 #   the floor, bench_bare_window: the simplest Qt program that shows a line of text, started and
 #   waited for exactly as the reader is;
 #   iconv converting the same file to UTF-16 as a process of its own (the peer a shell user has;
@@ -75,8 +75,12 @@ make_book() {
     truncate -s "$(line_end "$book" "$3")" "$book"
 }
 
-# The reader's settings: the book is its most recent file, reopened at its start.
+# The reader's settings: the book in encoding $1 is its most recent file, reopened at the start
+# of the line after the one holding the byte 90 % of the way through. The reader takes the
+# place as UTF-16 code units into the text, and as the byte where that character begins.
 write_settings() {
+    place=$(line_end "$book" $(($(bytes "$book") * 9 / 10)))
+    units=$(($(head -c "$place" "$book" | iconv -f "$1" -t UTF-16LE | wc -c) / 2))
     mkdir -p "$XDG_CONFIG_HOME/sorna"
     cat >"$XDG_CONFIG_HOME/sorna/user.reg" <<EOF
 Windows Registry Editor Version 5.00
@@ -84,7 +88,8 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\\SOFTWARE\\QARVEN\\SORNA]
 "nRecentFileCount"=dword:00000001
 "RFNAME00"="$book"
-"RFPOS00"=dword:00000000
+"RFPOS00"=dword:$(printf %08x "$units")
+"RFBYTE00"=dword:$(printf %08x "$place")
 EOF
 }
 
@@ -149,8 +154,8 @@ run_once() {
 bench_book() {
     book=$scratch/$(echo "$3" | tr '[:upper:]' '[:lower:]')-$2mib.txt
     make_book "$1" "$3" $(($2 * 1048576))
-    write_settings
-    echo "== $3, copies of $1: $(bytes "$book") bytes"
+    write_settings "$3"
+    echo "== $3, copies of $1: $(bytes "$book") bytes, reopened at byte $place (UTF-16 unit $units)"
     cat "$book" >/dev/null  # the page cache holds the book for every run alike
     rm -f "$scratch"/figures.*
     stopped=
