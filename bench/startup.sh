@@ -8,18 +8,25 @@
 #   it writes into 4 KiB pages, where the reader asks for huge pages);
 #   cat reading it (the limit: the bytes from the page cache).
 # Books of 1, 100 and 1024 MiB, each in CP949, in UTF-8 and in plain ASCII English.
-#   sh bench/startup.sh [build folder] [runs] [sizes in MiB]
-# The sizes may also come from SORNA_STARTUP_SIZES ("1 100 1024"), and the folder the books are
-# written in from TMPDIR (/var/tmp).
+#   sh bench/startup.sh [build folder] [runs] [warm|cold] [sizes in MiB]
+# The state may also come from SORNA_STARTUP_STATE, the sizes from SORNA_STARTUP_SIZES ("1 100
+# 1024"), and the folder the books are written in from TMPDIR (/var/tmp). warm: the page cache holds
+# the book, read with cat before its runs. cold: the page cache is dropped before every reader,
+# floor and iconv run (as root).
+# A freshly booted virtual machine is slow to touch new memory, so a figure holds for the state
+# it was taken in. For the fresh-machine figure, run this first thing after boot with
+# SORNA_STARTUP_STATE=cold; report it beside a warm run of the same build.
 # Needs Xvfb, xdotool and GNU time (Debian: xvfb, xdotool, time).
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-5}
-sizes=${3:-${SORNA_STARTUP_SIZES:-1 100 1024}}
+state=${3:-${SORNA_STARTUP_STATE:-warm}}
+sizes=${4:-${SORNA_STARTUP_SIZES:-1 100 1024}}
 limit=${SORNA_STARTUP_LIMIT:-300}  # seconds that any one wait may take
 floor_caption="Sorna bare window"  # as bench/BareWindow.cpp names its window once painted
 kinds="ko-cp949-bible-krv-large.txt:CP949 ko-utf8-novel-02.txt:UTF-8 en-gutenberg-01-large.txt:ASCII"
+case $state in warm | cold) ;; *) echo "the state is warm or cold, not $state" >&2; exit 2 ;; esac
 for size in $sizes; do
     case $size in '' | 0* | *[!0-9]*) echo "a size is a whole number of MiB, not $size" >&2; exit 2 ;; esac
 done
@@ -45,6 +52,10 @@ poll() {
         sleep 0.005  # the poll's period
     done
 }
+
+drop_page_cache() { sync && { echo 3 >/proc/sys/vm/drop_caches; } 2>/dev/null; }
+# Before a run in the cold state: the program reads its libraries, fonts and book from the disk.
+cool() { [ "$state" != cold ] || drop_page_cache || true; }
 
 # The size of the file up to the line feed that ends the line holding byte $2 (counted from 1).
 line_end() { echo $(($2 - 1 + $(tail -c +"$2" "$1" | head -n 1 | wc -c))); }
@@ -128,15 +139,18 @@ median() {
 
 # One run: the reader, the floor, iconv and cat in turn, each figure printed and kept.
 run_once() {
+    cool
     reader=$(shown_after "^$(basename "$book") - " "$build/app/sorna") || {
         echo "run $1: no page from the reader (it ended, or $limit s passed); its other runs are left out"
         stopped=yes
         return 0
     }
+    cool
     floor=$(shown_after "^$floor_caption\$" "$build/bench/bench_bare_window") || {
         echo "the floor showed no window within $limit s" >&2
         exit 1
     }
+    cool
     converted=$(timed iconv -f "$2" -t UTF-16LE "$book")
     catted=$(timed cat "$book")
     ratio=$(awk -v a="${reader% *}" -v b="${floor% *}" 'BEGIN { printf "%.2f", a / b }')
@@ -189,5 +203,11 @@ display=$(cat "$scratch/display")
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-echo "books in $scratch"
+echo "state: $state; $(uptime -p 2>/dev/null || awk '{ printf "up %d s", $1 }' /proc/uptime);" \
+    "load average $(cut -d ' ' -f 1-3 /proc/loadavg); MemAvailable $(mem_free_mib) MiB;" \
+    "books in $scratch"
+if [ "$state" = cold ] && ! drop_page_cache; then
+    echo "the page cache could not be dropped (not root?): the runs below are as warm as any"
+    state=warm
+fi
 for size in $sizes; do bench_size "$size"; done
