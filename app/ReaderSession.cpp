@@ -23,15 +23,39 @@ namespace {
 // takes in at a glance.
 constexpr int32_t kReadableColumn = 40;
 
+// Texts this long are laid out anew around the reading place first: breaking one whole takes
+// longer than a frame.
+constexpr int32_t kBackgroundLayoutUnits = int32_t{4} << 20;
+
 }  // namespace
 
 // A layout without memory for its line table leaves the page empty with the document still
 // open; the next change of size or settings tries again, and there is nothing else to do.
-void ReaderSession::LayOut(ProgressText* progress) {
-    static_cast<void>(view_.Layout(progress));
+void ReaderSession::LayOut(int32_t position, ProgressText* progress) {
     if (view_.ShowsWindow()) {
+        static_cast<void>(view_.Layout(nullptr));
         StartWholeLoad();
+    } else if (!LayOutAroundPlace(position)) {
+        static_cast<void>(view_.Layout(progress));
     }
+    view_.GoToOffset(position);
+}
+
+bool ReaderSession::LayOutAroundPlace(int32_t position) {
+    if (!view_.LayoutNeeded() || view_.Document().length < kBackgroundLayoutUnits) {
+        return false;
+    }
+    std::optional<ReadingWindow> window = WindowOfText(view_.Document(), position);
+    if (!window) {
+        return false;
+    }
+    DocumentText whole = std::exchange(view_.Document(), {});
+    if (!view_.ShowWindow(std::move(*window))) {
+        view_.Document() = std::move(whole);
+        return false;
+    }
+    wholeLoad_.StartBreaking(std::move(whole), WholeLoadBreaking());
+    return true;
 }
 
 ReaderSession::ReaderSession(Settings& settings, ReaderShell& shell, ViewDevice& device,
@@ -78,11 +102,10 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     // The page may have changed size since the last layout without a layout yet (a window that
     // has just been shown): the document is laid out once, for the page as it is.
     FitTextAreaToPage();
-    LayOut(progress.get());
     if (position == -1 && stored) {
         position = stored->position;
     }
-    view_.GoToOffset(position);
+    LayOut(position, progress.get());
     documentTitle_ = FileTitle(path);
     UpdateTitle();
     progress.reset();
@@ -112,19 +135,30 @@ bool ReaderSession::OpenAroundPlace(std::u16string_view path, int32_t position,
     return true;
 }
 
-void ReaderSession::StartWholeLoad() {
+// A report of this load, not of one cancelled since, brings the whole text in once no other work
+// runs.
+WholeDocumentLoad::Breaking ReaderSession::WholeLoadBreaking() {
     const uint64_t number = ++wholeLoadNumber_;
-    wholeLoad_.Start(view_.Document().documentPath, Narrow(chosenEncoding_), view_.Metrics(),
-                     view_.LineOptions(), [this, number] {
-                         shell_.PostFromWorker([this, number] {
-                             if (number == wholeLoadNumber_) {
-                                 work_.RunWhenIdle([this] { AdoptWholeDocument(); });
-                             }
-                         });
-                     });
+    return {view_.Metrics(), view_.LineOptions(), [this, number] {
+                shell_.PostFromWorker([this, number] {
+                    if (number == wholeLoadNumber_) {
+                        work_.RunWhenIdle([this] { AdoptWholeDocument(); });
+                    }
+                });
+            }};
 }
 
-void ReaderSession::FinishOpening() {
+void ReaderSession::StartWholeLoad() {
+    DocumentText read = wholeLoad_.Cancel();
+    if (read.HasDocument()) {
+        wholeLoad_.StartBreaking(std::move(read), WholeLoadBreaking());
+    } else {
+        wholeLoad_.StartReading(view_.Document().documentPath, Narrow(chosenEncoding_),
+                                WholeLoadBreaking());
+    }
+}
+
+void ReaderSession::WaitForWholeText() {
     if (!view_.ShowsWindow() || !wholeLoad_.Running()) {
         return;
     }
@@ -151,8 +185,7 @@ void ReaderSession::AdoptWholeDocument() {
     const int32_t position = view_.ReadingPosition();
     view_.TakeWholeDocument(std::move(whole.document), std::move(whole.lines));
     if (view_.LayoutNeeded()) {
-        LayOut(nullptr);
-        view_.GoToOffset(position);
+        LayOut(position, nullptr);
     }
 }
 
@@ -183,7 +216,7 @@ void ReaderSession::ReadInEncoding(std::u16string_view encoding) {
 void ReaderSession::CloseDocument() {
     autoScroll_.Stop();
     ++wholeLoadNumber_;
-    wholeLoad_.Cancel();
+    static_cast<void>(wholeLoad_.Cancel());
     if (view_.Document().documentPath.empty()) {
         return;
     }
@@ -273,7 +306,7 @@ void ReaderSession::ApplySettings() {
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     if (view_.LayoutNeeded()) {
         shell_.SetCaption(kCaptionLayingOut);
-        LayOut(progress.get());
+        LayOut(position, progress.get());
         UpdateTitle();
     }
     view_.GoToOffset(position);
@@ -299,8 +332,7 @@ void ReaderSession::UpdateLayout() {
     }
     shell_.SetCaption(kCaptionLayingOut);
     const int32_t position = view_.ReadingPosition();
-    LayOut(nullptr);
-    view_.GoToOffset(position);
+    LayOut(position, nullptr);
     UpdateTitle();
 }
 

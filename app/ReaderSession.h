@@ -46,9 +46,10 @@ public:
     // for the path, or the beginning when it holds none. A failure is shown in a message box.
     // A long plain text shows a window around the place first and is read whole meanwhile.
     bool OpenDocument(std::u16string_view path, int32_t position);
-    // While only a window of the document is shown: waits for the whole, with the progress
-    // window, and shows it in the window's place. A command that needs the whole text calls it.
-    void FinishOpening();
+    // While only a window of the document is shown: waits for the whole text and its lines, with
+    // the progress window, and shows it in the window's place. A command that needs the whole
+    // text calls it.
+    void WaitForWholeText();
     // Records the open document's reading position in the recent files and unloads it. The
     // caption stays as it is.
     void CloseDocument();
@@ -114,12 +115,18 @@ private:
     // false when the document is not one to open so.
     bool OpenAroundPlace(std::u16string_view path, int32_t position,
                          const std::optional<HistoryEntry>& stored);
-    // Starts (again) reading the whole document for the window shown, laid out as it is.
+    // Starts (again) reading the whole document for the window shown, or breaking it when it
+    // was read already, for the lines as the window has them.
     void StartWholeLoad();
+    WholeDocumentLoad::Breaking WholeLoadBreaking();
     // The whole document read meanwhile in the window's place, or the failure to read it told.
     void AdoptWholeDocument();
-    // Lays the view out again; a window shown has its whole read again for the new lines.
-    void LayOut(ProgressText* progress);
+    // Lays the view out again and goes to `position`. A window shown is laid out and its whole
+    // text broken anew behind it; so is a long text read whole, in a window around the place.
+    void LayOut(int32_t position, ProgressText* progress);
+    // That for a long text read whole that needs a layout; false when it is not such a text or
+    // no window can be cut around the place.
+    bool LayOutAroundPlace(int32_t position);
     void TellWhyNotOpened(const std::u16string& path);
     // Commands.
     void StepLines(int64_t lines);

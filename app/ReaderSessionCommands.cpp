@@ -46,7 +46,7 @@ void ReaderSession::RunPostedCommand(CommandId id) {
 
 void ReaderSession::RunCommand(CommandId id) {
     if (!WorksOnWindow(id)) {
-        FinishOpening();
+        WaitForWholeText();
     }
     if (const std::optional<CommandId> step = ArrowKeyCommand(id, settings_.bRotate != 0)) {
         shell_.PostCommand(*step);
@@ -176,7 +176,7 @@ void ReaderSession::Toggle(const SettingToggle& toggle) {
 // The repaint, and any input queued meanwhile, are handled before the next command.
 void ReaderSession::StepLines(int64_t lines) {
     if (!view_.WindowHolds(lines)) {
-        FinishOpening();
+        WaitForWholeText();
     }
     view_.ScrollLines(Saturate(lines));
     shell_.PumpEvents();

@@ -28,7 +28,7 @@ void ReaderSession::ActivationChanged(bool active, bool toOwnDialog) {
 }
 
 void ReaderSession::JumpToBar(int32_t y) {
-    FinishOpening();
+    WaitForWholeText();
     LeavePlace();
     view_.JumpToBar(y);
 }

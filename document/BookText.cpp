@@ -1,7 +1,6 @@
 #include "document/BookText.h"
 
 #include <algorithm>
-#include <bit>
 #include <new>
 
 #include "document/ConvertHtml.h"
@@ -45,8 +44,7 @@ bool BookText::Append(std::span<const uint8_t> item) {
     if (!plan.builtIn) {
         decoded = DecodeMarkup(item);
         body = {reinterpret_cast<const uint8_t*>(decoded.data()), decoded.size() * 2};
-        encoding = std::endian::native == std::endian::little ? TextEncoding::Utf16Le
-                                                              : TextEncoding::Utf16Be;
+        encoding = kNativeUtf16;
     }
     const size_t capacity = HtmlCapacity(body.size() / UnitWidth(encoding));
     const std::optional<size_t> start = MakeRoom(capacity);

@@ -1,7 +1,6 @@
 #include "document/DecodeDocument.h"
 
 #include <algorithm>
-#include <bit>
 #include <memory>
 #include <new>
 
@@ -146,8 +145,6 @@ bool DecodeNamed(DocumentText& document, std::span<const uint8_t> body, bool asH
         Keep(document, std::move(text), length);
         return true;
     }
-    constexpr TextEncoding kNativeUtf16 =
-        std::endian::native == std::endian::little ? TextEncoding::Utf16Le : TextEncoding::Utf16Be;
     const std::span<const uint8_t> utf16(reinterpret_cast<const uint8_t*>(text.get()),
                                          length * sizeof(char16_t));
     return DecodeHtml(document, utf16, kNativeUtf16);

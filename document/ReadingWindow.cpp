@@ -83,6 +83,32 @@ std::optional<int64_t> PlaceByte(const DecodingPlan& plan, int32_t position,
 
 }  // namespace
 
+std::optional<ReadingWindow> WindowOfText(const DocumentText& whole, int32_t position) {
+    const UnitBytes units{{reinterpret_cast<const uint8_t*>(whole.text.get()),
+                           size_t(whole.length) * sizeof(char16_t)},
+                          kNativeUtf16,
+                          2};
+    const int64_t at = std::clamp<int64_t>(position, 0, whole.length);
+    const std::optional<int64_t> start = WindowStart(units, at - kWindowBytesBefore / 2);
+    const std::optional<int64_t> end = WindowEnd(units, at + kWindowBytesAfter / 2);
+    if (!start || !end) {
+        return std::nullopt;
+    }
+    ReadingWindow window;
+    DocumentText& text = window.text;
+    text.length = int32_t(*end - *start);
+    text.text = std::make_unique<char16_t[]>(size_t(text.length) + 1);
+    std::copy(whole.text.get() + *start, whole.text.get() + *end, text.text.get());
+    text.documentPath = whole.documentPath;
+    text.kind = whole.kind;
+    text.encoding = whole.encoding;
+    text.checkpoints = whole.checkpoints;
+    window.firstUnit = int32_t(*start);
+    window.estimatedLength = whole.length;
+    window.reachesEnd = *end == whole.length;
+    return window;
+}
+
 std::optional<ReadingWindow> LoadReadingWindow(std::u16string_view path, std::string_view chosen,
                                                int32_t position, std::optional<int64_t> byte) {
     MappedFile file;

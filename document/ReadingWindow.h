@@ -38,6 +38,11 @@ inline constexpr int64_t kWindowBytesAfter = int64_t{192} << 10;
 std::optional<ReadingWindow> DecodeReadingWindow(std::span<const uint8_t> fileBytes,
                                                  const DecodingPlan& plan, TextPlace place);
 
+// The window around `position` of a text read whole, for laying it out anew: a copy of its
+// units, with the text's path, kind, encoding and checkpoints. None when no line feed is found
+// near a window edge.
+std::optional<ReadingWindow> WindowOfText(const DocumentText& whole, int32_t position);
+
 // Files shorter than this are read whole at once: that takes a few milliseconds.
 inline constexpr uint64_t kWindowedOpenBytes = uint64_t{8} << 20;
 

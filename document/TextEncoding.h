@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -8,6 +9,10 @@
 namespace sorna {
 
 enum class TextEncoding { CodePage949, Utf8, Utf16Le, Utf16Be };
+
+// UTF-16 in this machine's byte order, as a text buffer holds it.
+inline constexpr TextEncoding kNativeUtf16 =
+    std::endian::native == std::endian::little ? TextEncoding::Utf16Le : TextEncoding::Utf16Be;
 
 struct EncodingChoice {
     TextEncoding encoding = TextEncoding::CodePage949;

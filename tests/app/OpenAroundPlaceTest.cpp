@@ -9,11 +9,11 @@
 namespace sorna::test {
 namespace {
 
-// A UTF-8 novel long enough to be opened around its reading place, on disk.
+// A UTF-8 novel long enough to be opened and laid out around its reading place, on disk.
 class OpenAroundPlace : public SessionTest {
 protected:
     void SetUp() override {
-        bytes = corpus::Repeated("ko-utf8-novel-02.txt", kWindowedOpenBytes + 1);
+        bytes = corpus::Repeated("ko-utf8-novel-02.txt", size_t{12} << 20);
         path = WriteFile("long.txt", bytes);
         ASSERT_TRUE(LoadDocument(whole, path, nullptr));
     }
@@ -30,10 +30,10 @@ protected:
     DocumentText whole;
 };
 
-// A place without its byte opens whole. The place is kept with its byte; the next open shows
-// the window around it at once, pages inside it, and the whole text takes its place with the
-// same line at the top, for a command that needs it or when it is read. The line table is the
-// one a layout of the whole text gives.
+// A place without its byte is read whole first, then laid out around the place. The place is
+// kept with its byte; the next open shows the window around it at once, pages inside it, and the
+// whole text takes its place with the same line at the top, for a command that needs it or when
+// it is read. The line table is the one a layout of the whole text gives.
 TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameLine) {
     Start();
     ASSERT_TRUE(session.OpenDocument(path, -1));
@@ -41,7 +41,8 @@ TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameL
     AdoptWhole();
     const int32_t place = session.View().Lines()[session.View().Lines().Count() * 4 / 5];
     ASSERT_TRUE(session.OpenDocument(path, place));
-    EXPECT_FALSE(session.View().ShowsWindow());
+    EXPECT_EQ(TopOffset(), place);
+    AdoptWhole();
     session.CloseDocument();
     const HistoryEntry stored = *settings.recentFiles.FindRecent(path);
     ASSERT_EQ(stored.position, place);
@@ -57,6 +58,29 @@ TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameL
     Run({IDM_LAST_PAGE, IDM_BACK});
     EXPECT_FALSE(session.View().ShowsWindow());
     EXPECT_EQ(TopOffset(), place);
+    TextView alone(device);
+    ASSERT_TRUE(LoadDocument(alone.Document(), path, nullptr));
+    alone.SetTextArea(session.View().TextArea(), false);
+    ASSERT_TRUE(alone.Layout(nullptr));
+    EXPECT_TRUE(std::ranges::equal(session.View().Lines().Entries(), alone.Lines().Entries()));
+}
+
+// A new width lays the whole text out anew around the place: the window shows at once, the next
+// width cancels the breaking under way, and the whole text's lines for the last width follow
+// with the place on the top line.
+TEST_F(OpenAroundPlace, ANewWidthShowsTheWindowFirstAndTheWholeLinesFollow) {
+    Start();
+    const int32_t place = 3 * (int32_t(bytes.size()) / 8);
+    ASSERT_TRUE(session.OpenDocument(path, place));
+    AdoptWhole();
+    for (const int32_t width : {300, 200, 400}) {
+        shell.page.right = width;
+        session.PageResized();
+        EXPECT_TRUE(session.View().ShowsWindow());
+        EXPECT_EQ(session.View().ReadingPosition(), place);
+    }
+    AdoptWhole();
+    EXPECT_EQ(session.View().FindLine(place), TopLine());
     TextView alone(device);
     ASSERT_TRUE(LoadDocument(alone.Document(), path, nullptr));
     alone.SetTextArea(session.View().TextArea(), false);
