@@ -1,6 +1,7 @@
 #include "app/WholeDocumentLoad.h"
 
 #include "document/LoadDocument.h"
+#include "platform/BackgroundPriority.h"
 
 namespace sorna {
 
@@ -24,6 +25,7 @@ void WholeDocumentLoad::Run(std::function<void(std::stop_token)> read, Breaking 
     result_.lines = {};
     thread_ = std::jthread([this, read = std::move(read),
                             breaking = std::move(breaking)](std::stop_token stop) {
+        RunInBackground();
         read(stop);
         const DocumentText& document = result_.document;
         if (document.length > 0 &&
