@@ -1,13 +1,16 @@
 // The reader's start with a 100 MiB most recent file, from the window's construction to its first
-// painted page of the document, against loading and laying out that file alone; and one page-turn
+// painted page of the document, against loading and laying out that file alone; one page-turn
 // command through the main window at 1080 x 1920, to the end of its paint, against repainting
-// the same page alone.
+// the same page alone; and a drag of the window's edge over a 1 GiB book, against breaking that
+// book into lines once.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,21 +42,34 @@ QTemporaryDir& RunFolder() {
     return folder;
 }
 
-// The Korean Bible and an English novel in turn up to 100 MiB, read as code page 949.
+// The Korean Bible and an English novel in turn up to `mebibytes`, read as code page 949.
+std::u16string BookFile(const char* name, size_t mebibytes) {
+    const std::string parts[] = {corpus::Bytes("ko-cp949-bible-krv-large.txt"),
+                                 corpus::Bytes("en-gutenberg-01-large.txt")};
+    const std::filesystem::path file =
+        std::filesystem::path(RunFolder().path().toStdString()) / name;
+    std::ofstream out(file, std::ios::binary);
+    for (size_t written = 0, n = 0; written < (mebibytes << 20); ++n) {
+        out << parts[n % 2];
+        written += parts[n % 2].size();
+    }
+    return file.u16string();
+}
+
 const std::u16string& HundredMegabyteFile() {
-    static const std::u16string path = [] {
-        const std::string parts[] = {corpus::Bytes("ko-cp949-bible-krv-large.txt"),
-                                     corpus::Bytes("en-gutenberg-01-large.txt")};
-        const std::filesystem::path file =
-            std::filesystem::path(RunFolder().path().toStdString()) / "large.txt";
-        std::ofstream out(file, std::ios::binary);
-        for (size_t written = 0, n = 0; written < (size_t{100} << 20); ++n) {
-            out << parts[n % 2];
-            written += parts[n % 2].size();
-        }
-        return file.u16string();
-    }();
+    static const std::u16string path = BookFile("large.txt", 100);
     return path;
+}
+
+const std::u16string& GigabyteFile() {
+    static const std::u16string path = BookFile("gigabyte.txt", 1024);
+    return path;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 Settings ReaderSettings(const std::u16string& recentFile, int32_t position) {
@@ -122,6 +138,73 @@ void BM_LoadAndLayOut(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadAndLayOut)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+// Handles events until `done` holds; the longest that one round of handling took, in ms.
+template <typename Done>
+double HandleEventsUntil(const Done& done) {
+    double longest = 0;
+    while (!done()) {
+        const Clock::time_point start = Clock::now();
+        QCoreApplication::processEvents();
+        longest = std::max(longest, MillisecondsSince(start));
+    }
+    return longest;
+}
+
+// A drag of the window's edge over a 1 GiB book read whole, a step a frame for 20 steps: the
+// longest that handling the events kept input waiting, the time from the last step to its page,
+// and to the whole book's lines in the window's place.
+void BM_ResizeDrag(benchmark::State& state) {
+    Settings settings = ReaderSettings(GigabyteFile(), 500 << 20);
+    MainWindow window(settings);
+    window.resize(1080, 1800);
+    window.show();
+    PagePaints paints(window);
+    const TextView& view = window.Session().View();
+    HandleEventsUntil([&] { return view.Lines().Count() > 1 && !view.ShowsWindow(); });
+    for (auto _ : state) {
+        double longest = 0;
+        Clock::time_point last;
+        for (int step = 1; step <= 20; ++step) {
+            const int32_t before = view.TextArea().Width();
+            const int shown = paints.paints;
+            last = Clock::now();
+            window.resize(1080 - 20 * step, 1800);
+            longest = std::max(longest, HandleEventsUntil([&] {
+                                   return view.TextArea().Width() != before &&
+                                          paints.paints > shown &&
+                                          (step == 20 || MillisecondsSince(last) >= 16);
+                               }));
+        }
+        state.counters["page_ms"] = MillisecondsSince(last);
+        longest = std::max(longest, HandleEventsUntil([&] { return !view.ShowsWindow(); }));
+        state.counters["whole_ms"] = MillisecondsSince(last);
+        state.counters["longest_wait_ms"] = longest;
+    }
+}
+BENCHMARK(BM_ResizeDrag)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// What each step of the drag cost before: breaking the whole book into lines on the window's
+// thread, at the drag's widths in turn.
+void BM_BreakWholeBook(benchmark::State& state) {
+    Settings settings = ReaderSettings(u"", 0);
+    MainWindow window(settings);
+    window.resize(1080, 1800);
+    window.show();
+    const ViewRect area = window.Session().View().TextArea();
+    PageCanvas canvas;
+    Require(canvas.CreateBuffers(1080, 1920, 1.0), "make the page buffers");
+    TextView view(canvas);
+    view.SetFont(settings.sFontFaceName, settings.nFontSize, false, false);
+    Require(LoadDocument(view.Document(), GigabyteFile(), nullptr), "load the book");
+    int32_t narrower = 0;
+    for (auto _ : state) {
+        narrower = (narrower + 20) % 400;
+        view.SetTextArea({area.left, area.top, area.right - narrower, area.bottom}, false);
+        Require(view.Layout(nullptr), "lay the book out");
+    }
+}
+BENCHMARK(BM_BreakWholeBook)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // A Korean novel shown full screen on the phone's screen, in the middle of the text.
 struct FullScreenReader {
