@@ -27,10 +27,11 @@ struct ReadingWindow {
     bool reachesEnd = false;      // the stretch ends where the text does
 };
 
-// Bytes a window holds before and after the reading place: several pages of the smallest font
-// on the largest screen each way.
-inline constexpr int64_t kWindowBytesBefore = int64_t{64} << 10;
-inline constexpr int64_t kWindowBytesAfter = int64_t{192} << 10;
+// Bytes a window holds before and after the reading place: dozens of pages of a small font on a
+// large screen back, and over a hundred on, more than fast paging gets through while the rest of
+// a long book is read; a few milliseconds of decoding and breaking.
+inline constexpr int64_t kWindowBytesBefore = int64_t{256} << 10;
+inline constexpr int64_t kWindowBytesAfter = int64_t{1} << 20;
 
 // The window around `place` of a file that `plan` decodes with one of our own decoders. The
 // place's byte is trusted to begin its unit; none when it lies outside the text, when no line
