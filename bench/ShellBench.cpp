@@ -1,8 +1,8 @@
 // The reader's start with a 100 MiB most recent file, from the window's construction to its first
 // painted page of the document, against loading and laying out that file alone; one page-turn
 // command through the main window at 1080 x 1920, to the end of its paint, against repainting
-// the same page alone; and a drag of the window's edge over a 1 GiB book, against breaking that
-// book into lines once.
+// the same page alone; page turns and a close while a 1 GiB book is read behind its first page;
+// and a drag of the window's edge over that book, against breaking it into lines once.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
@@ -190,6 +191,37 @@ void BM_ResizeDrag(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ResizeDrag)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// Page turns in the window of a 1 GiB book opened at its start, while the rest is read behind it:
+// the longest turn, from the command to the end of its paint, over up to 100 turns that the window
+// holds; then closing the book while it is still being read, which cancels the reading.
+void BM_PageTurnWhileReading(benchmark::State& state) {
+    for (auto _ : state) {
+        Settings settings = ReaderSettings(GigabyteFile(), 0);
+        MainWindow window(settings);
+        window.resize(1080, 1800);
+        window.show();
+        PagePaints paints(window);
+        ReaderSession& session = window.Session();
+        HandleEventsUntil([&] { return paints.paints > 0; });
+        std::vector<double> turns;
+        while (turns.size() < 100 && session.View().ShowsWindow() &&
+               session.View().WindowHolds(session.View().PageStep())) {
+            const Clock::time_point start = Clock::now();
+            session.RunCommand(IDM_PAGE_DOWN);
+            turns.push_back(MillisecondsSince(start));
+        }
+        std::sort(turns.begin(), turns.end());
+        state.counters["median_turn_ms"] = turns.empty() ? 0.0 : turns[turns.size() / 2];
+        state.counters["longest_turn_ms"] = turns.empty() ? 0.0 : turns.back();
+        state.counters["turns_while_reading"] = double(turns.size());
+        state.counters["still_reading"] = session.View().ShowsWindow();
+        const Clock::time_point closing = Clock::now();
+        session.CloseDocument();
+        state.counters["close_ms"] = MillisecondsSince(closing);
+    }
+}
+BENCHMARK(BM_PageTurnWhileReading)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // What each step of the drag cost before: breaking the whole book into lines on the window's
 // thread, at the drag's widths in turn.
