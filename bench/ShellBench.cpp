@@ -2,7 +2,7 @@
 // painted page of the document, against loading and laying out that file alone; one page-turn
 // command through the main window at 1080 x 1920, to the end of its paint, against repainting
 // the same page alone; page turns and a close while a 1 GiB book is read behind its first page;
-// and a drag of the window's edge over that book, against breaking it into lines once.
+// and a drag of the window's edge over that book.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -222,28 +222,6 @@ void BM_PageTurnWhileReading(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PageTurnWhileReading)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
-
-// What each step of the drag cost before: breaking the whole book into lines on the window's
-// thread, at the drag's widths in turn.
-void BM_BreakWholeBook(benchmark::State& state) {
-    Settings settings = ReaderSettings(u"", 0);
-    MainWindow window(settings);
-    window.resize(1080, 1800);
-    window.show();
-    const ViewRect area = window.Session().View().TextArea();
-    PageCanvas canvas;
-    Require(canvas.CreateBuffers(1080, 1920, 1.0), "make the page buffers");
-    TextView view(canvas);
-    view.SetFont(settings.sFontFaceName, settings.nFontSize, false, false);
-    Require(LoadDocument(view.Document(), GigabyteFile(), nullptr), "load the book");
-    int32_t narrower = 0;
-    for (auto _ : state) {
-        narrower = (narrower + 20) % 400;
-        view.SetTextArea({area.left, area.top, area.right - narrower, area.bottom}, false);
-        Require(view.Layout(nullptr), "lay the book out");
-    }
-}
-BENCHMARK(BM_BreakWholeBook)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // A Korean novel shown full screen on the phone's screen, in the middle of the text.
 struct FullScreenReader {
