@@ -45,12 +45,13 @@ bool ReaderSession::LayOutAroundPlace(int32_t position) {
     if (!view_.LayoutNeeded() || view_.Document().length < kBackgroundLayoutUnits) {
         return false;
     }
-    std::optional<ReadingWindow> window = WindowOfText(view_.Document(), position);
+    const int32_t place = std::max(position, 0);
+    std::optional<ReadingWindow> window = WindowOfText(view_.Document(), place);
     if (!window) {
         return false;
     }
     DocumentText whole = std::exchange(view_.Document(), {});
-    if (!view_.ShowWindow(std::move(*window))) {
+    if (!view_.ShowWindow(std::move(*window), place)) {
         view_.Document() = std::move(whole);
         return false;
     }
@@ -123,11 +124,10 @@ bool ReaderSession::OpenAroundPlace(std::u16string_view path, int32_t position,
     std::optional<ReadingWindow> window =
         LoadReadingWindow(path, Narrow(chosenEncoding_), place, byte);
     FitTextAreaToPage();
-    if (!window || !view_.ShowWindow(std::move(*window))) {
+    if (!window || !view_.ShowWindow(std::move(*window), place)) {
         return false;
     }
     view_.Document().documentPath = path;
-    view_.GoToOffset(place);
     documentTitle_ = FileTitle(path);
     UpdateTitle();
     shell_.Repaint();

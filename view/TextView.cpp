@@ -122,7 +122,7 @@ int32_t LastOwnLineStart(const char16_t* text, int32_t length, bool joinLines, i
 
 }  // namespace
 
-bool TextView::ShowWindow(ReadingWindow window) {
+bool TextView::ShowWindow(ReadingWindow window, int32_t place) {
     ClearDocument();
     DocumentText& held = window.text;
     const char16_t* text = held.text.get();
@@ -143,7 +143,7 @@ bool TextView::ShowWindow(ReadingWindow window) {
     document_ = std::move(held);
     windowStart_ = window.firstUnit + first;
     window_ = WindowBounds{window.estimatedLength, window.reachesEnd};
-    if (!Layout(nullptr)) {
+    if (!Layout(nullptr) || !GoToOffset(place)) {
         ClearDocument();
         return false;
     }

@@ -65,10 +65,10 @@ public:
     BreakOptions LineOptions() const;
 
     // A window of a long document, held until the whole is read: cut to the lines that start
-    // within it whatever comes before and after (those lay out as in the whole text), measured
-    // and laid out. Offsets in and out of the view stay the whole text's. False, holding
-    // nothing, when no such lines are found in it or the table ran out of memory.
-    [[nodiscard]] bool ShowWindow(ReadingWindow window);
+    // within it whatever comes before and after (those lay out as in the whole text), measured,
+    // laid out and gone to `place`. Offsets in and out of the view stay the whole text's. False,
+    // holding nothing, when the place is not among those lines or the table ran out of memory.
+    [[nodiscard]] bool ShowWindow(ReadingWindow window, int32_t place);
     [[nodiscard]] bool ShowsWindow() const { return window_.has_value(); }
     // Whether the window holds the lines `lines` away from the top line, and a page after them.
     [[nodiscard]] bool WindowHolds(int64_t lines) const;

@@ -42,8 +42,7 @@ protected:
         std::optional<ReadingWindow> decoded = DecodeReadingWindow(
             Bytes(bytes), PlanDecoding(Bytes(bytes), false, {}), {place, *byte});
         ASSERT_TRUE(decoded);
-        ASSERT_TRUE(window.ShowWindow(std::move(*decoded)));
-        ASSERT_TRUE(window.GoToOffset(place));
+        ASSERT_TRUE(window.ShowWindow(std::move(*decoded), place));
         EXPECT_TRUE(window.ShowsWindow());
     }
 
