@@ -123,8 +123,11 @@ bool ReaderSession::OpenAroundPlace(std::u16string_view path, int32_t position,
                                             : std::nullopt;
     std::optional<ReadingWindow> window =
         LoadReadingWindow(path, Narrow(chosenEncoding_), place, byte);
+    if (!window) {
+        return false;
+    }
     FitTextAreaToPage();
-    if (!window || !view_.ShowWindow(std::move(*window), place)) {
+    if (!view_.ShowWindow(std::move(*window), place)) {
         return false;
     }
     view_.Document().documentPath = path;
