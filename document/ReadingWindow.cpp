@@ -44,17 +44,15 @@ std::optional<int64_t> WindowStart(const UnitBytes& text, int64_t at) {
     return at - kLineFeedSearch <= 0 ? std::optional<int64_t>(0) : std::nullopt;
 }
 
-// The window's end: the end of the text, or just after the first line feed from `at` on.
+// The window's end: just after the first line feed from `at` on, or the end of the text when the
+// search reaches it first.
 std::optional<int64_t> WindowEnd(const UnitBytes& text, int64_t at) {
-    if (at >= text.Units()) {
-        return text.Units();
-    }
-    for (int64_t i = at; i < std::min(at + kLineFeedSearch, text.Units()); ++i) {
+    for (int64_t i = at; i < text.Units() && i < at + kLineFeedSearch; ++i) {
         if (text.IsLineFeed(i)) {
             return i + 1;
         }
     }
-    return std::nullopt;
+    return at + kLineFeedSearch >= text.Units() ? std::optional(text.Units()) : std::nullopt;
 }
 
 // Text without a mark reads as UTF-8 when its start and the window are well-formed UTF-8; the
@@ -79,6 +77,16 @@ std::optional<int64_t> PlaceByte(const DecodingPlan& plan, int32_t position,
         return int64_t(plan.markSize) + 2 * int64_t{position};
     }
     return byte;
+}
+
+// Whether `units` code units can come of `bytes` bytes: a byte encoding gives at most one unit per
+// byte and at least one per three (code page 949 one per two, UTF-8 one per three or two per
+// four), UTF-16 one per two. A place from another file or another encoding mostly fails this.
+bool PlausiblePlace(int32_t units, int64_t bytes, int64_t width) {
+    if (width == 2) {
+        return 2 * int64_t{units} == bytes;
+    }
+    return units >= 0 && units <= bytes && 3 * int64_t{units} >= bytes;
 }
 
 }  // namespace
@@ -133,7 +141,7 @@ std::optional<ReadingWindow> DecodeReadingWindow(std::span<const uint8_t> fileBy
     const int64_t width = plan.builtIn ? int64_t(UnitWidth(*plan.builtIn)) : 1;
     const int64_t placeByte = place.byte - int64_t(plan.markSize);
     if (placeByte < 0 || placeByte > int64_t(body.size()) || placeByte % width != 0 ||
-        place.unit < 0) {
+        !PlausiblePlace(place.unit, placeByte, width)) {
         return std::nullopt;
     }
     const UnitBytes units{body, plan.builtIn.value_or(TextEncoding::CodePage949), width};
