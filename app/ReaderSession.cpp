@@ -42,7 +42,8 @@ void ReaderSession::LayOut(int32_t position, ProgressText* progress) {
 }
 
 bool ReaderSession::LayOutAroundPlace(int32_t position) {
-    if (!view_.LayoutNeeded() || view_.Document().length < kBackgroundLayoutUnits) {
+    if (wholeTextHolders_ > 0 || !view_.LayoutNeeded() ||
+        view_.Document().length < kBackgroundLayoutUnits) {
         return false;
     }
     const int32_t place = std::max(position, 0);
@@ -187,8 +188,10 @@ void ReaderSession::AdoptWholeDocument() {
     }
     const int32_t position = view_.ReadingPosition();
     view_.TakeWholeDocument(std::move(whole.document), std::move(whole.lines));
+    // Tried once more here: through a window it would come back the same way.
     if (view_.LayoutNeeded()) {
-        LayOut(position, nullptr);
+        static_cast<void>(view_.Layout(nullptr));
+        view_.GoToOffset(position);
     }
 }
 

@@ -107,6 +107,22 @@ public:
     [[nodiscard]] bool FullScreen() const { return fullScreen_; }
 
 private:
+    // Marks a dialog that holds on to the whole text (its offsets, its chapters, its pages) for
+    // its lifetime: meanwhile a new layout breaks the whole text at once instead of showing a
+    // window of it.
+    class WholeTextHeld {
+    public:
+        explicit WholeTextHeld(ReaderSession& session) : session_(session) {
+            ++session_.wholeTextHolders_;
+        }
+        ~WholeTextHeld() { --session_.wholeTextHolders_; }
+        WholeTextHeld(const WholeTextHeld&) = delete;
+        WholeTextHeld& operator=(const WholeTextHeld&) = delete;
+
+    private:
+        ReaderSession& session_;
+    };
+
     std::unique_ptr<ProgressText> MaybeShowProgress();
     void UpdateTitle();
     // Moves the open document to the head of the recent files, with its place and encoding.
@@ -174,6 +190,7 @@ private:
     JumpHistory jumps_;
     WholeDocumentLoad wholeLoad_;
     uint64_t wholeLoadNumber_ = 0;  // which load a report from a worker thread is of
+    int wholeTextHolders_ = 0;
     std::u16string documentTitle_;
     std::u16string chosenEncoding_;
     bool fullScreen_ = false;

@@ -45,12 +45,12 @@ void ReaderSession::RunPostedCommand(CommandId id) {
 }
 
 void ReaderSession::RunCommand(CommandId id) {
-    if (!WorksOnWindow(id)) {
-        WaitForWholeText();
-    }
     if (const std::optional<CommandId> step = ArrowKeyCommand(id, settings_.bRotate != 0)) {
         shell_.PostCommand(*step);
         return;
+    }
+    if (!WorksOnWindow(id)) {
+        WaitForWholeText();
     }
     if (InRange(id, IDM_RECENT_00, IDM_RECENT_LAST)) {
         OpenRecentFile(id - IDM_RECENT_00);
@@ -240,6 +240,7 @@ void ReaderSession::ChangeSettings() {
 
 // Auto-scroll goes on under the find and bookmark dialogs.
 void ReaderSession::Find() {
+    const WholeTextHeld held(*this);
     shell_.RunFindDialog(settings_.recentSearches, StoredSearchFlags(), view_, *this);
 }
 

@@ -31,6 +31,7 @@ void ReaderSession::ShowChapters() {
     if (!view_.Document().HasDocument()) {
         return;
     }
+    const WholeTextHeld held(*this);
     const std::vector<Chapter>& chapters = Chapters();
     const std::optional<size_t> chosen =
         shell_.RunChaptersDialog(chapters, ChapterAt(chapters, view_.TopOffset()));
@@ -65,6 +66,7 @@ void ReaderSession::GoTo() {
     if (view_.Lines().Empty()) {
         return;
     }
+    const WholeTextHeld held(*this);
     const std::optional<GoToTarget> target = shell_.RunGoToDialog(view_.Pages());
     if (!target) {
         return;

@@ -51,7 +51,11 @@ TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameL
     ASSERT_TRUE(session.OpenDocument(path, -1));
     EXPECT_TRUE(session.View().ShowsWindow());
     EXPECT_EQ(TopOffset(), place);
-    Run({IDM_PAGE_DOWN, IDM_PAGE_UP});
+    Run({IDM_PAGE_DOWN, IDM_PAGE_UP, IDM_KEY_DOWN});
+    RunPosted();
+    EXPECT_NE(TopOffset(), place);
+    Run({IDM_KEY_UP});
+    RunPosted();
     EXPECT_TRUE(session.View().ShowsWindow());
     EXPECT_EQ(TopOffset(), place);
     Run({IDM_LAST_PAGE, IDM_BACK});
@@ -88,7 +92,7 @@ TEST_F(OpenAroundPlace, APlaceDeepInAJoinedParagraphOpensWholeAtThePlace) {
 
 // A new width lays the whole text out anew around the place: the window shows at once, the next
 // width cancels the breaking under way, and the whole text's lines for the last width follow
-// with the place on the top line.
+// with the place on the top line. Under the find dialog a new width is laid out whole.
 TEST_F(OpenAroundPlace, ANewWidthShowsTheWindowFirstAndTheWholeLinesFollow) {
     Start();
     const int32_t place = 3 * (int32_t(bytes.size()) / 8);
@@ -102,6 +106,14 @@ TEST_F(OpenAroundPlace, ANewWidthShowsTheWindowFirstAndTheWholeLinesFollow) {
     }
     AdoptWhole();
     EXPECT_EQ(session.View().FindLine(place), TopLine());
+    // A dialog over the whole text keeps it whole through a new width.
+    shell.duringDialog = [&] {
+        shell.page.right = 350;
+        session.PageResized();
+        EXPECT_FALSE(session.View().ShowsWindow());
+    };
+    Run({IDM_FIND});
+    EXPECT_EQ(shell.dialogs.back(), u"find");
     TextView alone(device);
     ASSERT_TRUE(LoadDocument(alone.Document(), path, nullptr));
     alone.SetTextArea(session.View().TextArea(), false);
