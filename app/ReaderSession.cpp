@@ -117,11 +117,10 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
 
 bool ReaderSession::OpenAroundPlace(std::u16string_view path, int32_t position,
                                     const std::optional<HistoryEntry>& stored) {
-    const bool storedPlace = position == -1 || (stored && position == stored->position);
+    const bool atStoredPlace = stored && (position == -1 || position == stored->position);
     const int32_t place = position != -1 ? position : stored ? stored->position : 0;
-    const std::optional<int64_t> byte = storedPlace && stored && stored->byte >= 0
-                                            ? std::optional<int64_t>(stored->byte)
-                                            : std::nullopt;
+    const std::optional<int64_t> byte =
+        atStoredPlace && stored->byte >= 0 ? std::optional<int64_t>(stored->byte) : std::nullopt;
     std::optional<ReadingWindow> window =
         LoadReadingWindow(path, Narrow(chosenEncoding_), place, byte);
     if (!window) {
@@ -310,12 +309,14 @@ void ReaderSession::ApplySettings() {
     UpdateLayout();
     const int32_t position = view_.ReadingPosition();
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
+    // A layout goes to the position itself.
     if (view_.LayoutNeeded()) {
         shell_.SetCaption(kCaptionLayingOut);
         LayOut(position, progress.get());
         UpdateTitle();
+    } else {
+        view_.GoToOffset(position);
     }
-    view_.GoToOffset(position);
 }
 
 void ReaderSession::FitTextAreaToPage() {
