@@ -27,7 +27,7 @@ class PagePainting {
 public:
     PagePainting(int width, int height, const char* name = "ko-cp949-novel-03.txt",
                  ReadingAids aids = {}, int32_t fontSize = 15)
-        : width_(width) {
+        : width_(width), height_(height) {
         Require(canvas_.CreateBuffers(width, height, 1.0), "make the page buffers");
         view_.SetFont(u"NanumGothic", fontSize, false, false);
         view_.SetTextArea({10, 10, width - 10, height - 10}, false);
@@ -40,7 +40,7 @@ public:
         view_.SetTopLine(view_.Lines().Count() / 2);
     }
 
-    void Paint() { canvas_.Paint(PlanPage(view_, width_)); }
+    void Paint() { canvas_.Paint(PlanPage(view_, width_), Area()); }
     // Rows of the page drawn stretched.
     double JustifiedRows() const {
         const std::vector<PageRow> rows = PlanPage(view_, width_).rows;
@@ -48,10 +48,13 @@ public:
             return row.justification != Justification{};
         }));
     }
-    void PaintTo(QPainter& target) { canvas_.PaintTo(target, PlanPage(view_, width_)); }
+    void PaintTo(QPainter& target) { canvas_.PaintTo(target, PlanPage(view_, width_), Area()); }
 
 private:
+    QRect Area() const { return QRect(0, 0, width_, height_); }
+
     int width_;
+    int height_;
     PageCanvas canvas_;
     TextView view_{canvas_};
 };
@@ -60,7 +63,8 @@ void BM_Fill(benchmark::State& state) {
     OffscreenBitmap page;
     Require(page.Create(int(state.range(0)), int(state.range(1)), 1.0), "make the bitmap");
     for (auto _ : state) {
-        page.Fill(0x603010);
+        QPainter painter(&page.Image());
+        painter.fillRect(page.Area(), QColor(0x10, 0x30, 0x60));
     }
 }
 BENCHMARK(BM_Fill)->Args({1080, 1920})->Args({3840, 2160})->Unit(benchmark::kMillisecond);

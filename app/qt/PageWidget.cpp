@@ -1,6 +1,7 @@
 #include "app/qt/PageWidget.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -21,9 +22,9 @@ PageWidget::PageWidget(PageCanvas& canvas, const TextView& view, QWidget& parent
     });
 }
 
-void PageWidget::paintEvent(QPaintEvent*) {
+void PageWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    canvas_.PaintTo(painter, PlanPage(view_, width()));
+    canvas_.PaintTo(painter, PlanPage(view_, width()), event->rect());
     emit Painted();
 }
 

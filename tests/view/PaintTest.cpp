@@ -56,14 +56,15 @@ protected:
         ASSERT_TRUE(view.Layout(nullptr));
     }
 
-    // The window's client area after a paint of the current page.
-    QImage Render(qreal devicePixelRatio = 1.0) {
+    // The window's client area after a paint of the current page's part `area` (all of it by
+    // default); the rest stays magenta.
+    QImage Render(qreal devicePixelRatio = 1.0, const QRect& area = QRect(0, 0, 240, 320)) {
         QImage target(int(240 * devicePixelRatio), int(320 * devicePixelRatio),
                       QImage::Format_RGB32);
         target.setDevicePixelRatio(devicePixelRatio);
         target.fill(Qt::magenta);
         QPainter painter(&target);
-        canvas.PaintTo(painter, PlanPage(view, 240));
+        canvas.PaintTo(painter, PlanPage(view, 240), area);
         return target;
     }
 
@@ -79,6 +80,23 @@ TEST_F(PaintTest, FillsAndTextStayInsideTheirRectangles) {
     EXPECT_EQ(page.pixelColor(238, 10), kBack);                      // above the text area
     EXPECT_EQ(page.pixelColor(238, 112), QColor(0xC0, 0xFF, 0xC0));
     EXPECT_EQ(page.pixelColor(238, 113), QColor(0x50, 0x50, 0x50));
+}
+
+// A window repaints only the part that was exposed: that part as the whole page shows it, in
+// its place, at any pixel ratio, and nothing else.
+TEST_F(PaintTest, AnExposedPartIsPaintedAsTheWholePageShowsIt) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        ASSERT_TRUE(canvas.CreateBuffers(240, 320, ratio));
+        Show(u"가나다라마바사\n아자차카타파하\nSorna 한글 mixed 문장");
+        const QImage whole = Render(ratio);
+        const QRect part(30, 25, 150, 40);
+        const QImage painted = Render(ratio, part);
+        const QRect pixels(part.topLeft() * ratio, part.size() * ratio);
+        EXPECT_EQ(painted.copy(pixels), whole.copy(pixels)) << ratio;
+        EXPECT_EQ(painted.pixelColor(pixels.left() - 1, pixels.top()), QColor(Qt::magenta));
+        EXPECT_EQ(painted.pixelColor(pixels.right() + 1, pixels.bottom()), QColor(Qt::magenta));
+        EXPECT_EQ(painted.pixelColor(pixels.left(), pixels.bottom() + 1), QColor(Qt::magenta));
+    }
 }
 
 // Ink of a one-line text drawn on an area far wider than it, against its measured width.
@@ -143,8 +161,9 @@ TEST_F(PaintTest, JustifiedRowsReachTheirEndButNeverPassItAndParagraphEndsStayRa
             int ragged = 0;
             for (size_t row = 0; row < plan.rows.size(); ++row) {
                 const ViewRect& rect = plan.rows[row].rect;
-                const QRect ink = InkBounds(page, QRect(rect.left, rect.top, int(rect.Width()),
-                                                        int(rect.Height())) & page.rect());
+                const QRect ink = InkBounds(
+                    page, QRect(rect.left, rect.top, int(rect.Width()), int(rect.Height())) &
+                              page.rect());
                 if (ink.isEmpty()) {
                     continue;
                 }
@@ -176,7 +195,7 @@ TEST(PageCanvas, WithoutAPageNothingIsPainted) {
     target.fill(Qt::magenta);
     {
         QPainter painter(&target);
-        canvas.PaintTo(painter, PagePlan{});  // a page would be black
+        canvas.PaintTo(painter, PagePlan{}, target.rect());  // a page would be black
     }
     EXPECT_EQ(target.pixelColor(120, 160), QColor(Qt::magenta));
 }

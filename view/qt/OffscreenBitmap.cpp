@@ -1,10 +1,6 @@
 #include "view/qt/OffscreenBitmap.h"
 
 #include <cmath>
-#include <cstring>
-#include <vector>
-
-#include "view/ColourRef.h"
 
 namespace sorna {
 
@@ -13,7 +9,7 @@ bool OffscreenBitmap::Create(int width, int height, qreal devicePixelRatio) {
         return false;
     }
     QImage image(int(std::ceil(width * devicePixelRatio)),
-                 int(std::ceil(height * devicePixelRatio)), QImage::Format_RGB888);
+                 int(std::ceil(height * devicePixelRatio)), QImage::Format_RGB32);
     if (image.isNull()) {
         return false;
     }
@@ -22,17 +18,19 @@ bool OffscreenBitmap::Create(int width, int height, qreal devicePixelRatio) {
     return true;
 }
 
-void OffscreenBitmap::Fill(uint32_t colour) {
-    const Rgb rgb = SplitColourRef(colour);
-    std::vector<uchar> row(size_t(image_.width()) * 3);
-    for (size_t i = 0; i < row.size(); i += 3) {
-        row[i] = rgb.red;
-        row[i + 1] = rgb.green;
-        row[i + 2] = rgb.blue;
+QRect OffscreenBitmap::Area() const {
+    return QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+}
+
+void OffscreenBitmap::CopyTo(QPainter& target, const QRect& area) const {
+    if (area == Area()) {
+        target.drawImage(QPointF(0, 0), image_);
+        return;
     }
-    for (int y = 0; y < image_.height(); ++y) {
-        std::memcpy(image_.scanLine(y), row.data(), row.size());
-    }
+    const qreal ratio = image_.devicePixelRatio();
+    target.drawImage(
+        QPointF(area.topLeft()), image_,
+        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
 }  // namespace sorna

@@ -3,12 +3,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cstdint>
-
 namespace sorna {
 
-// The page buffer: an RGB image the size of the screen in device pixels, drawn on in logical
-// pixels through its device pixel ratio.
+// The page buffer: an image the size of the screen in device pixels, drawn on in logical pixels
+// through its device pixel ratio. It has the window's own pixel format, so a copy to the window
+// converts nothing; only the part a window shows is ever filled or copied, so the rest of the
+// screen's worth of memory is never touched.
 class OffscreenBitmap {
 public:
     // False, keeping any previous page, for a dimension of 0 or below or when the memory is
@@ -17,11 +17,11 @@ public:
     [[nodiscard]] bool IsValid() const { return !image_.isNull(); }
     QImage& Image() { return image_; }
 
-    // Every pixel in `colour` (0x00BBGGRR): one row is built and copied to all rows.
-    void Fill(uint32_t colour);
+    // The whole bitmap in logical pixels.
+    [[nodiscard]] QRect Area() const;
 
-    // The whole page onto `target` at (0, 0).
-    void CopyTo(QPainter& target) const { target.drawImage(QPointF(0, 0), image_); }
+    // `area` (logical pixels, within Area()) onto the same place of `target`.
+    void CopyTo(QPainter& target, const QRect& area) const;
 
 private:
     QImage image_;

@@ -71,20 +71,22 @@ void PageCanvas::Repaint() {
     }
 }
 
-void PageCanvas::PaintTo(QPainter& target, const PagePlan& plan) {
+void PageCanvas::PaintTo(QPainter& target, const PagePlan& plan, const QRect& area) {
     if (!page_.IsValid()) {
         return;
     }
-    Paint(plan);
-    page_.CopyTo(target);
+    const QRect shown = area & page_.Area();
+    Paint(plan, shown);
+    page_.CopyTo(target, shown);
 }
 
-void PageCanvas::Paint(const PagePlan& plan) {
+void PageCanvas::Paint(const PagePlan& plan, const QRect& area) {
     if (!page_.IsValid()) {
         return;
     }
-    page_.Fill(plan.backColour);
+    // The plan's rows lie within the page, so only the filled part is drawn on.
     QPainter painter(&page_.Image());
+    painter.fillRect(area, ToQColor(plan.backColour));
     DrawRows(painter, plan);
     for (const PageFill& fill : plan.positionBar) {
         painter.fillRect(ToQRect(fill.rect), ToQColor(fill.colour));

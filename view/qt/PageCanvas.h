@@ -27,12 +27,12 @@ public:
     [[nodiscard]] bool CreateBuffers(int screenWidth, int screenHeight, qreal devicePixelRatio);
     void OnRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
-    // Renders `plan` into the page bitmap.
-    void Paint(const PagePlan& plan);
+    // Renders the part `area` (logical pixels) of `plan` into the page bitmap.
+    void Paint(const PagePlan& plan, const QRect& area);
 
-    // Renders `plan` and copies the page to `target` at (0, 0); does nothing before the page
-    // bitmap exists.
-    void PaintTo(QPainter& target, const PagePlan& plan);
+    // Renders the part `area` of `plan` and copies it to the same place of `target`, whose
+    // (0, 0) is the page's; does nothing before the page bitmap exists.
+    void PaintTo(QPainter& target, const PagePlan& plan, const QRect& area);
 
     CharMetrics MeasureChars(const FontDescription& font) override;
     void Repaint() override;
