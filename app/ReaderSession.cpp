@@ -85,11 +85,15 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     }
     WorkInProgress::Scope loading(work_);
     CloseDocument();
-    shell_.PumpEvents();
     const std::optional<HistoryEntry> stored = settings_.recentFiles.FindRecent(path);
     chosenEncoding_ = stored ? stored->encoding : std::u16string();
     if (OpenAroundPlace(path, position, stored)) {
         return true;
+    }
+    // Before a long read the screen catches up (a menu closes, the old page goes); a short one
+    // is over before that would be seen.
+    if (!ReadsAtOnce(path)) {
+        shell_.PumpEvents();
     }
     std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     shell_.SetCaption(kCaptionOpening);

@@ -117,6 +117,11 @@ std::optional<ReadingWindow> WindowOfText(const DocumentText& whole, int32_t pos
     return window;
 }
 
+bool ReadsAtOnce(std::u16string_view path) {
+    MappedFile file;
+    return !file.Open(path) || !file.CreateMapping() || file.Size() < kWindowedOpenBytes;
+}
+
 std::optional<ReadingWindow> LoadReadingWindow(std::u16string_view path, std::string_view chosen,
                                                int32_t position, std::optional<int64_t> byte) {
     MappedFile file;

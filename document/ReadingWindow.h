@@ -47,6 +47,10 @@ std::optional<ReadingWindow> WindowOfText(const DocumentText& whole, int32_t pos
 // Files shorter than this are read whole at once: that takes a few milliseconds.
 inline constexpr uint64_t kWindowedOpenBytes = uint64_t{8} << 20;
 
+// True when the file at `path` is read whole in a few milliseconds: it is shorter than
+// kWindowedOpenBytes, or it cannot be read, which the load finds at once.
+bool ReadsAtOnce(std::u16string_view path);
+
 // The window around the reading place `position` of the plain-text file at `path`, read in the
 // encoding `chosen` by hand or else as its bytes decide. `byte` is where that place begins in the
 // file, when known; the start needs none, and neither does UTF-16. None when the file is shorter
