@@ -9,7 +9,7 @@
 #include "platform/qt/SingleInstance.h"
 #include "platform/registry/Registry.h"
 #include "resources/AppStrings.h"
-#include "settings/AppSettings.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -32,8 +32,6 @@ std::u16string NamedDocument() {
 
 }  // namespace
 
-// The settings were loaded during static initialisation, before this entry ran, and are
-// destroyed after it returns without being saved again.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
@@ -51,10 +49,13 @@ int main(int argc, char** argv) {
     if (role == sorna::StartRole::kHandedOver || (beside && namedDocument.empty())) {
         return 0;
     }
+    // Only a start that shows a window reads the settings; they are not saved again as it ends.
+    sorna::Settings settings;
+    settings.LoadSettings();
     if (beside) {
         sorna::LeaveRegistryFileAlone(sorna::HKEY_CURRENT_USER);
     }
-    sorna::MainWindow window(sorna::AppSettings(), namedDocument);
+    sorna::MainWindow window(settings, namedDocument);
     window.show();
     // Without a window nothing would ever end the loop.
     if (!WindowCreated(window)) {
