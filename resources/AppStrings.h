@@ -8,7 +8,7 @@ namespace sorna {
 // progress window.
 
 inline constexpr std::u16string_view kProductName = u"Sorna";
-inline constexpr std::u16string_view kProductVersion = u"1.71";
+inline constexpr std::u16string_view kProductVersion = u"" SORNA_VERSION;
 inline constexpr std::u16string_view kWindowClassName = u"SornaClass";
 // What a running reader is known by to a later start.
 inline constexpr std::u16string_view kInstanceName = u"Sorna";

@@ -79,10 +79,6 @@ void BringToFront(QWidget& window) {
 
 }  // namespace
 
-std::u16string CommandLineText(const QStringList& arguments) {
-    return arguments.mid(1).join(u' ').toStdU16String();
-}
-
 SingleInstance::SingleInstance(const QString& name) {
     // Without a folder, every start runs as a reader of its own.
     if (const QString stem = ChannelStem(name); !stem.isEmpty()) {

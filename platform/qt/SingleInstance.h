@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
@@ -17,10 +16,6 @@
 class QLocalSocket;
 
 namespace sorna {
-
-// The program's command line as one text: the arguments after the program name, joined by
-// single spaces, since the system hands them over already split.
-std::u16string CommandLineText(const QStringList& arguments);
 
 // What a start is to do once it has tried to hand its command line over.
 enum class StartRole {

@@ -1,8 +1,8 @@
 """Starting the reader: with no settings at all, on the document read last after it has gone, on
-a file it is given, a second time, which hands its file over to the running reader and ends (a
-file the running reader cannot open too), and where reading resumes after a kill (where the
-minute's save put it, in a file that loads completely) and after a close; and a file the desktop
-opens with its default handler for text."""
+a file it is given (the first of two, named after "--"), a second time, which hands its file over
+to the running reader and ends (a file the running reader cannot open too), and where reading
+resumes after a kill (where the minute's save put it, in a file that loads completely) and after
+a close; and a file the desktop opens with its default handler for text."""
 
 import os
 import pathlib
@@ -57,6 +57,14 @@ class StartUpTest(ReaderTestCase):
         values = self.home.settings()
         self.assertEqual(values["RFNAME00"], copy)
         self.assertTrue(4800 < values["RFPOS00"] <= 5000, values["RFPOS00"])
+
+    def test_of_two_files_after_two_dashes_the_first_opens_and_the_start_says_so(self):
+        first = shutil.copy(BOOK, os.path.join(self.home.books, "-first.txt"))
+        reader = self.start_reader("--", os.path.basename(first), OTHER_BOOK,
+                                   folder=self.home.books)
+        reader.wait_for_window(document_title(first))
+        self.assertEqual(reader.close(), 0)
+        self.assertRegex(reader.failure_output(), r"sorna: .+ : -first\.txt\n")
 
     def test_the_desktops_default_handler_for_text_opens_the_file_in_the_reader(self):
         prefix = os.path.dirname(os.path.dirname(EndToEnd.BINARY))

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop gets from it: a valid menu
-# entry that opens plain text, HTML and EPUB files it is given, the icon in every size, and the
-# README.
+# entry that opens plain text, HTML and EPUB files it is given, the icon in every size, the README
+# and a manual page that groff reads without a warning.
 #   CheckDesktopInstall.sh BUILD_DIR SCRATCH_PREFIX
 set -eu
 build=$1
@@ -29,4 +29,8 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$dims" = "$size $size" ] || fail "$size pixel icon is $dims"
 done
 [ -f "$prefix/share/doc/sorna/README.md" ] || fail "no README"
+manual=$prefix/share/man/man1/sorna.1
+[ -f "$manual" ] || fail "no manual page"
+warnings=$(groff -ww -man -Tutf8 -z "$manual" 2>&1) || fail "groff cannot read the manual page"
+[ -z "$warnings" ] || fail "the manual page: $warnings"
 echo "desktop install: 1 passed, 0 failed"
