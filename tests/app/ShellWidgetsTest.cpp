@@ -138,7 +138,7 @@ TEST(ProgressWindow, ShowsEachStageAtOnceOverTheCentreOfItsOwner) {
     owner.show();
     QCoreApplication::processEvents();
     ProgressWindow progress(owner);
-    const QLabel& label = ControlOf<QLabel>(progress, kIdProgressText);
+    const QLabel& label = ControlOf<QLabel>(progress, control::kProgressText);
     EXPECT_TRUE(progress.isVisible());
     EXPECT_EQ(label.text(), QStringLiteral("처리중"));
     const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
@@ -173,17 +173,19 @@ TEST(AboutBox, ShowsNameVersionBuildDateAndTextMaximisedOverAFullScreenWindow) {
     owner.showFullScreen();
     test::ModalAnswer<AboutDialog> close([](AboutDialog& about) {
         EXPECT_TRUE(about.windowState().testFlag(Qt::WindowMaximized));
-        EXPECT_EQ(ControlOf<QLabel>(about, kIdAboutVersion).text(), QStringLiteral("Sorna 1.71"));
-        const QString date = ControlOf<QLabel>(about, kIdAboutDate).text();
+        EXPECT_EQ(ControlOf<QLabel>(about, control::kAboutVersion).text(),
+                  QStringLiteral("Sorna 1.71"));
+        const QString date = ControlOf<QLabel>(about, control::kAboutDate).text();
         const QRegularExpression pattern(
             QStringLiteral("^\\( [A-Z][a-z]{2} [ 1-3][0-9] 20[0-9]{2} \\)$"));
         EXPECT_TRUE(pattern.match(date).hasMatch()) << date.toStdString();
         // The stored CR LF pairs break the lines and leave no carriage return behind.
-        const QTextDocument& text = *ControlOf<QPlainTextEdit>(about, kIdAboutText).document();
+        const QTextDocument& text =
+            *ControlOf<QPlainTextEdit>(about, control::kAboutText).document();
         EXPECT_TRUE(text.firstBlock().text().startsWith(QStringLiteral("Sorna는 긴 텍스트")));
         EXPECT_GT(text.blockCount(), 10);
         EXPECT_FALSE(text.toPlainText().contains(QLatin1Char('\r')));
-        test::ClickButton(about, kIdOk);
+        test::ClickButton(about, control::kOk);
     });
     RunAboutDialog(owner);
     EXPECT_TRUE(close.Answered());
