@@ -139,11 +139,10 @@ PowerKeeper::~PowerKeeper() {
 }
 
 void PowerKeeper::Switch(bool on) {
-    const int32_t state = on ? 1 : 0;
-    if (state == lastState) {
+    if (lastState == on) {
         return;
     }
-    lastState = state;
+    lastState = on;
     Walk(on);
     if (on) {
         idleInhibitor.Inhibit();

@@ -36,11 +36,10 @@ QPushButton* AddButton(QWidget& dialog, std::u16string_view text, ControlName na
     return button;
 }
 
-QCheckBox* AddCheckBox(QWidget& dialog, std::u16string_view text, ControlName name,
-                       int32_t setting) {
+QCheckBox* AddCheckBox(QWidget& dialog, std::u16string_view text, ControlName name, bool setting) {
     auto* box = new QCheckBox(ToQString(text), &dialog);
     box->setObjectName(ObjectName(name));
-    box->setChecked(setting != 0);
+    box->setChecked(setting);
     return box;
 }
 
@@ -121,8 +120,8 @@ void FindDialog::FillSearches() {
 }
 
 std::optional<TextSearch> FindDialog::TakeSearch() {
-    flags_.ignoreCase = ignoreCase_->isChecked() ? 1 : 0;
-    flags_.ignoreSpacing = ignoreSpacing_->isChecked() ? 1 : 0;
+    flags_.ignoreCase = ignoreCase_->isChecked();
+    flags_.ignoreSpacing = ignoreSpacing_->isChecked();
     const std::u16string text = searchText_->currentText().toStdU16String();
     if (text.empty()) {
         ShowMessage(*this, kEnterWordMessage);

@@ -88,7 +88,7 @@ QStringList SortedFamilies(bool hangulOnly) {
 // that stands in for it.
 QString FamilyInEffect(const Settings& settings) {
     const QFont font =
-        MakeViewFont({settings.sFontFaceName, settings.nFontSize, false, settings.bBold != 0});
+        MakeViewFont({settings.sFontFaceName, settings.nFontSize, false, settings.bBold});
     return WithoutFoundry(QFontInfo(font).family());
 }
 
@@ -239,7 +239,7 @@ void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, Co
 }
 
 QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, ControlName name,
-                                    int32_t Settings::*field) {
+                                    bool Settings::*field) {
     auto* check = new QCheckBox(ToQString(text), this);
     check->setObjectName(ObjectName(name));
     checks_.push_back({check, field});
@@ -289,7 +289,7 @@ void SettingsDialog::ShowValues() {
         number.box->setText(QString::number(WithinRange(settings_.*number.field, number.usable)));
     }
     for (const CheckBinding& check : checks_) {
-        check.box->setChecked(settings_.*check.field != 0);
+        check.box->setChecked(settings_.*check.field);
     }
     dictionaryPath_->setText(ToQString(settings_.sEngDicPath));
     shownFont_ = fontList_->findText(FamilyInEffect(settings_), Qt::MatchFixedString);
@@ -335,7 +335,7 @@ void SettingsDialog::accept() {
             WithinRange(ParseNumberBox(number.box->text().toStdU16String()), number.usable);
     }
     for (const CheckBinding& check : checks_) {
-        settings_.*check.field = check.box->isChecked() ? 1 : 0;
+        settings_.*check.field = check.box->isChecked();
     }
     if (speedList_->currentIndex() >= 0) {
         settings_.nAutoScrollSpeed = ParseNumberBox(speedList_->currentText().toStdU16String());

@@ -36,7 +36,7 @@ private:
     };
     struct CheckBinding {
         QCheckBox* box;
-        int32_t Settings::*field;
+        bool Settings::*field;
     };
 
     void AddMarginRow(QBoxLayout& layout);
@@ -49,7 +49,7 @@ private:
     void AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlName boxName,
                       ControlName arrowsName, NumberRange range, int32_t Settings::*field,
                       NumberRange usable);
-    QCheckBox* AddCheck(std::u16string_view text, ControlName name, int32_t Settings::*field);
+    QCheckBox* AddCheck(std::u16string_view text, ControlName name, bool Settings::*field);
     ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, ControlName name,
                             uint32_t Settings::*field);
 

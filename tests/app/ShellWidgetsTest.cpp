@@ -63,7 +63,7 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
         settings.recentFiles.RememberFile(u"/books/" + std::u16string(1, u'a' + n) + u"&.txt", 0);
         settings.bookmarks.AddBookmark(u"/books/a.txt", n, u"R&D");
     }
-    settings.bUseEngDic = 1;
+    settings.bUseEngDic = true;
     QWidget owner;
     test::FakeShell shell;
     test::FixedMetricsDevice device;
@@ -95,8 +95,8 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
 
     items = ItemsOf(OpenPopup(bar, u"보기"));
     EXPECT_TRUE(items.contains("40028 영어사전사용 *") && items.contains("40033 돌려보기"));
-    settings.bUseEngDic = 0;
-    settings.bRotate = 1;
+    settings.bUseEngDic = false;
+    settings.bRotate = true;
     items = ItemsOf(OpenPopup(bar, u"보기"));
     EXPECT_TRUE(items.contains("40028 영어사전사용") && items.contains("40033 돌려보기 *"));
     // 자동 while nothing is open, then every encoding that can be chosen.

@@ -84,7 +84,7 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
         ClickButton(dialog, control::kFindIgnoreCase);
         search(QStringLiteral("needle"), false);
         EXPECT_EQ(view.TopLine(), 5);  // NEEDLE, with case ignored
-        EXPECT_EQ(settings.bSearchIgnoreCase, 1);
+        EXPECT_TRUE(settings.bSearchIgnoreCase);
         EXPECT_FALSE(noMessage.Answered());
     }
     EXPECT_TRUE(dialog.isVisible());
@@ -96,7 +96,7 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
     search(QString(), false);
     EXPECT_EQ(seen.text, QStringLiteral("단어를 입력해 주세요"));
     EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_FALSE(settings.bSearchIgnoreCase);
     EXPECT_EQ(settings.recentSearches.Entries(), searched);
     // Clearing empties the stored list alone, until the dialog opens again.
     const int listed = list.count();
@@ -107,7 +107,7 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
     ClickButton(dialog, control::kFindIgnoreCase);
     ClickButton(dialog, control::kCancel);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_FALSE(settings.bSearchIgnoreCase);
 }
 
 // Every occurrence with its line, the count, and the one chosen shown; spacing ignored when
@@ -126,7 +126,7 @@ TEST_F(FindDialogTest, FindAllListsEveryOccurrenceAndGoesToTheOneChosen) {
     EXPECT_EQ(lines, (QStringList{u"「needle」 on top"_s, u"hay 「needle」"_s,
                                   u"「needle」 and needle"_s, u"needle and 「needle」"_s}));
     EXPECT_EQ(ControlOf<QLabel>(dialog, control::kFindAllCount).text(), u"모두 4개"_s);
-    EXPECT_EQ(settings.bSearchIgnoreSpacing, 1);
+    EXPECT_TRUE(settings.bSearchIgnoreSpacing);
     EXPECT_EQ(hits.currentRow(), 0);
     hits.setCurrentRow(3);
     QTest::keyClick(&hits, Qt::Key_Return);

@@ -116,7 +116,7 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeep
     EXPECT_EQ(settings.nTBSpace, 0);
     EXPECT_EQ(settings.nLRSpace, dialog->screen()->size().width() / 3);
     EXPECT_EQ(settings.nShareLine, 9);
-    EXPECT_EQ(settings.bSmoothScroll, 1);
+    EXPECT_TRUE(settings.bSmoothScroll);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);
     EXPECT_EQ(settings.sFontFaceName, u"DejaVu Serif");
 }
@@ -129,8 +129,8 @@ TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceUnlistedValuesSurviveOkAndReset
     settings.sFontFaceName = u"No Such Face";
     settings.clrBkgnd = 0x123456;
     settings.nFontSize = 30;
-    settings.bRemoveLineStartSpace = 0;
-    settings.bSearchIgnoreCase = 1;
+    settings.bRemoveLineStartSpace = false;
+    settings.bSearchIgnoreCase = true;
     settings.keyCodes[0] = 0xCA;
     settings.recentSearches.RememberSearch(u"word");
     Open();
@@ -163,7 +163,7 @@ TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceUnlistedValuesSurviveOkAndReset
     EXPECT_TRUE(Find<QCheckBox>(control::kNoLineStartSpace).isChecked());
     EXPECT_EQ(Find<QComboBox>(control::kAutoScrollSpeed).currentText(), QStringLiteral("100"));
     EXPECT_EQ(SwatchColour(control::kTextColour), qRgb(255, 255, 255));
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_FALSE(settings.bSearchIgnoreCase);
     EXPECT_EQ(settings.keyCodes[0], 0xCA);
     EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
 }
