@@ -12,8 +12,8 @@
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
-#include "tests/platform/RegistryTestFolder.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/RegistryTestFolder.h"
 
 namespace sorna::test {
 namespace {

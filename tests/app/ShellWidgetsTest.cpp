@@ -22,9 +22,9 @@
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/ShellDialogs.h"
 #include "tests/app/SessionFixture.h"
-#include "tests/platform/TempFolder.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/ViewTestSupport.h"
 
 namespace sorna {

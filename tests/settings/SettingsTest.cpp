@@ -5,8 +5,8 @@
 #include "platform/registry/Registry.h"
 #include "settings/KeySlots.h"
 #include "settings/NumberBox.h"
-#include "tests/platform/RegistryTestFolder.h"
-#include "tests/settings/LoadedSettings.h"
+#include "tests/support/LoadedSettings.h"
+#include "tests/support/RegistryTestFolder.h"
 
 namespace sorna {
 namespace {
