@@ -302,14 +302,14 @@ void ReaderSession::UpdateTitle() {
 
 void ReaderSession::ApplySettings() {
     WorkInProgress::Scope applying(work_);
-    view_.SetFont(settings_.sFontFaceName, UsableFontSize(settings_.nFontSize),
-                  settings_.bRotate != 0, settings_.bBold != 0);
+    view_.SetFont(settings_.sFontFaceName, UsableFontSize(settings_.nFontSize), settings_.bRotate,
+                  settings_.bBold);
     view_.SetColors(ThemeColours(ThemeOf(settings_.nTheme), settings_.clrText, settings_.clrBkgnd));
-    view_.SetOptions(settings_.bSmoothScroll != 0, settings_.bRemoveLineStartSpace != 0);
+    view_.SetOptions(settings_.bSmoothScroll, settings_.bRemoveLineStartSpace);
     view_.SetShareLines(settings_.nShareLine);
-    view_.SetReadingAids({settings_.bLineBreakRules != 0, settings_.bJoinLines != 0,
-                          settings_.bLimitLineLength != 0 ? kReadableColumn : 0,
-                          settings_.bShowPercent != 0, settings_.bJustify != 0});
+    view_.SetReadingAids({settings_.bLineBreakRules, settings_.bJoinLines,
+                          settings_.bLimitLineLength ? kReadableColumn : 0, settings_.bShowPercent,
+                          settings_.bJustify});
     UpdateLayout();
     const int32_t position = view_.ReadingPosition();
     const std::unique_ptr<ProgressText> progress = MaybeShowProgress();
@@ -327,12 +327,12 @@ void ReaderSession::FitTextAreaToPage() {
     // The bar is a window of its own below the page, so the page is the whole client area. The
     // percentage read takes a row of the font's height off its bottom.
     ViewRect area = TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace);
-    if (settings_.bShowPercent != 0) {
+    if (settings_.bShowPercent) {
         area.bottom = std::max(area.top, area.bottom - UsableFontSize(settings_.nFontSize));
     }
-    view_.SetTextArea(area, settings_.bLeftScroolbar != 0);
+    view_.SetTextArea(area, settings_.bLeftScroolbar);
     // Rows stack down the area, or across it when turned.
-    const int64_t stack = settings_.bRotate != 0 ? area.Width() : area.Height();
+    const int64_t stack = settings_.bRotate ? area.Width() : area.Height();
     view_.SetLineSpacing(UsableSpace(settings_.nLineSpace, stack));
 }
 

@@ -45,7 +45,7 @@ void ReaderSession::RunPostedCommand(CommandId id) {
 }
 
 void ReaderSession::RunCommand(CommandId id) {
-    if (const std::optional<CommandId> step = ArrowKeyCommand(id, settings_.bRotate != 0)) {
+    if (const std::optional<CommandId> step = ArrowKeyCommand(id, settings_.bRotate)) {
         shell_.PostCommand(*step);
         return;
     }

@@ -20,7 +20,7 @@ const std::vector<Chapter>& ReaderSession::Chapters() {
 
 void ReaderSession::PagePainted() {
     const DocumentText& document = view_.Document();
-    if (settings_.bShowPercent != 0 && document.HasDocument() && !document.chapters &&
+    if (settings_.bShowPercent && document.HasDocument() && !document.chapters &&
         !view_.ShowsWindow()) {
         Chapters();
         shell_.Repaint();

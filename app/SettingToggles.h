@@ -10,7 +10,7 @@ namespace sorna {
 // The commands that switch one setting on and off, and show it as a checked item of 보기.
 struct SettingToggle {
     CommandId id;
-    int32_t Settings::*setting;
+    bool Settings::*setting;
     bool changesPage;  // the page is laid out and painted anew for it
 };
 

@@ -29,7 +29,7 @@ public:
         folder_ = pattern;
         for (const int mebibytes : kMebibytes) {
             const std::string make = std::string("python3 ") + SORNA_SOURCE_DIR +
-                                     "/tests/document/epub/MakeBooks.py " + SORNA_CORPUS_DIR + " " +
+                                     "/tests/support/MakeBooks.py " + SORNA_CORPUS_DIR + " " +
                                      folder_.string() + " --mib " + std::to_string(mebibytes);
             Require(std::system(make.c_str()) == 0, "make the books (" + make + ")");
         }

@@ -29,8 +29,9 @@ public:
     DeviceHive() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "sorna-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
+        if (::mkdtemp(pattern.data()) != nullptr) {
             folder = pattern;
+        }
         LoadRegistry(folder);
         SetAll(HKEY_CURRENT_USER, u"ControlPanel\\Backlight", {u"BatteryTimeout", u"ACTimeout"});
         SetAll(HKEY_CURRENT_USER, u"ControlPanel\\ScreenSaver", {u"Mode"});

@@ -67,15 +67,18 @@ std::u16string MirrorName(int32_t mirrorId) {
 // is still in force, already holds the true prior value and is kept. True on any change.
 bool OverrideRowValue(RegistryKey& key, const OverrideRow& row) {
     const std::optional<uint32_t> current = key.QueryDword(row.value);
-    if (!current)
+    if (!current) {
         return false;
+    }
     std::optional<RegistryKey> mirror = RegistryKey::Create(kMirrorRoot, kMirrorPath);
-    if (!mirror)
+    if (!mirror) {
         return false;
+    }
     const std::u16string name = MirrorName(row.mirrorId);
     const bool keepMirror = *current == row.override && mirror->QueryDword(name).has_value();
-    if (!keepMirror && !mirror->SetDword(name, *current))
+    if (!keepMirror && !mirror->SetDword(name, *current)) {
         return false;
+    }
     // A value that will not take the override stays as it was, and its mirror then restores
     // that same value: nothing to undo.
     static_cast<void>(key.SetDword(row.value, row.override));
@@ -86,12 +89,14 @@ bool OverrideRowValue(RegistryKey& key, const OverrideRow& row) {
 bool RestoreRowValue(RegistryKey& key, const OverrideRow& row) {
     std::optional<RegistryKey> mirror =
         RegistryKey::Open(kMirrorRoot, kMirrorPath, RegistryAccess::Write);
-    if (!mirror)
+    if (!mirror) {
         return false;
+    }
     const std::u16string name = MirrorName(row.mirrorId);
     const std::optional<uint32_t> prior = mirror->QueryDword(name);
-    if (!prior || !key.SetDword(row.value, *prior))
+    if (!prior || !key.SetDword(row.value, *prior)) {
         return false;
+    }
     // A mirror value left behind is harmless: the next switch-on keeps it only while the device
     // value still holds the override.
     static_cast<void>(mirror->DeleteValue(name));
@@ -105,8 +110,9 @@ bool WalkGroup(const RowGroup& group, bool on) {
         std::optional<RegistryKey> key =
             RegistryKey::Open(row.root, row.key, RegistryAccess::Write);
         if (!key) {
-            if (group.needsFirstKey && &row == &group.rows.front())
+            if (group.needsFirstKey && &row == &group.rows.front()) {
                 return changed;
+            }
             continue;
         }
         changed = (on ? OverrideRowValue(*key, row) : RestoreRowValue(*key, row)) || changed;
@@ -133,15 +139,16 @@ PowerKeeper::~PowerKeeper() {
 }
 
 void PowerKeeper::Switch(bool on) {
-    const int32_t state = on ? 1 : 0;
-    if (state == lastState)
+    if (lastState == on) {
         return;
-    lastState = state;
+    }
+    lastState = on;
     Walk(on);
-    if (on)
+    if (on) {
         idleInhibitor.Inhibit();
-    else
+    } else {
         idleInhibitor.UnInhibit();
+    }
 }
 
 void PowerKeeper::SimulateUserActivity() {
@@ -150,10 +157,12 @@ void PowerKeeper::SimulateUserActivity() {
 
 void PowerKeeper::Walk(bool on) {
     bool changed = false;
-    for (const RowGroup& group : kRowGroups)
+    for (const RowGroup& group : kRowGroups) {
         changed = WalkGroup(group, on) || changed;
-    if (changed)
+    }
+    if (changed) {
         FlushWalk(on);
+    }
 }
 
 }  // namespace sorna

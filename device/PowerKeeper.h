@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "platform/IdleInhibitor.h"
 
@@ -32,7 +32,7 @@ public:
 private:
     void Walk(bool on);
 
-    int32_t lastState = -1;  // -1 until the first switch, then 1 on or 0 off
+    std::optional<bool> lastState;  // none until the first switch
     IdleInhibitor& idleInhibitor;
 };
 

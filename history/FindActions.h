@@ -1,18 +1,16 @@
 #pragma once
 
-#include <cstdint>
-
 #include "view/TextSearch.h"
 #include "view/TextSpan.h"
 
 namespace sorna {
 
-// The stored find options the find dialog shows and sets: flags of the settings, 0 or 1.
+// The stored find options the find dialog shows and sets: flags of the settings.
 struct SearchFlags {
-    int32_t& ignoreCase;
-    int32_t& ignoreSpacing;
+    bool& ignoreCase;
+    bool& ignoreSpacing;
 
-    SearchOptions Options() const { return {ignoreCase != 0, ignoreSpacing != 0}; }
+    SearchOptions Options() const { return {ignoreCase, ignoreSpacing}; }
 };
 
 // What the find dialog asks of the reader: going to an occurrence, so that the reader can

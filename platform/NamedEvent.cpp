@@ -23,8 +23,9 @@ void SetNamedEvent(std::u16string_view name) {
     EventTable& events = Events();
     const std::lock_guard guard(events.lock);
     auto found = events.setCounts.find(name);
-    if (found == events.setCounts.end())
+    if (found == events.setCounts.end()) {
         found = events.setCounts.emplace(name, 0).first;
+    }
     ++found->second;
 }
 

@@ -39,6 +39,14 @@ DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16
     return read;
 }
 
+DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                         bool& field, bool defaultValue) {
+    uint32_t number = 0;
+    const DwordRead read = ReadDwordValue(root, subkey, name, number, defaultValue ? 1 : 0);
+    field = number != 0;
+    return read;
+}
+
 bool ReadStringValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
                      std::u16string& text) {
     const auto key = RegistryKey::Open(root, subkey, RegistryAccess::Read);

@@ -20,6 +20,9 @@ DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16
                          uint32_t& field, uint32_t defaultValue);
 DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
                          int32_t& field, int32_t defaultValue);
+// A flag, set by any number but 0.
+DwordRead ReadDwordValue(RegistryRoot root, std::u16string_view subkey, std::u16string_view name,
+                         bool& field, bool defaultValue);
 
 // Assigns the value's text up to its first NUL; leaves text alone when the key or the value is
 // missing or the value holds no bytes.

@@ -12,8 +12,8 @@ inline constexpr int kKeySlotCount = 6;
 
 // Every option of the reader, the hardware-key slots and the reading history. The other parts of
 // the program read and change the fields directly; LoadSettings and SaveSettings move them from
-// and to the registry key HKEY_CURRENT_USER\SOFTWARE\QARVEN\SORNA. Flags are 0 or 1 as written
-// by the program, and any non-zero value counts as set. Colours are 0x00BBGGRR.
+// and to the registry key HKEY_CURRENT_USER\SOFTWARE\QARVEN\SORNA. Flags are stored as 0 or 1,
+// and any non-zero number stored counts as set. Colours are 0x00BBGGRR.
 class Settings {
 public:
     // Defaults and empty lists; nothing is read.
@@ -39,17 +39,17 @@ public:
     int32_t nTBSpace;
     int32_t nFontSize;
     int32_t nShareLine;
-    int32_t bBold;
-    int32_t bRotate;
-    int32_t bRemoveLineStartSpace;
-    int32_t bUseEngDic;
+    bool bBold;
+    bool bRotate;
+    bool bRemoveLineStartSpace;
+    bool bUseEngDic;
     uint32_t clrText;
     uint32_t clrBkgnd;
-    int32_t bSearchIgnoreCase;
-    int32_t bFullscreen;
-    int32_t bLeftScroolbar;
-    int32_t bShowProgress;
-    int32_t bSmoothScroll;
+    bool bSearchIgnoreCase;
+    bool bFullscreen;
+    bool bLeftScroolbar;
+    bool bShowProgress;
+    bool bSmoothScroll;
     // Per hardware-key slot: an index into the key-function table (0 = not used) and a key code.
     std::array<int32_t, kKeySlotCount> keyFunctions;
     std::array<int32_t, kKeySlotCount> keyCodes;
@@ -57,16 +57,16 @@ public:
     // Reading aids of the 보기 menu, all off by default: the percentage read in the bottom margin,
     // Korean line-breaking rules, a text column of readable width, and hard-wrapped lines joined
     // into their paragraphs.
-    int32_t bShowPercent;
-    int32_t bLineBreakRules;
-    int32_t bLimitLineLength;
-    int32_t bJoinLines;
+    bool bShowPercent;
+    bool bLineBreakRules;
+    bool bLimitLineLength;
+    bool bJoinLines;
     // Find skips the white space between the letters of the word; off by default.
-    int32_t bSearchIgnoreSpacing;
+    bool bSearchIgnoreSpacing;
     // The look of the page, of the 보기 menu: a theme's colours instead of clrText and clrBkgnd
     // (0, the default, keeps those), and wrapped lines stretched to the text area's width.
     int32_t nTheme;
-    int32_t bJustify;
+    bool bJustify;
     std::u16string sFontFaceName;
     std::u16string sEngDicPath;
 };

@@ -15,7 +15,7 @@ namespace sorna {
 inline constexpr RegistryRoot kSettingsRoot = HKEY_CURRENT_USER;
 inline constexpr std::u16string_view kSettingsKey = u"SOFTWARE\\QARVEN\\SORNA";
 
-using DwordField = std::variant<int32_t Settings::*, uint32_t Settings::*>;
+using DwordField = std::variant<int32_t Settings::*, uint32_t Settings::*, bool Settings::*>;
 
 struct NamedDwordField {
     std::u16string_view name;

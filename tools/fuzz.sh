@@ -24,7 +24,7 @@ for target in $targets; do
     longest=16384
     if [ "$target" = fuzz_epub_reader ]; then
         # Whole zip archives: the test books small enough to take apart.
-        python3 tests/document/epub/MakeBooks.py "$documents" build-fuzz/books
+        python3 tests/support/MakeBooks.py "$documents" build-fuzz/books
         find build-fuzz/books -type f -size -64k -exec cp {} "$seeds"/ \;
         longest=65536
     elif [ -d "$documents" ]; then

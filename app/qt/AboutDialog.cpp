@@ -19,9 +19,9 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-void AddLabel(QGridLayout& layout, int row, const QString& text, const QString& id = {}) {
+void AddLabel(QGridLayout& layout, int row, const QString& text, const QString& name = {}) {
     auto* label = new QLabel(text);
-    label->setObjectName(id);
+    label->setObjectName(name);
     layout.addWidget(label, row, 1);
 }
 
@@ -39,18 +39,18 @@ AboutDialog::AboutDialog(QWidget& owner) : QDialog(&owner) {
     layout->addWidget(MakeIcon(owner), 0, 0, 2, 1, Qt::AlignTop);
     AddLabel(*layout, 0,
              ToQString(FormatText(kAboutVersionPattern, {kProductName, kProductVersion})),
-             ControlName(kIdAboutVersion));
-    AddLabel(*layout, 1, ToQString(AboutDateText(__DATE__)), ControlName(kIdAboutDate));
+             ObjectName(control::kAboutVersion));
+    AddLabel(*layout, 1, ToQString(AboutDateText(__DATE__)), ObjectName(control::kAboutDate));
     AddLabel(*layout, 2, ToQString(kAboutDescription));
     AddLabel(*layout, 3, ToQString(kAboutFormats));
     AddLabel(*layout, 4, ToQString(kAboutPlatform));
     auto* text = new QPlainTextEdit(this);
-    text->setObjectName(ControlName(kIdAboutText));
+    text->setObjectName(ObjectName(control::kAboutText));
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(text, 5, 0, 1, 2);
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(ControlName(kIdOk));
+    close->setObjectName(ObjectName(control::kOk));
     layout->addWidget(close, 6, 0, 1, 2, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     LoadTextResource(*text, kAboutTextResource);

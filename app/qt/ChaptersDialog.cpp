@@ -28,13 +28,13 @@ ChaptersDialog::ChaptersDialog(QWidget& owner, std::span<const Chapter> chapters
                                std::optional<size_t> current)
     : QDialog(&owner), list_(new QListWidget(this)) {
     setWindowTitle(ToQString(kChaptersCaption));
-    list_->setObjectName(ControlName(kIdChapterList));
+    list_->setObjectName(ObjectName(control::kChapterList));
     list_->setUniformItemSizes(true);
     for (const Chapter& chapter : chapters) {
         list_->addItem(ChapterText(chapter));
     }
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(ControlName(kIdCancel));
+    close->setObjectName(ObjectName(control::kCancel));
     auto* layout = new QVBoxLayout(this);
     if (chapters.empty()) {
         layout->addWidget(new QLabel(ToQString(kNoChaptersText), this));

@@ -21,13 +21,13 @@ GoToDialog::GoToDialog(QWidget& owner, PageNumbers pages)
     auto* prompt = new QLabel(
         ToQString(FormatText(kGoToPrompt, {GroupedNumber(pages.page), GroupedNumber(pages.total)})),
         this);
-    text_->setObjectName(ControlName(kIdGoToText));
+    text_->setObjectName(ObjectName(control::kGoToText));
     text_->setInputMethodHints(Qt::ImhPreferNumbers);
-    go_->setObjectName(ControlName(kIdOk));
+    go_->setObjectName(ObjectName(control::kOk));
     go_->setDefault(true);
     go_->setEnabled(false);
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(ControlName(kIdCancel));
+    close->setObjectName(ObjectName(control::kCancel));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(prompt, 0, 0, 1, 2);

@@ -110,8 +110,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 TapArea MainWindow::CurrentTapArea() const {
-    return {page_->width(), page_->height(), settings_.bRotate != 0, settings_.bLeftScroolbar != 0,
-            settings_.bUseEngDic != 0};
+    return {page_->width(), page_->height(), settings_.bRotate, settings_.bLeftScroolbar,
+            settings_.bUseEngDic};
 }
 
 void MainWindow::TapPressed(QPoint position) {

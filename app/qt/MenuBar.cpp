@@ -109,7 +109,7 @@ void MenuBar::PrepareMenu(QMenu& menu) {
                                                     : nullptr;
     };
     for (const SettingToggle& toggle : kSettingToggles) {
-        CheckItem(toggle.id, settings_.*toggle.setting != 0);
+        CheckItem(toggle.id, settings_.*toggle.setting);
     }
     const auto theme = int32_t(ThemeOf(settings_.nTheme));
     for (int32_t n = 0; n < kPageThemeCount; ++n) {

@@ -19,7 +19,7 @@ constexpr QSize kSizeInDialogUnits{112, 30};
 ProgressWindow::ProgressWindow(QWidget& owner)
     : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint),
       label_(new QLabel(ToQString(kProgressInitialText), this)) {
-    label_->setObjectName(ControlName(kIdProgressText));
+    label_->setObjectName(ObjectName(control::kProgressText));
     label_->setAlignment(Qt::AlignCenter);
     // Without a caption the window needs an edge of its own to stand out from the page below.
     auto* edge = new QFrame(this);

@@ -14,14 +14,14 @@ namespace sorna {
 AddBookmarkDialog::AddBookmarkDialog(QWidget& owner, std::u16string& label, size_t capacity)
     : QDialog(&owner), label_(label), labelEdit_(new QLineEdit(this)) {
     setWindowTitle(ToQString(kAddBookmarkCaption));
-    labelEdit_->setObjectName(ControlName(kIdBookmarkLabel));
+    labelEdit_->setObjectName(ObjectName(control::kBookmarkLabel));
     // Room for the terminator of the caller's buffer.
     labelEdit_->setMaxLength(static_cast<int>(capacity > 0 ? capacity - 1 : 0));
     labelEdit_->setText(ToQString(label));
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(ControlName(kIdCancel));
+    close->setObjectName(ObjectName(control::kCancel));
     auto* add = new QPushButton(ToQString(kAddBookmarkButton), this);
-    add->setObjectName(ControlName(kIdOk));
+    add->setObjectName(ObjectName(control::kOk));
     add->setDefault(true);
 
     auto* layout = new QGridLayout(this);

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "history/HistoryLists.h"
-#include "platform/qt/QtConversions.h"
 #include "platform/qt/DialogGeometry.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/DialogStrings.h"
 #include "resources/HistoryStrings.h"
 
@@ -24,7 +24,7 @@ constexpr int kColumnMargin = 5;
 EditBookmarksDialog::EditBookmarksDialog(QWidget& owner, Bookmarks& bookmarks)
     : QDialog(&owner), bookmarks_(bookmarks), list_(new QTreeWidget(this)) {
     setWindowTitle(ToQString(kEditBookmarksCaption));
-    list_->setObjectName(ControlName(kIdBookmarkList));
+    list_->setObjectName(ObjectName(control::kBookmarkList));
     list_->setRootIsDecorated(false);
     // A long path loses its start rather than its file name.
     list_->setTextElideMode(Qt::ElideLeft);
@@ -34,9 +34,9 @@ EditBookmarksDialog::EditBookmarksDialog(QWidget& owner, Bookmarks& bookmarks)
     list_->header()->setSectionsClickable(false);
     list_->header()->setStretchLastSection(false);
     auto* remove = new QPushButton(ToQString(kDeleteBookmarksButton), this);
-    remove->setObjectName(ControlName(kIdDeleteBookmarks));
+    remove->setObjectName(ObjectName(control::kDeleteBookmarks));
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(ControlName(kIdOk));
+    close->setObjectName(ObjectName(control::kOk));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(list_, 0, 0, 1, 2);

@@ -30,16 +30,16 @@ constexpr size_t kUnitsPerStep = size_t{1} << 22;
 // Searched before the dialog first shows the list: enough for a screenful of a usual text.
 constexpr size_t kFirstScreenful = 50;
 
-QPushButton* AddButton(QWidget& dialog, std::u16string_view text, ControlId id) {
+QPushButton* AddButton(QWidget& dialog, std::u16string_view text, ControlName name) {
     auto* button = new QPushButton(ToQString(text), &dialog);
-    button->setObjectName(ControlName(id));
+    button->setObjectName(ObjectName(name));
     return button;
 }
 
-QCheckBox* AddCheckBox(QWidget& dialog, std::u16string_view text, ControlId id, int32_t setting) {
+QCheckBox* AddCheckBox(QWidget& dialog, std::u16string_view text, ControlName name, bool setting) {
     auto* box = new QCheckBox(ToQString(text), &dialog);
-    box->setObjectName(ControlName(id));
-    box->setChecked(setting != 0);
+    box->setObjectName(ObjectName(name));
+    box->setChecked(setting);
     return box;
 }
 
@@ -61,25 +61,25 @@ FindDialog::FindDialog(QWidget& owner, RecentSearches& searches, SearchFlags fla
       view_(view),
       actions_(actions),
       searchText_(new QComboBox(this)),
-      ignoreCase_(AddCheckBox(*this, kFindIgnoreCase, kIdFindIgnoreCase, flags.ignoreCase)),
+      ignoreCase_(AddCheckBox(*this, kFindIgnoreCase, control::kFindIgnoreCase, flags.ignoreCase)),
       ignoreSpacing_(
-          AddCheckBox(*this, kFindIgnoreSpacing, kIdFindIgnoreSpacing, flags.ignoreSpacing)),
+          AddCheckBox(*this, kFindIgnoreSpacing, control::kFindIgnoreSpacing, flags.ignoreSpacing)),
       count_(new QLabel(this)),
       hits_(new QListWidget(this)) {
     setWindowTitle(ToQString(kFindCaption));
-    searchText_->setObjectName(ControlName(kIdFindText));
+    searchText_->setObjectName(ObjectName(control::kFindText));
     searchText_->setEditable(true);
     searchText_->setInsertPolicy(QComboBox::NoInsert);
     searchText_->lineEdit()->setMaxLength(kMaxSearchLength);
-    count_->setObjectName(ControlName(kIdFindAllCount));
-    hits_->setObjectName(ControlName(kIdFindAllList));
+    count_->setObjectName(ObjectName(control::kFindAllCount));
+    hits_->setObjectName(ObjectName(control::kFindAllList));
     hits_->setUniformItemSizes(true);
     count_->hide();
     hits_->hide();
-    QPushButton* clearList = AddButton(*this, kFindClearList, kIdFindClearList);
-    QPushButton* close = AddButton(*this, kCloseButton, kIdCancel);
-    QPushButton* findAll = AddButton(*this, kFindAllButton, kIdFindAllButton);
-    QPushButton* find = AddButton(*this, kFindButton, kIdFindButton);
+    QPushButton* clearList = AddButton(*this, kFindClearList, control::kFindClearList);
+    QPushButton* close = AddButton(*this, kCloseButton, control::kCancel);
+    QPushButton* findAll = AddButton(*this, kFindAllButton, control::kFindAllButton);
+    QPushButton* find = AddButton(*this, kFindButton, control::kFindButton);
     find->setDefault(true);
 
     auto* layout = new QGridLayout(this);
@@ -120,8 +120,8 @@ void FindDialog::FillSearches() {
 }
 
 std::optional<TextSearch> FindDialog::TakeSearch() {
-    flags_.ignoreCase = ignoreCase_->isChecked() ? 1 : 0;
-    flags_.ignoreSpacing = ignoreSpacing_->isChecked() ? 1 : 0;
+    flags_.ignoreCase = ignoreCase_->isChecked();
+    flags_.ignoreSpacing = ignoreSpacing_->isChecked();
     const std::u16string text = searchText_->currentText().toStdU16String();
     if (text.empty()) {
         ShowMessage(*this, kEnterWordMessage);

@@ -30,8 +30,10 @@ QDBusMessage ScreenSaverCall(const QString& method) {
 // The reply's single argument, or an invalid variant when the call failed or answered otherwise.
 QVariant ReplyValue(const QDBusConnection& bus, const QDBusMessage& call, const char* signature) {
     const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.signature() != QLatin1String(signature))
+    if (reply.type() != QDBusMessage::ReplyMessage ||
+        reply.signature() != QLatin1String(signature)) {
         return {};
+    }
     return reply.arguments().constFirst();
 }
 
@@ -44,11 +46,13 @@ DesktopIdleInhibitor::~DesktopIdleInhibitor() {
 }
 
 void DesktopIdleInhibitor::Inhibit() {
-    if (!std::holds_alternative<std::monostate>(held))
+    if (!std::holds_alternative<std::monostate>(held)) {
         return;
+    }
     held = InhibitScreenSaver();
-    if (std::holds_alternative<std::monostate>(held))
+    if (std::holds_alternative<std::monostate>(held)) {
         held = InhibitThroughPortal();
+    }
 }
 
 void DesktopIdleInhibitor::UnInhibit() {
@@ -73,8 +77,9 @@ DesktopIdleInhibitor::Hold DesktopIdleInhibitor::InhibitScreenSaver() const {
     QDBusMessage call = ScreenSaverCall(QStringLiteral("Inhibit"));
     call << ToQString(kIdleInhibitApplication) << ToQString(kIdleInhibitReason);
     const QVariant cookie = ReplyValue(bus, call, "u");
-    if (!cookie.isValid())
+    if (!cookie.isValid()) {
         return {};
+    }
     return cookie.toUInt();
 }
 
@@ -84,8 +89,9 @@ DesktopIdleInhibitor::Hold DesktopIdleInhibitor::InhibitThroughPortal() const {
     const QVariantMap options{{QStringLiteral("reason"), ToQString(kIdleInhibitReason)}};
     call << QString() << kPortalInhibitIdle << options;
     const QVariant request = ReplyValue(bus, call, "o");
-    if (!request.isValid())
+    if (!request.isValid()) {
         return {};
+    }
     return qvariant_cast<QDBusObjectPath>(request);
 }
 

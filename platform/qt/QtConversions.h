@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "resources/ControlIds.h"
+#include "resources/ControlNames.h"
 
 // The program's values as Qt takes them: text, colours and dialog control names.
 namespace sorna {
@@ -24,9 +24,14 @@ inline uint32_t ToColourValue(const QColor& colour) {
     return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
 }
 
-// The object name of a dialog control: its id in decimal.
-inline QString ControlName(ControlId id) {
-    return QString::number(id);
+// The object name of a dialog control: its name as it stands.
+inline QString ObjectName(ControlName name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The object name of a control of a key slot: its name followed by the slot's number.
+inline QString ObjectName(ControlName name, int slot) {
+    return ObjectName(name) + QString::number(slot);
 }
 
 }  // namespace sorna

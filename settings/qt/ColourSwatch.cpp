@@ -14,9 +14,9 @@ constexpr int kEdgeWidth = 1;
 
 }  // namespace
 
-ColourSwatch::ColourSwatch(QWidget& parent, const QString& id, const uint32_t& colour)
+ColourSwatch::ColourSwatch(QWidget& parent, const QString& name, const uint32_t& colour)
     : QAbstractButton(&parent), colour_(colour) {
-    setObjectName(id);
+    setObjectName(name);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

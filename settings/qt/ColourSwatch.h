@@ -11,7 +11,7 @@ class ColourSwatch : public QAbstractButton {
     Q_OBJECT
 
 public:
-    ColourSwatch(QWidget& parent, const QString& id, const uint32_t& colour);
+    ColourSwatch(QWidget& parent, const QString& name, const uint32_t& colour);
 
     QSize sizeHint() const override;
 

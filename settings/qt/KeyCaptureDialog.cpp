@@ -19,7 +19,7 @@ KeyCaptureDialog::KeyCaptureDialog(QWidget& owner) : QDialog(&owner) {
     setWindowTitle(ToQString(kKeyCaptureCaption));
     auto* prompt = new QLabel(ToQString(kKeyCapturePrompt), this);
     auto* ok = new QPushButton(ToQString(kButtonOk), this);
-    ok->setObjectName(ControlName(kIdOk));
+    ok->setObjectName(ObjectName(control::kOk));
     // Nothing in the dialog takes the focus, so every key comes to the dialog itself; Enter
     // still presses OK as the default button.
     ok->setFocusPolicy(Qt::NoFocus);

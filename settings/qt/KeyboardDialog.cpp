@@ -4,9 +4,9 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "platform/qt/QtConversions.h"
 #include "platform/qt/DialogGeometry.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtConversions.h"
 #include "resources/DialogStrings.h"
 #include "resources/KeyFunctionTable.h"
 #include "resources/SettingsStrings.h"
@@ -28,9 +28,9 @@ KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
         layout->addWidget(functionLists_[slot], slot, 1);
     }
     auto* reset = new QPushButton(ToQString(kResetButton), this);
-    reset->setObjectName(ControlName(kIdReset));
+    reset->setObjectName(ObjectName(control::kKeyboardReset));
     auto* close = new QPushButton(ToQString(kCloseButton), this);
-    close->setObjectName(ControlName(kIdOk));
+    close->setObjectName(ObjectName(control::kOk));
     layout->setRowMinimumHeight(kKeySlotCount, fontMetrics().height());
     layout->addWidget(reset, kKeySlotCount + 1, 0);
     layout->addWidget(close, kKeySlotCount + 1, 1);
@@ -41,10 +41,10 @@ KeyboardDialog::KeyboardDialog(QWidget& owner, Settings& settings)
 
 void KeyboardDialog::AddSlot(int slot) {
     auto* button = new QPushButton(this);
-    button->setObjectName(ControlName(kIdFirstKeyButton + slot));
+    button->setObjectName(ObjectName(control::kKeyButton, slot));
     connect(button, &QPushButton::clicked, this, [this, slot] { CaptureKey(slot); });
     auto* list = new QComboBox(this);
-    list->setObjectName(ControlName(kIdFirstFunctionList + slot));
+    list->setObjectName(ObjectName(control::kFunctionList, slot));
     for (const KeyFunction& function : KeyFunctionTable) {
         list->addItem(ToQString(function.label));
     }

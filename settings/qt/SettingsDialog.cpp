@@ -88,7 +88,7 @@ QStringList SortedFamilies(bool hangulOnly) {
 // that stands in for it.
 QString FamilyInEffect(const Settings& settings) {
     const QFont font =
-        MakeViewFont({settings.sFontFaceName, settings.nFontSize, false, settings.bBold != 0});
+        MakeViewFont({settings.sFontFaceName, settings.nFontSize, false, settings.bBold});
     return WithoutFoundry(QFontInfo(font).family());
 }
 
@@ -138,17 +138,17 @@ void SettingsDialog::FollowWithPreview() {
 void SettingsDialog::AddMarginRow(QBoxLayout& layout) {
     const QSize screenSize = screen()->size();
     QHBoxLayout* row = AddRow(layout);
-    AddNumberBox(*row, kTopBottomLabel, kIdTopBottomMargin, kIdTopBottomMarginArrows, kSpacingRange,
-                 &Settings::nTBSpace, UsableSpaces(screenSize.height()));
-    AddNumberBox(*row, kLeftRightLabel, kIdLeftRightMargin, kIdLeftRightMarginArrows, kSpacingRange,
-                 &Settings::nLRSpace, UsableSpaces(screenSize.width()));
+    AddNumberBox(*row, kTopBottomLabel, control::kTopBottomMargin, control::kTopBottomMarginArrows,
+                 kSpacingRange, &Settings::nTBSpace, UsableSpaces(screenSize.height()));
+    AddNumberBox(*row, kLeftRightLabel, control::kLeftRightMargin, control::kLeftRightMarginArrows,
+                 kSpacingRange, &Settings::nLRSpace, UsableSpaces(screenSize.width()));
     // A phone's screen is too narrow for three boxes side by side.
     if (OnPocketScreen(*this)) {
         row->addStretch();
         row = AddRow(layout);
     }
     // Rows stack down the page, or across it when turned: the spacing may take a third of either.
-    AddNumberBox(*row, kLineGapLabel, kIdLineGap, kIdLineGapArrows, kSpacingRange,
+    AddNumberBox(*row, kLineGapLabel, control::kLineGap, control::kLineGapArrows, kSpacingRange,
                  &Settings::nLineSpace,
                  UsableSpaces(std::max(screenSize.width(), screenSize.height())));
     row->addStretch();
@@ -158,13 +158,13 @@ void SettingsDialog::AddFontRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     AddLabel(*row, kFontLabel);
     fontList_ = new QComboBox(this);
-    fontList_->setObjectName(ControlName(kIdFontList));
+    fontList_->setObjectName(ObjectName(control::kFontList));
     row->addWidget(fontList_, 1);
-    AddNumberBox(*row, kFontSizeLabel, kIdFontSize, kIdFontSizeArrows, kFontSizeRange,
+    AddNumberBox(*row, kFontSizeLabel, control::kFontSize, control::kFontSizeArrows, kFontSizeRange,
                  &Settings::nFontSize, kUsableFontSizes);
-    row->addWidget(AddCheck(kBoldCheck, kIdBold, &Settings::bBold));
+    row->addWidget(AddCheck(kBoldCheck, control::kBold, &Settings::bBold));
     hangulOnly_ = new QCheckBox(ToQString(kHangulFontsOnlyCheck), this);
-    hangulOnly_->setObjectName(ControlName(kIdHangulFontsOnly));
+    hangulOnly_->setObjectName(ObjectName(control::kHangulFontsOnly));
     hangulOnly_->setChecked(true);
     connect(hangulOnly_, &QCheckBox::toggled, this, &SettingsDialog::FillFontList);
     layout.addWidget(hangulOnly_);
@@ -173,40 +173,41 @@ void SettingsDialog::AddFontRow(QBoxLayout& layout) {
 // The sample takes what room the swatches leave.
 void SettingsDialog::AddColourRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
-    AddSwatch(*row, kTextColourLabel, kIdTextColour, &Settings::clrText);
-    AddSwatch(*row, kBackColourLabel, kIdBackColour, &Settings::clrBkgnd);
+    AddSwatch(*row, kTextColourLabel, control::kTextColour, &Settings::clrText);
+    AddSwatch(*row, kBackColourLabel, control::kBackColour, &Settings::clrBkgnd);
     preview_ = new FontPreview(*this);
-    preview_->setObjectName(ControlName(kIdFontPreview));
+    preview_->setObjectName(ObjectName(control::kFontPreview));
     row->addWidget(preview_, 1);
 }
 
 void SettingsDialog::AddLineStartRow(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
-    row->addWidget(
-        AddCheck(kNoLineStartSpaceCheck, kIdNoLineStartSpace, &Settings::bRemoveLineStartSpace));
+    row->addWidget(AddCheck(kNoLineStartSpaceCheck, control::kNoLineStartSpace,
+                            &Settings::bRemoveLineStartSpace));
     row->addStretch();
-    AddNumberBox(*row, kSharedLinesLabel, kIdSharedLines, kIdSharedLinesArrows, kSharedLinesRange,
-                 &Settings::nShareLine, kAnyNumber);
+    AddNumberBox(*row, kSharedLinesLabel, control::kSharedLines, control::kSharedLinesArrows,
+                 kSharedLinesRange, &Settings::nShareLine, kAnyNumber);
 }
 
 void SettingsDialog::AddDictionaryRows(QBoxLayout& layout) {
-    layout.addWidget(AddCheck(kUseDictionaryCheck, kIdUseDictionary, &Settings::bUseEngDic));
+    layout.addWidget(AddCheck(kUseDictionaryCheck, control::kUseDictionary, &Settings::bUseEngDic));
     QHBoxLayout* row = AddRow(layout);
     AddLabel(*row, kDictionaryPathLabel);
     dictionaryPath_ = new QLineEdit(this);
-    dictionaryPath_->setObjectName(ControlName(kIdDictionaryPath));
+    dictionaryPath_->setObjectName(ObjectName(control::kDictionaryPath));
     dictionaryPath_->setMaxLength(kMaxPathLength);
     row->addWidget(dictionaryPath_);
 }
 
 void SettingsDialog::AddScrollRows(QBoxLayout& layout) {
     QHBoxLayout* checks = AddRow(layout);
-    checks->addWidget(AddCheck(kSmoothScrollCheck, kIdSmoothScroll, &Settings::bSmoothScroll));
-    checks->addWidget(AddCheck(kRotateCheck, kIdRotate, &Settings::bRotate));
+    checks->addWidget(
+        AddCheck(kSmoothScrollCheck, control::kSmoothScroll, &Settings::bSmoothScroll));
+    checks->addWidget(AddCheck(kRotateCheck, control::kRotate, &Settings::bRotate));
     QHBoxLayout* speed = AddRow(layout);
     AddLabel(*speed, kAutoScrollSpeedLabel);
     speedList_ = new QComboBox(this);
-    speedList_->setObjectName(ControlName(kIdAutoScrollSpeed));
+    speedList_->setObjectName(ObjectName(control::kAutoScrollSpeed));
     speed->addWidget(speedList_);
     speed->addStretch();
 }
@@ -214,41 +215,41 @@ void SettingsDialog::AddScrollRows(QBoxLayout& layout) {
 void SettingsDialog::AddButtonRows(QBoxLayout& layout) {
     QHBoxLayout* row = AddRow(layout);
     auto* keys = new QPushButton(ToQString(kHardwareKeysButton), this);
-    keys->setObjectName(ControlName(kIdHardwareKeys));
+    keys->setObjectName(ObjectName(control::kHardwareKeys));
     auto* reset = new QPushButton(ToQString(kResetButton), this);
-    reset->setObjectName(ControlName(kIdReset));
+    reset->setObjectName(ObjectName(control::kSettingsReset));
     row->addWidget(keys);
     row->addWidget(reset);
     connect(keys, &QPushButton::clicked, this, [this] { RunKeyboardDialog(*this, settings_); });
     connect(reset, &QPushButton::clicked, this, &SettingsDialog::ResetPressed);
     auto* ok = new QPushButton(ToQString(kButtonOk), this);
-    ok->setObjectName(ControlName(kIdOk));
+    ok->setObjectName(ObjectName(control::kOk));
     layout.addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::accept);
 }
 
-void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlId boxId,
-                                  ControlId arrowsId, NumberRange range, int32_t Settings::*field,
-                                  NumberRange usable) {
+void SettingsDialog::AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlName boxName,
+                                  ControlName arrowsName, NumberRange range,
+                                  int32_t Settings::*field, NumberRange usable) {
     AddLabel(row, label);
-    QLineEdit* box = MakeNumberEdit(*this, ControlName(boxId));
+    QLineEdit* box = MakeNumberEdit(*this, ObjectName(boxName));
     row.addWidget(box);
-    row.addWidget(new UpDownArrows(*this, ControlName(arrowsId), *box, range));
+    row.addWidget(new UpDownArrows(*this, ObjectName(arrowsName), *box, range));
     numbers_.push_back({box, field, usable});
 }
 
-QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, ControlId id,
-                                    int32_t Settings::*field) {
+QCheckBox* SettingsDialog::AddCheck(std::u16string_view text, ControlName name,
+                                    bool Settings::*field) {
     auto* check = new QCheckBox(ToQString(text), this);
-    check->setObjectName(ControlName(id));
+    check->setObjectName(ObjectName(name));
     checks_.push_back({check, field});
     return check;
 }
 
-ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view label, ControlId id,
-                                        uint32_t Settings::*field) {
+ColourSwatch* SettingsDialog::AddSwatch(QBoxLayout& row, std::u16string_view label,
+                                        ControlName name, uint32_t Settings::*field) {
     AddLabel(row, label);
-    auto* swatch = new ColourSwatch(*this, ControlName(id), settings_.*field);
+    auto* swatch = new ColourSwatch(*this, ObjectName(name), settings_.*field);
     row.addWidget(swatch);
     connect(swatch, &ColourSwatch::clicked, this, [this, field] { ChooseColour(field); });
     swatches_.push_back(swatch);
@@ -288,7 +289,7 @@ void SettingsDialog::ShowValues() {
         number.box->setText(QString::number(WithinRange(settings_.*number.field, number.usable)));
     }
     for (const CheckBinding& check : checks_) {
-        check.box->setChecked(settings_.*check.field != 0);
+        check.box->setChecked(settings_.*check.field);
     }
     dictionaryPath_->setText(ToQString(settings_.sEngDicPath));
     shownFont_ = fontList_->findText(FamilyInEffect(settings_), Qt::MatchFixedString);
@@ -334,7 +335,7 @@ void SettingsDialog::accept() {
             WithinRange(ParseNumberBox(number.box->text().toStdU16String()), number.usable);
     }
     for (const CheckBinding& check : checks_) {
-        settings_.*check.field = check.box->isChecked() ? 1 : 0;
+        settings_.*check.field = check.box->isChecked();
     }
     if (speedList_->currentIndex() >= 0) {
         settings_.nAutoScrollSpeed = ParseNumberBox(speedList_->currentText().toStdU16String());

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "resources/ControlIds.h"
+#include "resources/ControlNames.h"
 #include "settings/NumberBox.h"
 #include "settings/Settings.h"
 
@@ -36,7 +36,7 @@ private:
     };
     struct CheckBinding {
         QCheckBox* box;
-        int32_t Settings::*field;
+        bool Settings::*field;
     };
 
     void AddMarginRow(QBoxLayout& layout);
@@ -46,11 +46,11 @@ private:
     void AddDictionaryRows(QBoxLayout& layout);
     void AddScrollRows(QBoxLayout& layout);
     void AddButtonRows(QBoxLayout& layout);
-    void AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlId boxId,
-                      ControlId arrowsId, NumberRange range, int32_t Settings::*field,
+    void AddNumberBox(QBoxLayout& row, std::u16string_view label, ControlName boxName,
+                      ControlName arrowsName, NumberRange range, int32_t Settings::*field,
                       NumberRange usable);
-    QCheckBox* AddCheck(std::u16string_view text, ControlId id, int32_t Settings::*field);
-    ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, ControlId id,
+    QCheckBox* AddCheck(std::u16string_view text, ControlName name, bool Settings::*field);
+    ColourSwatch* AddSwatch(QBoxLayout& row, std::u16string_view label, ControlName name,
                             uint32_t Settings::*field);
 
     void FillFontList();

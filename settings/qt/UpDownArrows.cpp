@@ -28,18 +28,18 @@ QToolButton* MakeArrow(QWidget& parent, Qt::ArrowType direction, const QString& 
 
 }  // namespace
 
-QLineEdit* MakeNumberEdit(QWidget& parent, const QString& id) {
+QLineEdit* MakeNumberEdit(QWidget& parent, const QString& name) {
     auto* box = new QLineEdit(&parent);
-    box->setObjectName(id);
+    box->setObjectName(name);
     box->setFixedWidth(DialogUnitsToPixels(kBoxInDialogUnits, box->font()).width());
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     return box;
 }
 
-UpDownArrows::UpDownArrows(QWidget& parent, const QString& id, QLineEdit& box, NumberRange range)
+UpDownArrows::UpDownArrows(QWidget& parent, const QString& name, QLineEdit& box, NumberRange range)
     : QWidget(&parent), box_(box), range_(range) {
-    setObjectName(id);
+    setObjectName(name);
     // As tall as the two arrows: a taller row must not pull them apart.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     QToolButton* up = MakeArrow(*this, Qt::UpArrow, QStringLiteral("up"));

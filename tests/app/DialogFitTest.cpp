@@ -48,13 +48,13 @@ void ExpectFits(QWidget& window) {
 }
 
 // Checks the dialog in front and each dialog that the buttons of `path` open in turn from it.
-void WalkDialogs(QDialog& dialog, std::vector<ControlId> path) {
+void WalkDialogs(QDialog& dialog, std::vector<QString> path) {
     ExpectFits(dialog);
     if (!path.empty()) {
         test::ModalAnswer<QDialog> next([&path](QDialog& inner) {
             WalkDialogs(inner, {path.begin() + 1, path.end()});
         });
-        test::ClickButton(dialog, path.front());
+        test::ClickButton(test::ControlOf<QAbstractButton>(dialog, path.front()));
         EXPECT_TRUE(next.Answered());
     }
     dialog.done(QDialog::Rejected);
@@ -84,10 +84,11 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
     std::u16string label(200, u'가');
     const std::u16string text = u"/home/reader/" + std::u16string(100, u'긴') + u" 이름";
     // Each opening and the buttons that lead on from its dialog.
-    const std::vector<std::pair<std::function<void()>, std::vector<ControlId>>> openings = {
+    const std::vector<std::pair<std::function<void()>, std::vector<QString>>> openings = {
         {[&] { ChooseDocumentPath(owner); }, {}},
-        {[&] { (void)RunSettingsDialog(owner, settings); }, {kIdTextColour}},
-        {[&] { (void)RunSettingsDialog(owner, settings); }, {kIdHardwareKeys, kIdFirstKeyButton}},
+        {[&] { (void)RunSettingsDialog(owner, settings); }, {ObjectName(control::kTextColour)}},
+        {[&] { (void)RunSettingsDialog(owner, settings); },
+         {ObjectName(control::kHardwareKeys), ObjectName(control::kKeyButton, 0)}},
         {[&] { RunFindDialog(owner, settings.recentSearches, flags, view, actions); }, {}},
         {[&] { RunChaptersDialog(owner, chapters, 299); }, {}},
         {[&] { RunChaptersDialog(owner, {}, std::nullopt); }, {}},
@@ -105,7 +106,7 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
     }
     // The list of every occurrence grows the find dialog only within the screen.
     test::ModalAnswer<QDialog> listed([](QDialog& dialog) {
-        test::ClickButton(dialog, kIdFindAllButton);
+        test::ClickButton(dialog, control::kFindAllButton);
         ExpectFits(dialog);
         dialog.reject();
     });

@@ -12,8 +12,8 @@
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/PageWidget.h"
-#include "tests/platform/RegistryTestFolder.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/RegistryTestFolder.h"
 
 namespace sorna::test {
 namespace {
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, ButtonsSwipesPressesTapsAndResizesOfThePageReachTheSessio
     settings.sEngDicPath = WriteFile(
         "dictionary.sh", "#!/bin/sh\nprintf '%s:%s|' \"$#\" \"$1\" >> '" + said.string() + "'\n");
     std::filesystem::permissions(settings.sEngDicPath, std::filesystem::perms::owner_all);
-    settings.bUseEngDic = 1;
+    settings.bUseEngDic = true;
     settings.nLRSpace = 0;
     settings.keyCodes[0] = 0xCB;   // F11 here
     settings.keyFunctions[0] = 3;  // "다음줄"
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, ButtonsSwipesPressesTapsAndResizesOfThePageReachTheSessio
     // A press on the position bar of either side jumps.
     QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(page.width() - 1, page.height() - 1));
     EXPECT_EQ(view.TopLine(), view.Lines().Count() - 1);
-    settings.bLeftScroolbar = 1;
+    settings.bLeftScroolbar = true;
     window->Session().UpdateLayout();
     QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(1, 0));
     EXPECT_EQ(view.TopLine(), 0);

@@ -76,7 +76,7 @@ TEST_F(Navigation, TheLastSearchAgainForwardAndBackIgnoringSpacingWhenAsked) {
     Run({IDM_FIND_NEXT});
     EXPECT_EQ(shell.notices, Texts{u"더 찾을 수 없습니다 : 하나님의"});
     EXPECT_EQ(TopOffset(), 0);
-    settings.bSearchIgnoreSpacing = 1;
+    settings.bSearchIgnoreSpacing = true;
     Run({IDM_FIND_NEXT});
     const std::optional<TextSpan> found = session.View().FoundText();
     ASSERT_TRUE(found);
@@ -92,7 +92,7 @@ TEST_F(Navigation, TheLastSearchAgainForwardAndBackIgnoringSpacingWhenAsked) {
 
 // The figures below the page name the chapter once a paint has let the chapters be found.
 TEST_F(Navigation, TheFiguresNameTheChapterAfterThePageIsPainted) {
-    settings.bShowPercent = 1;
+    settings.bShowPercent = true;
     OpenBook();
     Run({IDM_KEY_DOWN});
     RunPosted();

@@ -81,7 +81,7 @@ TEST_F(OpenAroundPlace, APlaceDeepInAJoinedParagraphOpensWholeAtThePlace) {
     }
     const std::u16string joined = WriteFile("joined.txt", text);
     const auto place = int32_t(size_t{600} << 10);
-    settings.bJoinLines = 1;
+    settings.bJoinLines = true;
     settings.recentFiles.RememberFile(joined, place, u"", place);
     Start();
     EXPECT_EQ(session.View().ReadingPosition(), place);

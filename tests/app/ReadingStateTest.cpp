@@ -33,7 +33,7 @@ TEST_F(ReadingState, FullScreenIsSavedAtTheCloseEnteredAtTheNextStartAndAgainOnC
     session.RunCommand(IDM_FULLSCREEN);
     ASSERT_TRUE(shell.fullScreen && session.Close());
     settings = Saved();
-    EXPECT_EQ(settings.bFullscreen, 1);
+    EXPECT_TRUE(settings.bFullscreen);
 
     ReaderSession next(settings, shell, device, inhibitor);
     shell.fullScreen = false;
@@ -68,7 +68,7 @@ TEST_F(ReadingState, TheSettingsDialogsChangesAreKeptByOkAndTakenBackOtherwise) 
 
 TEST_F(ReadingState, CommandsSavesAndClosesThatComeDuringALoadWaitForItsEnd) {
     const std::u16string novel = CorpusPath("ko-cp949-novel-01.txt");
-    settings.bShowProgress = 1;
+    settings.bShowProgress = true;
     Start();
     shell.duringLoad = [this] {
         session.RunPostedCommand(IDM_LINE_DOWN);

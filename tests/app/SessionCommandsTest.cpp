@@ -265,9 +265,9 @@ TEST_F(Commands, OnlyALetterWordUnderATapGoesToTheDictionary) {
     session.LookUpWord(20, 10);
     EXPECT_EQ(shell.dialogs, Texts{u"dictionary reading"});
     session.RunCommand(IDM_USE_DICTIONARY);
-    EXPECT_EQ(settings.bUseEngDic, 1);
+    EXPECT_TRUE(settings.bUseEngDic);
     session.RunCommand(IDM_USE_DICTIONARY);
-    EXPECT_EQ(settings.bUseEngDic, 0);
+    EXPECT_FALSE(settings.bUseEngDic);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include "app/ReaderShell.h"
 #include "platform/IdleInhibitor.h"
 #include "resources/Format.h"
-#include "tests/platform/RegistryTestFolder.h"
-#include "tests/settings/LoadedSettings.h"
 #include "tests/support/Corpus.h"
+#include "tests/support/LoadedSettings.h"
+#include "tests/support/RegistryTestFolder.h"
 #include "tests/support/ViewTestSupport.h"
 
 namespace sorna::test {

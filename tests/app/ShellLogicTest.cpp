@@ -7,7 +7,6 @@
 #include "app/ShellTexts.h"
 #include "app/TextAreaRect.h"
 #include "app/WorkInProgress.h"
-#include "platform/DialogPresentation.h"
 
 namespace sorna {
 namespace {
@@ -191,13 +190,6 @@ TEST(ProposedBookmarkLabel, TheStartOfTheTopLineOrElseTheNextAndThePercentage) {
               u"abcdefghijklmn [50.0%]");
     EXPECT_EQ(ProposedBookmarkLabel(u"abcdefghijklm\U0001F4D6", u"", 5, 10),
               u"abcdefghijklm\U0001F4D6 [50.0%]");
-}
-
-TEST(DialogPresentation, FullScreenOverAFullScreenWindowOrOnAPocketScreen) {
-    EXPECT_TRUE(OpensFullScreen(true, 1920, 1080));
-    EXPECT_FALSE(OpensFullScreen(false, 800, 600));
-    EXPECT_TRUE(OpensFullScreen(false, 360, 720));
-    EXPECT_TRUE(OpensFullScreen(false, 720, 360));
 }
 
 TEST(ParseGoToTarget, TakesWholePagesAndPercentagesUpToAHundred) {

@@ -22,9 +22,9 @@
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/ShellDialogs.h"
 #include "tests/app/SessionFixture.h"
-#include "tests/platform/TempFolder.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/ViewTestSupport.h"
 
 namespace sorna {
@@ -63,7 +63,7 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
         settings.recentFiles.RememberFile(u"/books/" + std::u16string(1, u'a' + n) + u"&.txt", 0);
         settings.bookmarks.AddBookmark(u"/books/a.txt", n, u"R&D");
     }
-    settings.bUseEngDic = 1;
+    settings.bUseEngDic = true;
     QWidget owner;
     test::FakeShell shell;
     test::FixedMetricsDevice device;
@@ -95,8 +95,8 @@ TEST(MenuBar, PopupsAreFilledAfreshFromTheListsAndSettingsAtEachOpening) {
 
     items = ItemsOf(OpenPopup(bar, u"보기"));
     EXPECT_TRUE(items.contains("40028 영어사전사용 *") && items.contains("40033 돌려보기"));
-    settings.bUseEngDic = 0;
-    settings.bRotate = 1;
+    settings.bUseEngDic = false;
+    settings.bRotate = true;
     items = ItemsOf(OpenPopup(bar, u"보기"));
     EXPECT_TRUE(items.contains("40028 영어사전사용") && items.contains("40033 돌려보기 *"));
     // 자동 while nothing is open, then every encoding that can be chosen.
@@ -138,7 +138,7 @@ TEST(ProgressWindow, ShowsEachStageAtOnceOverTheCentreOfItsOwner) {
     owner.show();
     QCoreApplication::processEvents();
     ProgressWindow progress(owner);
-    const QLabel& label = ControlOf<QLabel>(progress, kIdProgressText);
+    const QLabel& label = ControlOf<QLabel>(progress, control::kProgressText);
     EXPECT_TRUE(progress.isVisible());
     EXPECT_EQ(label.text(), QStringLiteral("처리중"));
     const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
@@ -173,17 +173,19 @@ TEST(AboutBox, ShowsNameVersionBuildDateAndTextMaximisedOverAFullScreenWindow) {
     owner.showFullScreen();
     test::ModalAnswer<AboutDialog> close([](AboutDialog& about) {
         EXPECT_TRUE(about.windowState().testFlag(Qt::WindowMaximized));
-        EXPECT_EQ(ControlOf<QLabel>(about, kIdAboutVersion).text(), QStringLiteral("Sorna 1.71"));
-        const QString date = ControlOf<QLabel>(about, kIdAboutDate).text();
+        EXPECT_EQ(ControlOf<QLabel>(about, control::kAboutVersion).text(),
+                  QStringLiteral("Sorna 1.71"));
+        const QString date = ControlOf<QLabel>(about, control::kAboutDate).text();
         const QRegularExpression pattern(
             QStringLiteral("^\\( [A-Z][a-z]{2} [ 1-3][0-9] 20[0-9]{2} \\)$"));
         EXPECT_TRUE(pattern.match(date).hasMatch()) << date.toStdString();
         // The stored CR LF pairs break the lines and leave no carriage return behind.
-        const QTextDocument& text = *ControlOf<QPlainTextEdit>(about, kIdAboutText).document();
+        const QTextDocument& text =
+            *ControlOf<QPlainTextEdit>(about, control::kAboutText).document();
         EXPECT_TRUE(text.firstBlock().text().startsWith(QStringLiteral("Sorna는 긴 텍스트")));
         EXPECT_GT(text.blockCount(), 10);
         EXPECT_FALSE(text.toPlainText().contains(QLatin1Char('\r')));
-        test::ClickButton(about, kIdOk);
+        test::ClickButton(about, control::kOk);
     });
     RunAboutDialog(owner);
     EXPECT_TRUE(close.Answered());

@@ -6,7 +6,7 @@
 #include "platform/NamedEvent.h"
 #include "platform/registry/Registry.h"
 #include "resources/Format.h"
-#include "tests/platform/RegistryTestFolder.h"
+#include "tests/support/RegistryTestFolder.h"
 
 namespace sorna {
 namespace {

@@ -11,12 +11,12 @@
 #include "document/LoadDocument.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sorna {
 namespace {
 
-// Built from the corpus by epub/MakeBooks.py before these tests run.
+// Built from the corpus by tests/support/MakeBooks.py before these tests run.
 std::u16string Book(std::string_view name) {
     return TempFolder::Wide(std::filesystem::path(SORNA_TEST_BOOKS_DIR) / name);
 }

@@ -9,10 +9,10 @@
 #include "document/Johab.h"
 #include "document/LoadDocument.h"
 #include "document/PositionInEncoding.h"
-#include "tests/platform/IcuDecode.h"
-#include "tests/platform/TempFolder.h"
 #include "tests/support/Corpus.h"
 #include "tests/support/DocumentBytes.h"
+#include "tests/support/IcuDecode.h"
+#include "tests/support/TempFolder.h"
 
 namespace sorna {
 namespace {

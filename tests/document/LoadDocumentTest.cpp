@@ -21,10 +21,10 @@
 #include "document/TextEncoding.h"
 #include "resources/DocumentStrings.h"
 #include "resources/Format.h"
-#include "tests/platform/IcuDecode.h"
-#include "tests/platform/TempFolder.h"
 #include "tests/support/Corpus.h"
 #include "tests/support/DocumentBytes.h"
+#include "tests/support/IcuDecode.h"
+#include "tests/support/TempFolder.h"
 
 namespace sorna {
 namespace {

@@ -8,8 +8,7 @@ from EndToEnd import CORPUS, ReaderTestCase, document_title
 from ReaderSession import PICTURE_TIMEOUT
 from VirtualDesktop import wait_until
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "document",
-                                "epub"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import MakeBooks  # noqa: E402  (found through the path above)
 
 BOOK_BUTTON = 5  # 책, counted from the bar's right end

@@ -61,7 +61,7 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
     settings.recentSearches.RememberSearch(u"abc");
     settings.recentSearches.RememberSearch(u"ab");
     FindDialog dialog(owner, settings.recentSearches, flags, view, actions);
-    auto& list = ControlOf<QComboBox>(dialog, kIdFindText);
+    auto& list = ControlOf<QComboBox>(dialog, control::kFindText);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(0), QStringLiteral("ab"));
     EXPECT_EQ(list.currentText(), QStringLiteral("abc"));
@@ -70,7 +70,7 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
         list.lineEdit()->clear();
         QTest::keyClicks(list.lineEdit(), text);
         byEnter ? QTest::keyClick(list.lineEdit(), Qt::Key_Return)
-                : ClickButton(dialog, kIdFindButton);
+                : ClickButton(dialog, control::kFindButton);
     };
     const std::vector<std::u16string> searched = {u"needle", u"ab", u"abc"};
     {
@@ -81,33 +81,33 @@ TEST_F(FindDialogTest, EachSearchWalksToTheNextLineWithAHitAndOnlyFindStoresTheC
             search(QStringLiteral("needle"), expected == 2);
             EXPECT_EQ(view.TopLine(), expected);
         }
-        ClickButton(dialog, kIdFindIgnoreCase);
+        ClickButton(dialog, control::kFindIgnoreCase);
         search(QStringLiteral("needle"), false);
         EXPECT_EQ(view.TopLine(), 5);  // NEEDLE, with case ignored
-        EXPECT_EQ(settings.bSearchIgnoreCase, 1);
+        EXPECT_TRUE(settings.bSearchIgnoreCase);
         EXPECT_FALSE(noMessage.Answered());
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(settings.recentSearches.Entries(), searched);
 
-    ClickButton(dialog, kIdFindIgnoreCase);
+    ClickButton(dialog, control::kFindIgnoreCase);
     test::SeenMessage seen;
     ModalAnswer<QMessageBox> answer(test::Press(QMessageBox::Ok, seen));
     search(QString(), false);
     EXPECT_EQ(seen.text, QStringLiteral("단어를 입력해 주세요"));
     EXPECT_EQ(seen.caption, QStringLiteral("Sorna"));
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_FALSE(settings.bSearchIgnoreCase);
     EXPECT_EQ(settings.recentSearches.Entries(), searched);
     // Clearing empties the stored list alone, until the dialog opens again.
     const int listed = list.count();
-    ClickButton(dialog, kIdFindClearList);
+    ClickButton(dialog, control::kFindClearList);
     EXPECT_TRUE(settings.recentSearches.Entries().empty());
     EXPECT_EQ(list.count(), listed);
     // Closing does not store the box.
-    ClickButton(dialog, kIdFindIgnoreCase);
-    ClickButton(dialog, kIdCancel);
+    ClickButton(dialog, control::kFindIgnoreCase);
+    ClickButton(dialog, control::kCancel);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_FALSE(settings.bSearchIgnoreCase);
 }
 
 // Every occurrence with its line, the count, and the one chosen shown; spacing ignored when
@@ -116,17 +116,17 @@ TEST_F(FindDialogTest, FindAllListsEveryOccurrenceAndGoesToTheOneChosen) {
     settings.recentSearches.RememberSearch(u"nee dle");
     FindDialog dialog(owner, settings.recentSearches, flags, view, actions);
     dialog.show();
-    ClickButton(dialog, kIdFindIgnoreSpacing);
-    ClickButton(dialog, kIdFindAllButton);
-    auto& hits = ControlOf<QListWidget>(dialog, kIdFindAllList);
+    ClickButton(dialog, control::kFindIgnoreSpacing);
+    ClickButton(dialog, control::kFindAllButton);
+    auto& hits = ControlOf<QListWidget>(dialog, control::kFindAllList);
     QStringList lines;
     for (int row = 0; row < hits.count(); ++row) {
         lines.push_back(hits.item(row)->text());
     }
     EXPECT_EQ(lines, (QStringList{u"「needle」 on top"_s, u"hay 「needle」"_s,
                                   u"「needle」 and needle"_s, u"needle and 「needle」"_s}));
-    EXPECT_EQ(ControlOf<QLabel>(dialog, kIdFindAllCount).text(), u"모두 4개"_s);
-    EXPECT_EQ(settings.bSearchIgnoreSpacing, 1);
+    EXPECT_EQ(ControlOf<QLabel>(dialog, control::kFindAllCount).text(), u"모두 4개"_s);
+    EXPECT_TRUE(settings.bSearchIgnoreSpacing);
     EXPECT_EQ(hits.currentRow(), 0);
     hits.setCurrentRow(3);
     QTest::keyClick(&hits, Qt::Key_Return);
@@ -144,11 +144,11 @@ TEST_F(FindDialogTest, FindAllListsEveryOccurrenceAndGoesToTheOneChosen) {
     settings.recentSearches.RememberSearch(u"a");
     FindDialog more(owner, settings.recentSearches, flags, view, actions);
     more.show();
-    ClickButton(more, kIdFindAllButton);
-    const auto& count = ControlOf<QLabel>(more, kIdFindAllCount);
+    ClickButton(more, control::kFindAllButton);
+    const auto& count = ControlOf<QLabel>(more, control::kFindAllCount);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !count.text().startsWith(u"찾는 중"_s); }, 30000));
     EXPECT_EQ(count.text(), u"모두 10,005개 (처음 10,000개만 보입니다. 5개 더)"_s);
-    EXPECT_EQ(ControlOf<QListWidget>(more, kIdFindAllList).count(), 10000);
+    EXPECT_EQ(ControlOf<QListWidget>(more, control::kFindAllList).count(), 10000);
 }
 
 // A tap on each row, as the user chooses it; the labels left in the list, which must be the
@@ -159,7 +159,7 @@ QStringList DeleteRows(QDialog& dialog, QTreeWidget& list, const Bookmarks& book
         const QRect rect = list.visualItemRect(list.topLevelItem(row));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
     }
-    ClickButton(dialog, kIdDeleteBookmarks);
+    ClickButton(dialog, control::kDeleteBookmarks);
     QStringList labels;
     for (int row = 0; row < list.topLevelItemCount(); ++row) {
         labels.push_back(list.topLevelItem(row)->text(1));
@@ -178,7 +178,7 @@ TEST(EditBookmarksDialog, DeletesTheSelectedRowsWithTheirBookmarks) {
     EditBookmarksDialog dialog(owner, bookmarks);
     dialog.resize(420, 400);
     dialog.show();
-    auto& list = ControlOf<QTreeWidget>(dialog, kIdBookmarkList);
+    auto& list = ControlOf<QTreeWidget>(dialog, control::kBookmarkList);
     EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("/home/reader/books/소설.txt"));
     EXPECT_EQ(DeleteRows(dialog, list, bookmarks, {}).size(), 5);  // nothing selected
     EXPECT_EQ(DeleteRows(dialog, list, bookmarks, {0, 2}), (QStringList{"둘", "넷", "다섯"}));
@@ -190,10 +190,11 @@ TEST(EditBookmarksDialog, DeletesTheSelectedRowsWithTheirBookmarks) {
 TEST(AddBookmarkDialog, TheLabelComesBackHoweverItEndsButOnlyAddConfirms) {
     QWidget owner;
     owner.show();
-    for (const auto& [button, confirmed] : {std::pair{kIdCancel, false}, {kIdOk, true}}) {
+    for (const auto& [button, confirmed] :
+         {std::pair{control::kCancel, false}, {control::kOk, true}}) {
         std::u16string label(1020, u'가');
         ModalAnswer<AddBookmarkDialog> add([id = button](AddBookmarkDialog& dialog) {
-            auto& edit = ControlOf<QLineEdit>(dialog, kIdBookmarkLabel);
+            auto& edit = ControlOf<QLineEdit>(dialog, control::kBookmarkLabel);
             edit.end(false);
             QTest::keyClicks(&edit, QStringLiteral("more"));
             ClickButton(dialog, id);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/IcuDecode.h"
+#include "tests/support/IcuDecode.h"
 
 namespace sorna {
 namespace {

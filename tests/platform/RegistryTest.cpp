@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "platform/TickCount.h"
-#include "tests/platform/RegistryTestFolder.h"
+#include "tests/support/RegistryTestFolder.h"
 
 namespace sorna {
 namespace {

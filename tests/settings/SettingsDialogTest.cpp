@@ -28,6 +28,8 @@ using test::ModalAnswer;
 template <typename Dialog>
 class DialogTest : public testing::Test {
 protected:
+    // The dialog's own reset button.
+    explicit DialogTest(ControlName resetButton) : resetButton_(resetButton) {}
     void SetUp() override { owner.show(); }
 
     void Open() {
@@ -35,34 +37,38 @@ protected:
         dialog->show();
     }
     template <typename Control>
-    Control& Find(ControlId id) {
-        return test::ControlOf<Control>(*dialog, id);
+    Control& Find(ControlName name) {
+        return test::ControlOf<Control>(*dialog, name);
     }
-    void Click(ControlId id) { test::ClickButton(*dialog, id); }
+    void Click(ControlName name) { test::ClickButton(*dialog, name); }
     // Presses Reset and answers its question with `button`; returns the question.
     QString Reset(QMessageBox::StandardButton button) {
         test::SeenMessage seen;
         ModalAnswer<QMessageBox> answer(test::Press(button, seen));
-        Click(kIdReset);
+        Click(resetButton_);
         return seen.text;
     }
 
     QWidget owner;
     Settings settings;
     std::unique_ptr<Dialog> dialog;
+
+private:
+    ControlName resetButton_;
 };
 
 class SettingsDialogTest : public DialogTest<SettingsDialog> {
 protected:
-    void Type(ControlId id, const QString& text) {
-        auto& box = Find<QLineEdit>(id);
+    SettingsDialogTest() : DialogTest(control::kSettingsReset) {}
+    void Type(ControlName name, const QString& text) {
+        auto& box = Find<QLineEdit>(name);
         box.selectAll();
         QTest::keyClick(&box, Qt::Key_Backspace);
         QTest::keyClicks(&box, text);
     }
-    QString Text(ControlId id) { return Find<QLineEdit>(id).text(); }
-    QRgb SwatchColour(ControlId id) {
-        auto& swatch = Find<QWidget>(id);
+    QString Text(ControlName name) { return Find<QLineEdit>(name).text(); }
+    QRgb SwatchColour(ControlName name) {
+        auto& swatch = Find<QWidget>(name);
         return swatch.grab().toImage().pixel(swatch.rect().center());
     }
 };
@@ -70,7 +76,7 @@ protected:
 TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeepToTheirRange) {
     settings.sFontFaceName = u"nanumgothic";  // an installed face in other letter case
     Open();
-    auto& fonts = Find<QComboBox>(kIdFontList);
+    auto& fonts = Find<QComboBox>(control::kFontList);
     EXPECT_EQ(fonts.currentText(), QStringLiteral("NanumGothic"));
     for (int i = 0; i < fonts.count(); ++i) {  // each family once, and each takes effect
         const QString family = fonts.itemText(i);
@@ -80,23 +86,23 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeep
     }
     // Faces without Hangul of their own are listed only once asked for; the choice stays.
     EXPECT_EQ(fonts.findText(QStringLiteral("DejaVu Serif")), -1);
-    Click(kIdHangulFontsOnly);
+    Click(control::kHangulFontsOnly);
     EXPECT_EQ(fonts.currentText(), QStringLiteral("NanumGothic"));
     fonts.setCurrentText(QStringLiteral("DejaVu Serif"));
     // The sample shows the face chosen.
-    EXPECT_EQ(QFontInfo(Find<QLabel>(kIdFontPreview).font()).family(),
+    EXPECT_EQ(QFontInfo(Find<QLabel>(control::kFontPreview).font()).family(),
               QStringLiteral("DejaVu Serif"));
-    Type(kIdFontSize, QStringLiteral("9x99"));  // the box takes digits only
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("999"));
-    Type(kIdTopBottomMargin, QString());
-    Type(kIdLeftRightMargin, QStringLiteral("9999"));  // a third of the screen's width
-    Type(kIdSharedLines, QStringLiteral("38"));
+    Type(control::kFontSize, QStringLiteral("9x99"));  // the box takes digits only
+    EXPECT_EQ(Text(control::kFontSize), QStringLiteral("999"));
+    Type(control::kTopBottomMargin, QString());
+    Type(control::kLeftRightMargin, QStringLiteral("9999"));  // a third of the screen's width
+    Type(control::kSharedLines, QStringLiteral("38"));
     // 38 is beyond 0..9.
-    QTest::mouseClick(Find<QWidget>(kIdSharedLinesArrows).findChild<QToolButton*>("up"),
+    QTest::mouseClick(Find<QWidget>(control::kSharedLinesArrows).findChild<QToolButton*>("up"),
                       Qt::LeftButton);
-    EXPECT_EQ(Text(kIdSharedLines), QStringLiteral("9"));
-    Click(kIdSmoothScroll);
-    Find<QComboBox>(kIdAutoScrollSpeed).setCurrentIndex(0);
+    EXPECT_EQ(Text(control::kSharedLines), QStringLiteral("9"));
+    Click(control::kSmoothScroll);
+    Find<QComboBox>(control::kAutoScrollSpeed).setCurrentIndex(0);
 
     // Escape leaves without storing the boxes; the caller takes back what changed at once.
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -104,13 +110,13 @@ TEST_F(SettingsDialogTest, StoresWhatWasTypedAsFarAsItIsUsableWhileTheArrowsKeep
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(settings.nFontSize, 15);
     dialog->show();
-    Click(kIdOk);
+    Click(control::kOk);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(settings.nFontSize, 200);
     EXPECT_EQ(settings.nTBSpace, 0);
     EXPECT_EQ(settings.nLRSpace, dialog->screen()->size().width() / 3);
     EXPECT_EQ(settings.nShareLine, 9);
-    EXPECT_EQ(settings.bSmoothScroll, 1);
+    EXPECT_TRUE(settings.bSmoothScroll);
     EXPECT_EQ(settings.nAutoScrollSpeed, 20);
     EXPECT_EQ(settings.sFontFaceName, u"DejaVu Serif");
 }
@@ -123,18 +129,18 @@ TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceUnlistedValuesSurviveOkAndReset
     settings.sFontFaceName = u"No Such Face";
     settings.clrBkgnd = 0x123456;
     settings.nFontSize = 30;
-    settings.bRemoveLineStartSpace = 0;
-    settings.bSearchIgnoreCase = 1;
+    settings.bRemoveLineStartSpace = false;
+    settings.bSearchIgnoreCase = true;
     settings.keyCodes[0] = 0xCA;
     settings.recentSearches.RememberSearch(u"word");
     Open();
-    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>(kIdFontList).currentText(), "NanumGothic");
+    EXPECT_EQ(Find<QComboBox>(control::kAutoScrollSpeed).currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(control::kFontList).currentText(), "NanumGothic");
     ModalAnswer<QColorDialog> cancel([](QColorDialog& chooser) {
         chooser.setCurrentColor(Qt::green);
         chooser.reject();
     });
-    Click(kIdBackColour);
+    Click(control::kBackColour);
     EXPECT_EQ(settings.clrBkgnd, 0x123456u);
 
     ModalAnswer<QColorDialog> choose([](QColorDialog& chooser) {
@@ -142,30 +148,35 @@ TEST_F(SettingsDialogTest, ColoursAreStoredAtOnceUnlistedValuesSurviveOkAndReset
         chooser.setCurrentColor(QColor(0x11, 0x22, 0x33));
         chooser.accept();
     });
-    Click(kIdTextColour);
+    Click(control::kTextColour);
     EXPECT_EQ(settings.clrText, 0x332211u);
-    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(0x11, 0x22, 0x33));
-    Click(kIdOk);
+    EXPECT_EQ(SwatchColour(control::kTextColour), qRgb(0x11, 0x22, 0x33));
+    Click(control::kOk);
     EXPECT_EQ(settings.nAutoScrollSpeed, 10);
     EXPECT_EQ(settings.sFontFaceName, u"No Such Face");
 
     dialog->show();
     EXPECT_EQ(Reset(QMessageBox::No), QStringLiteral("환경설정을 초기화 하시겠습니까?"));
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("30"));
+    EXPECT_EQ(Text(control::kFontSize), QStringLiteral("30"));
     Reset(QMessageBox::Yes);
-    EXPECT_EQ(Text(kIdFontSize), QStringLiteral("15"));
-    EXPECT_TRUE(Find<QCheckBox>(kIdNoLineStartSpace).isChecked());
-    EXPECT_EQ(Find<QComboBox>(kIdAutoScrollSpeed).currentText(), QStringLiteral("100"));
-    EXPECT_EQ(SwatchColour(kIdTextColour), qRgb(255, 255, 255));
-    EXPECT_EQ(settings.bSearchIgnoreCase, 0);
+    EXPECT_EQ(Text(control::kFontSize), QStringLiteral("15"));
+    EXPECT_TRUE(Find<QCheckBox>(control::kNoLineStartSpace).isChecked());
+    EXPECT_EQ(Find<QComboBox>(control::kAutoScrollSpeed).currentText(), QStringLiteral("100"));
+    EXPECT_EQ(SwatchColour(control::kTextColour), qRgb(255, 255, 255));
+    EXPECT_FALSE(settings.bSearchIgnoreCase);
     EXPECT_EQ(settings.keyCodes[0], 0xCA);
     EXPECT_EQ(settings.recentSearches.LatestSearch(), u"word");
 }
 
 class KeyboardDialogTest : public DialogTest<KeyboardDialog> {
 protected:
-    QPushButton& Button(int slot) { return Find<QPushButton>(kIdFirstKeyButton + slot); }
-    QComboBox& List(int slot) { return Find<QComboBox>(kIdFirstFunctionList + slot); }
+    KeyboardDialogTest() : DialogTest(control::kKeyboardReset) {}
+    QPushButton& Button(int slot) {
+        return test::ControlOf<QPushButton>(*dialog, ObjectName(control::kKeyButton, slot));
+    }
+    QComboBox& List(int slot) {
+        return test::ControlOf<QComboBox>(*dialog, ObjectName(control::kFunctionList, slot));
+    }
     // Presses the slot's button and, in the capture dialog, the given keys in turn.
     void Capture(int slot, std::vector<Qt::Key> keys) {
         ModalAnswer<KeyCaptureDialog> answer([keys](KeyCaptureDialog& capture) {
@@ -208,7 +219,7 @@ TEST_F(KeyboardDialogTest, ResetAsksAndRestoresEverySlotKeysAreStoredAtOnceAndFu
     EXPECT_EQ(settings.keyCodes[2], 0xCA);
     List(0).setCurrentIndex(2);  // 다음 페이지
     EXPECT_EQ(settings.keyFunctions[0], 0);
-    Click(kIdOk);
+    Click(control::kOk);
     EXPECT_EQ(settings.keyFunctions[0], 2);
 }
 

@@ -5,8 +5,8 @@
 #include "platform/registry/Registry.h"
 #include "settings/KeySlots.h"
 #include "settings/NumberBox.h"
-#include "tests/platform/RegistryTestFolder.h"
-#include "tests/settings/LoadedSettings.h"
+#include "tests/support/LoadedSettings.h"
+#include "tests/support/RegistryTestFolder.h"
 
 namespace sorna {
 namespace {
@@ -52,8 +52,8 @@ TEST(Settings, HandEditedValuesStandUnlessTheyAreNoDwordOrSizesNoScreenCanUse) {
                          "\"sFontFaceName\"=\"\"\n"
                          "\"sEngDicPath\"=hex(1):\n");
     const Settings settings = LoadedSettings();
-    EXPECT_EQ(settings.bShowProgress, 1);
-    EXPECT_EQ(settings.bBold, 5);
+    EXPECT_TRUE(settings.bShowProgress);
+    EXPECT_TRUE(settings.bBold);        // any number but 0 sets a flag
     EXPECT_EQ(settings.nLineSpace, 3);  // longer than a DWORD
     EXPECT_EQ(settings.nLRSpace, 4);    // shorter than a DWORD
     EXPECT_EQ(settings.nTBSpace, 7);    // any type of four bytes, any letter case
@@ -128,7 +128,7 @@ TEST(Settings, SavedSettingsComeBackFromTheFileButNoLongerListsThanTheirLimit) {
     Settings saved;
     saved.nLineSpace = 17;
     saved.clrBkgnd = 0xFFEEDDCC;
-    saved.bSmoothScroll = 1;
+    saved.bSmoothScroll = true;
     saved.keyFunctions = {1, 2, 3, 11, 12, -1};
     saved.keyCodes = {0xCF, 0xC1, 0xC1, 0, 0xCD, 0xCE};
     saved.sFontFaceName = u"나눔고딕";

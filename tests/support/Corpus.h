@@ -44,12 +44,14 @@ inline std::string Repeated(std::string_view name, size_t size) {
     return bytes;
 }
 
-// Every document of the folder (its notes on sources left out), in name order.
+// Every document of the folder, in name order: neither its notes on sources nor hidden files such
+// as git's attributes.
 inline std::vector<std::filesystem::path> Documents() {
     std::error_code error;
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(SORNA_CORPUS_DIR, error)) {
-        if (entry.path().extension() != ".md") {
+        if (entry.path().extension() != ".md" &&
+            !entry.path().filename().string().starts_with('.')) {
             files.push_back(entry.path());
         }
     }

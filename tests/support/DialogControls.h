@@ -7,10 +7,15 @@
 
 namespace sorna::test {
 
-// The control of a dialog by its id, which names it.
+// The control of a dialog by its object name.
 template <typename Control>
-Control& ControlOf(const QWidget& dialog, ControlId id) {
-    return *dialog.findChild<Control*>(ControlName(id));
+Control& ControlOf(const QWidget& dialog, const QString& objectName) {
+    return *dialog.findChild<Control*>(objectName);
+}
+
+template <typename Control>
+Control& ControlOf(const QWidget& dialog, ControlName name) {
+    return ControlOf<Control>(dialog, ObjectName(name));
 }
 
 // A click where the user aims at a button: near its left edge, which is the box of a check box
@@ -20,8 +25,8 @@ inline void ClickButton(QAbstractButton& button) {
                       QPoint(std::min(8, button.width() / 2), button.height() / 2));
 }
 
-inline void ClickButton(const QWidget& dialog, ControlId id) {
-    ClickButton(ControlOf<QAbstractButton>(dialog, id));
+inline void ClickButton(const QWidget& dialog, ControlName name) {
+    ClickButton(ControlOf<QAbstractButton>(dialog, name));
 }
 
 }  // namespace sorna::test

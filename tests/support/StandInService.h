@@ -66,8 +66,9 @@ private:
     // Polls until done() holds or the wait is over.
     static void WaitUntil(const std::function<bool()>& done) {
         const QDeadlineTimer deadline(kWaitMs);
-        while (!done() && !deadline.hasExpired())
+        while (!done() && !deadline.hasExpired()) {
             QThread::msleep(10);  // fixed wait: the poll step of a bounded wait
+        }
     }
 
     QProcess process;

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "platform/registry/Registry.h"
-#include "tests/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sorna {
 
