@@ -47,8 +47,13 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
     connect(page_, &PageWidget::Released, this, &MainWindow::TapReleased);
     connect(page_, &PageWidget::DoubleTapped, this, &MainWindow::DoubleTapped);
     // After the paint has reached the screen.
-    connect(page_, &PageWidget::Painted, this, [this] { session_.PagePainted(); },
-            Qt::QueuedConnection);
+    connect(
+        page_, &PageWidget::Painted, this,
+        [this] {
+            session_.PagePainted();
+            emit PageShown();
+        },
+        Qt::QueuedConnection);
     // While a window edge is dragged, the page is laid out at most once a frame, and once more
     // after the last resize; meanwhile it shows what it showed.
     layoutTimer_.setSingleShot(true);

@@ -43,6 +43,10 @@ public:
     // The page changed size and is still to be laid out for it.
     [[nodiscard]] bool LayoutPending() const { return layoutTimer_.isActive(); }
 
+signals:
+    // A paint of the page has reached the screen.
+    void PageShown();
+
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -86,6 +86,11 @@ int HandOverOrShow(const std::u16string& namedDocument) {
         sorna::LeaveRegistryFileAlone(sorna::HKEY_CURRENT_USER);
     }
     sorna::MainWindow window(settings, namedDocument);
+    // Looking through the icon themes takes milliseconds that the first page need not wait for.
+    QObject::connect(
+        &window, &sorna::MainWindow::PageShown, &window,
+        [] { QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopName))); },
+        Qt::SingleShotConnection);
     window.show();
     // Without a window nothing would ever end the loop.
     if (!WindowCreated(window)) {
@@ -109,7 +114,6 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
-    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopName)));
     // Without Qt's Korean translation installed, Qt's own dialogs simply speak English.
     static_cast<void>(sorna::LoadKoreanTranslation(application));
 
