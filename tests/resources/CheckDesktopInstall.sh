@@ -34,7 +34,7 @@ done
 [ -f "$prefix/share/doc/sorna/README.md" ] || fail "no README"
 
 # The software centres' view: the entry's file types, the README's pictures at their sizes, and
-# the build's version.
+# the build's version, which the Debian package carries too.
 metainfo=$prefix/share/metainfo/org.example.sorna.metainfo.xml
 [ -f "$metainfo" ] || fail "no metainfo"
 if command -v appstreamcli >/dev/null; then
@@ -54,4 +54,6 @@ echo "$pictures" | while read -r picture size; do
 done
 newest=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo" | head -n 1)
 [ "$newest" = "$version" ] || fail "metainfo's newest release is $newest, the build's $version"
+head -n 1 "$source/debian/changelog" | grep -qF "sorna ($version)" ||
+    fail "debian/changelog does not begin with $version"
 echo "desktop install: 1 passed, 0 failed"
