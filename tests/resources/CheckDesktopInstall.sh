@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop gets from it: a valid menu
 # entry that opens plain text, HTML and EPUB files it is given, the icon in every size, what
-# software centres show of the reader, and the README.
+# software centres show of the reader, the README and the manual page.
 #   CheckDesktopInstall.sh BUILD_DIR SCRATCH_PREFIX VERSION
 set -eu
 build=$1
@@ -32,6 +32,7 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$dims" = "$size $size" ] || fail "$size pixel icon is $dims"
 done
 [ -f "$prefix/share/doc/sorna/README.md" ] || fail "no README"
+grep -qF "\"Sorna $version\"" "$prefix/share/man/man1/sorna.1" || fail "no manual page of $version"
 
 # The software centres' view: the entry's file types, the README's pictures at their sizes, and
 # the build's version, which the Debian package carries too.
