@@ -187,7 +187,7 @@ bool HtmlReader<kEncoding>::ClosingTagAt(std::string_view name) const {
     for (size_t i = 0; i < name.size(); ++i) {
         const char16_t unit = UnitAt(pos_ + 1 + i);
         const char16_t lower = unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit;
-        if (lower != name[i]) {
+        if (lower != static_cast<unsigned char>(name[i])) {
             return false;
         }
     }

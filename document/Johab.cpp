@@ -15,16 +15,16 @@ constexpr int kNone = -1;
 constexpr int kFill = -2;
 
 // Five-bit codes to jamo indices: the 19 initials, the 21 vowels and the 27 finals (0 is none).
-constexpr std::array<int8_t, 32> kInitials = {
-    kNone, kFill, 0,     1,     2,     3,     4,     5,     6,     7,    8,
-    9,     10,    11,    12,    13,    14,    15,    16,    17,    18,   kNone,
-    kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
-constexpr std::array<int8_t, 32> kVowels = {
+constexpr std::array<int, 32> kInitials = {kNone, kFill, 0,     1,     2,     3,     4,     5,
+                                           6,     7,     8,     9,     10,    11,    12,    13,
+                                           14,    15,    16,    17,    18,    kNone, kNone, kNone,
+                                           kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
+constexpr std::array<int, 32> kVowels = {
     kNone, kNone, kFill, 0,  1,  2,  3,  4,  kNone, kNone, 5,  6,  7,  8,  9,     10,
     kNone, kNone, 11,    12, 13, 14, 15, 16, kNone, kNone, 17, 18, 19, 20, kNone, kNone};
-constexpr std::array<int8_t, 32> kFinals = {
-    kNone, kFill, 1,     2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,    14,
-    15,    16,    kNone, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, kNone, kNone};
+constexpr std::array<int, 32> kFinals = {kNone, kFill, 1,  2,  3,  4,  5,  6,     7,     8,    9,
+                                         10,    11,    12, 13, 14, 15, 16, kNone, 17,    18,   19,
+                                         20,    21,    22, 23, 24, 25, 26, 27,    kNone, kNone};
 
 // The compatibility letters of the initials and of the finals, by index.
 constexpr std::array<char16_t, 19> kInitialLetters = {

@@ -36,7 +36,7 @@ inline ByteCounts CountByteClasses(const uint8_t* bytes, size_t count) {
         __m128i high = zero;
         __m128i continuation = zero;
         __m128i fourByteLead = zero;
-        const size_t stop = std::min(count & ~size_t{15}, i + 255 * 16);
+        const size_t stop = std::min(count & ~size_t{15}, i + 255 * size_t{16});
         for (; i < stop; i += 16) {
             const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
             const __m128i isHigh = _mm_cmplt_epi8(block, zero);

@@ -25,7 +25,7 @@ struct Table {
     std::array<char16_t, 256> single{};  // bytes that are no lead byte
     // Lead byte and next byte: the character; U+FFFD when the pair is consumed as one bad
     // sequence; 0 when only the lead byte is bad and the next byte starts afresh.
-    std::array<char16_t, (kLastLead - kFirstLead + 1) * 256> pair{};
+    std::array<char16_t, (kLastLead - kFirstLead + 1) * size_t{256}> pair{};
     std::array<bool, 256> startsAfresh{};  // no lead byte takes the byte as its second
 
     char16_t Pair(uint8_t lead, uint8_t next) const {

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds every fuzz target with clang-14, AddressSanitizer and UndefinedBehaviorSanitizer into
-# build-fuzz and runs each for about a minute over seeds copied from the test documents (the
-# EPUB reader's from the test books built from them).
+# build-fuzz (the fuzz preset of CMakePresets.json) and runs each for about a minute over seeds
+# copied from the test documents (the EPUB reader's from the test books built from them).
 #   SORNA_FUZZ_SECONDS   how long each target runs (default 60)
 #   SORNA_CORPUS_DIR     the documents to start from (default corpus)
 #   SORNA_FUZZ_TARGETS   the targets to build and run (default all, as fuzz_decode_document ...)
@@ -10,11 +10,10 @@ cd "$(dirname "$0")/.."
 seconds=${SORNA_FUZZ_SECONDS:-60}
 documents=${SORNA_CORPUS_DIR:-$(pwd)/corpus}
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DSORNA_FUZZ=ON -DSORNA_TESTS=OFF -DSORNA_BENCH=OFF -DSORNA_WERROR=ON
+cmake --preset fuzz
 targets=${SORNA_FUZZ_TARGETS:-$(ninja -C build-fuzz -t targets all |
     sed -n 's/^fuzz\/\(fuzz_[A-Za-z0-9_]*\): CXX_EXECUTABLE_LINKER.*/\1/p')}
-cmake --build build-fuzz -j2 --target $targets
+cmake --build --preset fuzz --target $targets
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

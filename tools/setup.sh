@@ -14,7 +14,7 @@ if [ "$mode" = test ]; then
     werror=ON
     packages="$packages clang-14 libclang-rt-14-dev xvfb xauth xdotool x11-utils openbox wmctrl
         dbus python3 python3-dbus python3-gi python3-xlib desktop-file-utils
-        libglib2.0-bin shared-mime-info unzip groff-base appstream"
+        libglib2.0-bin shared-mime-info unzip groff-base appstream clang-format-14 clang-tidy-14"
 fi
 
 missing=""

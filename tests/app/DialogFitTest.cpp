@@ -92,7 +92,10 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
         {[&] { RunFindDialog(owner, settings.recentSearches, flags, view, actions); }, {}},
         {[&] { RunChaptersDialog(owner, chapters, 299); }, {}},
         {[&] { RunChaptersDialog(owner, {}, std::nullopt); }, {}},
-        {[&] { RunGoToDialog(owner, {1234, 56789}); }, {}},
+        {[&] {
+             RunGoToDialog(owner, {1234, 56789});
+         },
+         {}},
         {[&] { (void)RunAddBookmarkDialog(owner, label, 1024); }, {}},
         {[&] { RunEditBookmarksDialog(owner, bookmarks); }, {}},
         {[&] { RunAboutDialog(owner); }, {}},
@@ -100,7 +103,8 @@ TEST(DialogFit, EveryDialogAndItsButtonsFitThePhonesScreen) {
         {[&] { ShowOpenFailure(owner, text); }, {}},
     };
     for (const auto& [open, path] : openings) {
-        test::ModalAnswer<QDialog> answer([&path](QDialog& dialog) { WalkDialogs(dialog, path); });
+        test::ModalAnswer<QDialog> answer(
+            [&steps = path](QDialog& dialog) { WalkDialogs(dialog, steps); });
         open();
         EXPECT_TRUE(answer.Answered());
     }

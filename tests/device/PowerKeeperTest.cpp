@@ -151,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(PowerKeeper, EveryHive, testing::ValuesIn(kHives));
 TEST_F(PowerKeeperTest, AFirstSwitchOnKeepsTheMirrorOfAKilledRunWhereTheOverrideHolds) {
     LoadHive("device");
     std::vector<std::optional<RegistryValue>> expected = Values();
-    expected[2 * 3] = Dword(300);  // the display's, no override, was taken for its prior value
+    const size_t display = 3;  // the display's row, no override, was taken for its prior value
+    expected[2 * display] = Dword(300);
     LoadHive("after-killed-run");
     {
         PowerKeeper keeper(inhibitor);

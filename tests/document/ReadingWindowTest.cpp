@@ -103,7 +103,7 @@ TEST(ReadingWindowTest, TheWindowAroundAnyPlaceHoldsTheWholeTextThere) {
                                                                      size_t(window->text.length)))
                 << book.document << " at " << place;
             EXPECT_EQ(window->reachesEnd, window->firstUnit + window->text.length == whole.length);
-            EXPECT_NEAR(window->estimatedLength, whole.length, whole.length / 20);
+            EXPECT_NEAR(window->estimatedLength, whole.length, whole.length / 20.0);
             if (!utf16) {
                 EXPECT_EQ(ByteOfPosition(window->text, Bytes(book.bytes), place), byte);
             }

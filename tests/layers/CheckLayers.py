@@ -1,34 +1,124 @@
 #!/usr/bin/env python3
-"""Fails when the program's folders break the layering: Qt outside a qt/ folder, or a folder
-including one on a higher floor. Floors, lowest first; a folder's qt/ part stands on its floor."""
+"""Fails when the program's folders break the layering. Every include is resolved as the compiler
+resolves it: a quoted one in the including file's folder first, then, like an angle one, in the
+include folders the build gives its compiler, then in Qt's header folders.
+- A file outside a qt/ folder reaches no Qt header and no file in a qt/ folder.
+- A folder reaches only its own floor and the floors below it; a qt/ part stands on its floor.
+- Program code reaches nothing of the tests, benchmarks or fuzzers.
+- Each source of a folder is compiled into the folder's library: sorna_core at its top, sorna_ui
+  in its qt/; the sources of tests/, bench/ and fuzz/ go into targets of their own.
+Usage: CheckLayers.py SOURCE_DIR BUILD_DIR (a configured build, for compile_commands.json)."""
+import json
 import pathlib
 import re
+import shlex
+import subprocess
 import sys
 
 FLOORS = ["resources", "platform", "document", "device", "view", "history", "settings", "app"]
-QT_HEADER = re.compile(r'#include\s*<Q|#include\s*<qt|#include\s*"[a-z]+/(?:[a-z]+/)*qt/')
-PROJECT_HEADER = re.compile(r'#include\s*"([a-z]+)/')
+LIBRARIES = {False: "sorna_core", True: "sorna_ui"}  # by whether a source is in a qt/ folder
+# The program's entry is the executable's own source.
+EXECUTABLE_SOURCES = {"app/qt/main.cpp": "sorna"}
+OWN_TARGETS = ["tests", "bench", "fuzz"]
+INCLUDE = re.compile(r'\s*#\s*include\s*([<"])([^>"]+)[>"]')
+TARGET_OBJECT = re.compile(r"(?:^|/)CMakeFiles/([^/]+)\.dir/")
 
 
-def problems(root):
+def qt_header_folders():
+    """The include folders Qt's own package description gives, and the module folders in them."""
+    flags = subprocess.run(["pkg-config", "--cflags-only-I", "Qt6Core"], capture_output=True,
+                           text=True, check=True).stdout.split()
+    given = [pathlib.Path(flag[2:]).resolve() for flag in flags]
+    if not any((folder / "QtCore" / "qstring.h").is_file() for folder in given):
+        sys.exit(f"no Qt headers in {given}")
+    return given + [inner for folder in given for inner in sorted(folder.iterdir())
+                    if inner.is_dir()]
+
+
+def compilations(build):
+    """(source, target, include folders) of each compile command of the build."""
+    for entry in json.loads((build / "compile_commands.json").read_text(encoding="utf-8")):
+        words = entry.get("arguments") or shlex.split(entry["command"])
+        folders = []
+        for word, following in zip(words, words[1:]):
+            if word in ("-I", "-isystem", "-iquote"):
+                folders.append(following)
+            elif word.startswith("-I"):
+                folders.append(word[2:])
+        target = TARGET_OBJECT.search(words[words.index("-o") + 1])
+        directory = pathlib.Path(entry["directory"])
+        yield ((directory / entry["file"]).resolve(), target and target[1],
+               [(directory / folder).resolve() for folder in folders])
+
+
+def first_existing(name, folders):
+    return next((folder / name for folder in folders if (folder / name).is_file()), None)
+
+
+def reaches(path, root, search, qt_folders):
+    """What each include line of `path` reaches: (line number, text, file or None, is Qt)."""
+    for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        included = INCLUDE.match(line)
+        if not included:
+            continue
+        quoted = [path.parent] if included[1] == '"' else []
+        found = first_existing(included[2], quoted + search)
+        qt = found is None and first_existing(included[2], qt_folders) is not None
+        yield number, line.strip(), found and found.resolve(), qt
+
+
+def include_problems(root, search, qt_folders):
     for path in sorted(root.rglob("*")):
-        if path.suffix not in (".h", ".cpp"):
+        relative = path.relative_to(root)
+        if path.suffix not in (".h", ".cpp") or relative.parts[0] not in FLOORS:
             continue
-        parts = path.relative_to(root).parts
-        if parts[0] not in FLOORS:
-            continue
-        in_qt = "qt" in parts[:-1]
-        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
-            where = f"{path.relative_to(root)}:{number}"
-            if not in_qt and QT_HEADER.match(line):
-                yield f"{where}: Qt outside a qt/ folder: {line}"
-            included = PROJECT_HEADER.match(line)
-            if included and included[1] in FLOORS and \
-                    FLOORS.index(included[1]) > FLOORS.index(parts[0]):
-                yield f"{where}: {parts[0]}/ includes {included[1]}/, a higher floor"
+        floor, in_qt = relative.parts[0], "qt" in relative.parts[:-1]
+        for number, line, found, qt in reaches(path, root, search, qt_folders):
+            where = f"{relative}:{number}: {line}:"
+            if found is None or root not in found.parents:
+                if qt and not in_qt:
+                    yield f"{where} Qt outside a qt/ folder"
+                continue
+            target = found.relative_to(root)
+            if not in_qt and "qt" in target.parts[:-1]:
+                yield f"{where} {target} is in a qt/ folder, {relative.parent}/ is not"
+            if target.parts[0] in OWN_TARGETS:
+                yield f"{where} program code reaches {target.parts[0]}/"
+            elif target.parts[0] in FLOORS and FLOORS.index(target.parts[0]) > FLOORS.index(floor):
+                yield f"{where} {floor}/ reaches {target}, a higher floor"
+
+
+def library_problems(root, compiled):
+    targets_of = {}
+    for source, target, _ in compiled:
+        if root in source.parents:
+            targets_of.setdefault(source.relative_to(root), set()).add(target)
+    for source in sorted(root.rglob("*.cpp")):
+        relative = source.relative_to(root)
+        if relative.parts[0] in FLOORS:
+            expected = EXECUTABLE_SOURCES.get(relative.as_posix(),
+                                              LIBRARIES["qt" in relative.parts[:-1]])
+            targets = targets_of.get(relative, set())
+            if targets != {expected}:
+                found = ", ".join(sorted(map(str, targets))) or "no target"
+                yield f"{relative}: compiled into {found}; it belongs in {expected} alone"
+        elif relative.parts[0] in OWN_TARGETS:
+            for target in sorted(targets_of.get(relative, set()) & set(LIBRARIES.values())):
+                yield f"{relative}: compiled into the program's {target}"
+
+
+def problems(root, build):
+    compiled = list(compilations(build))
+    search = []
+    for _, _, folders in compiled:
+        search += [folder for folder in folders if folder not in search]
+    qt_folders = qt_header_folders()
+    search = [folder for folder in search if folder not in qt_folders]
+    yield from include_problems(root, search, qt_folders)
+    yield from library_problems(root, compiled)
 
 
 if __name__ == "__main__":
-    found = list(problems(pathlib.Path(sys.argv[1])))
+    found = list(problems(pathlib.Path(sys.argv[1]).resolve(), pathlib.Path(sys.argv[2])))
     print("\n".join(found) if found else "the layers hold")
     sys.exit(1 if found else 0)

@@ -69,7 +69,7 @@ TEST_P(WindowLayoutTest, TheWindowsLinesAreTheWholeTextsLines) {
             }
             whole.SetTopLine(top);
         }
-        EXPECT_NEAR(window.TextLength(), length, length / 20);
+        EXPECT_NEAR(window.TextLength(), length, length / 20.0);
         EXPECT_EQ(FooterText(window, 1000).substr(0, 2), u"약 ");
     }
 }
