@@ -66,7 +66,6 @@ std::vector<RunTimeMenuItem> BookmarkMenuItems(std::span<const std::u16string_vi
 // "인코딩": 자동 with the encoding it decided on for the open document (`inUse`, empty when none
 // is open), a separator, and every encoding that can be chosen. The one chosen, 자동 when
 // `chosen` is empty, is checked.
-std::vector<RunTimeMenuItem> EncodingMenuItems(std::u16string_view chosen,
-                                               std::string_view inUse);
+std::vector<RunTimeMenuItem> EncodingMenuItems(std::u16string_view chosen, std::string_view inUse);
 
 }  // namespace sorna

@@ -27,7 +27,8 @@ inline constexpr std::u16string_view kOpenFailedCaption = u"파일 열기 실패
 inline constexpr std::u16string_view kFolderNotOpenedMessage = u"폴더는 열 수 없습니다. : %s";
 
 // Qt name filters: the last parenthesised group holds the patterns. Shown with the dialog's
-// HideNameFilterDetails, they read "텍스트 파일" (EPUB books among them) and "모든 파일 (*.*)"; all files match "*", since
+// HideNameFilterDetails, they read "텍스트 파일" (EPUB books among them) and "모든 파일 (*.*)"; all
+// files match "*", since
 // "*.*" would hide names without a dot here.
 inline constexpr std::u16string_view kOpenFilterText =
     u"텍스트 파일 (*.txt *.cap *.htm *.html *.epub)";

@@ -22,7 +22,8 @@ inline constexpr std::u16string_view kFindAllButton = u"모두 찾기";
 inline constexpr std::u16string_view kFindAllSearching = u"찾는 중... %s개";
 inline constexpr std::u16string_view kFindAllCount = u"모두 %s개";
 // More were found than the list holds.
-inline constexpr std::u16string_view kFindAllCountMore = u"모두 %s개 (처음 %s개만 보입니다. %s개 더)";
+inline constexpr std::u16string_view kFindAllCountMore =
+    u"모두 %s개 (처음 %s개만 보입니다. %s개 더)";
 inline constexpr std::u16string_view kFindAllNone = u"찾는 말이 없습니다.";
 
 }  // namespace sorna

@@ -187,9 +187,9 @@ void FindDialog::ShowCount() {
     } else if (count == 0) {
         text = kFindAllNone;
     } else if (count > listed) {
-        text = FormatText(kFindAllCountMore, {GroupedNumber(int64_t(count)),
-                                              GroupedNumber(int64_t(listed)),
-                                              GroupedNumber(int64_t(count - listed))});
+        text = FormatText(kFindAllCountMore,
+                          {GroupedNumber(int64_t(count)), GroupedNumber(int64_t(listed)),
+                           GroupedNumber(int64_t(count - listed))});
     } else {
         text = FormatText(kFindAllCount, {GroupedNumber(int64_t(count))});
     }

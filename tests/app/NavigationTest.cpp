@@ -45,9 +45,9 @@ TEST_F(Navigation, ChaptersAndPagesAreJumpsThatBackAndForwardRetrace) {
     const int32_t step = session.View().PageStep();
     shell.goTo = GoToTarget{GoToTarget::Kind::kPage, 3};
     Run({IDM_GO_TO});
-    EXPECT_EQ(shell.pagesAsked, (PageNumbers{session.View().FindLine(chapterStarts[2]).value() /
-                                                     step + 1,
-                                             session.View().Pages().total}));
+    EXPECT_EQ(shell.pagesAsked,
+              (PageNumbers{session.View().FindLine(chapterStarts[2]).value() / step + 1,
+                           session.View().Pages().total}));
     EXPECT_EQ(TopLine(), 2 * step);
     shell.goTo = GoToTarget{GoToTarget::Kind::kPercent, 100};
     Run({IDM_GO_TO});

@@ -195,12 +195,21 @@ TEST(ProposedBookmarkLabel, TheStartOfTheTopLineOrElseTheNextAndThePercentage) {
 TEST(ParseGoToTarget, TakesWholePagesAndPercentagesUpToAHundred) {
     using enum GoToTarget::Kind;
     const std::pair<std::u16string_view, std::optional<GoToTarget>> inputs[] = {
-        {u"123", GoToTarget{kPage, 123}},  {u" 7\u3000", GoToTarget{kPage, 7}},
-        {u"37%", GoToTarget{kPercent, 37}}, {u"37.5 ％", GoToTarget{kPercent, 37.5}},
-        {u"100%", GoToTarget{kPercent, 100}}, {u"0%", GoToTarget{kPercent, 0}},
-        {u"0", std::nullopt},   {u"1.5", std::nullopt},  {u"100.1%", std::nullopt},
-        {u"-3", std::nullopt},  {u"%", std::nullopt},    {u"", std::nullopt},
-        {u"1e3", std::nullopt}, {u"12쪽", std::nullopt}, {u"1.2.3%", std::nullopt},
+        {u"123", GoToTarget{kPage, 123}},
+        {u" 7\u3000", GoToTarget{kPage, 7}},
+        {u"37%", GoToTarget{kPercent, 37}},
+        {u"37.5 ％", GoToTarget{kPercent, 37.5}},
+        {u"100%", GoToTarget{kPercent, 100}},
+        {u"0%", GoToTarget{kPercent, 0}},
+        {u"0", std::nullopt},
+        {u"1.5", std::nullopt},
+        {u"100.1%", std::nullopt},
+        {u"-3", std::nullopt},
+        {u"%", std::nullopt},
+        {u"", std::nullopt},
+        {u"1e3", std::nullopt},
+        {u"12쪽", std::nullopt},
+        {u"1.2.3%", std::nullopt},
         {u"99999999999999999", std::nullopt}};
     for (const auto& [text, target] : inputs) {
         EXPECT_EQ(ParseGoToTarget(text), target) << std::string(text.begin(), text.end());

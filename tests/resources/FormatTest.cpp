@@ -17,9 +17,14 @@ TEST(FormatText, FormatsWhatMatchesAndCopiesWhatDoesNot) {
     EXPECT_EQ(FormatText(u"100% sure %q", {}), u"100% sure %q");
     EXPECT_EQ(FormatText(u"trailing %", {int64_t{1}}), u"trailing %");
     const std::pair<int64_t, std::u16string_view> grouped[] = {
-        {0, u"0"},          {999, u"999"},           {1000, u"1,000"},
-        {-1000, u"-1,000"}, {-100, u"-100"},         {4567, u"4,567"},
-        {1234567, u"1,234,567"}, {INT64_MIN, u"-9,223,372,036,854,775,808"}};
+        {0, u"0"},
+        {999, u"999"},
+        {1000, u"1,000"},
+        {-1000, u"-1,000"},
+        {-100, u"-100"},
+        {4567, u"4,567"},
+        {1234567, u"1,234,567"},
+        {INT64_MIN, u"-9,223,372,036,854,775,808"}};
     for (const auto& [number, text] : grouped) {
         EXPECT_EQ(GroupedNumber(number), text) << number;
     }

@@ -146,7 +146,8 @@ TEST_F(TextViewTest, FindNextBringsTheLineWhereTheMatchBeginsToTheTop) {
 // A wrapped line spreads its room over its spaces, or between its characters when it has none;
 // a paragraph's last line stays as it is. Taps and a found word follow the characters.
 TEST_F(TextViewTest, JustifiedLinesSpreadTheirRoomAndTapsAndFindsFollowIt) {
-    const std::u16string_view text = u"aaaa bbbb cccc dddd eeee ffff gggg\n가나다라마바사아자차카타파하\n";
+    const std::u16string_view text =
+        u"aaaa bbbb cccc dddd eeee ffff gggg\n가나다라마바사아자차카타파하\n";
     LayOut(text);
     ASSERT_EQ(view.LineChars(0), u"aaaa bbbb cccc dddd ");
     EXPECT_EQ(view.JustificationOf(0), Justification{});  // off by default
@@ -155,7 +156,7 @@ TEST_F(TextViewTest, JustifiedLinesSpreadTheirRoomAndTapsAndFindsFollowIt) {
     EXPECT_FALSE(view.LayoutNeeded());
     // 237 pixels of room, 190 written before the trailing space: 47 over three spaces.
     EXPECT_EQ(view.JustificationOf(0), (Justification{47.0 / 3, 0}));
-    EXPECT_EQ(view.JustificationOf(1), Justification{});  // ends its paragraph
+    EXPECT_EQ(view.JustificationOf(1), Justification{});                // ends its paragraph
     EXPECT_EQ(view.JustificationOf(2), (Justification{0, 17.0 / 10}));  // 11 syllables, 220
     EXPECT_EQ(PlanPage(view, 240).rows[0].justification, view.JustificationOf(0));
     EXPECT_EQ(view.WordAt(205, 5).word, u"dddd");  // drawn from 197 on
