@@ -1,13 +1,12 @@
 #include "platform/qt/SingleInstance.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
-#include <memory>
+#include <thread>
+
+#include "platform/qt/HandOverConnection.h"
 
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -16,12 +15,12 @@
 namespace sorna {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 // How long a later start waits for the running reader, which may be busy opening a document.
-constexpr int kConnectTimeoutMs = 2000;
-constexpr int kAnswerTimeoutMs = 10000;
-constexpr int kRetryMs = 20;
-// A client that sends no whole record for this long is cut off, so it cannot hold memory.
-constexpr int kStallMs = 3000;
+constexpr std::chrono::milliseconds kConnectTimeout(2000);
+constexpr std::chrono::milliseconds kAnswerTimeout(10000);
+constexpr std::chrono::milliseconds kRetry(20);
 // How often the reader makes sure it is still found, well within what a later start waits.
 constexpr int kListenCheckMs = 1000;
 
@@ -55,21 +54,6 @@ QString ChannelStem(const QString& name) {
     return {};
 }
 
-bool Send(QLocalSocket& socket, const std::vector<uint8_t>& bytes) {
-    const auto size = static_cast<qint64>(bytes.size());
-    return socket.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
-}
-
-bool WaitForAnswer(QLocalSocket& socket) {
-    const QDeadlineTimer deadline(kAnswerTimeoutMs);
-    while (socket.bytesAvailable() < static_cast<qint64>(EncodeAnswer(0).size())) {
-        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void BringToFront(QWidget& window) {
     window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window.show();
@@ -82,8 +66,14 @@ void BringToFront(QWidget& window) {
 SingleInstance::SingleInstance(const QString& name) {
     // Without a folder, every start runs as a reader of its own.
     if (const QString stem = ChannelStem(name); !stem.isEmpty()) {
-        socketPath_ = stem + QStringLiteral(".socket");
+        socketPath_ = QFile::encodeName(stem + QStringLiteral(".socket")).toStdString();
         lock_.setFileName(stem + QStringLiteral(".lock"));
+    }
+}
+
+SingleInstance::~SingleInstance() {
+    if (server_.IsOpen()) {
+        ::unlink(socketPath_.c_str());
     }
 }
 
@@ -100,35 +90,36 @@ bool SingleInstance::AnotherIsRunning() {
 
 StartRole SingleInstance::HandOverToRunning(std::u16string_view commandLine,
                                             std::chrono::milliseconds patience) {
-    QLocalSocket socket;
-    const QDeadlineTimer deadline(patience);
+    const Clock::time_point deadline = Clock::now() + patience;
+    LocalSocket socket;
     // The holder may still be on its way to its window, or a killed reader's socket may be
     // left: a start waits a while before it runs beside that reader.
     for (;;) {
         if (!AnotherIsRunning()) {
             return StartRole::kReader;
         }
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(kConnectTimeoutMs)) {
+        socket = LocalSocket::Connect(socketPath_, Clock::now() + kConnectTimeout);
+        if (socket.IsOpen()) {
             break;
         }
-        if (deadline.hasExpired()) {
+        if (Clock::now() >= deadline) {
             return StartRole::kUnanswered;
         }
-        QThread::msleep(kRetryMs);
+        std::this_thread::sleep_for(kRetry);
     }
-    Send(socket, EncodeBringToFront());
+    const Clock::time_point answerBy = Clock::now() + kAnswerTimeout;
+    static_cast<void>(socket.SendAll(EncodeBringToFront(), answerBy));
+    if (commandLine.empty()) {
+        return StartRole::kHandedOver;
+    }
     // Once sent, the command line is the running reader's, even when it is too busy to answer
     // soon: it opens the file when it can, so this start must not open it too.
-    const bool sent = commandLine.empty() || Send(socket, EncodeCommandLine(commandLine));
-    if (sent && !commandLine.empty()) {
-        WaitForAnswer(socket);
+    if (!socket.SendAll(EncodeCommandLine(commandLine), answerBy)) {
+        return StartRole::kUnanswered;
     }
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState) {
-        socket.waitForDisconnected(kConnectTimeoutMs);
-    }
-    return sent ? StartRole::kHandedOver : StartRole::kUnanswered;
+    std::vector<uint8_t> answer;
+    static_cast<void>(socket.ReceiveExactly(EncodeAnswer(0).size(), answer, answerBy));
+    return StartRole::kHandedOver;
 }
 
 bool SingleInstance::Serve(QWidget& window) {
@@ -136,81 +127,64 @@ bool SingleInstance::Serve(QWidget& window) {
     if (!locked_) {
         return false;
     }
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::Accept);
-    // Qt closes the server, and says nothing, when it cannot take a connection, as while the
-    // reader has run out of descriptors; the reader listens again as soon as it can.
     connect(&listenCheck_, &QTimer::timeout, this, &SingleInstance::Listen);
     listenCheck_.start(kListenCheckMs);
     return Listen();
 }
 
 bool SingleInstance::Listen() {
-    if (server_.isListening()) {
+    if (server_.IsOpen() && QFileInfo::exists(QFile::decodeName(socketPath_.c_str()))) {
+        connections_->setEnabled(true);
         return true;
     }
+    connections_.reset();
+    server_ = LocalSocket();
     // Only the holder of the lock may clear the socket's place, where a killed reader's socket or
     // anything else may have been left.
-    if (const QFileInfo left(socketPath_); left.isDir() && !left.isSymLink()) {
-        QDir(socketPath_).removeRecursively();
+    const QString place = QFile::decodeName(socketPath_.c_str());
+    if (const QFileInfo left(place); left.isDir() && !left.isSymLink()) {
+        QDir(place).removeRecursively();
     }
-    QLocalServer::removeServer(socketPath_);
-    return server_.listen(socketPath_);
+    ::unlink(socketPath_.c_str());
+    server_ = LocalSocket::Listen(socketPath_);
+    if (!server_.IsOpen()) {
+        return false;
+    }
+    connections_ = std::make_unique<QSocketNotifier>(server_.Descriptor(), QSocketNotifier::Read);
+    connect(connections_.get(), &QSocketNotifier::activated, this, &SingleInstance::Accept);
+    return true;
 }
 
 void SingleInstance::Accept() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        auto reader = std::make_shared<HandOverReader>();
-        auto* stall = new QTimer(socket);
-        stall->setSingleShot(true);
-        stall->setInterval(kStallMs);
-        // When the reader was busy, what came in meanwhile is read before a stall is judged.
-        const auto read = [this, socket, reader, stall](bool stalled) {
-            if (Read(*socket, *reader)) {
-                stall->start();
-            } else if (stalled) {
-                socket->abort();
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, [read] { read(false); });
-        connect(stall, &QTimer::timeout, this, [read] { read(true); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        stall->start();
+    bool outOfDescriptors = false;
+    for (LocalSocket client; (client = server_.Accept(outOfDescriptors)).IsOpen();) {
+        new HandOverConnection(
+            std::move(client), [this](const HandOverRequest& request) { Take(request); }, *this);
+    }
+    // The connection waits in the queue until the next check, rather than wake the loop again
+    // and again meanwhile.
+    if (outOfDescriptors) {
+        connections_->setEnabled(false);
     }
 }
 
-bool SingleInstance::Read(QLocalSocket& socket, HandOverReader& reader) {
-    const QByteArray bytes = socket.readAll();
-    reader.Append(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                  static_cast<size_t>(bytes.size()));
-    HandOverRequest request;
-    HandOverReader::Status status;
-    bool took = false;
-    while ((status = reader.Next(request)) == HandOverReader::Status::kRequest) {
-        took = true;
-        if (request.kind == HandOverKind::kBringToFront) {
-            // However many ask, the window comes to the front once a turn of the loop.
-            if (!raiseQueued_) {
-                raiseQueued_ = true;
-                QTimer::singleShot(0, this, [this] {
-                    raiseQueued_ = false;
-                    if (window_) {
-                        BringToFront(*window_);
-                    }
-                });
-            }
-            continue;
+void SingleInstance::Take(const HandOverRequest& request) {
+    if (request.kind == HandOverKind::kBringToFront) {
+        // However many ask, the window comes to the front once a turn of the loop.
+        if (!raiseQueued_) {
+            raiseQueued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                raiseQueued_ = false;
+                if (window_) {
+                    BringToFront(*window_);
+                }
+            });
         }
-        Send(socket, EncodeAnswer(0));
-        // Not from inside this socket's handler: a receiver may run a dialog, in whose loop the
-        // client may leave and its socket go.
-        QTimer::singleShot(0, this, [this, request] { emit CommandLineReceived(request); });
+        return;
     }
-    if (status == HandOverReader::Status::kMalformed) {
-        socket.abort();
-        return false;
-    }
-    return took;
+    // Not from inside the connection's handler: a receiver may run a dialog, in whose loop the
+    // client may leave and its connection go.
+    QTimer::singleShot(0, this, [this, request] { emit CommandLineReceived(request); });
 }
 
 }  // namespace sorna

@@ -1,19 +1,19 @@
 #pragma once
 
 #include <QFile>
-#include <QLocalServer>
 #include <QObject>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/HandOverRecord.h"
-
-class QLocalSocket;
+#include "platform/LocalSocket.h"
 
 namespace sorna {
 
@@ -33,6 +33,8 @@ class SingleInstance : public QObject {
 public:
     // The lock file and the socket are named after `name`.
     explicit SingleInstance(const QString& name);
+    // A reader that listened takes its socket away.
+    ~SingleInstance() override;
 
     // For a start while another reader runs: waits up to `patience` for it to be found, which on
     // a busy machine may take until its window shows, asks it to come to the front, hands it a
@@ -54,16 +56,17 @@ signals:
 
 private:
     [[nodiscard]] bool AnotherIsRunning();
-    // Whether the server listens, once more if it had stopped.
+    // Whether the reader can be found: it listens again when its socket went from its place,
+    // and takes connections again when it had to stop for want of descriptors.
     bool Listen();
     void Accept();
-    // Whether it took at least one whole record.
-    bool Read(QLocalSocket& socket, HandOverReader& reader);
+    void Take(const HandOverRequest& request);
 
-    QString socketPath_;
+    std::string socketPath_;
     QFile lock_;
     bool locked_ = false;
-    QLocalServer server_;
+    LocalSocket server_;
+    std::unique_ptr<QSocketNotifier> connections_;  // of server_
     QTimer listenCheck_;
     QPointer<QWidget> window_;
     bool raiseQueued_ = false;
