@@ -326,7 +326,7 @@ void ReaderSession::ApplySettings() {
 void ReaderSession::FitTextAreaToPage() {
     // The bar is a window of its own below the page, so the page is the whole client area. The
     // percentage read takes a row of the font's height off its bottom.
-    ViewRect area = TextAreaRect(shell_.PreparePage(), settings_.nLRSpace, settings_.nTBSpace);
+    ViewRect area = TextAreaRect(shell_.PageArea(), settings_.nLRSpace, settings_.nTBSpace);
     if (settings_.bShowPercent) {
         area.bottom = std::max(area.top, area.bottom - UsableFontSize(settings_.nFontSize));
     }

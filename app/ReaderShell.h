@@ -28,8 +28,8 @@ public:
     virtual ~ReaderShell() = default;
 
     virtual void SetCaption(std::u16string_view caption) = 0;
-    // Makes the page bitmap fit the screen the window is on; the page's area, from (0, 0).
-    virtual ViewRect PreparePage() = 0;
+    // The area of the window the page covers, from (0, 0).
+    virtual ViewRect PageArea() = 0;
     // Asks for the page to be painted again once events are handled.
     virtual void Repaint() = 0;
     // Handles the events that are pending now, posted commands among them.

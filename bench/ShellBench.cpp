@@ -139,7 +139,6 @@ void BM_LoadAndLayOut(benchmark::State& state) {
     window.show();
     const ViewRect area = window.Session().View().TextArea();
     PageCanvas canvas;
-    Require(canvas.CreateBuffers(1080, 1920, 1.0), "make the page buffers");
     for (auto _ : state) {
         TextView view(canvas);
         view.SetFont(settings.sFontFaceName, settings.nFontSize, false, false);

@@ -61,7 +61,7 @@ protected:
 private:
     // The shell.
     void SetCaption(std::u16string_view caption) override;
-    ViewRect PreparePage() override;
+    ViewRect PageArea() override;
     void Repaint() override;
     void PumpEvents() override;
     void PostCommand(CommandId id) override;
@@ -103,8 +103,6 @@ private:
     MenuBar* menuBar_;  // owned by the window, as is the page
     PageWidget* page_;
     PageNotice* notice_;  // on the page
-    QSize bufferSize_;
-    qreal bufferRatio_ = 0;
     WheelLineSteps wheelSteps_;
     QPoint pressedAt_;  // where the last tap on the page began
     QTimer layoutTimer_;

@@ -1,6 +1,5 @@
 // The main window as the session's shell: the caption, the page, the event loop, full screen
 // and the program's boxes and dialogs, each owned by the window.
-#include <QScreen>
 
 #include "app/qt/AboutDialog.h"
 #include "app/qt/ChaptersDialog.h"
@@ -25,18 +24,7 @@ void MainWindow::SetCaption(std::u16string_view caption) {
     setWindowTitle(ToQString(caption));
 }
 
-// The page bitmap covers the screen the window is on, made anew when that screen changes size
-// (a phone turned on its side, the window moved to a larger monitor).
-ViewRect MainWindow::PreparePage() {
-    if (const QScreen* shown = screen()) {
-        const QSize size = shown->geometry().size();
-        const qreal ratio = shown->devicePixelRatio();
-        if ((size != bufferSize_ || ratio != bufferRatio_) &&
-            canvas_.CreateBuffers(size.width(), size.height(), ratio)) {
-            bufferSize_ = size;
-            bufferRatio_ = ratio;
-        }
-    }
+ViewRect MainWindow::PageArea() {
     return {0, 0, page_->width(), page_->height()};
 }
 

@@ -25,7 +25,7 @@ using Texts = std::vector<std::u16string>;
 class FakeShell : public ReaderShell {
 public:
     void SetCaption(std::u16string_view text) override { caption = text; }
-    ViewRect PreparePage() override { return page; }
+    ViewRect PageArea() override { return page; }
     void Repaint() override {
         if (onRepaint) {
             onRepaint();

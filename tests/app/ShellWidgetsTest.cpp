@@ -123,7 +123,6 @@ TEST(PageWidget, EverySmoothStepReachesTheScreenAtOnce) {
     page.resize(240, 320);
     window.show();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(canvas.CreateBuffers(240, 320, 1.0));
     test::SetText(view.Document(), std::u16string(40, u'\n'));
     ASSERT_TRUE(view.Layout(nullptr));
     view.SetOptions(true, true);

@@ -44,7 +44,6 @@ QRect InkBounds(const QImage& image, const QRect& within) {
 class PaintTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(canvas.CreateBuffers(240, 320, 1.0));
         view.SetFont(u"NanumGothic", 15, false, false);
         view.SetColors({0x00FFFF, 0x603010});  // yellow on kBack
         view.SetTextArea({10, 20, 230, 300}, false);
@@ -86,7 +85,6 @@ TEST_F(PaintTest, FillsAndTextStayInsideTheirRectangles) {
 // its place, at any pixel ratio, and nothing else.
 TEST_F(PaintTest, AnExposedPartIsPaintedAsTheWholePageShowsIt) {
     for (const qreal ratio : {1.0, 2.0}) {
-        ASSERT_TRUE(canvas.CreateBuffers(240, 320, ratio));
         Show(u"가나다라마바사\n아자차카타파하\nSorna 한글 mixed 문장");
         const QImage whole = Render(ratio);
         const QRect part(30, 25, 150, 40);
@@ -104,7 +102,6 @@ TEST_F(PaintTest, TextIsDrawnNoWiderThanItIsMeasured) {
     view.SetTextArea({0, 20, 4000, 300}, false);
     const CharMetrics metrics = MeasureChars(MakeViewFont(view.Font()));
     for (const qreal ratio : {1.0, 2.0}) {
-        ASSERT_TRUE(canvas.CreateBuffers(240, 320, ratio));
         for (const std::u16string_view text :
              {u"가나다라마바사아자차카타", u"Sorna 한글 mixed 문장"}) {
             Show(text);
@@ -185,19 +182,6 @@ TEST_F(PaintTest, JustifiedRowsReachTheirEndButNeverPassItAndParagraphEndsStayRa
             EXPECT_GT(ragged, 0) << name;
         }
     }
-}
-
-TEST(PageCanvas, WithoutAPageNothingIsPainted) {
-    PageCanvas canvas;
-    EXPECT_FALSE(canvas.CreateBuffers(0, 320, 1.0));
-    EXPECT_FALSE(canvas.CreateBuffers(240, -1, 1.0));
-    QImage target(240, 320, QImage::Format_RGB32);
-    target.fill(Qt::magenta);
-    {
-        QPainter painter(&target);
-        canvas.PaintTo(painter, PagePlan{}, target.rect());  // a page would be black
-    }
-    EXPECT_EQ(target.pixelColor(120, 160), QColor(Qt::magenta));
 }
 
 // The family Qt draws the only character of `text` in.

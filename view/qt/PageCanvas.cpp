@@ -53,10 +53,6 @@ void DrawRow(QPainter& painter, const PageRow& row, bool upward, const QFont& fo
 
 }  // namespace
 
-bool PageCanvas::CreateBuffers(int screenWidth, int screenHeight, qreal devicePixelRatio) {
-    return page_.Create(screenWidth, screenHeight, devicePixelRatio);
-}
-
 CharMetrics PageCanvas::MeasureChars(const FontDescription& font) {
     const QFont& measured = FontFor(font);
     if (!metrics_) {
@@ -72,27 +68,17 @@ void PageCanvas::Repaint() {
 }
 
 void PageCanvas::PaintTo(QPainter& target, const PagePlan& plan, const QRect& area) {
-    if (!page_.IsValid()) {
-        return;
-    }
-    const QRect shown = area & page_.Area();
-    Paint(plan, shown);
-    page_.CopyTo(target, shown);
-}
-
-void PageCanvas::Paint(const PagePlan& plan, const QRect& area) {
-    if (!page_.IsValid()) {
-        return;
-    }
-    // The plan's rows lie within the page, so only the filled part is drawn on.
-    QPainter painter(&page_.Image());
-    painter.fillRect(area, ToQColor(plan.backColour));
-    DrawRows(painter, plan);
+    // Whatever is drawn, only the area changes.
+    target.save();
+    target.setClipRect(area);
+    target.fillRect(area, ToQColor(plan.backColour));
+    DrawRows(target, plan);
     for (const PageFill& fill : plan.positionBar) {
-        painter.fillRect(ToQRect(fill.rect), ToQColor(fill.colour));
+        target.fillRect(ToQRect(fill.rect), ToQColor(fill.colour));
     }
-    DrawHighlights(painter, plan);
-    DrawUprightTexts(painter, plan);
+    DrawHighlights(target, plan);
+    DrawUprightTexts(target, plan);
+    target.restore();
 }
 
 // The covered part of a row drawn again with the colours exchanged.
@@ -101,7 +87,7 @@ void PageCanvas::DrawHighlights(QPainter& painter, const PagePlan& plan) {
     const QTextOption option = RowTextOption(font);
     for (const PageHighlight& highlight : plan.highlights) {
         painter.save();
-        painter.setClipRect(ToQRect(highlight.rect));
+        painter.setClipRect(ToQRect(highlight.rect), Qt::IntersectClip);
         painter.fillRect(ToQRect(highlight.rect), ToQColor(plan.textColour));
         painter.setPen(ToQColor(plan.backColour));
         DrawRow(painter, plan.rows[highlight.row], plan.upward, font, option);
