@@ -39,9 +39,9 @@ private:
 class DeflatedSource {
 public:
     explicit DeflatedSource(std::span<const uint8_t> packed)
-        : left_(packed), ready_(inflateInit2(&stream_, -MAX_WBITS) == Z_OK) {}
+        : left_(packed), started_(inflateInit2(&stream_, -MAX_WBITS) == Z_OK), sound_(started_) {}
     ~DeflatedSource() {
-        if (ready_) {
+        if (started_) {
             inflateEnd(&stream_);
         }
     }
@@ -53,13 +53,13 @@ public:
     std::optional<size_t> Fill(std::span<uint8_t> to) {
         stream_.next_out = to.data();
         stream_.avail_out = static_cast<uInt>(to.size());
-        while (ready_ && !ended_ && stream_.avail_out > 0) {
+        while (sound_ && !ended_ && stream_.avail_out > 0) {
             Feed();
             const int result = inflate(&stream_, Z_NO_FLUSH);
             ended_ = result == Z_STREAM_END;
-            ready_ = result == Z_OK || ended_;
+            sound_ = result == Z_OK || ended_;
         }
-        return ready_ ? std::optional(to.size() - stream_.avail_out) : std::nullopt;
+        return sound_ ? std::optional(to.size() - stream_.avail_out) : std::nullopt;
     }
 
 private:
@@ -74,7 +74,8 @@ private:
 
     z_stream stream_{};
     std::span<const uint8_t> left_;
-    bool ready_;
+    bool started_;
+    bool sound_;  // no error so far
     bool ended_ = false;
 };
 

@@ -67,6 +67,7 @@ TEST(ZipArchiveTest, AnEntryThatDoesNotCheckIsDamagedWhileTheOtherStillReads) {
         {"zip-bad-crc.zip", kDeflated},          {"zip-bad-stored-crc.zip", kStored},
         {"zip-bad-size-smaller.zip", kDeflated}, {"zip-bad-size-larger.zip", kDeflated},
         {"zip-bad-method.zip", kDeflated},       {"zip-bad-encrypted.zip", kDeflated},
+        {"zip-bad-deflate.zip", kDeflated},      {"zip-bad-packed-short.zip", kDeflated},
     };
     for (const auto& [name, entry] : damaged) {
         const std::string bytes = Archive(name);

@@ -231,7 +231,14 @@ def patched(data, name, field, value):
     return data
 
 
-FLAGS, METHOD, CRC, SIZE = (8, "<H"), (10, "<H"), (16, "<I"), (24, "<I")
+def spoiled(data, name):
+    """The archive with name's deflate data starting with a block of no known type."""
+    header = zipfile.ZipFile(io.BytesIO(data)).getinfo(name).header_offset
+    at = header + 30 + sum(struct.unpack_from("<HH", data, header + 26))
+    return data[:at] + b"\xff" + data[at + 1:]
+
+
+FLAGS, METHOD, CRC, PACKED, SIZE = (8, "<H"), (10, "<H"), (16, "<I"), (20, "<I"), (24, "<I")
 
 
 def zip_archives(corpus, out):
@@ -251,7 +258,9 @@ def zip_archives(corpus, out):
         "zip-bad-size-smaller.zip": patched(plain, deflated, SIZE, lambda size: size - 1),
         "zip-bad-size-larger.zip": patched(plain, deflated, SIZE, lambda size: size + 1),
         "zip-bad-method.zip": patched(plain, deflated, METHOD, lambda method: 12),
-        "zip-bad-encrypted.zip": patched(plain, deflated, FLAGS, lambda flags: flags | 1)}
+        "zip-bad-encrypted.zip": patched(plain, deflated, FLAGS, lambda flags: flags | 1),
+        "zip-bad-deflate.zip": spoiled(plain, deflated),
+        "zip-bad-packed-short.zip": patched(plain, deflated, PACKED, lambda size: size // 2)}
     bomb = open(os.path.join(out, "bad-bomb.epub"), "rb").read()
     archives["zip-bomb-lying.zip"] = patched(bomb, "OEBPS/c0.xhtml", SIZE, lambda size: 1000)
     for name, data in archives.items():
