@@ -2,20 +2,21 @@
 
 #include <atomic>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-struct zip;
+#include "document/ZipDirectory.h"
 
 namespace sorna {
 
 // Why an archive or one of its entries could not be read.
 enum class ZipProblem {
     None,
-    Damaged,  // not a zip archive, cut short, or an entry that does not inflate or check
+    // Not a zip archive, cut short, or an entry that is neither stored nor deflated, is
+    // encrypted, or does not inflate or check.
+    Damaged,
     TooManyEntries,
     TooLarge,  // the entries read so far would inflate past the allowance
 };
@@ -35,9 +36,9 @@ private:
     std::atomic<int64_t> left_;
 };
 
-// A zip archive read where its bytes lie (a mapped file), never written out: entries are looked
-// up by name and inflated into memory. Every entry read draws on an allowance of inflated bytes,
-// counted as the bytes come out, whatever sizes the archive declares.
+// A zip archive read where its bytes lie (a mapped file), never written out nor copied: entries
+// are looked up by name and inflated into memory. Every entry read draws on an allowance of
+// inflated bytes, counted as the bytes come out, whatever sizes the archive declares.
 class ZipArchive {
 public:
     // More entries than this make an archive no book, and are not looked through.
@@ -45,7 +46,6 @@ public:
 
     // The bytes and the allowance must outlive the archive.
     ZipArchive(std::span<const uint8_t> bytes, InflateAllowance& allowance);
-    ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
 
@@ -59,12 +59,8 @@ public:
     std::optional<std::vector<uint8_t>> Read(const std::string& name, ZipProblem& problem);
 
 private:
-    std::optional<std::vector<uint8_t>> ReadEntry(uint64_t index, ZipProblem& problem);
-
-    struct Closer {
-        void operator()(zip* archive) const;
-    };
-    std::unique_ptr<zip, Closer> archive_;
+    std::span<const uint8_t> bytes_;
+    ZipEntries entries_;
     ZipProblem openProblem_ = ZipProblem::None;
     int64_t entryCount_ = 0;
     InflateAllowance& allowance_;

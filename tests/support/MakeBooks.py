@@ -1,12 +1,13 @@
 """Builds EPUB books from the corpus's texts for the tests, the fuzzer and the benchmark:
-    MakeBooks.py CORPUS_FOLDER OUT_FOLDER             the test books, good and bad
+    MakeBooks.py CORPUS_FOLDER OUT_FOLDER             the test books, good and bad, and archives
     MakeBooks.py CORPUS_FOLDER OUT_FOLDER --mib N     one book of about N MiB, big-N.epub
 Each book's chapters are headed by h1 elements; what a test expects of a book is in its name
-and in BooksTest.cpp."""
+and in BooksTest.cpp. The archives zip-*.zip hold corpus files as ZipArchiveTest.cpp reads them."""
 
 import html
 import io
 import os
+import struct
 import sys
 import zipfile
 
@@ -176,6 +177,97 @@ def bad_books(corpus, out):
             file.write(whole)
 
 
+# Each archive's entries, named after the corpus files they hold: one stored, one deflated.
+ARCHIVED = {"저장/ko-cp949-novel-01.txt": zipfile.ZIP_STORED,
+            "압축/en-gutenberg-03.txt": zipfile.ZIP_DEFLATED}
+
+
+def write_archive(file, corpus, force_zip64=False):
+    with zipfile.ZipFile(file, "w") as archive:
+        for name, method in ARCHIVED.items():
+            info = zipfile.ZipInfo(name)
+            info.compress_type = method
+            with archive.open(info, "w", force_zip64=force_zip64) as entry:
+                entry.write(open(os.path.join(corpus, name.split("/")[1]), "rb").read())
+
+
+class Unseekable(io.RawIOBase):
+    """A file that can only be written on, so that zipfile follows each entry by its sizes."""
+    def __init__(self):
+        self.written = io.BytesIO()
+
+    def writable(self):
+        return True
+
+    def write(self, data):
+        return self.written.write(data)
+
+
+def zip64_archive(corpus):
+    """Every size and offset in ZIP64 fields, and the end record leaving all to the ZIP64 one."""
+    limit = zipfile.ZIP64_LIMIT
+    zipfile.ZIP64_LIMIT = -1
+    try:
+        data = io.BytesIO()
+        write_archive(data, corpus, force_zip64=True)
+    finally:
+        zipfile.ZIP64_LIMIT = limit
+    data = bytearray(data.getvalue())
+    end = data.rindex(b"PK\x05\x06")
+    assert data.rfind(b"PK\x06\x06") > 0
+    struct.pack_into("<HHII", data, end + 8, 0xFFFF, 0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF)
+    return data
+
+
+def patched(data, name, field, value):
+    """The archive with a field of name's central directory record replaced; field is
+    (offset, struct format), value a function of the field's value."""
+    at = data.index(b"PK\x01\x02")
+    while data[at + 46:at + 46 + len(name.encode())] != name.encode():
+        at += 46 + sum(struct.unpack_from("<HHH", data, at + 28))
+    offset, form = field
+    data = bytearray(data)
+    struct.pack_into(form, data, at + offset, value(struct.unpack_from(form, data, at + offset)[0]))
+    return data
+
+
+def spoiled(data, name):
+    """The archive with name's deflate data starting with a block of no known type."""
+    header = zipfile.ZipFile(io.BytesIO(data)).getinfo(name).header_offset
+    at = header + 30 + sum(struct.unpack_from("<HH", data, header + 26))
+    return data[:at] + b"\xff" + data[at + 1:]
+
+
+FLAGS, METHOD, CRC, PACKED, SIZE = (8, "<H"), (10, "<H"), (16, "<I"), (20, "<I"), (24, "<I")
+
+
+def zip_archives(corpus, out):
+    """The archives good in three ways, and each way of damaging one entry of the plain one."""
+    plain = io.BytesIO()
+    write_archive(plain, corpus)
+    plain = plain.getvalue()
+    descriptors = Unseekable()
+    write_archive(descriptors, corpus)
+    assert all(i.flag_bits & 8 for i in zipfile.ZipFile(descriptors.written).infolist())
+    stored, deflated = ARCHIVED
+    archives = {
+        "zip-plain.zip": plain, "zip-descriptors.zip": descriptors.written.getvalue(),
+        "zip-zip64.zip": zip64_archive(corpus),
+        "zip-bad-crc.zip": patched(plain, deflated, CRC, lambda crc: crc ^ 1),
+        "zip-bad-stored-crc.zip": patched(plain, stored, CRC, lambda crc: crc ^ 0x8000),
+        "zip-bad-size-smaller.zip": patched(plain, deflated, SIZE, lambda size: size - 1),
+        "zip-bad-size-larger.zip": patched(plain, deflated, SIZE, lambda size: size + 1),
+        "zip-bad-method.zip": patched(plain, deflated, METHOD, lambda method: 12),
+        "zip-bad-encrypted.zip": patched(plain, deflated, FLAGS, lambda flags: flags | 1),
+        "zip-bad-deflate.zip": spoiled(plain, deflated),
+        "zip-bad-packed-short.zip": patched(plain, deflated, PACKED, lambda size: size // 2)}
+    bomb = open(os.path.join(out, "bad-bomb.epub"), "rb").read()
+    archives["zip-bomb-lying.zip"] = patched(bomb, "OEBPS/c0.xhtml", SIZE, lambda size: 1000)
+    for name, data in archives.items():
+        with open(os.path.join(out, name), "wb") as file:
+            file.write(data)
+
+
 def big_book(corpus, out, mib):
     """About mib MiB of compressed book: the large Korean and English texts again and again."""
     lines = (read_lines(corpus, "ko-cp949-bible-krv-large.txt", "cp949") +
@@ -202,6 +294,7 @@ def main(corpus, out, *options):
     write_book(os.path.join(out, "headings.epub"), headings_book(corpus))
     write_book(os.path.join(out, "encodings.epub"), encodings_book(corpus))
     bad_books(corpus, out)
+    zip_archives(corpus, out)
 
 
 if __name__ == "__main__":
