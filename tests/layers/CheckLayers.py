@@ -4,9 +4,11 @@ resolves it: a quoted one in the including file's folder first, then, like an an
 include folders the build gives its compiler, then in Qt's header folders.
 - A file outside a qt/ folder reaches no Qt header and no file in a qt/ folder.
 - A folder reaches only its own floor and the floors below it; a qt/ part stands on its floor.
-- Program code reaches nothing of the tests, benchmarks or fuzzers.
+- Program code reaches nothing of the tests, benchmarks, fuzzers or build tools.
 - Each source of a folder is compiled into the folder's library: sorna_core at its top, sorna_ui
-  in its qt/; the sources of tests/, bench/ and fuzz/ go into targets of their own.
+  in its qt/; the sources of tests/, bench/, fuzz/ and tools/ go into targets of their own. A
+  source the build generates into a folder's place in the build tree counts as one of that
+  folder.
 Usage: CheckLayers.py SOURCE_DIR BUILD_DIR (a configured build, for compile_commands.json)."""
 import json
 import pathlib
@@ -19,7 +21,7 @@ FLOORS = ["resources", "platform", "document", "device", "view", "history", "set
 LIBRARIES = {False: "sorna_core", True: "sorna_ui"}  # by whether a source is in a qt/ folder
 # The program's entry is the executable's own source.
 EXECUTABLE_SOURCES = {"app/qt/main.cpp": "sorna"}
-OWN_TARGETS = ["tests", "bench", "fuzz"]
+OWN_TARGETS = ["tests", "bench", "fuzz", "tools"]
 INCLUDE = re.compile(r'\s*#\s*include\s*([<"])([^>"]+)[>"]')
 TARGET_OBJECT = re.compile(r"(?:^|/)CMakeFiles/([^/]+)\.dir/")
 
@@ -88,13 +90,33 @@ def include_problems(root, search, qt_folders):
                 yield f"{where} {floor}/ reaches {target}, a higher floor"
 
 
-def library_problems(root, compiled):
+def tree_path(source, root, build):
+    """Where `source` stands in the source tree: a generated one in the build tree stands where
+    its folder does. None outside both."""
+    for top in (build, root):  # the build tree may lie inside the source tree
+        if top in source.parents:
+            return source.relative_to(top)
+    return None
+
+
+def generated_in_folder(relative, root):
+    """Whether a source in the build tree was generated into the place of a folder of the program,
+    not into a folder of Qt's code generators, which the source tree lacks."""
+    return relative.parts[0] in FLOORS and (root / relative.parent).is_dir()
+
+
+def library_problems(root, build, compiled):
     targets_of = {}
+    generated = set()
     for source, target, _ in compiled:
-        if root in source.parents:
-            targets_of.setdefault(source.relative_to(root), set()).add(target)
-    for source in sorted(root.rglob("*.cpp")):
-        relative = source.relative_to(root)
+        relative = tree_path(source, root, build)
+        if relative is not None:
+            targets_of.setdefault(relative, set()).add(target)
+        if build in source.parents and generated_in_folder(relative, root):
+            generated.add(relative)
+    written = {source.relative_to(root) for source in root.rglob("*.cpp")
+               if build not in source.parents}
+    for relative in sorted(written | generated):
         if relative.parts[0] in FLOORS:
             expected = EXECUTABLE_SOURCES.get(relative.as_posix(),
                                               LIBRARIES["qt" in relative.parts[:-1]])
@@ -115,10 +137,11 @@ def problems(root, build):
     qt_folders = qt_header_folders()
     search = [folder for folder in search if folder not in qt_folders]
     yield from include_problems(root, search, qt_folders)
-    yield from library_problems(root, compiled)
+    yield from library_problems(root, build, compiled)
 
 
 if __name__ == "__main__":
-    found = list(problems(pathlib.Path(sys.argv[1]).resolve(), pathlib.Path(sys.argv[2])))
+    source_dir, build_dir = (pathlib.Path(folder).resolve() for folder in sys.argv[1:3])
+    found = list(problems(source_dir, build_dir))
     print("\n".join(found) if found else "the layers hold")
     sys.exit(1 if found else 0)

@@ -31,6 +31,10 @@ BUILDS = [
      "view/PagePlan.cpp: compiled into sorna_core, test_view_core; it belongs in sorna_core alone"),
     ("tests/support/CMakeLists.txt", "target_sources(sorna_ui PRIVATE WidgetTestMain.cpp)",
      "tests/support/WidgetTestMain.cpp: compiled into the program's sorna_ui"),
+    ("platform/CMakeLists.txt", "target_sources(sorna_ui PRIVATE ${code_page_949_table})",
+     "platform/CodePage949Table.cpp: compiled into sorna_core, sorna_ui; it belongs in sorna_core"),
+    ("tools/CMakeLists.txt", "target_sources(sorna_core PRIVATE MakeCodePage949Table.cpp)",
+     "tools/MakeCodePage949Table.cpp: compiled into the program's sorna_core"),
 ]
 
 
