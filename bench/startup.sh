@@ -16,7 +16,7 @@
 # A freshly booted virtual machine is slow to touch new memory, so a figure holds for the state
 # it was taken in. For the fresh-machine figure, run this first thing after boot with
 # SORNA_STARTUP_STATE=cold; report it beside a warm run of the same build.
-# Needs Xvfb, xdotool and GNU time (Debian: xvfb, xdotool, time).
+# Needs Xvfb and GNU time (Debian: xvfb, time).
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -104,23 +104,16 @@ Windows Registry Editor Version 5.00
 EOF
 }
 
-# Seconds from starting the program "$2"... to a window whose name matches $1, and its peak
+# Seconds from starting the program "$2"... to a window whose caption begins with $1, and its peak
 # resident set in KiB. The reader names the book in its caption once the first page is laid out;
-# the floor names itself once its line is painted.
+# the floor names itself once its line is painted. bench_first_caption takes the time from the X
+# server's events as the caption is set.
 shown_after() {
-    pattern=$1
+    prefix=$1
     shift
-    start=$(now)
-    /usr/bin/time -f '%M' -o "$scratch/rss" "$@" &
-    program=$!
-    shown=
-    if poll "$program" xdotool search --name "$pattern"; then
-        shown=$(now)
-    fi
-    pkill -P "$program" || true  # the program under time(1), so that time writes its figure
-    wait "$program" 2>/dev/null || true
-    [ -n "$shown" ] || return 1
-    echo "$(elapsed "$start" "$shown") $(tail -n 1 "$scratch/rss")"
+    seconds=$("$build/bench/bench_first_caption" "$limit" "$prefix" \
+        /usr/bin/time -f '%M' -o "$scratch/rss" "$@") || return 1
+    echo "$seconds $(tail -n 1 "$scratch/rss")"
 }
 
 timed() {
@@ -140,13 +133,13 @@ median() {
 # One run: the reader, the floor, iconv and cat in turn, each figure printed and kept.
 run_once() {
     cool
-    reader=$(shown_after "^$(basename "$book") - " "$build/app/sorna") || {
+    reader=$(shown_after "$(basename "$book") - " "$build/app/sorna") || {
         echo "run $1: no page from the reader (it ended, or $limit s passed); its other runs are left out"
         stopped=yes
         return 0
     }
     cool
-    floor=$(shown_after "^$floor_caption\$" "$build/bench/bench_bare_window") || {
+    floor=$(shown_after "$floor_caption" "$build/bench/bench_bare_window") || {
         echo "the floor showed no window within $limit s" >&2
         exit 1
     }
