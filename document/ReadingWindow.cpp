@@ -105,8 +105,9 @@ std::optional<ReadingWindow> WindowOfText(const DocumentText& whole, int32_t pos
     ReadingWindow window;
     DocumentText& text = window.text;
     text.length = int32_t(*end - *start);
-    text.text = std::make_unique<char16_t[]>(size_t(text.length) + 1);
+    text.text = std::make_unique_for_overwrite<char16_t[]>(size_t(text.length) + 1);
     std::copy(whole.text.get() + *start, whole.text.get() + *end, text.text.get());
+    text.text[size_t(text.length)] = 0;
     text.documentPath = whole.documentPath;
     text.kind = whole.kind;
     text.encoding = whole.encoding;
@@ -163,7 +164,9 @@ std::optional<ReadingWindow> DecodeReadingWindow(std::span<const uint8_t> fileBy
 
     ReadingWindow window;
     window.text.encoding = EncodingName(encoding);
-    window.text.text = std::make_unique<char16_t[]>(whole.size() + 1);
+    // Room for a unit per byte, of which a Korean text fills about half: left unwritten, the rest
+    // is never touched.
+    window.text.text = std::make_unique_for_overwrite<char16_t[]>(whole.size() + 1);
     const std::span<char16_t> room(window.text.text.get(), whole.size());
     const size_t unitsBefore = DecodeUnits(encoding, before, room).written;
     const size_t length =
