@@ -27,6 +27,19 @@ constexpr int32_t kReadableColumn = 40;
 // longer than a frame.
 constexpr int32_t kBackgroundLayoutUnits = int32_t{4} << 20;
 
+// An open of `path` at `position` (-1 for the place the recent files keep, or the start), in the
+// encoding chosen for it by hand. The place's byte is known only where the files kept it.
+StartReadAhead::Request RequestToOpen(std::u16string_view path, int32_t position,
+                                      const std::optional<HistoryEntry>& stored) {
+    const bool atStoredPlace = stored && (position == -1 || position == stored->position);
+    return {
+        std::u16string(path), stored ? Narrow(stored->encoding) : std::string(),
+        position != -1 ? position
+        : stored       ? stored->position
+                       : 0,
+        atStoredPlace && stored->byte >= 0 ? std::optional<int64_t>(stored->byte) : std::nullopt};
+}
+
 }  // namespace
 
 // A layout without memory for its line table leaves the page empty with the document still
@@ -87,7 +100,9 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     CloseDocument();
     const std::optional<HistoryEntry> stored = settings_.recentFiles.FindRecent(path);
     chosenEncoding_ = stored ? stored->encoding : std::u16string();
-    if (OpenAroundPlace(path, position, stored)) {
+    const StartReadAhead::Request request = RequestToOpen(path, position, stored);
+    std::optional<StartReadAhead::Read> readAhead = readAhead_.Take(request);
+    if (OpenAroundPlace(request, readAhead)) {
         return true;
     }
     // Before a long read the screen catches up (a menu closes, the old page goes); a short one
@@ -97,7 +112,7 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     }
     std::unique_ptr<ProgressText> progress = MaybeShowProgress();
     shell_.SetCaption(kCaptionOpening);
-    if (!LoadDocument(view_.Document(), path, progress.get(), Narrow(chosenEncoding_))) {
+    if (!LoadWhole(request, readAhead, progress.get())) {
         shell_.ShowOpenFailure(view_.Document().loadError);
         documentTitle_.clear();
         UpdateTitle();
@@ -119,23 +134,30 @@ bool ReaderSession::OpenDocument(std::u16string_view path, int32_t position) {
     return true;
 }
 
-bool ReaderSession::OpenAroundPlace(std::u16string_view path, int32_t position,
-                                    const std::optional<HistoryEntry>& stored) {
-    const bool atStoredPlace = stored && (position == -1 || position == stored->position);
-    const int32_t place = position != -1 ? position : stored ? stored->position : 0;
-    const std::optional<int64_t> byte =
-        atStoredPlace && stored->byte >= 0 ? std::optional<int64_t>(stored->byte) : std::nullopt;
+bool ReaderSession::LoadWhole(const StartReadAhead::Request& request,
+                              std::optional<StartReadAhead::Read>& readAhead,
+                              ProgressText* progress) {
+    if (readAhead && readAhead->whole) {
+        view_.Document() = std::move(*readAhead->whole);
+        return readAhead->loaded;
+    }
+    return LoadDocument(view_.Document(), request.path, progress, request.encoding);
+}
+
+bool ReaderSession::OpenAroundPlace(const StartReadAhead::Request& request,
+                                    std::optional<StartReadAhead::Read>& readAhead) {
     std::optional<ReadingWindow> window =
-        LoadReadingWindow(path, Narrow(chosenEncoding_), place, byte);
+        readAhead ? std::move(readAhead->window)
+                  : LoadReadingWindow(request.path, request.encoding, request.place, request.byte);
     if (!window) {
         return false;
     }
     FitTextAreaToPage();
-    if (!view_.ShowWindow(std::move(*window), place)) {
+    if (!view_.ShowWindow(std::move(*window), request.place)) {
         return false;
     }
-    view_.Document().documentPath = path;
-    documentTitle_ = FileTitle(path);
+    view_.Document().documentPath = request.path;
+    documentTitle_ = FileTitle(request.path);
     UpdateTitle();
     shell_.Repaint();
     StartWholeLoad();
@@ -255,6 +277,14 @@ bool ReaderSession::ReopenMostRecentFile() {
         OpenDocument(path, -1);
     }
     return true;
+}
+
+void ReaderSession::ReadAheadStartDocument(const std::u16string& namedPath) {
+    const std::u16string path =
+        FileExists(namedPath) ? namedPath : settings_.recentFiles.MostRecentFile();
+    if (FileExists(path)) {
+        readAhead_.Start(RequestToOpen(path, -1, settings_.recentFiles.FindRecent(path)));
+    }
 }
 
 bool ReaderSession::OpenStartDocument(const std::u16string& namedPath) {

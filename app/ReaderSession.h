@@ -9,6 +9,7 @@
 #include "app/AutoScroll.h"
 #include "app/JumpHistory.h"
 #include "app/ReaderShell.h"
+#include "app/StartReadAhead.h"
 #include "app/WholeDocumentLoad.h"
 #include "app/WorkInProgress.h"
 #include "document/Chapter.h"
@@ -62,6 +63,9 @@ public:
     // remember or at its beginning; otherwise the most recent file, as above. A name of nothing
     // is told first.
     [[nodiscard]] bool OpenStartDocument(const std::u16string& namedPath);
+    // Starts reading what OpenStartDocument will open, on a thread of its own, while the window
+    // is made and shown; the open then takes what was read.
+    void ReadAheadStartDocument(const std::u16string& namedPath);
     // A file named by a later start: opened as a dropped one is. A name of nothing is told and
     // the open document stays; a folder is passed over.
     void OpenHandedOverDocument(const std::u16string& path);
@@ -129,8 +133,11 @@ private:
     void RememberOpenDocument();
     // Shows the window of a long plain text around `position` and starts reading the whole;
     // false when the document is not one to open so.
-    bool OpenAroundPlace(std::u16string_view path, int32_t position,
-                         const std::optional<HistoryEntry>& stored);
+    bool OpenAroundPlace(const StartReadAhead::Request& request,
+                         std::optional<StartReadAhead::Read>& readAhead);
+    // Reads the document whole into the view, unless it was read ahead; as LoadDocument answers.
+    bool LoadWhole(const StartReadAhead::Request& request,
+                   std::optional<StartReadAhead::Read>& readAhead, ProgressText* progress);
     // Starts (again) reading the whole document for the window shown, or breaking it when it
     // was read already, for the lines as the window has them.
     void StartWholeLoad();
@@ -189,6 +196,7 @@ private:
     AutoScroll autoScroll_;
     JumpHistory jumps_;
     WholeDocumentLoad wholeLoad_;
+    StartReadAhead readAhead_;
     uint64_t wholeLoadNumber_ = 0;  // which load a report from a worker thread is of
     int wholeTextHolders_ = 0;
     std::u16string documentTitle_;

@@ -32,6 +32,7 @@ MainWindow::MainWindow(Settings& settings, std::u16string startDocument)
       menuBar_(new MenuBar(settings, session_, *this)),
       page_(new PageWidget(canvas_, session_.View(), *this)),
       notice_(new PageNotice(*page_)) {
+    session_.ReadAheadStartDocument(startDocument_);
     setObjectName(ToQString(kWindowClassName));
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);

@@ -1,5 +1,7 @@
 #include <filesystem>
 
+#include "app/StartReadAhead.h"
+#include "document/ByteOfPosition.h"
 #include "document/LoadDocument.h"
 #include "document/ReadingWindow.h"
 #include "document/Utf8.h"
@@ -48,7 +50,9 @@ TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameL
     std::u16string before(size_t(stored.byte), u'\0');
     ASSERT_EQ(DecodeUtf8(Bytes(bytes).first(size_t(stored.byte)), before).written, size_t(place));
 
-    ASSERT_TRUE(session.OpenDocument(path, -1));
+    // As a window starts, the place is read while the window is made.
+    session.ReadAheadStartDocument(u"");
+    ASSERT_TRUE(session.OpenStartDocument(u""));
     EXPECT_TRUE(session.View().ShowsWindow());
     EXPECT_EQ(TopOffset(), place);
     Run({IDM_PAGE_DOWN, IDM_PAGE_UP, IDM_KEY_DOWN});
@@ -67,6 +71,45 @@ TEST_F(OpenAroundPlace, TheRememberedPlaceShowsFirstAndTheWholeFollowsAtTheSameL
     alone.SetTextArea(session.View().TextArea(), false);
     ASSERT_TRUE(alone.Layout(nullptr));
     EXPECT_TRUE(std::ranges::equal(session.View().Lines().Entries(), alone.Lines().Entries()));
+}
+
+// What is read ahead for an open is what the open would read itself: the window around a kept
+// place of a long text, or a short file whole (or the loader's message for one that cannot be
+// read). It goes only to its own open, once.
+TEST_F(OpenAroundPlace, AReadAheadIsTheOpensOwnReadAndGoesOnlyToIt) {
+    const std::u16string note = WriteFile("note.txt", "짧은 글\n");
+    DocumentText book;
+    ASSERT_TRUE(LoadDocument(book, path, nullptr));
+    const int32_t place = book.length / 2;
+    const std::optional<int64_t> byte = ByteOfPositionInFile(book, place);
+    ASSERT_TRUE(byte);
+    const auto units = [](const DocumentText& text) {
+        return std::u16string_view(text.text.get(), size_t(text.length));
+    };
+    const std::vector<StartReadAhead::Request> requests = {
+        {path, "", place, byte}, {note, "", 0, {}}, {note + u".gone", "", 0, {}}};
+    for (const StartReadAhead::Request& request : requests) {
+        StartReadAhead readAhead;
+        readAhead.Start(request);
+        EXPECT_FALSE(readAhead.Take({request.path, "", request.place + 1, request.byte}));
+        readAhead.Start(request);
+        std::optional<StartReadAhead::Read> read = readAhead.Take(request);
+        ASSERT_TRUE(read);
+        EXPECT_FALSE(readAhead.Take(request)) << "taken once";
+        const std::optional<ReadingWindow> window =
+            LoadReadingWindow(request.path, "", request.place, request.byte);
+        ASSERT_EQ(read->window.has_value(), window.has_value());
+        ASSERT_EQ(read->whole.has_value(), !window);
+        if (window) {
+            EXPECT_EQ(read->window->firstUnit, window->firstUnit);
+            EXPECT_EQ(units(read->window->text), units(window->text));
+            continue;
+        }
+        DocumentText whole;
+        EXPECT_EQ(read->loaded, LoadDocument(whole, request.path, nullptr));
+        EXPECT_EQ(units(*read->whole), units(whole));
+        EXPECT_EQ(read->whole->loadError, whole.loadError);
+    }
 }
 
 // With joined lines, a place whose paragraph began long before has no line of its own in the
