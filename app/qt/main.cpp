@@ -8,6 +8,7 @@
 #include "app/qt/CommandLine.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/PackagedResources.h"
+#include "app/qt/ToolBarArrowStyle.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/SingleInstance.h"
 #include "platform/registry/Registry.h"
@@ -113,6 +114,8 @@ int main(int argc, char** argv) {
         return *answered;
     }
     QApplication application(argc, argv);
+    // Before the first widget: the menu bar is a tool bar.
+    QApplication::setStyle(new sorna::ToolBarArrowStyle);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
     // Without Qt's Korean translation installed, Qt's own dialogs simply speak English.
     static_cast<void>(sorna::LoadKoreanTranslation(application));

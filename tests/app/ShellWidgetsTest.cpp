@@ -13,7 +13,10 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+#include <fstream>
+#include <sstream>
 
 #include "app/qt/AboutDialog.h"
 #include "app/qt/MenuBar.h"
@@ -21,6 +24,7 @@
 #include "app/qt/PageWidget.h"
 #include "app/qt/ProgressWindow.h"
 #include "app/qt/ShellDialogs.h"
+#include "app/qt/ToolBarArrowStyle.h"
 #include "tests/app/SessionFixture.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ModalAnswer.h"
@@ -114,6 +118,30 @@ struct PaintCount : QObject {
     }
     int paints = 0;
 };
+
+bool AnImagePluginIsLoaded() {
+    std::ostringstream maps;
+    maps << std::ifstream("/proc/self/maps").rdbuf();
+    return maps.str().find("/imageformats/") != std::string::npos;
+}
+
+// A tool bar is made without an image plugin loaded, and its extension arrows are Qt's own.
+TEST(ToolBarArrowStyle, AToolBarLoadsNoImagePluginAndItsArrowsAreQtsOwn) {
+    ASSERT_FALSE(AnImagePluginIsLoaded()) << "none before the bar";
+    QApplication::setStyle(new ToolBarArrowStyle);
+    const QToolBar bar;
+    EXPECT_FALSE(AnImagePluginIsLoaded());
+    const QProxyStyle qts;
+    for (const auto& [icon, sizes] :
+         {std::pair(QStyle::SP_ToolBarHorizontalExtensionButton, std::vector{8, 16, 32}),
+          std::pair(QStyle::SP_ToolBarVerticalExtensionButton, std::vector{5, 10, 20})}) {
+        for (const int size : sizes) {
+            const QImage ours = QApplication::style()->standardIcon(icon).pixmap(size).toImage();
+            EXPECT_FALSE(ours.isNull());
+            EXPECT_EQ(ours, qts.standardIcon(icon).pixmap(size).toImage()) << icon << " " << size;
+        }
+    }
+}
 
 TEST(PageWidget, EverySmoothStepReachesTheScreenAtOnce) {
     PageCanvas canvas;
