@@ -11,6 +11,9 @@ namespace sorna {
 // time they are drawn, which is when a bar has more buttons than it can show.
 class ToolBarArrowStyle : public QProxyStyle {
 public:
+    // Over a new instance of the style named `key`, the one the user or the desktop chose.
+    explicit ToolBarArrowStyle(const QString& key) : QProxyStyle(key) {}
+
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };

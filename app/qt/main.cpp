@@ -114,8 +114,9 @@ int main(int argc, char** argv) {
         return *answered;
     }
     QApplication application(argc, argv);
-    // Before the first widget: the menu bar is a tool bar.
-    QApplication::setStyle(new sorna::ToolBarArrowStyle);
+    // Before the first widget, the menu bar being a tool bar; over the style that Qt chose, which
+    // the user may have named (-style, QT_STYLE_OVERRIDE).
+    QApplication::setStyle(new sorna::ToolBarArrowStyle(QApplication::style()->name()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
     // Without Qt's Korean translation installed, Qt's own dialogs simply speak English.
     static_cast<void>(sorna::LoadKoreanTranslation(application));

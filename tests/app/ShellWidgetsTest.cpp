@@ -128,7 +128,7 @@ bool AnImagePluginIsLoaded() {
 // A tool bar is made without an image plugin loaded, and its extension arrows are Qt's own.
 TEST(ToolBarArrowStyle, AToolBarLoadsNoImagePluginAndItsArrowsAreQtsOwn) {
     ASSERT_FALSE(AnImagePluginIsLoaded()) << "none before the bar";
-    QApplication::setStyle(new ToolBarArrowStyle);
+    QApplication::setStyle(new ToolBarArrowStyle(QApplication::style()->name()));
     const QToolBar bar;
     EXPECT_FALSE(AnImagePluginIsLoaded());
     const QProxyStyle qts;
