@@ -7,7 +7,8 @@ mode=${1:-run}
 cd "$(dirname "$0")/.."
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev zlib1g-dev
-    fonts-nanum fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin"
+    fonts-nanum fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxcb1-dev
+    librsvg2-bin"
 # Warnings stop the build only where tests are run: a compiler newer than ours may warn anew.
 werror=OFF
 if [ "$mode" = test ]; then
