@@ -8,14 +8,14 @@
 #   it writes into 4 KiB pages, where the reader asks for huge pages);
 #   cat reading it (the limit: the bytes from the page cache).
 # Books of 1, 100 and 1024 MiB, each in CP949, in UTF-8 and in plain ASCII English.
-#   sh bench/startup.sh [build folder] [runs] [warm|cold] [sizes in MiB]
+#   sh bench/startup.sh [build folder] [runs] [warm|cold|fresh] [sizes in MiB]
 # The state may also come from SORNA_STARTUP_STATE, the sizes from SORNA_STARTUP_SIZES ("1 100
 # 1024"), and the folder the books are written in from TMPDIR (/var/tmp). warm: the page cache holds
 # the book, read with cat before its runs. cold: the page cache is dropped before every reader,
-# floor and iconv run (as root).
-# A freshly booted virtual machine is slow to touch new memory, so a figure holds for the state
-# it was taken in. For the fresh-machine figure, run this first thing after boot with
-# SORNA_STARTUP_STATE=cold; report it beside a warm run of the same build.
+# floor and iconv run (as root). fresh: as cold, and each of those runs is also given new memory
+# that the host has yet to back, as on a freshly booted virtual machine, where new memory is slow
+# to touch (bench_memory_ballast; as root, on a machine that reports free pages to its host). A
+# figure holds for the state it was taken in; report fresh or cold beside a warm run of the build.
 # Needs Xvfb and GNU time (Debian: xvfb, time).
 set -eu
 cd "$(dirname "$0")/.."
@@ -26,14 +26,15 @@ sizes=${4:-${SORNA_STARTUP_SIZES:-1 100 1024}}
 limit=${SORNA_STARTUP_LIMIT:-300}  # seconds that any one wait may take
 floor_caption="Sorna bare window"  # as bench/BareWindow.cpp names its window once painted
 kinds="ko-cp949-bible-krv-large.txt:CP949 ko-utf8-novel-02.txt:UTF-8 en-gutenberg-01-large.txt:ASCII"
-case $state in warm | cold) ;; *) echo "the state is warm or cold, not $state" >&2; exit 2 ;; esac
+case $state in warm | cold | fresh) ;; *) echo "the state is warm, cold or fresh, not $state" >&2; exit 2 ;; esac
 for size in $sizes; do
     case $size in '' | 0* | *[!0-9]*) echo "a size is a whole number of MiB, not $size" >&2; exit 2 ;; esac
 done
 corpus=$(sed -n 's/^SORNA_CORPUS_DIR:PATH=//p' "$build/CMakeCache.txt")
 scratch=$(mktemp -d "${TMPDIR:-/var/tmp}/sorna-startup.XXXXXX")
 xvfb=
-trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
+ballast=
+trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; release_ballast; rm -rf "$scratch"' EXIT
 trap 'exit 1' HUP INT PIPE TERM
 
 now() { date +%s.%N; }
@@ -54,8 +55,34 @@ poll() {
 }
 
 drop_page_cache() { sync && { echo 3 >/proc/sys/vm/drop_caches; } 2>/dev/null; }
-# Before a run in the cold state: the program reads its libraries, fonts and book from the disk.
-cool() { [ "$state" != cold ] || drop_page_cache || true; }
+
+# The free memory that the host still backs, held by bench_memory_ballast until it is released;
+# the speed at which its probe touched new memory is kept.
+hold_ballast() {
+    "$build/bench/bench_memory_ballast" >"$scratch/ballast" &
+    ballast=$!
+    poll "$ballast" test -s "$scratch/ballast" || { ballast=; return 1; }
+    keep memory "$(awk '{ print $(NF - 1) }' "$scratch/ballast")"
+    rm "$scratch/ballast"
+}
+release_ballast() {
+    [ -z "$ballast" ] || { kill "$ballast" && wait "$ballast"; } 2>/dev/null || true
+    ballast=
+}
+reporting_wait=3  # seconds: the kernel reports freed blocks to the host 2 s after they are freed
+
+# Before a run. cold: the program reads its libraries, fonts and book from the disk. fresh: and
+# its new memory is memory the host has not backed since it was freed.
+cool() {
+    release_ballast
+    case $state in
+    cold) drop_page_cache || true ;;
+    fresh)
+        drop_page_cache && echo 1 >/proc/sys/vm/compact_memory && sleep "$reporting_wait" &&
+            hold_ballast || { echo "no fresh memory could be made (not root?)" >&2; exit 1; }
+        ;;
+    esac
+}
 
 # The size of the file up to the line feed that ends the line holding byte $2 (counted from 1).
 line_end() { echo $(($2 - 1 + $(tail -c +"$2" "$1" | head -n 1 | wc -c))); }
@@ -174,6 +201,8 @@ bench_book() {
         echo "median of $(wc -l <"$scratch/figures.reader") runs: reader $(median reader) s;" \
             "floor $(median floor) s; reader/floor $(median ratio %.2f); iconv (4 KiB pages, its" \
             "own process) $(median iconv) s; cat $(median cat) s"
+        [ "$state" != fresh ] || echo "new memory was touched at $(median memory %.2f) GB/s" \
+            "(median of the probes made before each run)"
     fi
     rm -f "$book"
 }
@@ -199,7 +228,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 echo "state: $state; $(uptime -p 2>/dev/null || awk '{ printf "up %d s", $1 }' /proc/uptime);" \
     "load average $(cut -d ' ' -f 1-3 /proc/loadavg); MemAvailable $(mem_free_mib) MiB;" \
     "books in $scratch"
-if [ "$state" = cold ] && ! drop_page_cache; then
+if [ "$state" != warm ] && ! drop_page_cache; then
     echo "the page cache could not be dropped (not root?): the runs below are as warm as any"
     state=warm
 fi
