@@ -102,6 +102,9 @@ pid_t Start(char** command) {
     const pid_t child = fork();
     if (child == 0) {
         setpgid(0, 0);
+        // A shell starts a command in its background with SIGINT ignored, which would keep the
+        // program from stopping when told to.
+        signal(SIGINT, SIG_DFL);
         execvp(command[0], command);
         std::perror(command[0]);
         _exit(127);
