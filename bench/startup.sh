@@ -79,12 +79,13 @@ release_ballast() {
 reporting_wait=3  # seconds: the kernel reports freed blocks to the host 2 s after they are freed
 fresh_speed=0.5   # GB/s at most for new memory to count as fresh (2-3 GB/s once backed, here)
 
-# Before a run. cold: the program reads its libraries, fonts and book from the disk. fresh: and
-# its new memory is memory the host has not backed since it was freed.
+# Before a run. cold: the program reads its libraries, fonts and book from the disk, and starts
+# once the kernel has reported the dropped pages to the host. fresh: and its new memory is memory
+# the host has not backed since it was freed.
 cool() {
     release_ballast
     case $state in
-    cold) drop_page_cache || true ;;
+    cold) drop_page_cache && sleep "$reporting_wait" || true ;;
     fresh)
         drop_page_cache && echo 1 >/proc/sys/vm/compact_memory && hold_ballast ||
             { echo "no fresh memory could be made (not root?)" >&2; exit 1; }
@@ -165,19 +166,35 @@ median() {
         awk -v f="${2:-%.3f}" '{ v[NR] = $1 } END { printf f, (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2 }'
 }
 
-# One run: the reader, the floor, iconv and cat in turn, each figure printed and kept.
-run_once() {
+# The reader's seconds to its first page and its peak in $reader; fails when it shows none.
+time_reader() {
     cool
-    reader=$(shown_after "$(basename "$book") - " "$build/app/sorna") || {
-        echo "run $1: no page from the reader (it ended, or $limit s passed); its other runs are left out"
-        stopped=yes
-        return 0
-    }
+    reader=$(shown_after "$(basename "$book") - " "$build/app/sorna") && return 0
+    echo "run $1: no page from the reader (it ended, or $limit s passed); its other runs are left out"
+    stopped=yes
+    return 1
+}
+
+# The floor's seconds to its painted window and its peak in $floor.
+time_floor() {
     cool
     floor=$(shown_after "$floor_caption" "$build/bench/bench_bare_window") || {
         echo "the floor showed no window within $limit s" >&2
         exit 1
     }
+}
+
+# One run: the reader and the floor, then iconv and cat, each figure printed and kept. The reader
+# goes first in odd runs and the floor in even ones: the first starts after the last run's iconv
+# and cat, whose freed page cache the kernel may still be handing back to the host meanwhile.
+run_once() {
+    if [ $(($1 % 2)) -eq 1 ]; then
+        time_reader "$1" || return 0
+        time_floor
+    else
+        time_floor
+        time_reader "$1" || return 0
+    fi
     cool
     converted=$(timed iconv -f "$2" -t UTF-16LE "$book")
     catted=$(timed cat "$book")
